@@ -1,0 +1,10 @@
+#include "engine_state.h"
+
+namespace pavex {
+
+EngineState &engine() {
+  static EngineState state;
+  return state;
+}
+
+} // namespace pavex

@@ -1,0 +1,106 @@
+// The one process-wide engine state: settings, energies of the last step, the
+// box, the neighbour grid, the pair table and the per-atom arrays.
+#ifndef PAVEX_ENGINE_STATE_H
+#define PAVEX_ENGINE_STATE_H
+
+#include <cstdint>
+#include <memory>
+
+namespace pavex {
+
+// One pair record: the four parameters as given and four values derived from
+// them once, so the force loop only multiplies and adds.
+struct PairRecord {
+  double a;     // depth
+  double b;     // shape
+  double c;     // reference distance, where s = 1
+  double d;     // cut-off distance
+  double k8;    // 8 A / (C^2 - D^2)
+  double halfB; // b / 2
+  double d2;    // D^2
+  double r;     // 1 / (C^2 - D^2)
+};
+
+// Neighbour search record of one slot: which atom sits there and its grid cell.
+struct SortRecord {
+  int32_t atom;
+  int32_t gx;
+  int32_t gy;
+  int32_t gz;
+};
+
+// A slot's record filed under its (y, z) column of the neighbour grid.
+struct ColumnEntry {
+  int32_t slot;
+  int32_t gx;
+  int32_t gy;
+  int32_t gz;
+};
+
+// Everything that exists once per atom. Allocated zero-filled by MD_init, all
+// or nothing; `position == nullptr` means the arrays are absent.
+struct AtomArrays {
+  std::unique_ptr<double[]> position;           // 3N: x, y, z per atom
+  std::unique_ptr<double[]> velocity;           // 3N: dt * velocity (r1)
+  std::unique_ptr<double[]> r2;                 // 3N: dt^2/2 * acceleration
+  std::unique_ptr<double[]> r3;                 // 3N: dt^3/6 * third derivative
+  std::unique_ptr<double[]> r4;                 // 3N: dt^4/24 * fourth derivative
+  std::unique_ptr<double[]> r5;                 // 3N: dt^5/120 * fifth derivative
+  std::unique_ptr<double[]> force;              // 3N
+  std::unique_ptr<double[]> mass;               // N
+  std::unique_ptr<int32_t[]> type;              // N
+  std::unique_ptr<double[]> atomEnergy;         // N: kinetic energy per atom
+  std::unique_ptr<double[]> stepLength;         // N: length of the scaled velocity
+  std::unique_ptr<SortRecord[]> sortRecords;    // N slots
+  std::unique_ptr<int32_t[]> candidates;        // N
+  std::unique_ptr<ColumnEntry[]> columnEntries; // N
+  std::unique_ptr<int32_t[]> columnStart;       // columnCapacity + 1
+  std::unique_ptr<int32_t[]> columnCursor;      // columnCapacity
+  int64_t columnCapacity = 0;
+
+  bool present() const { return position != nullptr; }
+};
+
+struct EngineState {
+  int32_t n = 0; // particle count N
+
+  double timeStep = 1.0;
+  double gravity = 0.0;
+  double temperature = 0.0;
+  double clampTemperature = 0.0;
+  double clampRate = 1.0;
+  int32_t clampOn = 0;
+  int32_t quenchOn = 0;
+
+  int32_t numTypes = 2;
+  int32_t numPairs = 3;
+  double largestCutoff = 2048.0;
+  std::unique_ptr<PairRecord[]> pairTable; // absent until the first install
+  int32_t pairTableTypes = 0;              // types the installed table covers
+
+  double boxMin[3] = {0.0, 0.0, 0.0};
+  double boxMax[3] = {0.0, 0.0, 0.0};
+  double boxArea = 0.0;
+
+  double gridScale = 0.0; // grid units per length unit
+  int32_t window = 0;     // neighbour window half-width in grid units
+
+  double kineticEnergy = 0.0;   // per atom
+  double potentialEnergy = 0.0; // per atom
+  double totalEnergy = 0.0;     // per atom
+  double gravityEnergy = 0.0;   // sum over atoms
+  double wallEnergy = 0.0;      // sum over atoms
+  double previousPotentialEnergy = 0.0;
+  double wallForceSum = 0.0;
+
+  uint32_t randomState = 1;
+
+  AtomArrays atoms;
+};
+
+// The single instance behind the exported functions.
+EngineState &engine();
+
+} // namespace pavex
+
+#endif

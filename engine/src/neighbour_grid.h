@@ -1,0 +1,48 @@
+// The neighbour grid: atoms mapped onto integer grid cells, slots kept sorted
+// by grid x across steps, and each atom's forward window of candidates.
+//
+// The pair set and its order are those of a forward sweep over the x-sorted
+// slots: for slot a, every later slot b whose grid x lies below gx_a + w and
+// whose grid y and z lie strictly inside gy_a +- w and gz_a +- w (a window
+// bound below 0 becomes 0, an upper bound below 0 becomes 32767), in slot
+// order. To find them without walking the whole x window, the slots are also
+// filed by (y, z) column; each column lists its slots in slot order, so a
+// window only visits the columns it overlaps.
+#ifndef PAVEX_NEIGHBOUR_GRID_H
+#define PAVEX_NEIGHBOUR_GRID_H
+
+#include "engine_state.h"
+
+namespace pavex {
+
+// Grid coordinates saturate here, so that atoms far outside the box neither
+// overflow the conversion nor the window arithmetic.
+constexpr int32_t kGridLimit = 1 << 30;
+
+// Grid scale and window half-width for the current box and largest cut-off:
+// the largest box extent (at least 2048) spans 32767 grid units, and the
+// window reaches one cut-off plus one grid unit.
+void setUpNeighbourGrid(EngineState &state);
+
+// How the slots of the current step are filed by (y, z) column.
+struct ColumnLayout {
+  int64_t edge = 1;    // column width in grid units, at least the window
+  int64_t originY = 0; // smallest grid y of any slot
+  int64_t originZ = 0; // smallest grid z of any slot
+  int64_t countY = 1;  // columns along y
+  int64_t countZ = 1;  // columns along z
+};
+
+// Recomputes every slot's grid cell from the positions (measured from the
+// box minimum), restores ascending grid x with a stable insertion sort from
+// the previous order, and files the slots by column.
+ColumnLayout updateNeighbourGrid(EngineState &state);
+
+// Writes the candidate slots of slot a, in slot order, to `out` and returns
+// how many there are. Must be called for a = 0, 1, 2, ... in turn after
+// updateNeighbourGrid (each column is walked forward only once per step).
+int32_t gatherCandidates(EngineState &state, const ColumnLayout &layout, int32_t a, int32_t *out);
+
+} // namespace pavex
+
+#endif

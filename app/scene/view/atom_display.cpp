@@ -1,0 +1,31 @@
+#include "view/atom_display.h"
+
+#include "scenario/mod_dorn_dll.h"
+#include "scenario/validation_routines.h"
+#include "sprites/atom_sprite.h"
+#include "view/box_edges.h"
+
+#include <cstdint>
+
+namespace view {
+
+void displayAtoms(const FrameSurfaces &surfaces, const Projection &view, const Box &box,
+                  AtomSprite &sprites) {
+  using namespace ModDornDll;
+  ValidationRoutines::sortAtomsByDepth();
+  raster::BitBlt(surfaces.frame, 0, 0, surfaces.width, surfaces.height, surfaces.background, 0, 0,
+                 raster::SRCCOPY);
+  const double *coords = atomCoords.data();
+  for (std::int32_t idx = 0; idx < numAtoms; ++idx) {
+    const std::int32_t a = drawOrder[idx];
+    std::int32_t sx, sy;
+    cnvrt2DcoorTo3Dcoor(view, sx, sy, coords[3 * a], coords[3 * a + 1], coords[3 * a + 2]);
+    sprites.place_Atomsprite(surfaces.frame, static_cast<float>(sx), static_cast<float>(sy),
+                             atomTypes[a]);
+  }
+  raster::BitBlt(surfaces.picture, 0, 0, surfaces.width, surfaces.height, surfaces.frame, 0, 0,
+                 raster::SRCCOPY);
+  DrawFrontAxis(surfaces.picture, view, box);
+}
+
+} // namespace view

@@ -1,0 +1,149 @@
+// Cost of one frame of the atom view (depth sort, two surface copies, one
+// sprite per atom, front edges) and of a whole simulation tick (five engine
+// steps, coordinate fetch, frame), for every shipped scenario and for the
+// largest scenario the format allows. Run from anywhere: the scenarios and
+// bitmaps are read from the source tree's app/resources.
+#include "raster/memory_picture.h"
+#include "scenario/engine_binding.h"
+#include "scenario/mod_dorn_dll.h"
+#include "sprites/atom_sprite.h"
+#include "view/atom_display.h"
+#include "view/box_edges.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kWidth = 254; // the atom view, pixels
+constexpr int kHeight = 193;
+constexpr int kLargestScenario = 10922;
+const fs::path kResources = CORVANTA_RESOURCES;
+
+struct Surface {
+  raster::HDC dc = raster::CreateCompatibleDC(0);
+  raster::HBITMAP bitmap = raster::CreateColorBitmap(kWidth, kHeight);
+  Surface() { raster::SelectObject(dc, bitmap); }
+  ~Surface() {
+    raster::DeleteDC(dc);
+    raster::DeleteObject(bitmap);
+  }
+};
+
+// The atom view as the window has it after a scenario start.
+struct AtomView {
+  Surface picture, background, frame;
+  AtomSprite sprites;
+  view::Projection projection;
+  view::Box box{};
+
+  AtomView() {
+    raster::MemoryPicture loader;
+    for (int i = 1; i <= 6; ++i)
+      sprites.initAs(loader,
+                     (kResources / "bitmaps" / ("atom" + std::to_string(i) + ".bmp")).string(),
+                     static_cast<std::int16_t>(i - 1));
+  }
+  void start() {
+    Pavex::MD_return_coordinates(ModDornDll::atomCoords.data());
+    std::copy(ModDornDll::boxDims.begin(), ModDornDll::boxDims.end(), box.begin());
+    projection = view::setupScreenProjection(box, kWidth, kHeight);
+    view::DrawAxis(picture.dc, background.dc, kWidth, kHeight, raster::RGB(255, 255, 255),
+                   projection, box);
+  }
+  void display() {
+    view::displayAtoms({picture.dc, background.dc, frame.dc, kWidth, kHeight}, projection, box,
+                       sprites);
+  }
+};
+
+// A scenario of the largest size: a simple cubic block of atoms of two types
+// in a box around it, with a condensed-phase pair table.
+fs::path writeLargestScenario() {
+  const fs::path path = fs::temp_directory_path() / "corvanta-frame-bench-largest.ams";
+  std::ofstream out(path, std::ios::binary);
+  const int side = static_cast<int>(std::ceil(std::cbrt(kLargestScenario)));
+  const double spacing = 1412.0;
+  const double edge = side * spacing + 2 * 4096.0;
+  out << "Version = 1\rNumber of atoms = " << kLargestScenario << "\rNumber of types = 2\r"
+      << "Temperature = 150\rGravity = 0.05\rTimestep = 1\rSteps per run = 5\r"
+      << "box min dimensions = 0, 0, 0\rbox max dimensions = " << edge << ", " << edge << ", "
+      << edge << "\rType 0 has mass 1\rType 1 has mass 1\rPotential functions:\r";
+  for (int p = 0; p < 3; ++p)
+    out << "4096, 1, 1412, 2048\r";
+  out << " x, y, z, vx, vy, vz, mass, type\r";
+  for (int k = 0; k < kLargestScenario; ++k) {
+    const int ix = k % side, iy = (k / side) % side, iz = k / (side * side);
+    out << k << ", " << 4096 + ix * spacing << ", " << 4096 + iy * spacing << ", "
+        << 4096 + iz * spacing << ", 0, 0, 0, 1, " << (k % 2) << "\r";
+  }
+  out << "**** End Of File ****\r";
+  return path;
+}
+
+fs::path scenarioPath(const std::string &name) {
+  return name == "largest" ? writeLargestScenario() : kResources / (name + ".ams");
+}
+
+// False (and the benchmark skipped with the reason) when the scenario cannot
+// be loaded.
+bool load(benchmark::State &state, const std::string &name) {
+  try {
+    ModDornDll::clampOn = 1;
+    ModDornDll::loadScenarioFile(scenarioPath(name).string());
+  } catch (const std::exception &e) {
+    state.SkipWithError(e.what());
+    return false;
+  }
+  state.counters["atoms"] = ModDornDll::numAtoms;
+  return true;
+}
+
+void BM_DisplayAtoms(benchmark::State &state, const std::string &name) {
+  if (!load(state, name))
+    return;
+  AtomView atomView;
+  atomView.start();
+  Pavex::MD_do_run(50); // let the atoms leave their starting order
+  Pavex::MD_return_coordinates(ModDornDll::atomCoords.data());
+  for (auto _ : state)
+    atomView.display();
+}
+
+void BM_Tick(benchmark::State &state, const std::string &name) {
+  if (!load(state, name))
+    return;
+  AtomView atomView;
+  atomView.start();
+  for (auto _ : state) {
+    Pavex::MD_do_run(5);
+    Pavex::MD_return_coordinates(ModDornDll::atomCoords.data());
+    atomView.display();
+  }
+}
+
+void registerAll() {
+  for (const std::string name : {"solid", "liquid", "gas", "gas-gas", "liquid-gas", "solid-liquid",
+                                 "solid-gas", "largest"}) {
+    benchmark::RegisterBenchmark(("DisplayAtoms/" + name).c_str(), BM_DisplayAtoms, name)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark(("Tick/" + name).c_str(), BM_Tick, name)
+        ->Unit(benchmark::kMicrosecond);
+  }
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+  registerAll();
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

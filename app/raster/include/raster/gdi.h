@@ -16,6 +16,9 @@ using HBITMAP = std::int32_t;
 using HGDIOBJ = std::int32_t;
 using COLORREF = std::uint32_t; // 0x00RRGGBB, the same layout as a colour pixel
 
+// What SetBkColor and SetTextColor return for an invalid context.
+constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
+
 constexpr COLORREF RGB(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
   return (COLORREF{r} << 16) | (COLORREF{g} << 8) | COLORREF{b};
 }
@@ -36,8 +39,9 @@ HBITMAP CreateCompatibleBitmap(HDC hdc, int w, int h);
 HBITMAP CreateColorBitmap(int w, int h);
 // Selects a bitmap into a context; returns the bitmap selected before (0 on failure).
 HGDIOBJ SelectObject(HDC hdc, HGDIOBJ obj);
-COLORREF SetBkColor(HDC hdc, COLORREF colour);   // returns the previous colour
-COLORREF SetTextColor(HDC hdc, COLORREF colour); // returns the previous colour
+// Both return the previous colour, or CLR_INVALID for an invalid context.
+COLORREF SetBkColor(HDC hdc, COLORREF colour);
+COLORREF SetTextColor(HDC hdc, COLORREF colour);
 // Combines a w x h rectangle of src at (sx, sy) into dest at (x, y), clipped
 // to both surfaces. Returns false when a handle is invalid.
 bool BitBlt(HDC dest, int x, int y, int w, int h, HDC src, int sx, int sy, std::uint32_t rop);

@@ -2,6 +2,7 @@
 #include "object_table.h"
 
 #include <new>
+#include <utility>
 
 namespace raster {
 

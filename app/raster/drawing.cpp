@@ -31,30 +31,59 @@ Bitmap *targetOf(HDC hdc) {
   return context ? &detail::selectedBitmap(*context) : nullptr;
 }
 
+// One axis of a line: where it starts and ends, and the bitmap's extent along it.
+struct Axis {
+  long long from, to, size;
+
+  int direction() const { return to < from ? -1 : 1; }
+  long long length() const { return std::llabs(to - from); }
+  long long at(long long steps) const { return from + direction() * steps; }
+  // How many steps from `from` the first and the last position on the bitmap lie.
+  long long firstInside() const { return direction() > 0 ? -from : from - (size - 1); }
+  long long lastInside() const { return direction() > 0 ? size - 1 - from : from; }
+};
+
+// The smallest k in [low, high) with offset(k) >= target, else high; offset never decreases.
+template <class Offset>
+long long firstReaching(const Offset &offset, long long target, long long low, long long high) {
+  while (low < high) {
+    const long long middle = low + (high - low) / 2;
+    if (offset(middle) >= target)
+      high = middle;
+    else
+      low = middle + 1;
+  }
+  return low;
+}
+
 } // namespace
 
-// Bresenham's line: exactly one pixel per step along the longer axis.
+// One pixel per step along the longer axis; the other coordinate is the exact
+// one rounded to the nearest pixel, halves away from the start. Only the steps
+// that land on the bitmap are walked, so a line's cost is bounded by the
+// bitmap's size whatever its end points.
 void DrawLine(HDC hdc, int x0, int y0, int x1, int y1, COLORREF colour) {
   Bitmap *bitmap = targetOf(hdc);
   if (!bitmap)
     return;
-  long long x = x0, y = y0;
-  const long long dx = std::llabs((long long)x1 - x0), dy = -std::llabs((long long)y1 - y0);
-  const int stepX = x0 < x1 ? 1 : -1, stepY = y0 < y1 ? 1 : -1;
-  long long error = dx + dy;
-  for (;;) {
-    plot(*bitmap, x, y, colour);
-    if (x == x1 && y == y1)
-      return;
-    const long long twice = 2 * error;
-    if (twice >= dy) {
-      error += dy;
-      x += stepX;
-    }
-    if (twice <= dx) {
-      error += dx;
-      y += stepY;
-    }
+  const bool xMajor = std::llabs((long long)x1 - x0) >= std::llabs((long long)y1 - y0);
+  const Axis horizontal{x0, x1, bitmap->width}, vertical{y0, y1, bitmap->height};
+  const Axis &major = xMajor ? horizontal : vertical;
+  const Axis &minor = xMajor ? vertical : horizontal;
+  const long long steps = major.length(), rise = minor.length();
+  const auto offset = [&](long long k) {
+    return steps == 0 ? 0LL : (long long)((__int128{2} * k * rise + steps) / (2 * steps));
+  };
+  long long first = std::max(0LL, major.firstInside());
+  long long last = std::min(steps, major.lastInside());
+  if (first > last)
+    return;
+  const long long end = last + 1;
+  first = firstReaching(offset, minor.firstInside(), first, end);
+  last = firstReaching(offset, minor.lastInside() + 1, first, end) - 1;
+  for (long long k = first; k <= last; ++k) {
+    const long long a = major.at(k), b = minor.at(offset(k));
+    plot(*bitmap, xMajor ? a : b, xMajor ? b : a, colour);
   }
 }
 

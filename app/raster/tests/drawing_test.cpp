@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <random>
 #include <vector>
 
 using namespace raster;
@@ -37,10 +39,32 @@ TEST(Lines, OnePixelPerStepWithBothEndPoints) {
   EXPECT_EQ(pixelsOf(dot, kInk), (Points{{1, 1}}));
 }
 
-TEST(Lines, PartsOutsideTheBitmapAreClipped) {
+TEST(Lines, ClippingDrawsExactlyThePixelsOfTheWholeLine) {
+  // Lines drawn on a 60 x 60 bitmap and on a 20 x 20 one that sees its middle.
+  TestSurface whole(60, 60), window(20, 20);
+  std::mt19937 rng(11);
+  std::uniform_int_distribution<int> end(-15, 75);
+  for (int trial = 0; trial < 300; ++trial) {
+    const int x0 = end(rng), y0 = end(rng), x1 = end(rng), y1 = end(rng);
+    whole.setPixels(std::vector<std::uint32_t>(60 * 60, 0));
+    window.setPixels(std::vector<std::uint32_t>(20 * 20, 0));
+    DrawLine(whole.dc(), x0, y0, x1, y1, kInk);
+    DrawLine(window.dc(), x0 - 20, y0 - 20, x1 - 20, y1 - 20, kInk);
+    for (int y = 0; y < 20; ++y)
+      for (int x = 0; x < 20; ++x)
+        ASSERT_EQ(window.pixel(x, y), whole.pixel(x + 20, y + 20))
+            << "(" << x0 << ", " << y0 << ") to (" << x1 << ", " << y1 << ")";
+  }
+}
+
+TEST(Lines, EndPointsFarOutsideCostOnlyTheVisiblePart) {
   TestSurface s(3, 3);
-  DrawLine(s.dc(), -2, 1, 5, 1, kInk);
-  EXPECT_EQ(pixelsOf(s, kInk), (Points{{0, 1}, {1, 1}, {2, 1}}));
+  DrawLine(s.dc(), INT_MIN, 1, INT_MAX, 1, kInk);
+  DrawLine(s.dc(), INT_MAX, INT_MAX, INT_MIN, INT_MIN, kInk);
+  EXPECT_EQ(pixelsOf(s, kInk), (Points{{0, 0}, {0, 1}, {1, 1}, {2, 1}, {2, 2}}));
+  TestSurface steep(3, 3);
+  DrawLine(steep.dc(), 2, -1000000000, 0, 1000000000, kInk); // x changes once, mid-way
+  EXPECT_EQ(pixelsOf(steep, kInk), (Points{{1, 0}, {1, 1}, {1, 2}}));
 }
 
 TEST(Filling, RectanglesAreClippedAndMonochromeTakesTheNearerOfBlackAndWhite) {

@@ -24,24 +24,31 @@ bool isOpenWater(double x, double y) {
   return materialAt(x, y) == Material::Water && x > shoreX(y) + 6.0 && x < rockEdgeX(y) - 6.0;
 }
 
+// One wavelet: a thin sliver of light on its crest, tapering at both ends,
+// over a darker sliver of its shaded back.
 void paintWaveCrest(QPainter &p, double x, double y, double width, double height, double glint) {
   const double nearby = nearness(y);
-  QPainterPath crest;
-  crest.moveTo(x - width / 2, y);
-  crest.quadTo(x, y - height, x + width / 2, y);
-  p.setPen(QPen(QColor(8, 40, 80, 40 + static_cast<int>(60 * nearby)), 0.6 + nearby));
-  p.drawPath(crest.translated(0, 0.9 + nearby));
-  const int alpha = static_cast<int>((40 + 130 * nearby) * glint);
-  p.setPen(QPen(QColor(232, 244, 255, alpha), 0.5 + nearby));
-  p.drawPath(crest);
+  const auto sliver = [&](double top, double thickness) {
+    QPainterPath path;
+    path.moveTo(x - width / 2, y);
+    path.quadTo(x, y - top, x + width / 2, y);
+    path.quadTo(x, y - top + thickness, x - width / 2, y);
+    return path;
+  };
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(6, 36, 76, 50 + static_cast<int>(70 * nearby)));
+  p.drawPath(sliver(height, 1.0 + 1.6 * nearby).translated(0, 0.8 + nearby));
+  p.setBrush(QColor(236, 246, 255, static_cast<int>((80 + 170 * nearby) * glint)));
+  p.drawPath(sliver(height, 0.9 + 1.3 * nearby));
 }
 
 // Rows of small crests, spaced and sized in perspective.
 void paintWaves(QPainter &p) {
+  p.save();
   int row = 0;
   for (double y = kHorizonY + 4.0; y < kLandscapeHeight; y += 2.5 + (y - kHorizonY) * 0.1) {
     const double nearby = nearness(y);
-    const double width = 4.0 + nearby * 18.0;
+    const double width = 4.0 + nearby * 22.0;
     const double spacing = width * 2.4;
     int column = 0;
     for (double x = -spacing * unitHash(row, 0, kWaveSeed); x < kLandscapeWidth; x += spacing) {
@@ -49,13 +56,14 @@ void paintWaves(QPainter &p) {
       if (unitHash(row, column, kWaveSeed + 1) < 0.3)
         continue;
       const double cx = x + (unitHash(row, column, kWaveSeed + 2) - 0.5) * spacing * 0.7;
-      const double w = width * (0.7 + 0.6 * unitHash(row, column, kWaveSeed + 3));
+      const double w = width * (0.5 + unitHash(row, column, kWaveSeed + 3));
+      const double h = (0.6 + nearby * 3.4) * (0.7 + 0.6 * unitHash(row, column, kWaveSeed + 5));
       if (isOpenWater(cx - w / 2, y) && isOpenWater(cx + w / 2, y))
-        paintWaveCrest(p, cx, y, w, 0.5 + nearby * 2.4,
-                       0.4 + 0.6 * unitHash(row, column, kWaveSeed + 4));
+        paintWaveCrest(p, cx, y, w, h, 0.4 + 0.6 * unitHash(row, column, kWaveSeed + 4));
     }
     ++row;
   }
+  p.restore();
 }
 
 // Broken white lines of surf along a water edge given as x of the row; the
@@ -85,16 +93,18 @@ void paintRockDetails(QPainter &p) {
   rock.addPolygon(rockOutline());
   p.save();
   p.setClipPath(rock);
+  p.setBrush(Qt::NoBrush);
   p.setPen(QPen(QColor(168, 158, 150, 150), 2.0));
   p.drawPolygon(rockOutline());
 
   const QRectF area = rockOutline().boundingRect();
-  for (int crack = 0; crack < 12; ++crack) {
+  for (int crack = 0; crack < 9; ++crack) {
     QPointF at(area.left() + 20 + unitHash(crack, 0, kCrackSeed) * (area.width() - 20),
                area.top() + 8 + unitHash(crack, 1, kCrackSeed) * (area.height() - 30));
     QPainterPath path(at);
     for (int seg = 0; seg < 7; ++seg) {
-      const double angle = 1.2 + (unitHash(crack, seg + 2, kCrackSeed) - 0.5) * 1.6;
+      const double heading = 0.5 + 1.6 * unitHash(crack, 40, kCrackSeed);
+      const double angle = heading + (unitHash(crack, seg + 2, kCrackSeed) - 0.5) * 1.4;
       const double length = 3.0 + 4.0 * unitHash(crack, seg + 20, kCrackSeed);
       at += QPointF(std::cos(angle) * length, std::sin(angle) * length);
       path.lineTo(at);

@@ -67,7 +67,21 @@ double facetLight(Cell c) {
 // How deep the joint between two facets is: some are open cracks, others
 // barely show.
 double jointDepth(Cell a, Cell b) {
-  return 0.2 + 0.7 * unitHash(a.cx * 31 + b.cx, a.cy * 31 + b.cy, kFacetSeed + 6);
+  const double h = unitHash(a.cx * 31 + b.cx, a.cy * 31 + b.cy, kFacetSeed + 6);
+  return 0.05 + 0.7 * h * h;
+}
+
+// Light on the rock's broad shape: a smooth bumpy surface lit from the
+// upper left, so neighbouring facets share their brightness.
+double surfaceLight(double x, double y) {
+  const auto height = [](double u, double v) {
+    return fractalNoise(u * 0.035, v * 0.05, kFacetSeed + 7, 4) * 22.0;
+  };
+  const double dx = height(x + 1.0, y) - height(x - 1.0, y);
+  const double dy = height(x, y + 1.0) - height(x, y - 1.0);
+  const double len = std::sqrt(dx * dx + dy * dy + 4.0);
+  const double lambert = (0.55 * dx + 0.62 * dy + 0.56 * 2.0) / len;
+  return 0.35 + 0.9 * std::max(0.0, lambert);
 }
 
 } // namespace
@@ -84,7 +98,8 @@ Rgb rockColour(double x, double y) {
   const QPointF centre = facetCentre(f.nearest.cx, f.nearest.cy);
   const double bulge = (-(x - centre.x()) * 0.6 - (y - centre.y()) * 0.8) / kFacetSize;
   const double mound = 1.12 - 0.4 * clamp01(((x - 440.0) + (y - 170.0)) / 260.0);
-  const double light = (facetLight(f.nearest) + 0.15 * bulge) * mound;
+  const double facet = facetLight(f.nearest) + 0.15 * bulge;
+  const double light = (0.55 * facet + 0.45 * surfaceLight(x, y)) * mound;
   const Rgb c = tone * (light * grain * mottle * foot);
   const double joint = 1.0 - smoothstep(0.0, kJointWidth * 2.0, f.d2 - f.d1);
   // The joint's depth must not depend on which side of it the point lies.

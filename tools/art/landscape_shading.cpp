@@ -45,7 +45,7 @@ Rgb waterColour(double x, double y) {
 
   // Ripple texture in perspective: rows nearer the horizon are farther away.
   const double depth = 60.0 / (below + 3.0);
-  const double ripple = fractalNoise((x - 271.0) * depth * 0.05, depth * 4.0, kWaterSeed, 3);
+  const double ripple = fractalNoise((x - 271.0) * depth * 0.02, depth * 12.0, kWaterSeed, 3);
   c = c * (0.9 + 0.2 * ripple);
 
   const double fromShore = x - shoreX(y);

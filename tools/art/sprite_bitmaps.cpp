@@ -120,7 +120,7 @@ QImage renderAtom(int kind) {
   QImage large(kAtomSize * kOversample, kAtomSize * kOversample, QImage::Format_ARGB32);
   large.fill(Qt::transparent);
   // Lit from the upper left and a little in front: diffuse shading with a
-  // dim ambient floor, and a white specular spot.
+  // dim ambient floor, and a white highlight.
   const double lx = -0.5, ly = -0.6, lz = 0.62;
   for (int y = 0; y < large.height(); ++y) {
     for (int x = 0; x < large.width(); ++x) {
@@ -132,8 +132,8 @@ QImage renderAtom(int kind) {
       const double nz = std::sqrt(1.0 - rr);
       const double diffuse = std::max(0.0, nx * lx + ny * ly + nz * lz);
       const double reflect = 2.0 * diffuse * nz - lz; // view direction is +z
-      const double specular = std::pow(std::max(0.0, reflect), 24.0);
-      const Rgb c = mix(base * (0.3 + 0.8 * diffuse), Rgb{255, 255, 255}, 0.85 * specular);
+      const double shine = std::pow(std::max(0.0, reflect), 24.0);
+      const Rgb c = mix(base * (0.3 + 0.8 * diffuse), Rgb{255, 255, 255}, 0.85 * shine);
       large.setPixel(x, y, toQRgb(c));
     }
   }

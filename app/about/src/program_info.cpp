@@ -1,0 +1,18 @@
+#include "program_info.h"
+
+#include <QCoreApplication>
+#include <QVersionNumber>
+
+namespace {
+constexpr auto kProductName = "Tessivo";
+} // namespace
+
+void applyProgramInfo() {
+  QCoreApplication::setApplicationName(QString::fromLatin1(kProductName));
+  QCoreApplication::setApplicationVersion(QStringLiteral(CORVANTA_VERSION));
+}
+
+QString versionCaption(const QString &version) {
+  const QVersionNumber number = QVersionNumber::fromString(version);
+  return QStringLiteral("Version %1.%2").arg(number.majorVersion()).arg(number.minorVersion());
+}

@@ -1,0 +1,219 @@
+// Start-up, activation, the simulation loop and shut-down of the main window.
+#include "frm_orvel_model.h"
+
+#include "clock.h"
+#include "frm_splash.h"
+#include "message_box.h"
+#include "number_format.h"
+#include "panel_status_bar.h"
+#include "picture_box.h"
+#include "run_folder.h"
+#include "scenario/engine_binding.h"
+#include "scenario/mod_dorn_dll.h"
+#include "shape_widget.h"
+#include "sprites/atom_sprite.h"
+#include "sprites/sprite.h"
+
+#include <QFileInfo>
+#include <QScrollBar>
+#include <QTimer>
+
+#include <cmath>
+
+using scene::runFolder;
+using scene::runPath;
+
+namespace {
+
+constexpr int kStepsPerTick = 5;
+constexpr int kAtomImages = 6;
+
+QString bitmapsFolder() { return runFolder() + QStringLiteral("/bitmaps"); }
+
+QString engineProblem(const Pavex::EngineError &error) {
+  return QStringLiteral("The simulation engine cannot be used:\n%1\n\nFolder searched: %2")
+      .arg(QString::fromStdString(error.what()),
+           QFileInfo(QString::fromStdString(Pavex::libraryPath())).absolutePath());
+}
+
+} // namespace
+
+void frmOrvelModel::runGuarded(const std::function<void()> &step) {
+  try {
+    step();
+  } catch (const Pavex::EngineError &error) {
+    fail(engineProblem(error));
+  }
+}
+
+void frmOrvelModel::fail(const QString &text) {
+  if (failed_)
+    return;
+  failed_ = true;
+  Timer1->stop();
+  scene::showMessage(this, windowTitle(), text);
+  emit fatalError();
+}
+
+bool frmOrvelModel::Form_Load() {
+  sunRedFrame = 1;
+  sunOrangeFrame = 2;
+  sunYellowFrame = 3;
+
+  const QRectF column = Shape1->twipsGeometry();
+  thermoHeight = static_cast<std::int32_t>(std::lrint(column.height()));
+  thermoBase = static_cast<float>(column.top() + 2.0 * thermoHeight);
+  QRectF tube = Shape2->twipsGeometry();
+  tube.moveTop(column.top() - 0.2 * thermoHeight);
+  Shape2->setTwipsGeometry(tube);
+
+  // Setting the value runs the time-of-day update, the first engine call.
+  HScroll1->setRange(0, 100);
+  HScroll1->setValue(30);
+  if (failed_)
+    return false;
+
+  seasonMaxF = 110.0f;
+  seasonMinF = 50.0f;
+
+  const QString eyeIcon = runPath(QStringLiteral("/bitmaps/eye.ico"));
+  if (!mouseIcon.load(eyeIcon)) {
+    fail(QStringLiteral("The mouse icon %1 is missing or cannot be read.\n\nFolder searched: %2")
+             .arg(eyeIcon, bitmapsFolder()));
+    return false;
+  }
+
+  using namespace ModDornDll;
+  gravity = 0.05;
+  temperature = 200.0;
+  timeStep = 1.0;
+  clampOn = 1;
+  numTypes = 1;
+  cellsX = cellsY = cellsZ = 5;
+  surfacesBuilt = false;
+  runGuarded([this] {
+    initEngine();
+    ensurePotentialTable();
+    Pavex::MD_set_gravity(gravity);
+    Pavex::MD_set_temperature(temperature);
+    Pavex::MD_set_clamp_temp(temperature);
+    Pavex::MD_set_timestep(timeStep);
+    Pavex::MD_set_clamp_on_off(clampOn);
+    Pavex::MD_set_nr_of_materials(numTypes);
+    Pavex::MD_set_potential_function(numTypes, potentialParams.data());
+    Pavex::MD_get_atom_properties(atomMasses.data(), atomTypes.data());
+    Timer1->stop();
+    Pavex::MD_return_coordinates(atomCoords.data());
+    showAtomCount();
+    setupScreenProjection();
+  });
+  return !failed_;
+}
+
+void frmOrvelModel::showAtomCount() {
+  StatusBar1->setPanelText(3, QStringLiteral("# Atoms : %1").arg(ModDornDll::numAtoms));
+}
+
+void frmOrvelModel::Form_Activate() {
+  picTmp->setVisible(true);
+  PicMain->clear();
+  loadSunImages();
+  picTmp->setVisible(false);
+  // The sun is drawn where the season and the time of day put it.
+  if (sunSprite) {
+    sunFrame = static_cast<std::int16_t>(sunImageFor(HScroll1->value()));
+    sunSprite->place_sprite(PicMain->hDC(), static_cast<float>(sunX), static_cast<float>(sunY),
+                            sunFrame);
+  }
+  PicMain->refresh();
+  if (!surfacesBuilt)
+    buildAtomView();
+}
+
+void frmOrvelModel::loadSunImages() {
+  if (!sunSprite)
+    sunSprite = std::make_unique<Sprite>();
+  const std::pair<std::int32_t, const char *> images[] = {
+      {sunRedFrame, "/bitmaps/sun-red.bmp"},
+      {sunOrangeFrame, "/bitmaps/sun-orange.bmp"},
+      {sunYellowFrame, "/bitmaps/sun-yellow.bmp"}};
+  try {
+    for (const auto &[slot, file] : images)
+      sunSprite->init(*picTmp, runPath(QString::fromLatin1(file)).toStdString(),
+                      static_cast<std::int16_t>(slot));
+  } catch (const raster::PictureError &error) {
+    // Without all three images the window runs on without a sun.
+    sunSprite.reset();
+    if (!sunMissingReported) {
+      sunMissingReported = true;
+      scene::showMessage(
+          this, windowTitle(),
+          QStringLiteral("A picture of the sun cannot be read:\n%1\n\nFolder searched: %2\n\n"
+                         "The program runs on without the sun.")
+              .arg(QString::fromStdString(error.what()), bitmapsFolder()));
+    }
+  }
+}
+
+void frmOrvelModel::buildAtomView() {
+  surfacesBuilt = true;
+  PicAtoms->clear();
+  ModDornDll::frameCount = 0;
+  makeSurfaces();
+  PicAtomSprite->setVisible(true);
+  atomSprite = std::make_unique<AtomSprite>();
+  try {
+    for (int i = 1; i <= kAtomImages; ++i)
+      atomSprite->initAs(*PicAtomSprite,
+                         runPath(QStringLiteral("/bitmaps/atom%1.bmp").arg(i)).toStdString(),
+                         static_cast<std::int16_t>(i - 1));
+  } catch (const raster::PictureError &error) {
+    PicAtomSprite->setVisible(false);
+    fail(QStringLiteral("A picture of an atom cannot be read:\n%1\n\nFolder searched: %2")
+             .arg(QString::fromStdString(error.what()), bitmapsFolder()));
+    return;
+  }
+  PicAtomSprite->setVisible(false);
+}
+
+void frmOrvelModel::formInitScreen() {
+  frameStats.restart(scene::monotonicSeconds());
+  Pavex::MD_return_coordinates(ModDornDll::atomCoords.data());
+  setupScreenProjection();
+  DrawAxis();
+  displayAtoms();
+  ModDornDll::frameCount = 0;
+}
+
+void frmOrvelModel::Timer1_Timer() {
+  runGuarded([this] {
+    const bool reportFrame = ModDornDll::frameCount % kReportInterval == 0;
+    Pavex::MD_do_run(kStepsPerTick);
+    Pavex::MD_return_coordinates(ModDornDll::atomCoords.data());
+    displayAtoms();
+    frameStats.countFrame();
+    if (reportFrame)
+      StatusBar1->setPanelText(
+          2, QStringLiteral("FPS: ") +
+                 scene::formatNumber(frameStats.framesPerSecond(scene::monotonicSeconds()), 2, 2));
+    ++ModDornDll::frameCount;
+  });
+}
+
+void frmOrvelModel::mnuExit_Click() { close(); }
+
+void frmOrvelModel::Form_Unload() {
+  delete splash;
+  splash = nullptr;
+  // The loop stops with the window: the surfaces it draws on are gone.
+  Timer1->stop();
+  releaseSurfaces();
+}
+
+void frmOrvelModel::Form_Terminate() {
+  try {
+    Pavex::MD_free_all();
+  } catch (const Pavex::EngineError &) {
+    // The engine never loaded, so it holds nothing to free.
+  }
+}

@@ -1,0 +1,234 @@
+// The window's make-up: every control at its designed place, the menus and
+// the status bar, and the wiring of events to their handlers.
+#include "frm_orvel_model.h"
+
+#include "frm_splash.h"
+#include "hotspot.h"
+#include "panel_status_bar.h"
+#include "picture_box.h"
+#include "shape_widget.h"
+#include "sprites/atom_sprite.h"
+#include "sprites/sprite.h"
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QTimer>
+
+using scene::PictureBox;
+using scene::ShapeWidget;
+using scene::twipsRect;
+
+namespace {
+
+constexpr int kClientWidth = 575;  // 8625 twips
+constexpr int kClientHeight = 543; // 8145 twips
+constexpr int kTimerIntervalMs = 5;
+
+QLabel *makeLabel(QWidget *parent, const QString &caption, QRect geometry, bool bold) {
+  auto *label = new QLabel(caption, parent);
+  label->setGeometry(geometry);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  if (bold) {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    font.setBold(true);
+    label->setFont(font);
+  }
+  return label;
+}
+
+QScrollBar *makeScrollBar(QWidget *parent, Qt::Orientation orientation, QRect geometry) {
+  auto *bar = new QScrollBar(orientation, parent);
+  bar->setGeometry(geometry);
+  bar->setSingleStep(1);
+  bar->setPageStep(1);
+  return bar;
+}
+
+} // namespace
+
+frmOrvelModel::frmOrvelModel(QWidget *parent) : QMainWindow(parent) {
+  Q_INIT_RESOURCE(resources);
+  setWindowTitle(QStringLiteral("Tessivo"));
+  setWindowIcon(QIcon(QStringLiteral(":/images/app.ico")));
+  createControls();
+  createMenus();
+  connectHandlers();
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+frmOrvelModel::~frmOrvelModel() {
+  releaseSurfaces();
+  Form_Terminate();
+}
+
+void frmOrvelModel::createControls() {
+  auto *client = new QWidget(this);
+  client->setFixedSize(kClientWidth, kClientHeight);
+  QFont windowFont = client->font();
+  windowFont.setPointSizeF(8.25);
+  client->setFont(windowFont);
+  setCentralWidget(client);
+
+  HScroll1 = makeScrollBar(client, Qt::Horizontal, twipsRect(5520, 6720, 1215, 255));
+  PicAtoms = new PictureBox(client, 254, 193, PictureBox::Border::None, false);
+  PicAtoms->move(twipsRect(240, 4800, 3810, 2895).topLeft());
+  PicAtomSprite = new PictureBox(client, 25, 25, PictureBox::Border::None, true);
+  PicAtomSprite->move(twipsRect(8160, 600, 375, 375).topLeft());
+  PicAtomSprite->hide();
+  Timer1 = new QTimer(this);
+  Timer1->setTimerType(Qt::PreciseTimer);
+  Timer1->setInterval(kTimerIntervalMs);
+  createStatusBar(client);
+  createSeasonControls(client);
+  createLandscape(client);
+  createThermometer(client);
+  Label5 = makeLabel(client, QStringLiteral("Evening"), twipsRect(6840, 6720, 735, 255), false);
+  Label4 = makeLabel(client, QStringLiteral("Morning"), twipsRect(4800, 6720, 615, 255), false);
+  Label3 = makeLabel(client, QStringLiteral("Time of Day"), twipsRect(5640, 7080, 1095, 255), true);
+
+  // Controls listed first in the design lie on top of those listed later.
+  for (QWidget *control : std::initializer_list<QWidget *>{
+           HScroll1, PicAtoms, PicAtomSprite, StatusBar1, VScrollSeason, picTmp, PicMain, Shape3,
+           Shape1, Shape2, lblSeason, ImageSeason, Label5, Label4, Label3})
+    control->lower();
+}
+
+void frmOrvelModel::createStatusBar(QWidget *client) {
+  StatusBar1 = new scene::PanelStatusBar(client);
+  StatusBar1->setGeometry(twipsRect(0, 7770, 8625, 375));
+  StatusBar1->addPanel(QStringLiteral("Run Time"), QStringLiteral("Run Time for MD Model"), 96);
+  StatusBar1->addPanel(QStringLiteral("FPS"), QStringLiteral("Screen Update (Frames Per Second)"),
+                       75);
+  StatusBar1->addPanel(QStringLiteral("# Atoms"), QStringLiteral("Number of Atoms in Simulation"),
+                       90);
+  StatusBar1->addPanel(QStringLiteral("Temperature"), QStringLiteral("Ambient Temperature"), 125);
+  StatusBar1->addPanel(QStringLiteral("Simulation"), QStringLiteral("Simulation Type"), 150);
+}
+
+void frmOrvelModel::createSeasonControls(QWidget *client) {
+  VScrollSeason = makeScrollBar(client, Qt::Vertical, twipsRect(5280, 5160, 255, 615));
+  VScrollSeason->setRange(1, 2);
+  VScrollSeason->setValue(1);
+
+  ImageListSeason.add(QStringLiteral("Summer"), QPixmap(QStringLiteral(":/images/summer.ico")));
+  ImageListSeason.add(QStringLiteral("Winter"), QPixmap(QStringLiteral(":/images/winter.ico")));
+
+  lblSeason = makeLabel(client, QStringLiteral("Season"), twipsRect(6240, 5280, 735, 255), true);
+  ImageSeason = new QLabel(client);
+  ImageSeason->setGeometry(twipsRect(5640, 5160, 480, 480));
+  ImageSeason->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  ImageSeason->setPixmap(ImageListSeason.picture(1));
+  ImageSeason->setToolTip(QStringLiteral("Season"));
+}
+
+void frmOrvelModel::createLandscape(QWidget *client) {
+  picTmp = new PictureBox(client, 25, 25, PictureBox::Border::None, true);
+  picTmp->move(twipsRect(8160, 120, 375, 375).topLeft());
+  picTmp->hide();
+  PicMain = new PictureBox(client, 542, 314, PictureBox::Border::Single, true);
+  PicMain->move(twipsRect(240, 0, 8190, 4770).topLeft());
+  PicMain->setPicture(QImage(QStringLiteral(":/images/landscape.bmp")));
+  createHotspots();
+}
+
+void frmOrvelModel::createHotspots() {
+  const QCursor pointer(QPixmap(QStringLiteral(":/images/hotspot.ico")));
+  const QPoint inside(PicMain->borderWidth(), PicMain->borderWidth());
+  auto make = [&](double left, double top, double width, double height, const char *toolTip) {
+    return new scene::Hotspot(PicMain, twipsRect(left, top, width, height).translated(inside),
+                              pointer, QString::fromLatin1(toolTip));
+  };
+  hotspotLiquidGas = make(5160, 3000, 1695, 615, "View Water/Air Interface");
+  hotspotSolidLiquid = make(6120, 3840, 975, 615, "View Water/Rock Interface");
+  hotspotSand = make(0, 3720, 1815, 975, "View Sand");
+  hotspotRock = make(7440, 3360, 615, 1335, "View Solid Dark Rock");
+  hotspotCloud = make(5520, 1560, 2055, 855, "View Cloud");
+  hotspotGas = make(240, 240, 4575, 1935, "View Air Molecules");
+  hotspotWater = make(3120, 3840, 1935, 855, "View Water");
+}
+
+void frmOrvelModel::createThermometer(QWidget *client) {
+  const QColor red(255, 0, 0);
+  Shape3 = new ShapeWidget(client, ShapeWidget::Kind::Oval, red, {7800, 6960, 375, 375});
+  Shape1 = new ShapeWidget(client, ShapeWidget::Kind::Rectangle, red, {7920, 6000, 135, 1005});
+  Shape2 = new ShapeWidget(client, ShapeWidget::Kind::Rectangle, QColor(224, 224, 224),
+                           {7920, 5760, 135, 1215});
+}
+
+void frmOrvelModel::createMenus() {
+  mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+  mnuExit = mnuFile->addAction(QStringLiteral("&Exit"));
+
+  mnuOptions = menuBar()->addMenu(QStringLiteral("&Options"));
+  mnuOptionsSingleComponent = mnuOptions->addMenu(QStringLiteral("Single Component"));
+  mnuOptionsSolid = mnuOptionsSingleComponent->addAction(QStringLiteral("Solid"));
+  mnuOptionsLiquid = mnuOptionsSingleComponent->addAction(QStringLiteral("Liquid"));
+  mnuOptionsGas = mnuOptionsSingleComponent->addAction(QStringLiteral("Gas"));
+  mnuOptionsDoubleComponent = mnuOptions->addMenu(QStringLiteral("Double Component"));
+  mnuOptionSolidLiquid = mnuOptionsDoubleComponent->addAction(QStringLiteral("Solid-Liquid"));
+  mnuOptionSolidGas = mnuOptionsDoubleComponent->addAction(QStringLiteral("Solid-Gas"));
+  mnuOptionLiquidGas = mnuOptionsDoubleComponent->addAction(QStringLiteral("Liquid-Gas"));
+
+  mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+  mnuHelpTopics = mnuHelp->addAction(QStringLiteral("Topics"));
+  mnuHelpAbout = mnuHelp->addAction(QStringLiteral("About"));
+}
+
+void frmOrvelModel::connectHandlers() {
+  connect(Timer1, &QTimer::timeout, this, &frmOrvelModel::Timer1_Timer);
+  // valueChanged fires while the thumb is dragged and after every completed
+  // change, programmatic ones included: it stands for both scroll events.
+  connect(HScroll1, &QScrollBar::valueChanged, this, &frmOrvelModel::HScroll1_Change);
+  connect(VScrollSeason, &QScrollBar::valueChanged, this, &frmOrvelModel::VScrollSeason_Change);
+
+  const std::pair<scene::Hotspot *, void (frmOrvelModel::*)()> hotspots[] = {
+      {hotspotCloud, &frmOrvelModel::hotspotCloud_Click},
+      {hotspotGas, &frmOrvelModel::hotspotGas_Click},
+      {hotspotLiquidGas, &frmOrvelModel::hotspotLiquidGas_Click},
+      {hotspotRock, &frmOrvelModel::hotspotRock_Click},
+      {hotspotSand, &frmOrvelModel::hotspotSand_Click},
+      {hotspotSolidLiquid, &frmOrvelModel::hotspotSolidLiquid_Click},
+      {hotspotWater, &frmOrvelModel::hotspotWater_Click}};
+  for (const auto &[hotspot, handler] : hotspots)
+    connect(hotspot, &scene::Hotspot::clicked, this, handler);
+
+  const std::pair<QAction *, void (frmOrvelModel::*)()> entries[] = {
+      {mnuOptionsSolid, &frmOrvelModel::mnuOptionsSolid_Click},
+      {mnuOptionsLiquid, &frmOrvelModel::mnuOptionsLiquid_Click},
+      {mnuOptionsGas, &frmOrvelModel::mnuOptionsGas_Click},
+      {mnuOptionSolidLiquid, &frmOrvelModel::mnuOptionSolidLiquid_Click},
+      {mnuOptionSolidGas, &frmOrvelModel::mnuOptionSolidGas_Click},
+      {mnuOptionLiquidGas, &frmOrvelModel::mnuOptionLiquidGas_Click},
+      {mnuExit, &frmOrvelModel::mnuExit_Click},
+      {mnuHelpAbout, &frmOrvelModel::mnuHelpAbout_Click}};
+  for (const auto &[action, handler] : entries)
+    connect(action, &QAction::triggered, this, handler);
+}
+
+void frmOrvelModel::showEvent(QShowEvent *event) {
+  QMainWindow::showEvent(event);
+  if (!activatedOnce) {
+    activatedOnce = true;
+    Form_Activate();
+  }
+}
+
+void frmOrvelModel::closeEvent(QCloseEvent *event) {
+  Form_Unload();
+  event->accept();
+}
+
+void frmOrvelModel::mnuHelpAbout_Click() {
+  if (splash == nullptr)
+    splash = new frmSplash(this);
+  splash->exec();
+  // Closing the About box makes this the active window again.
+  activateWindow();
+  Form_Activate();
+}

@@ -1,0 +1,193 @@
+// The main window: the landscape with its hotspots and sun, the atom view,
+// the season and time-of-day controls with the thermometer, the status bar
+// and the menus; it owns the simulation loop.
+#pragma once
+
+#include "image_list.h"
+#include "raster/gdi.h"
+#include "view/frame_stats.h"
+#include "view/projection.h"
+
+#include <QMainWindow>
+#include <QPixmap>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+class AtomSprite;
+class Sprite;
+class frmSplash;
+class QAction;
+class QLabel;
+class QMenu;
+class QScrollBar;
+class QTimer;
+
+namespace scene {
+class Hotspot;
+class PanelStatusBar;
+class PictureBox;
+class ShapeWidget;
+} // namespace scene
+
+class frmOrvelModel : public QMainWindow {
+  Q_OBJECT
+
+public:
+  explicit frmOrvelModel(QWidget *parent = nullptr);
+  ~frmOrvelModel() override;
+
+  // Start-up: the controls' run-time settings, the engine and its defaults.
+  // Returns false, after telling the user why, when the program cannot run.
+  bool Form_Load();
+  // The window became the active window of the program.
+  void Form_Activate();
+  // Whether a fault has made the program unable to go on (see fatalError).
+  bool failed() const { return failed_; }
+
+  // Controls, as the window's code and its checks reach them.
+  QScrollBar *HScroll1 = nullptr;
+  scene::KeyedImageList ImageListSeason;
+  scene::PictureBox *PicAtoms = nullptr;
+  scene::PictureBox *PicAtomSprite = nullptr;
+  QTimer *Timer1 = nullptr;
+  scene::PanelStatusBar *StatusBar1 = nullptr;
+  QScrollBar *VScrollSeason = nullptr;
+  scene::PictureBox *picTmp = nullptr;
+  scene::PictureBox *PicMain = nullptr;
+  scene::ShapeWidget *Shape3 = nullptr;
+  scene::ShapeWidget *Shape1 = nullptr;
+  scene::ShapeWidget *Shape2 = nullptr;
+  QLabel *lblSeason = nullptr;
+  QLabel *ImageSeason = nullptr;
+  QLabel *Label5 = nullptr;
+  QLabel *Label4 = nullptr;
+  QLabel *Label3 = nullptr;
+
+  scene::Hotspot *hotspotLiquidGas = nullptr;
+  scene::Hotspot *hotspotSolidLiquid = nullptr;
+  scene::Hotspot *hotspotSand = nullptr;
+  scene::Hotspot *hotspotRock = nullptr;
+  scene::Hotspot *hotspotCloud = nullptr;
+  scene::Hotspot *hotspotGas = nullptr;
+  scene::Hotspot *hotspotWater = nullptr;
+
+  QMenu *mnuFile = nullptr;
+  QAction *mnuExit = nullptr;
+  QMenu *mnuOptions = nullptr;
+  QMenu *mnuOptionsSingleComponent = nullptr;
+  QAction *mnuOptionsSolid = nullptr;
+  QAction *mnuOptionsLiquid = nullptr;
+  QAction *mnuOptionsGas = nullptr;
+  QMenu *mnuOptionsDoubleComponent = nullptr;
+  QAction *mnuOptionSolidLiquid = nullptr;
+  QAction *mnuOptionSolidGas = nullptr;
+  QAction *mnuOptionLiquidGas = nullptr;
+  QMenu *mnuHelp = nullptr;
+  QAction *mnuHelpTopics = nullptr;
+  QAction *mnuHelpAbout = nullptr;
+
+signals:
+  // A fault the program cannot run on from; the user has been told.
+  void fatalError();
+
+public slots:
+  void Timer1_Timer();
+  void HScroll1_Change();
+  void VScrollSeason_Change();
+
+  void hotspotCloud_Click();
+  void hotspotGas_Click();
+  void hotspotLiquidGas_Click();
+  void hotspotRock_Click();
+  void hotspotSand_Click();
+  void hotspotSolidLiquid_Click();
+  void hotspotWater_Click();
+  void mnuOptionsSolid_Click();
+  void mnuOptionsLiquid_Click();
+  void mnuOptionsGas_Click();
+  void mnuOptionSolidLiquid_Click();
+  void mnuOptionSolidGas_Click();
+  void mnuOptionLiquidGas_Click();
+  void mnuExit_Click();
+  void mnuHelpAbout_Click();
+
+protected:
+  void showEvent(QShowEvent *event) override;
+  void closeEvent(QCloseEvent *event) override;
+
+private:
+  friend struct FormInspector; // read access for the window's tests
+
+  // Every tenth frame refreshes the status-bar figures.
+  static constexpr int kReportInterval = 10;
+
+  // make-up
+  void createControls();
+  void createLandscape(QWidget *client);
+  void createSeasonControls(QWidget *client);
+  void createThermometer(QWidget *client);
+  void createHotspots();
+  void createMenus();
+  void createStatusBar(QWidget *client);
+  void connectHandlers();
+
+  // life cycle and loop
+  void formInitScreen();
+  void Form_Unload();
+  void Form_Terminate();
+  void loadSunImages();
+  void buildAtomView();
+  void showAtomCount();
+
+  // season and time of day
+  void updateAmbient();
+  void placeSun();
+  int sunImageFor(int timeOfDay) const;
+  void setTemperatureFromF(float f);
+  void drawThermometer();
+
+  // scenario selection
+  void chooseScenario(const QString &fileName, const QString &statusText);
+
+  // atom view
+  void makeSurfaces();
+  void releaseSurfaces();
+  void setupScreenProjection();
+  void DrawAxis();
+  void displayAtoms();
+
+  // faults
+  void fail(const QString &text);
+  // Runs an engine-using step; an engine that cannot be used is a fatal fault.
+  void runGuarded(const std::function<void()> &step);
+
+  std::unique_ptr<Sprite> sunSprite;
+  std::int16_t sunFrame = 0;
+  std::int32_t sunRedFrame = 0;
+  std::int32_t sunOrangeFrame = 0;
+  std::int32_t sunYellowFrame = 0;
+  float seasonMaxF = 0;
+  float seasonMinF = 0;
+  float ambientF = 0;
+  double sunX = 0;
+  double sunY = 0;
+  std::int32_t thermoHeight = 0;
+  float thermoBase = 0;
+
+  raster::HDC backgroundHdc = 0;
+  raster::HBITMAP backgroundBitmap = 0;
+  raster::HDC frameHdc = 0;
+  raster::HBITMAP frameBitmap = 0;
+  bool surfacesBuilt = false;
+  std::unique_ptr<AtomSprite> atomSprite;
+
+  view::Projection projection;
+  view::FrameStats frameStats;
+  QPixmap mouseIcon; // read at start-up; the window keeps the default pointer
+  frmSplash *splash = nullptr;
+  bool activatedOnce = false;
+  bool sunMissingReported = false;
+  bool failed_ = false;
+};

@@ -1,0 +1,22 @@
+#include "image_list.h"
+
+#include <stdexcept>
+
+namespace scene {
+
+void KeyedImageList::add(const QString &key, const QPixmap &picture) {
+  entries_.push_back({key, picture});
+}
+
+const KeyedImageList::Entry &KeyedImageList::entry(int index) const {
+  if (index < 1 || index > count())
+    throw std::out_of_range("image list index " + std::to_string(index) + " outside 1.." +
+                            std::to_string(count()));
+  return entries_[index - 1];
+}
+
+const QPixmap &KeyedImageList::picture(int index) const { return entry(index).picture; }
+
+const QString &KeyedImageList::key(int index) const { return entry(index).key; }
+
+} // namespace scene

@@ -1,0 +1,32 @@
+#include "panel_status_bar.h"
+
+#include <QLabel>
+
+namespace scene {
+
+PanelStatusBar::PanelStatusBar(QWidget *parent) : QStatusBar(parent) { setSizeGripEnabled(false); }
+
+void PanelStatusBar::addPanel(const QString &text, const QString &toolTip, int width) {
+  auto *label = new QLabel(text, this);
+  label->setToolTip(toolTip);
+  label->setFixedWidth(width);
+  label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  addWidget(label);
+  panels_.push_back(label);
+}
+
+QLabel *PanelStatusBar::panel(int index) const {
+  return index >= 1 && index <= panelCount() ? panels_[index - 1] : nullptr;
+}
+
+QString PanelStatusBar::panelText(int index) const {
+  const QLabel *label = panel(index);
+  return label != nullptr ? label->text() : QString();
+}
+
+void PanelStatusBar::setPanelText(int index, const QString &text) {
+  if (QLabel *label = panel(index))
+    label->setText(text);
+}
+
+} // namespace scene

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
+#include <type_traits>
 
 namespace raster {
 
@@ -14,22 +16,18 @@ namespace {
 
 enum class Op { Copy, And, Xor, AndNot };
 
-bool opOf(std::uint32_t rop, Op &op) {
+std::optional<Op> opOf(std::uint32_t rop) {
   switch (rop) {
   case SRCCOPY:
-    op = Op::Copy;
-    return true;
+    return Op::Copy;
   case SRCAND:
-    op = Op::And;
-    return true;
+    return Op::And;
   case SRCINVERT:
-    op = Op::Xor;
-    return true;
+    return Op::Xor;
   case NOTSRCAND:
-    op = Op::AndNot;
-    return true;
+    return Op::AndNot;
   default:
-    return false;
+    return std::nullopt;
   }
 }
 
@@ -44,49 +42,43 @@ template <Op op, class T> constexpr T combine(T dest, T src) {
     return dest & ~src;
 }
 
-template <Op op>
-void combineColourRow(std::uint32_t *__restrict dest, const std::uint32_t *__restrict src, int n) {
-  for (int i = 0; i < n; ++i)
-    dest[i] = combine<op>(dest[i], src[i]);
-}
-
-void combineColourRow(Op op, std::uint32_t *dest, const std::uint32_t *src, int n) {
+// Calls `rowLoop` with the operation as a compile-time constant, so that each
+// row loop is compiled once per operation with no decision inside it.
+template <class RowLoop> void withOp(Op op, RowLoop &&rowLoop) {
   switch (op) {
   case Op::Copy:
-    std::memcpy(dest, src, std::size_t(n) * sizeof *dest);
+    rowLoop(std::integral_constant<Op, Op::Copy>{});
     break;
   case Op::And:
-    combineColourRow<Op::And>(dest, src, n);
+    rowLoop(std::integral_constant<Op, Op::And>{});
     break;
   case Op::Xor:
-    combineColourRow<Op::Xor>(dest, src, n);
+    rowLoop(std::integral_constant<Op, Op::Xor>{});
     break;
   case Op::AndNot:
-    combineColourRow<Op::AndNot>(dest, src, n);
+    rowLoop(std::integral_constant<Op, Op::AndNot>{});
     break;
   }
 }
 
-template <Op op> void combineMonoRow(Bitmap &dest, int x, int y, const std::uint8_t *bits, int n) {
-  for (int i = 0; i < n; ++i)
-    dest.setBit(x + i, y, combine<op>(std::uint8_t(dest.bit(x + i, y)), bits[i]) & 1u);
+void combineColourRow(Op op, std::uint32_t *__restrict dest, const std::uint32_t *__restrict src,
+                      int n) {
+  if (op == Op::Copy) {
+    std::memcpy(dest, src, std::size_t(n) * sizeof *dest);
+    return;
+  }
+  withOp(op, [&](auto constant) {
+    for (int i = 0; i < n; ++i)
+      dest[i] = combine<constant.value>(dest[i], src[i]);
+  });
 }
 
 void combineMonoRow(Op op, Bitmap &dest, int x, int y, const std::uint8_t *bits, int n) {
-  switch (op) {
-  case Op::Copy:
-    combineMonoRow<Op::Copy>(dest, x, y, bits, n);
-    break;
-  case Op::And:
-    combineMonoRow<Op::And>(dest, x, y, bits, n);
-    break;
-  case Op::Xor:
-    combineMonoRow<Op::Xor>(dest, x, y, bits, n);
-    break;
-  case Op::AndNot:
-    combineMonoRow<Op::AndNot>(dest, x, y, bits, n);
-    break;
-  }
+  withOp(op, [&](auto constant) {
+    for (int i = 0; i < n; ++i)
+      dest.setBit(x + i, y,
+                  combine<constant.value>(std::uint8_t(dest.bit(x + i, y)), bits[i]) & 1u);
+  });
 }
 
 // The rectangle to combine, after clipping: w x h pixels from (sx, sy) of the
@@ -200,15 +192,15 @@ void combineArea(Op op, Bitmap &dest, const Bitmap &src, const Area &a, const Co
 bool BitBlt(HDC dest, int x, int y, int w, int h, HDC src, int sx, int sy, std::uint32_t rop) {
   const Context *destContext = detail::findContext(dest);
   const Context *srcContext = detail::findContext(src);
-  Op op;
-  if (!destContext || !srcContext || !opOf(rop, op))
+  const std::optional<Op> op = opOf(rop);
+  if (!destContext || !srcContext || !op)
     return false;
   Bitmap &destBitmap = detail::selectedBitmap(*destContext);
   const Bitmap &srcBitmap = detail::selectedBitmap(*srcContext);
   Area area;
   if (clip(area, x, y, w, h, sx, sy, destBitmap, srcBitmap)) {
     const Conversion conversion{destContext->background, destContext->text, srcContext->background};
-    combineArea(op, destBitmap, srcBitmap, area, conversion);
+    combineArea(*op, destBitmap, srcBitmap, area, conversion);
   }
   return true;
 }

@@ -7,12 +7,6 @@ using namespace raster;
 
 using AtomSpriteTest = SpriteFixture;
 
-TEST_F(AtomSpriteTest, RasterOperationValues) {
-  AtomSprite atoms;
-  EXPECT_EQ(atoms.SRCINVERTAS(), 0x00660046u);
-  EXPECT_EQ(atoms.NOTSRCANDAS(), 0x00220000u);
-}
-
 TEST_F(AtomSpriteTest, ThePointIsTheTopLeftCornerRoundedHalvesToEven) {
   AtomSprite atoms;
   atoms.initAs(picture, bmp("red.bmp", 8, 8, solid(8, 8, kRed)), 0);

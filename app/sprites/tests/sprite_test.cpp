@@ -1,17 +1,12 @@
 #include "sprite_test_support.h"
 #include "sprites/sprite.h"
 
+#include <limits>
 #include <stdexcept>
 
 using namespace raster;
 
 using SpriteTest = SpriteFixture;
-
-TEST_F(SpriteTest, RasterOperationValues) {
-  Sprite sprite;
-  EXPECT_EQ(sprite.SRCINVERT(), 0x00660046u);
-  EXPECT_EQ(sprite.NOTSRCAND(), 0x00220000u);
-}
 
 TEST_F(SpriteTest, AnAllBlackBitmapDrawsNothing) {
   Sprite sprite;

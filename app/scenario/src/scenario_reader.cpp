@@ -134,11 +134,21 @@ void readHeader(LineSource &source, ScenarioData &data) {
     source.next("the mass line of type " + std::to_string(t));
 }
 
+// "(a, b)", built step by step: GCC 12 warns falsely about "(" + string.
+std::string typePair(std::int32_t a, std::int32_t b) {
+  std::string pair = "(";
+  pair += std::to_string(a);
+  pair += ", ";
+  pair += std::to_string(b);
+  pair += ")";
+  return pair;
+}
+
 void readPairs(LineSource &source, ScenarioData &data, std::array<double, kListSlots> &buffer) {
   source.next("the line \"Potential functions:\"");
   for (std::int32_t a = 0; a < data.typeCount; ++a) {
     for (std::int32_t b = 0; b <= a; ++b) {
-      const std::string pair = "(" + std::to_string(a) + ", " + std::to_string(b) + ")";
+      const std::string pair = typePair(a, b);
       readList(source, buffer, "the pair parameters A, b, C, D of the types " + pair);
       if (buffer[2] == buffer[3])
         source.fail("a cut-off D different from the reference distance C for the types " + pair +

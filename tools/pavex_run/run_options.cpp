@@ -1,0 +1,102 @@
+#include "run_options.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace PavexRun {
+namespace {
+
+constexpr double kLargestTemperature = 2000.0; // the engine refuses more
+
+template <typename Number> Number parseWhole(const std::string &text, const std::string &what) {
+  Number value{};
+  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (result.ec != std::errc() || result.ptr != text.data() + text.size())
+    throw UsageError(what + " must be a number, not \"" + text + "\"");
+  return value;
+}
+
+Kick parseKick(const std::string &text) {
+  const auto colon = text.find(':');
+  if (colon == std::string::npos)
+    throw UsageError("--kick takes STEP:TEMPERATURE, not \"" + text + "\"");
+  Kick kick{parseWhole<int>(text.substr(0, colon), "the kick step"),
+            parseWhole<double>(text.substr(colon + 1), "the kick temperature")};
+  if (kick.step < 0)
+    throw UsageError("the kick step must not be negative");
+  if (!(kick.temperature >= 0.0 && kick.temperature <= kLargestTemperature))
+    throw UsageError("the kick temperature must lie between 0 and 2000");
+  return kick;
+}
+
+const std::string &valueOf(const std::vector<std::string> &arguments, std::size_t &i) {
+  if (i + 1 >= arguments.size())
+    throw UsageError(arguments[i] + " needs a value");
+  return arguments[++i];
+}
+
+void checkCounts(const RunOptions &options) {
+  if (options.steps < 0)
+    throw UsageError("--steps must not be negative");
+  if (options.every < 1)
+    throw UsageError("--every must be at least 1");
+  for (const Kick &kick : options.kicks)
+    if (kick.step > options.steps)
+      throw UsageError("a kick at step " + std::to_string(kick.step) + " lies beyond --steps " +
+                       std::to_string(options.steps));
+}
+
+} // namespace
+
+RunOptions parseRunOptions(const std::vector<std::string> &arguments) {
+  RunOptions options;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string &argument = arguments[i];
+    if (argument == "--help" || argument == "-h")
+      options.help = true;
+    else if (argument == "--steps")
+      options.steps = parseWhole<int>(valueOf(arguments, i), "--steps");
+    else if (argument == "--every")
+      options.every = parseWhole<int>(valueOf(arguments, i), "--every");
+    else if (argument == "--csv")
+      options.csvPath = valueOf(arguments, i);
+    else if (argument == "--xyz")
+      options.xyzPath = valueOf(arguments, i);
+    else if (argument == "--kick")
+      options.kicks.push_back(parseKick(valueOf(arguments, i)));
+    else if (argument.starts_with("-"))
+      throw UsageError("unknown option " + argument);
+    else if (options.scenario.empty())
+      options.scenario = argument;
+    else
+      throw UsageError("only one scenario file, not also \"" + argument + "\"");
+  }
+  if (options.scenario.empty() && !options.help)
+    throw UsageError("no scenario file given");
+  std::stable_sort(options.kicks.begin(), options.kicks.end(),
+                   [](const Kick &a, const Kick &b) { return a.step < b.step; });
+  checkCounts(options);
+  return options;
+}
+
+std::string usageText() {
+  return "usage: pavex-run FILE.ams [--steps N] [--every K] [--csv OUT.csv] [--xyz OUT.xyz]\n"
+         "                [--kick STEP:T]...\n"
+         "Loads the scenario as the program does, runs N steps (default 10000) and prints\n"
+         "every K steps (default 1000): step, temperature, kinetic, potential and total\n"
+         "energy per atom, wall pressure. --kick gives the atoms fresh velocities for\n"
+         "temperature T at that step, as the time-of-day control does. --csv writes the\n"
+         "same rows as CSV, --xyz an extended-XYZ trajectory (a frame every K steps).\n"
+         "At the end a phase summary per material type:\n"
+         "  r0          distance of the energy minimum of the type's own pair\n"
+         "  rms/r0      root-mean-square displacement since step 0, in units of r0\n"
+         "  recent      the same over the last 1000 steps (or the whole run if shorter)\n"
+         "  neighbours  mean count of atoms (any type) closer than 1.25 x the pair's r0\n"
+         "              (never beyond the pair's cut-off D)\n"
+         "  free        share of the type's atoms with fewer than 3 neighbours\n"
+         "  low third   share of the type's atoms in the lowest third of the box height\n"
+         "  phase       gas when free > 0.5; else solid when recent < 0.3, else liquid\n"
+         "Exit codes: 0 done, 1 engine stopped or missing, 2 bad input.\n";
+}
+
+} // namespace PavexRun

@@ -1,0 +1,36 @@
+// The command line of pavex-run.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace PavexRun {
+
+// Fresh velocities for a temperature at a chosen step, as the time-of-day
+// control gives them in the program.
+struct Kick {
+  int step = 0;
+  double temperature = 0.0;
+};
+
+struct RunOptions {
+  std::string scenario;
+  int steps = 10000;
+  int every = 1000;
+  std::string csvPath;
+  std::string xyzPath;
+  std::vector<Kick> kicks; // in step order
+  bool help = false;
+};
+
+// A command line that cannot be run; the message says what is wrong.
+class UsageError : public std::runtime_error {
+public:
+  using std::runtime_error::runtime_error;
+};
+
+RunOptions parseRunOptions(const std::vector<std::string> &arguments);
+std::string usageText();
+
+} // namespace PavexRun

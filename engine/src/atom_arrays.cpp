@@ -5,9 +5,10 @@
 namespace pavex {
 namespace {
 
-// Spare columns of the neighbour grid beyond one per atom, so that a handful
-// of atoms spread through a large box still get a fine grid.
-constexpr int64_t kColumnSlack = 64;
+// Buckets of the neighbour grid's counting sorts: several per atom, so that
+// the grid x range of a crystal fits, plus a few for a handful of atoms.
+constexpr int64_t kBucketsPerAtom = 8;
+constexpr int64_t kBucketSlack = 64;
 
 template <typename T> bool allocate(std::unique_ptr<T[]> &array, int64_t count) {
   array.reset(new (std::nothrow) T[static_cast<size_t>(count)]());
@@ -19,15 +20,24 @@ template <typename T> bool allocate(std::unique_ptr<T[]> &array, int64_t count) 
 bool allocateAtomArrays(AtomArrays &atoms, int32_t n) {
   const int64_t n3 = 3 * static_cast<int64_t>(n);
   AtomArrays fresh;
-  fresh.columnCapacity = n + kColumnSlack;
-  const bool ok = allocate(fresh.position, n3) && allocate(fresh.velocity, n3) &&
-                  allocate(fresh.r2, n3) && allocate(fresh.r3, n3) && allocate(fresh.r4, n3) &&
-                  allocate(fresh.r5, n3) && allocate(fresh.force, n3) && allocate(fresh.mass, n) &&
-                  allocate(fresh.type, n) && allocate(fresh.atomEnergy, n) &&
-                  allocate(fresh.stepLength, n) && allocate(fresh.sortRecords, n) &&
-                  allocate(fresh.candidates, n) && allocate(fresh.columnEntries, n) &&
-                  allocate(fresh.columnStart, fresh.columnCapacity + 1) &&
-                  allocate(fresh.columnCursor, fresh.columnCapacity);
+  fresh.bucketCapacity = kBucketsPerAtom * n + kBucketSlack;
+  bool ok = true;
+  const auto take = [&ok](auto &array, int64_t count) { ok = ok && allocate(array, count); };
+  for (auto *array : {&fresh.position, &fresh.velocity, &fresh.r2, &fresh.r3, &fresh.r4, &fresh.r5,
+                      &fresh.force, &fresh.slotPosition, &fresh.slotForce}) {
+    take(*array, n3);
+  }
+  for (auto *array : {&fresh.mass, &fresh.atomEnergy, &fresh.stepLength, &fresh.candidateR2}) {
+    take(*array, n);
+  }
+  for (auto *array : {&fresh.type, &fresh.candidates, &fresh.slotType}) {
+    take(*array, n);
+  }
+  take(fresh.sortRecords, n);
+  take(fresh.sortScratch, n);
+  take(fresh.columnEntries, n);
+  take(fresh.bucketStart, fresh.bucketCapacity + 1);
+  take(fresh.bucketCursor, fresh.bucketCapacity);
   atoms = ok ? std::move(fresh) : AtomArrays{};
   return ok;
 }

@@ -52,11 +52,16 @@ struct AtomArrays {
   std::unique_ptr<double[]> atomEnergy;         // N: kinetic energy per atom
   std::unique_ptr<double[]> stepLength;         // N: length of the scaled velocity
   std::unique_ptr<SortRecord[]> sortRecords;    // N slots
-  std::unique_ptr<int32_t[]> candidates;        // N
+  std::unique_ptr<SortRecord[]> sortScratch;    // N: output of the counting sort
+  std::unique_ptr<int32_t[]> candidates;        // N: slots near the current one
+  std::unique_ptr<double[]> candidateR2;        // N: their squared distances
+  std::unique_ptr<double[]> slotPosition;       // 3N: positions in slot order
+  std::unique_ptr<double[]> slotForce;          // 3N: pair forces in slot order
+  std::unique_ptr<int32_t[]> slotType;          // N: types in slot order
   std::unique_ptr<ColumnEntry[]> columnEntries; // N
-  std::unique_ptr<int32_t[]> columnStart;       // columnCapacity + 1
-  std::unique_ptr<int32_t[]> columnCursor;      // columnCapacity
-  int64_t columnCapacity = 0;
+  std::unique_ptr<int32_t[]> bucketStart;       // bucketCapacity + 1
+  std::unique_ptr<int32_t[]> bucketCursor;      // bucketCapacity
+  int64_t bucketCapacity = 0;                   // buckets for the x sort and the (y, z) columns
 
   bool present() const { return position != nullptr; }
 };

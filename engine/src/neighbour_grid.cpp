@@ -20,28 +20,64 @@ int32_t toGridUnits(double v) {
   return -kGridLimit; // also for NaN
 }
 
-// Gives every slot its grid cell; returns the extremes of grid y and z.
-void assignCells(EngineState &state, int32_t (&lo)[2], int32_t (&hi)[2]) {
+// Smallest and largest grid x, y and z over all slots.
+struct GridExtremes {
+  int32_t lo[3] = {kGridLimit, kGridLimit, kGridLimit};
+  int32_t hi[3] = {-kGridLimit, -kGridLimit, -kGridLimit};
+};
+
+GridExtremes assignCells(EngineState &state) {
   const double scale = state.gridScale;
   const double *position = state.atoms.position.get();
   SortRecord *records = state.atoms.sortRecords.get();
-  lo[0] = lo[1] = kGridLimit;
-  hi[0] = hi[1] = -kGridLimit;
+  GridExtremes ex;
   for (int32_t k = 0; k < state.n; ++k) {
     SortRecord &r = records[k];
     const double *p = position + 3 * static_cast<int64_t>(r.atom);
-    r.gx = toGridUnits(scale * (p[0] - state.boxMin[0]));
-    r.gy = toGridUnits(scale * (p[1] - state.boxMin[1]));
-    r.gz = toGridUnits(scale * (p[2] - state.boxMin[2]));
-    lo[0] = std::min(lo[0], r.gy);
-    hi[0] = std::max(hi[0], r.gy);
-    lo[1] = std::min(lo[1], r.gz);
-    hi[1] = std::max(hi[1], r.gz);
+    const int32_t g[3] = {toGridUnits(scale * (p[0] - state.boxMin[0])),
+                          toGridUnits(scale * (p[1] - state.boxMin[1])),
+                          toGridUnits(scale * (p[2] - state.boxMin[2]))};
+    r.gx = g[0];
+    r.gy = g[1];
+    r.gz = g[2];
+    for (int d = 0; d < 3; ++d) {
+      ex.lo[d] = std::min(ex.lo[d], g[d]);
+      ex.hi[d] = std::max(ex.hi[d], g[d]);
+    }
   }
+  return ex;
 }
 
-// Stable, so equal grid x keep their order; cheap when little has moved.
-void sortByGridX(SortRecord *records, int32_t n) {
+// Counting sort, first half: after it bucketStart[b] and bucketCursor[b] hold
+// where bucket b (0 <= b < buckets) begins in the sorted order.
+template <typename KeyOf>
+void bucketOffsets(AtomArrays &atoms, int64_t buckets, int32_t n, KeyOf keyOf) {
+  int32_t *start = atoms.bucketStart.get();
+  std::fill_n(start, buckets + 1, 0);
+  for (int32_t k = 0; k < n; ++k) {
+    ++start[keyOf(atoms.sortRecords[k]) + 1];
+  }
+  for (int64_t b = 0; b < buckets; ++b) {
+    start[b + 1] += start[b];
+  }
+  std::copy_n(start, buckets, atoms.bucketCursor.get());
+}
+
+// Stable, so equal grid x keep their order. A counting sort when the grid x
+// range fits the buckets, otherwise an insertion sort, which is cheap when
+// little has moved since the last step.
+void sortByGridX(AtomArrays &atoms, int32_t n, int32_t lo, int32_t hi) {
+  const int64_t range = static_cast<int64_t>(hi) - lo + 1;
+  SortRecord *records = atoms.sortRecords.get();
+  if (range <= atoms.bucketCapacity) {
+    const auto keyOf = [lo](const SortRecord &r) { return static_cast<int64_t>(r.gx) - lo; };
+    bucketOffsets(atoms, range, n, keyOf);
+    for (int32_t k = 0; k < n; ++k) {
+      atoms.sortScratch[atoms.bucketCursor[keyOf(records[k])]++] = records[k];
+    }
+    std::swap(atoms.sortRecords, atoms.sortScratch);
+    return;
+  }
   for (int32_t k = 1; k < n; ++k) {
     const SortRecord moving = records[k];
     int32_t m = k;
@@ -52,16 +88,15 @@ void sortByGridX(SortRecord *records, int32_t n) {
   }
 }
 
-ColumnLayout chooseLayout(const EngineState &state, const int32_t (&lo)[2],
-                          const int32_t (&hi)[2]) {
+ColumnLayout chooseLayout(const EngineState &state, const GridExtremes &ex) {
   ColumnLayout layout;
-  layout.originY = lo[0];
-  layout.originZ = lo[1];
+  layout.originY = ex.lo[1];
+  layout.originZ = ex.lo[2];
   layout.edge = std::max<int64_t>(state.window, 1);
   for (;;) {
-    layout.countY = (static_cast<int64_t>(hi[0]) - lo[0]) / layout.edge + 1;
-    layout.countZ = (static_cast<int64_t>(hi[1]) - lo[1]) / layout.edge + 1;
-    if (layout.countY * layout.countZ <= state.atoms.columnCapacity) {
+    layout.countY = (static_cast<int64_t>(ex.hi[1]) - ex.lo[1]) / layout.edge + 1;
+    layout.countZ = (static_cast<int64_t>(ex.hi[2]) - ex.lo[2]) / layout.edge + 1;
+    if (layout.countY * layout.countZ <= state.atoms.bucketCapacity) {
       return layout;
     }
     layout.edge *= 2;
@@ -73,39 +108,32 @@ int64_t columnOf(const ColumnLayout &layout, int64_t gy, int64_t gz) {
          layout.countY * ((gz - layout.originZ) / layout.edge);
 }
 
-// Counting sort of the slots into columns; within a column slots keep their
-// order. Leaves every column's cursor at its first entry.
+// Files the slots by column; within a column slots keep their order. Leaves
+// every column's cursor at its first entry.
 void fileByColumn(EngineState &state, const ColumnLayout &layout) {
   AtomArrays &atoms = state.atoms;
+  const auto keyOf = [&layout](const SortRecord &r) { return columnOf(layout, r.gy, r.gz); };
   const int64_t columns = layout.countY * layout.countZ;
-  int32_t *start = atoms.columnStart.get();
-  int32_t *cursor = atoms.columnCursor.get();
-  std::fill_n(start, columns + 1, 0);
+  bucketOffsets(atoms, columns, state.n, keyOf);
   for (int32_t k = 0; k < state.n; ++k) {
     const SortRecord &r = atoms.sortRecords[k];
-    ++start[columnOf(layout, r.gy, r.gz) + 1];
+    atoms.columnEntries[atoms.bucketCursor[keyOf(r)]++] = {k, r.gx, r.gy, r.gz};
   }
-  for (int64_t c = 0; c < columns; ++c) {
-    start[c + 1] += start[c];
-  }
-  std::copy_n(start, columns, cursor);
-  for (int32_t k = 0; k < state.n; ++k) {
-    const SortRecord &r = atoms.sortRecords[k];
-    atoms.columnEntries[cursor[columnOf(layout, r.gy, r.gz)]++] = {k, r.gx, r.gy, r.gz};
-  }
-  std::copy_n(start, columns, cursor);
+  std::copy_n(atoms.bucketStart.get(), columns, atoms.bucketCursor.get());
 }
 
-// Insertion sort of a few slot numbers made of presorted runs.
-void sortSlots(int32_t *slots, int32_t count) {
-  for (int32_t k = 1; k < count; ++k) {
-    const int32_t moving = slots[k];
-    int32_t m = k;
-    for (; m > 0 && slots[m - 1] > moving; --m) {
-      slots[m] = slots[m - 1];
+// Positions and types in slot order, so that the pair loop reads neighbours
+// from a short stretch of memory; the slot forces start at 0.
+void copyToSlotOrder(EngineState &state) {
+  AtomArrays &atoms = state.atoms;
+  for (int64_t k = 0; k < state.n; ++k) {
+    const int64_t i = atoms.sortRecords[k].atom;
+    for (int d = 0; d < 3; ++d) {
+      atoms.slotPosition[3 * k + d] = atoms.position[3 * i + d];
     }
-    slots[m] = moving;
+    atoms.slotType[k] = atoms.type[i];
   }
+  std::fill_n(atoms.slotForce.get(), 3 * static_cast<int64_t>(state.n), 0.0);
 }
 
 // Window of a slot in grid units: gx below hx, gy and gz strictly inside.
@@ -161,10 +189,10 @@ void setUpNeighbourGrid(EngineState &state) {
 }
 
 ColumnLayout updateNeighbourGrid(EngineState &state) {
-  int32_t lo[2], hi[2];
-  assignCells(state, lo, hi);
-  sortByGridX(state.atoms.sortRecords.get(), state.n);
-  const ColumnLayout layout = chooseLayout(state, lo, hi);
+  const GridExtremes ex = assignCells(state);
+  sortByGridX(state.atoms, state.n, ex.lo[0], ex.hi[0]);
+  copyToSlotOrder(state);
+  const ColumnLayout layout = chooseLayout(state, ex);
   fileByColumn(state, layout);
   return layout;
 }
@@ -179,21 +207,19 @@ int32_t gatherCandidates(EngineState &state, const ColumnLayout &layout, int32_t
   for (int64_t cz = z0; cz <= z1; ++cz) {
     for (int64_t cy = y0; cy <= y1; ++cy) {
       const int64_t column = cy + layout.countY * cz;
-      const int32_t end = atoms.columnStart[column + 1];
-      int32_t k = atoms.columnCursor[column];
+      const int32_t end = atoms.bucketStart[column + 1];
+      int32_t k = atoms.bucketCursor[column];
       while (k < end && atoms.columnEntries[k].slot <= a) {
         ++k;
       }
-      atoms.columnCursor[column] = k;
+      atoms.bucketCursor[column] = k;
       for (; k < end && atoms.columnEntries[k].gx < win.hx; ++k) {
         const ColumnEntry &e = atoms.columnEntries[k];
-        if (win.ly < e.gy && e.gy < win.hy && win.lz < e.gz && e.gz < win.hz) {
-          out[count++] = e.slot;
-        }
+        out[count] = e.slot;
+        count += win.ly < e.gy && e.gy < win.hy && win.lz < e.gz && e.gz < win.hz;
       }
     }
   }
-  sortSlots(out, count);
   return count;
 }
 

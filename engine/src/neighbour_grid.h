@@ -34,12 +34,14 @@ struct ColumnLayout {
 };
 
 // Recomputes every slot's grid cell from the positions (measured from the
-// box minimum), restores ascending grid x with a stable insertion sort from
-// the previous order, and files the slots by column.
+// box minimum), restores ascending grid x with a stable sort that starts
+// from the previous order (equal grid x keep their order), and files the
+// slots by column. Also copies positions and types into slot order and
+// clears the slot forces.
 ColumnLayout updateNeighbourGrid(EngineState &state);
 
-// Writes the candidate slots of slot a, in slot order, to `out` and returns
-// how many there are. Must be called for a = 0, 1, 2, ... in turn after
+// Writes the candidate slots of slot a to `out`, in no particular order, and
+// returns how many there are. Must be called for a = 0, 1, 2, ... in turn after
 // updateNeighbourGrid (each column is walked forward only once per step).
 int32_t gatherCandidates(EngineState &state, const ColumnLayout &layout, int32_t a, int32_t *out);
 

@@ -4,51 +4,88 @@
 #include "pair_table.h"
 
 namespace pavex {
+namespace {
+
+// Keeps the candidates of slot a that lie within their pair's cut-off, with
+// their squared distances, sorted by slot; returns how many remain.
+int32_t keepWithinCutoff(const EngineState &state, int32_t a, int32_t count) {
+  const AtomArrays &atoms = state.atoms;
+  const double *p = atoms.slotPosition.get();
+  const PairRecord *table = state.pairTable.get();
+  int32_t *slot = atoms.candidates.get();
+  double *dist = atoms.candidateR2.get();
+  const int64_t a3 = 3 * static_cast<int64_t>(a);
+  int32_t kept = 0;
+  for (int32_t c = 0; c < count; ++c) {
+    const int32_t b = slot[c];
+    const int64_t b3 = 3 * static_cast<int64_t>(b);
+    const double dx = p[a3] - p[b3];
+    const double dy = p[a3 + 1] - p[b3 + 1];
+    const double dz = p[a3 + 2] - p[b3 + 2];
+    const double r2 = dz * dz + dy * dy + dx * dx;
+    if (r2 < table[pairIndex(atoms.slotType[a], atoms.slotType[b])].d2) {
+      int32_t m = kept++;
+      for (; m > 0 && slot[m - 1] > b; --m) {
+        slot[m] = slot[m - 1];
+        dist[m] = dist[m - 1];
+      }
+      slot[m] = b;
+      dist[m] = r2;
+    }
+  }
+  return kept;
+}
+
+// Writes the slot forces back to the atoms' force array.
+void scatterForces(EngineState &state) {
+  AtomArrays &atoms = state.atoms;
+  for (int64_t k = 0; k < state.n; ++k) {
+    const int64_t i = atoms.sortRecords[k].atom;
+    for (int d = 0; d < 3; ++d) {
+      atoms.force[3 * i + d] = atoms.slotForce[3 * k + d];
+    }
+  }
+}
+
+} // namespace
 
 double computePairForces(EngineState &state) {
   const ColumnLayout layout = updateNeighbourGrid(state);
   AtomArrays &atoms = state.atoms;
-  const double *position = atoms.position.get();
-  const int32_t *type = atoms.type.get();
-  const SortRecord *slots = atoms.sortRecords.get();
+  const double *p = atoms.slotPosition.get();
   const PairRecord *table = state.pairTable.get();
-  double *force = atoms.force.get();
-  int32_t *candidates = atoms.candidates.get();
+  double *f = atoms.slotForce.get();
   double energy = 0.0;
   for (int32_t a = 0; a + 1 < state.n; ++a) {
-    const int32_t count = gatherCandidates(state, layout, a, candidates);
-    if (count == 0) {
-      continue;
+    const int32_t kept =
+        keepWithinCutoff(state, a, gatherCandidates(state, layout, a, atoms.candidates.get()));
+    const int64_t a3 = 3 * static_cast<int64_t>(a);
+    const double xi = p[a3], yi = p[a3 + 1], zi = p[a3 + 2];
+    const int32_t ti = atoms.slotType[a];
+    double fxi = f[a3], fyi = f[a3 + 1], fzi = f[a3 + 2];
+    for (int32_t c = 0; c < kept; ++c) {
+      const int32_t b = atoms.candidates[c];
+      const int64_t b3 = 3 * static_cast<int64_t>(b);
+      const PairRecord &pair = table[pairIndex(ti, atoms.slotType[b])];
+      const double dx = xi - p[b3];
+      const double dy = yi - p[b3 + 1];
+      const double dz = zi - p[b3 + 2];
+      const double s = (atoms.candidateR2[c] - pair.d2) * pair.r;
+      const double q = s * s;
+      const double strength = s * (q - pair.halfB) * pair.k8;
+      fxi -= strength * dx;
+      fyi -= strength * dy;
+      fzi -= strength * dz;
+      f[b3] += strength * dx;
+      f[b3 + 1] += strength * dy;
+      f[b3 + 2] += strength * dz;
+      energy += pair.a * q * (q - pair.b);
     }
-    const int64_t i3 = 3 * static_cast<int64_t>(slots[a].atom);
-    const double xi = position[i3], yi = position[i3 + 1], zi = position[i3 + 2];
-    const int32_t ti = type[slots[a].atom];
-    double fxi = force[i3], fyi = force[i3 + 1], fzi = force[i3 + 2];
-    for (int32_t c = 0; c < count; ++c) {
-      const int32_t j = slots[candidates[c]].atom;
-      const int64_t j3 = 3 * static_cast<int64_t>(j);
-      const PairRecord &pair = table[pairIndex(ti, type[j])];
-      const double dx = xi - position[j3];
-      const double dy = yi - position[j3 + 1];
-      const double dz = zi - position[j3 + 2];
-      const double r2 = dz * dz + dy * dy + dx * dx;
-      if (r2 < pair.d2) {
-        const double s = (r2 - pair.d2) * pair.r;
-        const double q = s * s;
-        const double f = s * (q - pair.halfB) * pair.k8;
-        fxi -= f * dx;
-        fyi -= f * dy;
-        fzi -= f * dz;
-        force[j3] += f * dx;
-        force[j3 + 1] += f * dy;
-        force[j3 + 2] += f * dz;
-        energy += pair.a * q * (q - pair.b);
-      }
-    }
-    force[i3] = fxi;
-    force[i3 + 1] = fyi;
-    force[i3 + 2] = fzi;
+    f[a3] = fxi;
+    f[a3 + 1] = fyi;
+    f[a3 + 2] = fzi;
   }
+  scatterForces(state);
   return energy;
 }
 

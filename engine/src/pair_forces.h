@@ -6,9 +6,9 @@
 
 namespace pavex {
 
-// Adds the pair forces at the current positions to the force array, each
-// pair of the neighbour grid's sweep once, and returns the pair energy sum.
-// Every atom's type must be covered by the pair table.
+// Sets the force array to the pair forces at the current positions: each
+// pair of the neighbour grid's sweep once, in sweep order. Returns the pair
+// energy sum. Every atom's type must be covered by the pair table.
 double computePairForces(EngineState &state);
 
 } // namespace pavex

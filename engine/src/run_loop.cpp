@@ -38,7 +38,6 @@ int32_t checkRunnable(const EngineState &state) {
 }
 
 void computeForces(EngineState &state, double &pairEnergy, double &gravityEnergy) {
-  std::fill_n(state.atoms.force.get(), 3 * static_cast<int64_t>(state.n), 0.0);
   pairEnergy = computePairForces(state);
   gravityEnergy = applyGravity(state);
   applyWalls(state);

@@ -1,0 +1,31 @@
+# Compares the dynamic symbols the engine library defines with the functions
+# its header declares: they must be the same 32 MD_ names and nothing else.
+execute_process(COMMAND nm -D --defined-only ${LIBRARY} OUTPUT_VARIABLE symbols
+                RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "nm failed on ${LIBRARY}")
+endif()
+string(REGEX MATCHALL "[^ \n]+\n" lines "${symbols}")
+set(exported "")
+foreach(line IN LISTS lines)
+  string(STRIP "${line}" name)
+  list(APPEND exported ${name})
+endforeach()
+list(SORT exported)
+
+file(READ ${HEADER} header)
+string(REGEX MATCHALL "PAVEX_API [^(]*[ *](MD_[a-z_]+)\\(" declarations "${header}")
+set(declared "")
+foreach(declaration IN LISTS declarations)
+  string(REGEX REPLACE ".*(MD_[a-z_]+)\\($" "\\1" name "${declaration}")
+  list(APPEND declared ${name})
+endforeach()
+list(SORT declared)
+
+list(LENGTH declared count)
+if(NOT count EQUAL 32)
+  message(FATAL_ERROR "header declares ${count} functions, expected 32")
+endif()
+if(NOT exported STREQUAL declared)
+  message(FATAL_ERROR "exported: ${exported}\ndeclared: ${declared}")
+endif()

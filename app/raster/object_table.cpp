@@ -46,8 +46,10 @@ Table makeTable() {
   return table;
 }
 
+// Never destroyed, so that objects ending after static destruction has begun
+// (a sprite held in a global, say) can still release their handles.
 Table &table() {
-  static Table instance = makeTable();
+  static Table &instance = *new Table(makeTable());
   return instance;
 }
 

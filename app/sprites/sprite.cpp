@@ -50,8 +50,8 @@ void Sprite::place_sprite(raster::HDC destHdc, float X, float Y, std::int32_t in
     return;
   Slot &slot = slots_[std::size_t(index)];
   const int w = slot.image.width, h = slot.image.height;
-  // The corner is held in single precision before rounding, as the sprite's
-  // position is everywhere else.
+  // The corner is worked out in double precision and held in single precision,
+  // like every screen measure of the program, before it is rounded.
   const float left = static_cast<float>(double(X) - w / 2.0);
   const float top = static_cast<float>(double(Y) - h / 2.0);
   slot.savedX = roundToPixel(left);

@@ -78,7 +78,9 @@ bool frmOrvelModel::Form_Load() {
 
   const QString eyeIcon = runPath(QStringLiteral("/bitmaps/eye.ico"));
   if (!mouseIcon.load(eyeIcon)) {
-    fail(QStringLiteral("The mouse icon %1 is missing or cannot be read.\n\nFolder searched: %2")
+    fail(QStringLiteral("The mouse icon %1 is missing or cannot be read.\n\nFolder searched: %2\n\n"
+                        "The program reads its pictures and scenarios from the folder it is "
+                        "started in.")
              .arg(eyeIcon, bitmapsFolder()));
     return false;
   }

@@ -47,6 +47,7 @@ QScrollBar *makeScrollBar(QWidget *parent, Qt::Orientation orientation, QRect ge
   bar->setGeometry(geometry);
   bar->setSingleStep(1);
   bar->setPageStep(1);
+  bar->setFocusPolicy(Qt::StrongFocus);
   return bar;
 }
 
@@ -97,6 +98,7 @@ void frmOrvelModel::createControls() {
            HScroll1, PicAtoms, PicAtomSprite, StatusBar1, VScrollSeason, picTmp, PicMain, Shape3,
            Shape1, Shape2, lblSeason, ImageSeason, Label5, Label4, Label3})
     control->lower();
+  setTabOrder(VScrollSeason, HScroll1);
 }
 
 void frmOrvelModel::createStatusBar(QWidget *client) {

@@ -11,6 +11,7 @@ void PanelStatusBar::addPanel(const QString &text, const QString &toolTip, int w
   label->setToolTip(toolTip);
   label->setFixedWidth(width);
   label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  label->setIndent(2); // the panels are narrow: keep the text close to the frame
   addWidget(label);
   panels_.push_back(label);
 }

@@ -12,8 +12,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
@@ -59,22 +57,6 @@ TEST_F(StartUp, ControlsSitAtTheirDesignedPlaces) {
   EXPECT_EQ(f.hotspotSand->geometry(), QRect(2, 250, 121, 65));
   EXPECT_EQ(f.hotspotRock->toolTip(), "View Solid Dark Rock");
   EXPECT_EQ(f.hotspotCloud->toolTip(), "View Cloud");
-}
-
-TEST_F(StartUp, MenusCarryTheirCaptions) {
-  frmOrvelModel &f = openWindow();
-  QStringList titles;
-  for (QAction *menu : f.menuBar()->actions())
-    titles << menu->text();
-  EXPECT_EQ(titles, QStringList({"&File", "&Options", "&Help"}));
-  EXPECT_EQ(f.mnuExit->text(), "&Exit");
-  EXPECT_EQ(f.mnuOptionsSingleComponent->title(), "Single Component");
-  EXPECT_EQ(f.mnuOptionsDoubleComponent->title(), "Double Component");
-  QStringList doubles;
-  for (QAction *entry : f.mnuOptionsDoubleComponent->actions())
-    doubles << entry->text();
-  EXPECT_EQ(doubles, QStringList({"Solid-Liquid", "Solid-Gas", "Liquid-Gas"}));
-  EXPECT_EQ(f.mnuHelpTopics->text(), "Topics");
 }
 
 TEST_F(StartUp, FirstActivationBuildsTheAtomViewOnce) {

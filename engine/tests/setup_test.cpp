@@ -123,8 +123,8 @@ TEST_F(LatticeSetUp, InitKeepsSettingsAndReplacesAtomsAndDefaultTable) {
   ASSERT_EQ(init(2, 2, 2), PAVEX_OK);
   const double params[4] = {1, 1, 1000, 1500};
   MD_set_potential_function(1, params);
-  const double moved[3] = {1, 2, 3};
-  MD_set_coordinates(moved);
+  const std::vector<double> moved(48, 1.0);
+  MD_set_coordinates(moved.data());
   ASSERT_EQ(init(3, 3, 3), PAVEX_OK);
   EXPECT_EQ(MD_number_of_coordinates(), 54);
   EXPECT_EQ(state().gravity, 0.05);

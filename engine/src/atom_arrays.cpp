@@ -33,6 +33,7 @@ bool allocateAtomArrays(AtomArrays &atoms, int32_t n) {
   for (auto *array : {&fresh.type, &fresh.candidates, &fresh.slotType}) {
     take(*array, n);
   }
+  take(fresh.candidateKeys, n);
   take(fresh.sortRecords, n);
   take(fresh.sortScratch, n);
   take(fresh.columnEntries, n);

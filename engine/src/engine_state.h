@@ -55,6 +55,7 @@ struct AtomArrays {
   std::unique_ptr<SortRecord[]> sortScratch;    // N: output of the counting sort
   std::unique_ptr<int32_t[]> candidates;        // N: slots near the current one
   std::unique_ptr<double[]> candidateR2;        // N: their squared distances
+  std::unique_ptr<uint64_t[]> candidateKeys;    // N: slot and candidate number
   std::unique_ptr<double[]> slotPosition;       // 3N: positions in slot order
   std::unique_ptr<double[]> slotForce;          // 3N: pair forces in slot order
   std::unique_ptr<int32_t[]> slotType;          // N: types in slot order

@@ -8,7 +8,7 @@ namespace {
 constexpr double kGridRange = 32767.0;
 constexpr double kSmallestExtent = 2048.0;
 // Upper window bound that replaces a negative one.
-constexpr int64_t kOpenUpperBound = 32767;
+constexpr int32_t kOpenUpperBound = 32767;
 
 int32_t toGridUnits(double v) {
   if (v >= kGridLimit) {
@@ -136,15 +136,14 @@ void copyToSlotOrder(EngineState &state) {
   std::fill_n(atoms.slotForce.get(), 3 * static_cast<int64_t>(state.n), 0.0);
 }
 
-// Window of a slot in grid units: gx below hx, gy and gz strictly inside.
+// Window of a slot in grid units: gx below hx, gy and gz strictly inside
+// (ly, hy) and (lz, hz).
 struct Window {
-  int64_t hx, ly, hy, lz, hz;
+  int32_t hx, ly, hy, lz, hz;
 };
 
 Window windowOf(const SortRecord &r, int32_t w) {
-  Window win{static_cast<int64_t>(r.gx) + w, static_cast<int64_t>(r.gy) - w,
-             static_cast<int64_t>(r.gy) + w, static_cast<int64_t>(r.gz) - w,
-             static_cast<int64_t>(r.gz) + w};
+  Window win{r.gx + w, r.gy - w, r.gy + w, r.gz - w, r.gz + w};
   if (win.hx < 0) {
     win.hx = kOpenUpperBound;
   }
@@ -161,6 +160,21 @@ Window windowOf(const SortRecord &r, int32_t w) {
     win.hz = kOpenUpperBound;
   }
   return win;
+}
+
+// lo < v < hi as one unsigned comparison: v - lo - 1 counts from the first
+// value inside, and there are hi - lo - 1 values inside (none when negative).
+struct OpenRange {
+  int32_t first;
+  uint32_t size;
+};
+
+OpenRange openRange(int32_t lo, int32_t hi) {
+  return {lo + 1, static_cast<uint32_t>(std::max(hi - lo - 1, 0))};
+}
+
+bool inside(const OpenRange &range, int32_t v) {
+  return static_cast<uint32_t>(v - range.first) < range.size;
 }
 
 // Columns [first, last] along one axis that can hold values strictly
@@ -203,6 +217,8 @@ int32_t gatherCandidates(EngineState &state, const ColumnLayout &layout, int32_t
   int64_t y0, y1, z0, z1;
   columnRange(win.ly, win.hy, layout.originY, layout.countY, layout.edge, y0, y1);
   columnRange(win.lz, win.hz, layout.originZ, layout.countZ, layout.edge, z0, z1);
+  const OpenRange ry = openRange(win.ly, win.hy);
+  const OpenRange rz = openRange(win.lz, win.hz);
   int32_t count = 0;
   for (int64_t cz = z0; cz <= z1; ++cz) {
     for (int64_t cy = y0; cy <= y1; ++cy) {
@@ -216,7 +232,7 @@ int32_t gatherCandidates(EngineState &state, const ColumnLayout &layout, int32_t
       for (; k < end && atoms.columnEntries[k].gx < win.hx; ++k) {
         const ColumnEntry &e = atoms.columnEntries[k];
         out[count] = e.slot;
-        count += win.ly < e.gy && e.gy < win.hy && win.lz < e.gz && e.gz < win.hz;
+        count += inside(ry, e.gy) & inside(rz, e.gz);
       }
     }
   }

@@ -15,9 +15,9 @@
 
 namespace pavex {
 
-// Grid coordinates saturate here, so that atoms far outside the box neither
-// overflow the conversion nor the window arithmetic.
-constexpr int32_t kGridLimit = 1 << 30;
+// Grid coordinates and the window saturate here, so that atoms far outside
+// the box overflow neither the conversion nor the 32-bit window arithmetic.
+constexpr int32_t kGridLimit = 1 << 29;
 
 // Grid scale and window half-width for the current box and largest cut-off:
 // the largest box extent (at least 2048) spans 32767 grid units, and the

@@ -6,31 +6,36 @@
 namespace pavex {
 namespace {
 
-// Keeps the candidates of slot a that lie within their pair's cut-off, with
-// their squared distances, sorted by slot; returns how many remain.
+// Picks the candidates of slot a that lie within their pair's cut-off and
+// returns how many there are. Their keys (slot in the high half, candidate
+// number in the low half) come out sorted, which is slot order; candidateR2
+// holds the squared distance of every candidate.
 int32_t keepWithinCutoff(const EngineState &state, int32_t a, int32_t count) {
   const AtomArrays &atoms = state.atoms;
   const double *p = atoms.slotPosition.get();
   const PairRecord *table = state.pairTable.get();
-  int32_t *slot = atoms.candidates.get();
+  const int32_t *slot = atoms.candidates.get();
   double *dist = atoms.candidateR2.get();
+  uint64_t *keys = atoms.candidateKeys.get();
   const int64_t a3 = 3 * static_cast<int64_t>(a);
+  const double xa = p[a3], ya = p[a3 + 1], za = p[a3 + 2];
+  const int32_t ta = atoms.slotType[a];
   int32_t kept = 0;
   for (int32_t c = 0; c < count; ++c) {
     const int32_t b = slot[c];
     const int64_t b3 = 3 * static_cast<int64_t>(b);
-    const double dx = p[a3] - p[b3];
-    const double dy = p[a3 + 1] - p[b3 + 1];
-    const double dz = p[a3 + 2] - p[b3 + 2];
+    const double dx = xa - p[b3];
+    const double dy = ya - p[b3 + 1];
+    const double dz = za - p[b3 + 2];
     const double r2 = dz * dz + dy * dy + dx * dx;
-    if (r2 < table[pairIndex(atoms.slotType[a], atoms.slotType[b])].d2) {
+    dist[c] = r2;
+    if (r2 < table[pairIndex(ta, atoms.slotType[b])].d2) {
+      const uint64_t key = static_cast<uint64_t>(b) << 32 | static_cast<uint32_t>(c);
       int32_t m = kept++;
-      for (; m > 0 && slot[m - 1] > b; --m) {
-        slot[m] = slot[m - 1];
-        dist[m] = dist[m - 1];
+      for (; m > 0 && keys[m - 1] > key; --m) {
+        keys[m] = keys[m - 1];
       }
-      slot[m] = b;
-      dist[m] = r2;
+      keys[m] = key;
     }
   }
   return kept;
@@ -64,13 +69,14 @@ double computePairForces(EngineState &state) {
     const int32_t ti = atoms.slotType[a];
     double fxi = f[a3], fyi = f[a3 + 1], fzi = f[a3 + 2];
     for (int32_t c = 0; c < kept; ++c) {
-      const int32_t b = atoms.candidates[c];
+      const uint64_t key = atoms.candidateKeys[c];
+      const auto b = static_cast<int32_t>(key >> 32);
       const int64_t b3 = 3 * static_cast<int64_t>(b);
       const PairRecord &pair = table[pairIndex(ti, atoms.slotType[b])];
       const double dx = xi - p[b3];
       const double dy = yi - p[b3 + 1];
       const double dz = zi - p[b3 + 2];
-      const double s = (atoms.candidateR2[c] - pair.d2) * pair.r;
+      const double s = (atoms.candidateR2[key & 0xffffffffu] - pair.d2) * pair.r;
       const double q = s * s;
       const double strength = s * (q - pair.halfB) * pair.k8;
       fxi -= strength * dx;

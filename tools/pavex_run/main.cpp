@@ -109,7 +109,9 @@ private:
          ++nextKick_) {
       const double t = options_.kicks[nextKick_].temperature;
       Pavex::MD_set_temperature(t);
-      report_.addNote("fresh velocities for temperature " + std::to_string(t));
+      char note[64];
+      std::snprintf(note, sizeof note, "fresh velocities for temperature %g", t);
+      report_.addNote(note);
     }
   }
 

@@ -45,17 +45,52 @@ int neighbourCount(const Snapshot &s, std::size_t i) {
   return count;
 }
 
-// Sums over the atoms of a type; finish() turns them into means.
-void addAtom(TypeSummary &summary, const Snapshot &start, const Snapshot &recent,
-             const Snapshot &now, std::size_t i) {
+// The mean displacement of each type's atoms between two snapshots: the
+// drift of its centre of mass (a crystal can slide on the smooth floor as a
+// whole).
+std::vector<std::array<double, 3>> typeDrift(const Snapshot &from, const Snapshot &to) {
+  std::vector<std::array<double, 3>> drift(static_cast<std::size_t>(to.typeCount), {0, 0, 0});
+  std::vector<int> atoms(drift.size(), 0);
+  for (std::size_t i = 0; i < to.types.size(); ++i) {
+    const auto t = static_cast<std::size_t>(to.types[i]);
+    ++atoms[t];
+    for (std::size_t k = 0; k < 3; ++k)
+      drift[t][k] += to.coords[3 * i + k] - from.coords[3 * i + k];
+  }
+  for (std::size_t t = 0; t < drift.size(); ++t)
+    for (double &component : drift[t])
+      component /= std::max(atoms[t], 1);
+  return drift;
+}
+
+// Squared displacement of atom i between two snapshots, less its type's drift.
+double squaredDisplacement(const Snapshot &from, const Snapshot &to, std::size_t i,
+                           const std::array<double, 3> &drift) {
+  double sum = 0.0;
+  for (std::size_t k = 0; k < 3; ++k) {
+    const double d = to.coords[3 * i + k] - from.coords[3 * i + k] - drift[k];
+    sum += d * d;
+  }
+  return sum;
+}
+
+// Sums over the atoms of each type; finish() turns them into means.
+void addAtoms(std::vector<TypeSummary> &summaries, const Snapshot &start, const Snapshot &recent,
+              const Snapshot &now) {
+  const auto driftSinceStart = typeDrift(start, now);
+  const auto recentDrift = typeDrift(recent, now);
   const double lowerThirdTop = now.box[1] + (now.box[4] - now.box[1]) / 3.0;
-  const int neighbours = neighbourCount(now, i);
-  ++summary.atoms;
-  summary.rmsDisplacement += squaredDistance(now.coords, i, start.coords, i);
-  summary.recentDisplacement += squaredDistance(now.coords, i, recent.coords, i);
-  summary.neighbours += neighbours;
-  summary.freeShare += neighbours < kFreeNeighbours ? 1.0 : 0.0;
-  summary.lowerThird += now.coords[3 * i + 1] < lowerThirdTop ? 1.0 : 0.0;
+  for (std::size_t i = 0; i < now.types.size(); ++i) {
+    const auto t = static_cast<std::size_t>(now.types[i]);
+    TypeSummary &summary = summaries[t];
+    const int neighbours = neighbourCount(now, i);
+    ++summary.atoms;
+    summary.rmsDisplacement += squaredDisplacement(start, now, i, driftSinceStart[t]);
+    summary.recentDisplacement += squaredDisplacement(recent, now, i, recentDrift[t]);
+    summary.neighbours += neighbours;
+    summary.freeShare += neighbours < kFreeNeighbours ? 1.0 : 0.0;
+    summary.lowerThird += now.coords[3 * i + 1] < lowerThirdTop ? 1.0 : 0.0;
+  }
 }
 
 std::string phaseOf(const TypeSummary &summary) {
@@ -85,8 +120,7 @@ std::vector<TypeSummary> summarisePhases(const Snapshot &start, const Snapshot &
     summaries[t].minimumDistance =
         minimumDistance(pairOf(now, summaries[t].type, summaries[t].type));
   }
-  for (std::size_t i = 0; i < now.types.size(); ++i)
-    addAtom(summaries[static_cast<std::size_t>(now.types[i])], start, recent, now, i);
+  addAtoms(summaries, start, recent, now);
   for (TypeSummary &summary : summaries)
     if (summary.atoms > 0)
       finish(summary);

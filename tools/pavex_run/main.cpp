@@ -1,5 +1,6 @@
 // pavex-run: loads a scenario file through the program's loader and engine
 // binding, runs it without a window and prints what happens.
+#include "engine_snapshot.h"
 #include "phase_summary.h"
 #include "run_options.h"
 #include "run_report.h"
@@ -18,15 +19,6 @@ using namespace PavexRun;
 namespace {
 
 constexpr int kStepsPerCall = 100; // keeps the progress line moving
-
-Snapshot snapshot() {
-  using namespace ModDornDll;
-  Pavex::MD_return_coordinates(atomCoords.data());
-  const auto atoms = static_cast<std::size_t>(numAtoms);
-  return {std::vector<double>(atomCoords.begin(), atomCoords.begin() + 3 * atoms),
-          std::vector<std::int32_t>(atomTypes.begin(), atomTypes.begin() + atoms), numTypes,
-          potentialParams, boxDims};
-}
 
 EnergyRow energyRow(int step) {
   EnergyRow row;
@@ -77,23 +69,23 @@ public:
   }
 
   int execute() {
-    start_ = snapshot();
+    start_ = engineSnapshot();
     recent_ = start_;
     record(0, start_);
     for (int step = 0; step < options_.steps;) {
       applyKicks(step);
       if (step == recentStep())
-        recent_ = snapshot();
+        recent_ = engineSnapshot();
       const int target = nextStop(step);
       const std::int32_t code = Pavex::MD_do_run(target - step);
       step = target;
       if (code != 0)
         return stop(step, code);
       if (step % options_.every == 0 || step == options_.steps)
-        record(step, snapshot());
+        record(step, engineSnapshot());
       progress_.update(step);
     }
-    report_.printSummary(summarisePhases(start_, recent_, snapshot()), options_.steps);
+    report_.printSummary(summarisePhases(start_, recent_, engineSnapshot()), options_.steps);
     return 0;
   }
 
@@ -128,10 +120,10 @@ private:
   }
 
   int stop(int step, std::int32_t code) {
-    record(step, snapshot());
+    record(step, engineSnapshot());
     std::fprintf(stderr, "pavex-run: the engine stopped at step %d: %s\n", step,
                  engineMessage(code).c_str());
-    report_.printSummary(summarisePhases(start_, recent_, snapshot()), step);
+    report_.printSummary(summarisePhases(start_, recent_, engineSnapshot()), step);
     return 1;
   }
 

@@ -23,7 +23,8 @@ struct Snapshot {
 struct TypeSummary {
   std::int32_t type = 0;
   int atoms = 0;
-  double minimumDistance = 0.0;    // r0 of the type's own pair
+  double minimumDistance = 0.0; // r0 of the type's own pair
+  // Displacements leave out the drift of the type's centre of mass.
   double rmsDisplacement = 0.0;    // since the start, in units of r0
   double recentDisplacement = 0.0; // over the last stretch of the run, in units of r0
   double neighbours = 0.0;         // mean count within the neighbour radius

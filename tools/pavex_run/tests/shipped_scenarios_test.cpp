@@ -1,0 +1,153 @@
+// Each of the seven scenario files, loaded as the program loads it and run on
+// the real engine, is the phase its name says: fresh, and after the
+// time-of-day control has given every atom velocities for 317 and for 255.
+//
+// Thresholds (distances in units of r0, the pair's energy minimum; recent
+// displacement is measured over the last 1000 steps, less each type's drift):
+// - solid: recent < 0.3. A crystal's atoms vibrate about their sites with an
+//   amplitude below about 0.15 r0 (Lindemann), and the displacement between
+//   two moments of vibration is at most about √2 times that; the files
+//   measure 0.07 to 0.2. Liquids measure 1.1 to 2.3.
+// - liquid: recent > 0.5 and fewer than 10 % free atoms (atoms with fewer
+//   than 3 neighbours: vapour); its mean height in the lower half of the box,
+//   resting on the floor or on the crystal. The files measure 0–4 % free.
+// - gas: more than 60 % free atoms; the files measure 75–94 %, condensed
+//   phases at most 4 %.
+#include "engine_snapshot.h"
+#include "scenario/engine_binding.h"
+#include "scenario/mod_dorn_dll.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace PavexRun;
+
+namespace {
+
+constexpr double kSolidRecent = 0.3;
+constexpr double kLiquidRecent = 0.5;
+constexpr double kCondensedFree = 0.1;
+constexpr double kGasFree = 0.6;
+
+struct ShippedScenario {
+  const char *file;
+  std::vector<std::string> phases; // per type
+};
+
+struct RunResult {
+  Snapshot now;
+  std::vector<TypeSummary> summaries;
+};
+
+// Runs the given steps and summarises the last 1000 of them.
+RunResult runAndSummarise(const Snapshot &start, int steps) {
+  Pavex::MD_do_run(steps - 1000);
+  const Snapshot recent = engineSnapshot();
+  EXPECT_EQ(Pavex::MD_do_run(1000), 0) << "an atom left the box";
+  RunResult result{engineSnapshot(), {}};
+  result.summaries = summarisePhases(start, recent, result.now);
+  return result;
+}
+
+// Mean height of the type's atoms, as a share of the box height.
+double meanHeight(const Snapshot &s, std::int32_t type) {
+  double sum = 0.0;
+  int atoms = 0;
+  for (std::size_t i = 0; i < s.types.size(); ++i) {
+    if (s.types[i] == type) {
+      sum += s.coords[3 * i + 1];
+      ++atoms;
+    }
+  }
+  return (sum / atoms - s.box[1]) / (s.box[4] - s.box[1]);
+}
+
+void expectPhases(const ShippedScenario &scenario, const RunResult &result,
+                  const std::string &when) {
+  const auto &summaries = result.summaries;
+  ASSERT_EQ(summaries.size(), scenario.phases.size());
+  for (std::size_t t = 0; t < summaries.size(); ++t) {
+    const TypeSummary &s = summaries[t];
+    SCOPED_TRACE(std::string(scenario.file) + " type " + std::to_string(t) + " " + when);
+    const std::string &phase = scenario.phases[t];
+    if (phase == "solid") {
+      EXPECT_LT(s.recentDisplacement, kSolidRecent);
+      EXPECT_LT(s.freeShare, kCondensedFree);
+    } else if (phase == "liquid") {
+      EXPECT_GT(s.recentDisplacement, kLiquidRecent);
+      EXPECT_LT(s.freeShare, kCondensedFree);
+      EXPECT_LT(meanHeight(result.now, s.type), 0.5);
+    } else {
+      EXPECT_GT(s.freeShare, kGasFree);
+    }
+    EXPECT_EQ(s.phase, phase);
+  }
+}
+
+class ShippedScenarioTest : public ::testing::TestWithParam<ShippedScenario> {
+protected:
+  void SetUp() override {
+    ModDornDll::clampOn = 1;
+    ModDornDll::loadScenarioFile(std::string(SCENARIO_FOLDER) + "/" + GetParam().file);
+    start_ = engineSnapshot();
+  }
+  Snapshot start_;
+};
+
+} // namespace
+
+TEST_P(ShippedScenarioTest, IsItsPhase) {
+  EXPECT_GE(ModDornDll::numAtoms, 250);
+  EXPECT_LE(ModDornDll::numAtoms, 2000);
+  expectPhases(GetParam(), runAndSummarise(start_, 3000), "after 3000 steps");
+}
+
+TEST_P(ShippedScenarioTest, StaysItsPhaseAfterTimeOfDayKicks) {
+  Pavex::MD_do_run(500);
+  for (const double ambient : {317.0, 255.0}) {
+    Pavex::MD_set_temperature(ambient);
+    expectPhases(GetParam(), runAndSummarise(start_, 2500),
+                 "2500 steps after a kick to " + std::to_string(ambient));
+  }
+}
+
+// In each two-phase file one type lies above the other, with the interface
+// between them: liquid on crystal, gas over a condensed phase, the light gas
+// over the heavy one. Their mean heights stay at least a tenth of the box apart.
+struct Layers {
+  const char *file;
+  std::int32_t lower;
+  std::int32_t upper;
+};
+
+class ShippedLayersTest : public ::testing::TestWithParam<Layers> {};
+
+TEST_P(ShippedLayersTest, TheUpperTypeStaysAbove) {
+  ModDornDll::clampOn = 1;
+  ModDornDll::loadScenarioFile(std::string(SCENARIO_FOLDER) + "/" + GetParam().file);
+  const RunResult result = runAndSummarise(engineSnapshot(), 3000);
+  EXPECT_GT(meanHeight(result.now, GetParam().upper),
+            meanHeight(result.now, GetParam().lower) + 0.1);
+}
+
+INSTANTIATE_TEST_SUITE_P(TwoPhaseFiles, ShippedLayersTest,
+                         ::testing::Values(Layers{"gas-gas.ams", 1, 0},
+                                           Layers{"liquid-gas.ams", 0, 1},
+                                           Layers{"solid-liquid.ams", 0, 1},
+                                           Layers{"solid-gas.ams", 0, 1}));
+
+INSTANTIATE_TEST_SUITE_P(SevenFiles, ShippedScenarioTest,
+                         ::testing::Values(ShippedScenario{"solid.ams", {"solid"}},
+                                           ShippedScenario{"liquid.ams", {"liquid"}},
+                                           ShippedScenario{"gas.ams", {"gas"}},
+                                           ShippedScenario{"gas-gas.ams", {"gas", "gas"}},
+                                           ShippedScenario{"liquid-gas.ams", {"liquid", "gas"}},
+                                           ShippedScenario{"solid-liquid.ams", {"solid", "liquid"}},
+                                           ShippedScenario{"solid-gas.ams", {"solid", "gas"}}),
+                         [](const ::testing::TestParamInfo<ShippedScenario> &info) {
+                           std::string name = info.param.file;
+                           name = name.substr(0, name.find('.'));
+                           std::erase(name, '-');
+                           return name;
+                         });

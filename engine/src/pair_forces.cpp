@@ -9,7 +9,8 @@ namespace {
 // Picks the candidates of slot a that lie within their pair's cut-off and
 // returns how many there are. Their keys (slot in the high half, candidate
 // number in the low half) come out sorted, which is slot order; candidateR2
-// holds the squared distance of every candidate.
+// holds the squared distance of every candidate. Every key is written and
+// only the close ones are counted, which spares a hard-to-predict branch.
 int32_t keepWithinCutoff(const EngineState &state, int32_t a, int32_t count) {
   const AtomArrays &atoms = state.atoms;
   const double *p = atoms.slotPosition.get();
@@ -29,14 +30,16 @@ int32_t keepWithinCutoff(const EngineState &state, int32_t a, int32_t count) {
     const double dz = za - p[b3 + 2];
     const double r2 = dz * dz + dy * dy + dx * dx;
     dist[c] = r2;
-    if (r2 < table[pairIndex(ta, atoms.slotType[b])].d2) {
-      const uint64_t key = static_cast<uint64_t>(b) << 32 | static_cast<uint32_t>(c);
-      int32_t m = kept++;
-      for (; m > 0 && keys[m - 1] > key; --m) {
-        keys[m] = keys[m - 1];
-      }
-      keys[m] = key;
+    keys[kept] = static_cast<uint64_t>(b) << 32 | static_cast<uint32_t>(c);
+    kept += r2 < table[pairIndex(ta, atoms.slotType[b])].d2;
+  }
+  for (int32_t k = 1; k < kept; ++k) {
+    const uint64_t key = keys[k];
+    int32_t m = k;
+    for (; m > 0 && keys[m - 1] > key; --m) {
+      keys[m] = keys[m - 1];
     }
+    keys[m] = key;
   }
   return kept;
 }

@@ -3,6 +3,8 @@
 #include "neighbour_grid.h"
 #include "pair_table.h"
 
+#include <algorithm>
+
 namespace pavex {
 namespace {
 
@@ -11,11 +13,38 @@ namespace {
 // number in the low half) come out sorted, which is slot order; candidateR2
 // holds the squared distance of every candidate. Every key is written and
 // only the close ones are counted, which spares a hard-to-predict branch.
+// Sorts the first `count` keys by slot; `slot` holds their slots, all
+// different. A few keys are placed by counting how many slots are smaller
+// (no branches to mispredict); more go through an insertion sort.
+void sortKeys(uint64_t *keys, const int32_t *slot, int32_t count) {
+  constexpr int32_t kFew = 32;
+  if (count <= kFew) {
+    uint64_t sorted[kFew];
+    for (int32_t k = 0; k < count; ++k) {
+      int32_t rank = 0;
+      for (int32_t m = 0; m < count; ++m) {
+        rank += slot[m] < slot[k];
+      }
+      sorted[rank] = keys[k];
+    }
+    std::copy_n(sorted, count, keys);
+    return;
+  }
+  for (int32_t k = 1; k < count; ++k) {
+    const uint64_t key = keys[k];
+    int32_t m = k;
+    for (; m > 0 && keys[m - 1] > key; --m) {
+      keys[m] = keys[m - 1];
+    }
+    keys[m] = key;
+  }
+}
+
 int32_t keepWithinCutoff(const EngineState &state, int32_t a, int32_t count) {
   const AtomArrays &atoms = state.atoms;
   const double *p = atoms.slotPosition.get();
   const PairRecord *table = state.pairTable.get();
-  const int32_t *slot = atoms.candidates.get();
+  int32_t *slot = atoms.candidates.get();
   double *dist = atoms.candidateR2.get();
   uint64_t *keys = atoms.candidateKeys.get();
   const int64_t a3 = 3 * static_cast<int64_t>(a);
@@ -31,16 +60,10 @@ int32_t keepWithinCutoff(const EngineState &state, int32_t a, int32_t count) {
     const double r2 = dz * dz + dy * dy + dx * dx;
     dist[c] = r2;
     keys[kept] = static_cast<uint64_t>(b) << 32 | static_cast<uint32_t>(c);
+    slot[kept] = b; // kept <= c: overwrites only candidates already read
     kept += r2 < table[pairIndex(ta, atoms.slotType[b])].d2;
   }
-  for (int32_t k = 1; k < kept; ++k) {
-    const uint64_t key = keys[k];
-    int32_t m = k;
-    for (; m > 0 && keys[m - 1] > key; --m) {
-      keys[m] = keys[m - 1];
-    }
-    keys[m] = key;
-  }
+  sortKeys(keys, slot, kept);
   return kept;
 }
 

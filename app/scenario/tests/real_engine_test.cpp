@@ -69,7 +69,7 @@ TEST(RealEngine, VelocitiesAreDrawnBeforeTheFileMassesArrive) {
   std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   text.replace(text.find("Temperature = 2500"), 18, "Temperature = 100");
   for (auto at = text.find(", 1, 0\r"); at != std::string::npos; at = text.find(", 1, 0\r"))
-    text.replace(at, 6, ", 1.5, 0\r"); // every atom's mass
+    text.replace(at, 7, ", 1.5, 0\r"); // every atom's mass
   const auto path = std::filesystem::temp_directory_path() /
                     ("corvanta-warm-" + std::to_string(::getpid()) + ".ams");
   std::ofstream(path, std::ios::binary) << text;

@@ -100,7 +100,9 @@ TEST_F(SunImages, ReactivationDrawsTheSunWhereTheTimeOfDayPutsIt) {
   frmOrvelModel &f = openWindow();
   f.HScroll1->setValue(15); // orange, low in the morning
   f.PicMain->clear();
+  const int live = raster::LiveHandleCount();
   f.Form_Activate();
+  EXPECT_EQ(raster::LiveHandleCount(), live); // the reloaded sun images replace the old ones
   EXPECT_EQ(FormInspector::sunFrame(f), 2);
   const QPoint centre(qRound(FormInspector::sunX(f)), qRound(FormInspector::sunY(f)));
   EXPECT_EQ(QColor(f.PicMain->image().pixel(centre)), kOrangeSun);

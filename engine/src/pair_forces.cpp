@@ -8,11 +8,6 @@
 namespace pavex {
 namespace {
 
-// Picks the candidates of slot a that lie within their pair's cut-off and
-// returns how many there are. Their keys (slot in the high half, candidate
-// number in the low half) come out sorted, which is slot order; candidateR2
-// holds the squared distance of every candidate. Every key is written and
-// only the close ones are counted, which spares a hard-to-predict branch.
 // Sorts the first `count` keys by slot; `slot` holds their slots, all
 // different. A few keys are placed by counting how many slots are smaller
 // (no branches to mispredict); more go through an insertion sort.
@@ -40,6 +35,12 @@ void sortKeys(uint64_t *keys, const int32_t *slot, int32_t count) {
   }
 }
 
+// Picks the candidates of slot a that lie within their pair's cut-off and
+// returns how many there are. Their keys (slot in the high half, candidate
+// number in the low half) come out sorted, which is slot order; candidateR2
+// holds the squared distance of every candidate. Every key is written and
+// only the close ones are counted, which spares a branch that would often be
+// mispredicted.
 int32_t keepWithinCutoff(const EngineState &state, int32_t a, int32_t count) {
   const AtomArrays &atoms = state.atoms;
   const double *p = atoms.slotPosition.get();

@@ -17,7 +17,7 @@ double neighbourRadius(const double *pair) {
 
 namespace {
 
-constexpr int kFreeNeighbours = 3;         // an atom with fewer is a gas atom
+constexpr std::size_t kFreeNeighbours = 3; // an atom with fewer is a gas atom
 constexpr double kGasShare = 0.5;          // a type with more free atoms is a gas
 constexpr double kSolidDisplacement = 0.3; // a crystal's atoms stay closer to their sites
 
@@ -35,19 +35,24 @@ double squaredDistance(const std::vector<double> &p, std::size_t i, const std::v
   return dx * dx + dy * dy + dz * dz;
 }
 
-int neighbourCount(const Snapshot &s, std::size_t i) {
-  int count = 0;
-  for (std::size_t j = 0; j < s.types.size(); ++j) {
-    const double radius = neighbourRadius(pairOf(s, s.types[i], s.types[j]));
-    if (j != i && squaredDistance(s.coords, i, s.coords, j) < radius * radius)
-      ++count;
+using NeighbourLists = std::vector<std::vector<std::size_t>>;
+
+NeighbourLists neighbourLists(const Snapshot &s) {
+  NeighbourLists lists(s.types.size());
+  for (std::size_t i = 0; i < s.types.size(); ++i) {
+    for (std::size_t j = i + 1; j < s.types.size(); ++j) {
+      const double radius = neighbourRadius(pairOf(s, s.types[i], s.types[j]));
+      if (squaredDistance(s.coords, i, s.coords, j) < radius * radius) {
+        lists[i].push_back(j);
+        lists[j].push_back(i);
+      }
+    }
   }
-  return count;
+  return lists;
 }
 
 // The mean displacement of each type's atoms between two snapshots: the
-// drift of its centre of mass (a crystal can slide on the smooth floor as a
-// whole).
+// drift of its centre of mass.
 std::vector<std::array<double, 3>> typeDrift(const Snapshot &from, const Snapshot &to) {
   std::vector<std::array<double, 3>> drift(static_cast<std::size_t>(to.typeCount), {0, 0, 0});
   std::vector<int> atoms(drift.size(), 0);
@@ -63,32 +68,53 @@ std::vector<std::array<double, 3>> typeDrift(const Snapshot &from, const Snapsho
   return drift;
 }
 
-// Squared displacement of atom i between two snapshots, less its type's drift.
-double squaredDisplacement(const Snapshot &from, const Snapshot &to, std::size_t i,
-                           const std::array<double, 3> &drift) {
-  double sum = 0.0;
-  for (std::size_t k = 0; k < 3; ++k) {
-    const double d = to.coords[3 * i + k] - from.coords[3 * i + k] - drift[k];
-    sum += d * d;
+// Squared displacement of every atom between two snapshots, measured against
+// the mean displacement of its neighbours of the same type in the first one: a
+// crystal that slides or turns on the smooth floor as a whole shows only its
+// vibration. An atom without such neighbours is measured against its type's
+// drift.
+std::vector<double> relativeSquaredDisplacements(const Snapshot &from, const Snapshot &to) {
+  const NeighbourLists lists = neighbourLists(from);
+  const auto drift = typeDrift(from, to);
+  std::vector<double> result(to.types.size());
+  for (std::size_t i = 0; i < to.types.size(); ++i) {
+    std::array<double, 3> reference{0, 0, 0};
+    int sameType = 0;
+    for (const std::size_t j : lists[i]) {
+      if (to.types[j] != to.types[i])
+        continue;
+      ++sameType;
+      for (std::size_t k = 0; k < 3; ++k)
+        reference[k] += to.coords[3 * j + k] - from.coords[3 * j + k];
+    }
+    for (double &component : reference)
+      component /= std::max(sameType, 1);
+    if (sameType == 0)
+      reference = drift[static_cast<std::size_t>(to.types[i])];
+    double sum = 0.0;
+    for (std::size_t k = 0; k < 3; ++k) {
+      const double d = to.coords[3 * i + k] - from.coords[3 * i + k] - reference[k];
+      sum += d * d;
+    }
+    result[i] = sum;
   }
-  return sum;
+  return result;
 }
 
 // Sums over the atoms of each type; finish() turns them into means.
 void addAtoms(std::vector<TypeSummary> &summaries, const Snapshot &start, const Snapshot &recent,
               const Snapshot &now) {
-  const auto driftSinceStart = typeDrift(start, now);
-  const auto recentDrift = typeDrift(recent, now);
+  const auto sinceStart = relativeSquaredDisplacements(start, now);
+  const auto sinceRecent = relativeSquaredDisplacements(recent, now);
+  const NeighbourLists lists = neighbourLists(now);
   const double lowerThirdTop = now.box[1] + (now.box[4] - now.box[1]) / 3.0;
   for (std::size_t i = 0; i < now.types.size(); ++i) {
-    const auto t = static_cast<std::size_t>(now.types[i]);
-    TypeSummary &summary = summaries[t];
-    const int neighbours = neighbourCount(now, i);
+    TypeSummary &summary = summaries[static_cast<std::size_t>(now.types[i])];
     ++summary.atoms;
-    summary.rmsDisplacement += squaredDisplacement(start, now, i, driftSinceStart[t]);
-    summary.recentDisplacement += squaredDisplacement(recent, now, i, recentDrift[t]);
-    summary.neighbours += neighbours;
-    summary.freeShare += neighbours < kFreeNeighbours ? 1.0 : 0.0;
+    summary.rmsDisplacement += sinceStart[i];
+    summary.recentDisplacement += sinceRecent[i];
+    summary.neighbours += static_cast<double>(lists[i].size());
+    summary.freeShare += lists[i].size() < kFreeNeighbours ? 1.0 : 0.0;
     summary.lowerThird += now.coords[3 * i + 1] < lowerThirdTop ? 1.0 : 0.0;
   }
 }

@@ -24,7 +24,10 @@ struct TypeSummary {
   std::int32_t type = 0;
   int atoms = 0;
   double minimumDistance = 0.0; // r0 of the type's own pair
-  // Displacements leave out the drift of the type's centre of mass.
+  // Displacements are measured against the mean displacement of the atom's
+  // neighbours of its own type at the earlier moment (against the type's drift for an atom
+  // that had none), so a crystal moving or turning as a whole shows only its
+  // vibration.
   double rmsDisplacement = 0.0;    // since the start, in units of r0
   double recentDisplacement = 0.0; // over the last stretch of the run, in units of r0
   double neighbours = 0.0;         // mean count within the neighbour radius

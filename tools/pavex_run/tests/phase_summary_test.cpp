@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace PavexRun;
@@ -77,15 +78,49 @@ TEST(PhaseSummary, DriftOfTheWholeTypeIsNotDisplacement) {
   EXPECT_EQ(summary[0].phase, "solid");
 }
 
-TEST(PhaseSummary, AtomsThatWanderMakeALiquid) {
-  const double r0 = minimumDistance(kLiquidPair);
-  const Snapshot start = crystal(r0);
+TEST(PhaseSummary, ACrystalTurningAsAWholeIsStillSolid) {
+  const Snapshot start = crystal(minimumDistance(kLiquidPair));
   Snapshot now = start;
-  for (std::size_t i = 0; i < now.types.size(); ++i)
-    now.coords[3 * i] += (i % 2 == 0 ? 1.0 : -1.0) * r0; // ±r0 each, no drift
+  const double turn = 0.2; // radians about the vertical through (10000, 10000)
+  for (std::size_t i = 0; i < now.types.size(); ++i) {
+    const double x = start.coords[3 * i] - 10000.0, z = start.coords[3 * i + 2] - 10000.0;
+    now.coords[3 * i] = 10000.0 + std::cos(turn) * x - std::sin(turn) * z;
+    now.coords[3 * i + 2] = 10000.0 + std::sin(turn) * x + std::cos(turn) * z;
+  }
   const auto summary = summarisePhases(start, start, now);
-  EXPECT_NEAR(summary[0].rmsDisplacement, 1.0, 1e-9);
-  EXPECT_NEAR(summary[0].recentDisplacement, 1.0, 1e-9);
+  EXPECT_LT(summary[0].recentDisplacement, 0.3);
+  EXPECT_EQ(summary[0].phase, "solid");
+}
+
+// Four atoms at the corners of a tetrahedron of edge r0, each with three
+// neighbours, each moving on to the next corner: the displacements add up to
+// nothing, so each atom moves 4/3 r0 against the mean of its neighbours.
+TEST(PhaseSummary, AtomsThatMoveAgainstTheirNeighboursMakeALiquid) {
+  const double r0 = minimumDistance(kLiquidPair);
+  Snapshot start;
+  start.coords = {0,
+                  0,
+                  0,
+                  r0,
+                  0,
+                  0,
+                  r0 / 2,
+                  r0 * std::sqrt(3.0) / 2,
+                  0,
+                  r0 / 2,
+                  r0 * std::sqrt(3.0) / 6,
+                  r0 * std::sqrt(2.0 / 3.0)};
+  for (double &c : start.coords)
+    c += 10000.0;
+  start.types = {0, 0, 0, 0};
+  start.pairParams.assign(kLiquidPair, kLiquidPair + 4);
+  start.box = {0, 0, 0, 30000, 30000, 30000};
+  Snapshot now = start;
+  std::rotate(now.coords.begin(), now.coords.begin() + 3, now.coords.end());
+  const auto summary = summarisePhases(start, start, now);
+  EXPECT_NEAR(summary[0].rmsDisplacement, 4.0 / 3.0, 1e-9);
+  EXPECT_NEAR(summary[0].recentDisplacement, 4.0 / 3.0, 1e-9);
+  EXPECT_EQ(summary[0].freeShare, 0.0);
   EXPECT_EQ(summary[0].phase, "liquid");
 }
 

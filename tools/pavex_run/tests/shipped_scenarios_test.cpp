@@ -3,11 +3,12 @@
 // time-of-day control has given every atom velocities for 317 and for 255.
 //
 // Thresholds (distances in units of r0, the pair's energy minimum; recent
-// displacement is measured over the last 1000 steps, less each type's drift):
+// displacement is measured over the last 1000 steps, against the mean
+// displacement of each atom's neighbours of its type):
 // - solid: recent < 0.3. A crystal's atoms vibrate about their sites with an
 //   amplitude below about 0.15 r0 (Lindemann), and the displacement between
 //   two moments of vibration is at most about √2 times that; the files
-//   measure 0.07 to 0.2. Liquids measure 1.1 to 2.3.
+//   measure 0.05 to 0.22. Liquids measure 1.1 to 2.4.
 // - liquid: recent > 0.5 and fewer than 10 % free atoms (atoms with fewer
 //   than 3 neighbours: vapour); its mean height in the lower half of the box,
 //   resting on the floor or on the crystal. The files measure 0–4 % free.

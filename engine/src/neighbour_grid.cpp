@@ -97,15 +97,24 @@ ColumnLayout chooseLayout(const EngineState &state, const GridExtremes &ex) {
     layout.countY = (static_cast<int64_t>(ex.hi[1]) - ex.lo[1]) / layout.edge + 1;
     layout.countZ = (static_cast<int64_t>(ex.hi[2]) - ex.lo[2]) / layout.edge + 1;
     if (layout.countY * layout.countZ <= state.atoms.bucketCapacity) {
+      layout.perUnit = 1.0 / static_cast<double>(layout.edge);
       return layout;
     }
     layout.edge *= 2;
   }
 }
 
+// Column number along one axis of grid value v (>= origin). A multiplication
+// instead of a division: any mapping that never decreases with v and agrees
+// between filing and searching finds the same slots.
+int64_t columnAlong(const ColumnLayout &layout, int64_t v, int64_t origin, int64_t count) {
+  const auto c = static_cast<int64_t>(static_cast<double>(v - origin) * layout.perUnit);
+  return std::min(c, count - 1);
+}
+
 int64_t columnOf(const ColumnLayout &layout, int64_t gy, int64_t gz) {
-  return (gy - layout.originY) / layout.edge +
-         layout.countY * ((gz - layout.originZ) / layout.edge);
+  return columnAlong(layout, gy, layout.originY, layout.countY) +
+         layout.countY * columnAlong(layout, gz, layout.originZ, layout.countZ);
 }
 
 // Files the slots by column; within a column slots keep their order. Leaves
@@ -179,13 +188,10 @@ bool inside(const OpenRange &range, int32_t v) {
 
 // Columns [first, last] along one axis that can hold values strictly
 // between lo and hi; empty when first > last.
-void columnRange(int64_t lo, int64_t hi, int64_t origin, int64_t count, int64_t edge,
+void columnRange(const ColumnLayout &layout, int64_t lo, int64_t hi, int64_t origin, int64_t count,
                  int64_t &first, int64_t &last) {
-  first = std::max<int64_t>(lo + 1 - origin, 0) / edge;
-  last = std::min<int64_t>((hi - 1 - origin) / edge, count - 1);
-  if (hi - 1 < origin) {
-    last = -1;
-  }
+  first = columnAlong(layout, std::max(lo + 1, origin), origin, count);
+  last = hi - 1 < origin ? -1 : columnAlong(layout, hi - 1, origin, count);
 }
 
 } // namespace
@@ -215,8 +221,8 @@ int32_t gatherCandidates(EngineState &state, const ColumnLayout &layout, int32_t
   AtomArrays &atoms = state.atoms;
   const Window win = windowOf(atoms.sortRecords[a], state.window);
   int64_t y0, y1, z0, z1;
-  columnRange(win.ly, win.hy, layout.originY, layout.countY, layout.edge, y0, y1);
-  columnRange(win.lz, win.hz, layout.originZ, layout.countZ, layout.edge, z0, z1);
+  columnRange(layout, win.ly, win.hy, layout.originY, layout.countY, y0, y1);
+  columnRange(layout, win.lz, win.hz, layout.originZ, layout.countZ, z0, z1);
   const OpenRange ry = openRange(win.ly, win.hy);
   const OpenRange rz = openRange(win.lz, win.hz);
   int32_t count = 0;

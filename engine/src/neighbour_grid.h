@@ -24,13 +24,16 @@ constexpr int32_t kGridLimit = 1 << 29;
 // window reaches one cut-off plus one grid unit.
 void setUpNeighbourGrid(EngineState &state);
 
-// How the slots of the current step are filed by (y, z) column.
+// How the slots of the current step are filed by (y, z) column: a column
+// spans `edge` grid units on each axis, counted from the smallest grid y and z
+// of any slot.
 struct ColumnLayout {
-  int64_t edge = 1;    // column width in grid units, at least the window
-  int64_t originY = 0; // smallest grid y of any slot
-  int64_t originZ = 0; // smallest grid z of any slot
-  int64_t countY = 1;  // columns along y
-  int64_t countZ = 1;  // columns along z
+  int64_t edge = 1;     // column width in grid units, at least the window
+  double perUnit = 1.0; // 1 / edge: columns per grid unit
+  int64_t originY = 0;  // smallest grid y of any slot
+  int64_t originZ = 0;  // smallest grid z of any slot
+  int64_t countY = 1;   // columns along y
+  int64_t countZ = 1;   // columns along z
 };
 
 // Recomputes every slot's grid cell from the positions (measured from the

@@ -31,6 +31,13 @@ constexpr double kLiquidRecent = 0.5;
 constexpr double kCondensedFree = 0.1;
 constexpr double kGasFree = 0.6;
 
+// "solid-gas.ams" gives the test name "solidgas".
+std::string testName(std::string file) {
+  file = file.substr(0, file.find('.'));
+  std::erase(file, '-');
+  return file;
+}
+
 struct ShippedScenario {
   const char *file;
   std::vector<std::string> phases; // per type
@@ -132,11 +139,11 @@ TEST_P(ShippedLayersTest, TheUpperTypeStaysAbove) {
             meanHeight(result.now, GetParam().lower) + 0.1);
 }
 
-INSTANTIATE_TEST_SUITE_P(TwoPhaseFiles, ShippedLayersTest,
-                         ::testing::Values(Layers{"gas-gas.ams", 1, 0},
-                                           Layers{"liquid-gas.ams", 0, 1},
-                                           Layers{"solid-liquid.ams", 0, 1},
-                                           Layers{"solid-gas.ams", 0, 1}));
+INSTANTIATE_TEST_SUITE_P(
+    TwoPhaseFiles, ShippedLayersTest,
+    ::testing::Values(Layers{"gas-gas.ams", 1, 0}, Layers{"liquid-gas.ams", 0, 1},
+                      Layers{"solid-liquid.ams", 0, 1}, Layers{"solid-gas.ams", 0, 1}),
+    [](const ::testing::TestParamInfo<Layers> &info) { return testName(info.param.file); });
 
 INSTANTIATE_TEST_SUITE_P(SevenFiles, ShippedScenarioTest,
                          ::testing::Values(ShippedScenario{"solid.ams", {"solid"}},
@@ -147,8 +154,5 @@ INSTANTIATE_TEST_SUITE_P(SevenFiles, ShippedScenarioTest,
                                            ShippedScenario{"solid-liquid.ams", {"solid", "liquid"}},
                                            ShippedScenario{"solid-gas.ams", {"solid", "gas"}}),
                          [](const ::testing::TestParamInfo<ShippedScenario> &info) {
-                           std::string name = info.param.file;
-                           name = name.substr(0, name.find('.'));
-                           std::erase(name, '-');
-                           return name;
+                           return testName(info.param.file);
                          });

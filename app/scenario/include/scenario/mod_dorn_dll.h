@@ -29,10 +29,12 @@ extern std::vector<std::int16_t> drawOrder;
 extern std::vector<double> potentialParams; // 4 per pair of types
 
 // MD_init from the cell counts, clamp switch, arrays resized and cleared,
-// drawOrder the identity, frameCount 0.
+// drawOrder the identity, frameCount 0. Throws std::out_of_range, with the
+// arrays as they were, when the engine reports a count outside 0 .. 32,767.
 void initEngine();
 // Fills potentialParams with the default pair (1024, 2, 1412, 2048) for every
-// pair of numTypes types; returns the number of pairs.
+// pair of numTypes types; returns the number of pairs. Throws
+// std::out_of_range, changing nothing, for a type count outside 1 .. 127.
 std::int32_t ensurePotentialTable();
 
 // A scenario file that cannot be loaded: the message names the file, the line
@@ -45,7 +47,7 @@ public:
 // Reads a scenario file into the program-side state and hands it to the
 // engine. The whole file is read and checked before anything changes: on
 // ScenarioError the program-side state and the engine are as they were.
-// An empty file name does nothing.
+// An empty file name does nothing. Lines end at CR, CR LF or LF.
 void loadScenarioFile(const std::string &fileName);
 
 } // namespace ModDornDll

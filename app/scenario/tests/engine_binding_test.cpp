@@ -72,9 +72,3 @@ TEST(EngineBinding, ChoosingAnotherLibraryRebindsFunctionsAlreadyLookedUp) {
   Pavex::MD_set_gravity(3.0);
   EXPECT_EQ(partialEngineGravity(), 3.0);
 }
-
-TEST(EngineBinding, NothingIsOpenedBeforeTheFirstCall) {
-  Pavex::useLibrary("/nonexistent/libPavex.so");
-  EXPECT_EQ(Pavex::libraryPath(), "/nonexistent/libPavex.so");
-  EXPECT_THROW(Pavex::MD_set_gravity(1.0), Pavex::EngineError);
-}

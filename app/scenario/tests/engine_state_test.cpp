@@ -46,16 +46,6 @@ TEST(InitEngine, ACountBeyondTheSixteenBitSlotsIsRefused) {
   EXPECT_THROW(initEngine(), std::out_of_range);
 }
 
-TEST(InitEngine, GoesOnWhenTheEngineReportsAnError) {
-  FakeEngine engine;
-  engine.failAll(true);
-  cellsX = 2;
-  cellsY = cellsZ = 1;
-  initEngine();
-  EXPECT_EQ(engine.log(), "MD_init(2,1,1)\nMD_set_clamp_on_off(1)\n");
-  EXPECT_EQ(atomCoords.size(), 13u);
-}
-
 TEST(EnsurePotentialTable, FillsEveryPairWithTheDefaults) {
   numTypes = 2;
   potentialParams.assign(40, 7.0);

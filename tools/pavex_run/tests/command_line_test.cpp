@@ -34,12 +34,6 @@ std::string dataFile(const std::string &name) {
 
 } // namespace
 
-TEST(PavexRunCommand, HelpExplainsThePhaseSummary) {
-  const Outcome outcome = runPavexRun("--help");
-  EXPECT_EQ(outcome.exitCode, 0);
-  EXPECT_NE(outcome.output.find("low third"), std::string::npos) << outcome.output;
-}
-
 TEST(PavexRunCommand, AMissingScenarioFileExitsWithTwoNamingIt) {
   const Outcome outcome = runPavexRun("/nonexistent/solid.ams");
   EXPECT_EQ(outcome.exitCode, 2);

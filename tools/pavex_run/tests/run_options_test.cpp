@@ -29,8 +29,6 @@ TEST(RunOptions, ReadsEveryOptionAndSortsKicksByStep) {
   EXPECT_EQ(options.kicks[1].step, 300);
 }
 
-TEST(RunOptions, HelpNeedsNoScenario) { EXPECT_TRUE(parseRunOptions({"--help"}).help); }
-
 TEST(RunOptions, RefusesWhatCannotBeRun) {
   const std::vector<std::vector<std::string>> broken = {
       {},

@@ -42,7 +42,3 @@ TEST(XyzWriter, NamesTypesByLetterThenNumber) {
   EXPECT_EQ(speciesName(25), "Z");
   EXPECT_EQ(speciesName(26), "T26");
 }
-
-TEST(XyzWriter, AFolderThatDoesNotExistIsAnError) {
-  EXPECT_THROW(XyzWriter("/nonexistent/folder/out.xyz"), std::runtime_error);
-}

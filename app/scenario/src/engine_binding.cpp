@@ -82,6 +82,8 @@ void useLibrary(const std::string &path) {
 
 std::string libraryPath() { return library().path; }
 
+// Each function below keeps its own lazily bound pointer; the macro spares
+// thirty-two copies of the same two lines.
 #define PAVEX_BIND(name)                                                                           \
   static LazyFunction<decltype(name)> bound(#name);                                                \
   return bound.get()
@@ -137,5 +139,7 @@ std::int32_t MD_set_atom_properties(const double *masses, const std::int32_t *ty
   PAVEX_BIND(MD_set_atom_properties)(masses, types);
 }
 void MD_show_settings() { PAVEX_BIND(MD_show_settings)(); }
+
+#undef PAVEX_BIND
 
 } // namespace Pavex

@@ -26,19 +26,11 @@ constexpr int kHeight = 193;
 constexpr int kLargestScenario = 10922;
 const fs::path kResources = CORVANTA_RESOURCES;
 
-struct Surface {
-  raster::HDC dc = raster::CreateCompatibleDC(0);
-  raster::HBITMAP bitmap = raster::CreateColorBitmap(kWidth, kHeight);
-  Surface() { raster::SelectObject(dc, bitmap); }
-  ~Surface() {
-    raster::DeleteDC(dc);
-    raster::DeleteObject(bitmap);
-  }
-};
-
 // The atom view as the window has it after a scenario start.
 struct AtomView {
-  Surface picture, background, frame;
+  raster::MemoryPicture picture{kWidth, kHeight};
+  raster::MemoryPicture background{kWidth, kHeight};
+  raster::MemoryPicture frame{kWidth, kHeight};
   AtomSprite sprites;
   view::Projection projection;
   view::Box box{};
@@ -54,12 +46,12 @@ struct AtomView {
     Pavex::MD_return_coordinates(ModDornDll::atomCoords.data());
     std::copy(ModDornDll::boxDims.begin(), ModDornDll::boxDims.end(), box.begin());
     projection = view::setupScreenProjection(box, kWidth, kHeight);
-    view::DrawAxis(picture.dc, background.dc, kWidth, kHeight, raster::RGB(255, 255, 255),
+    view::DrawAxis(picture.hDC(), background.hDC(), kWidth, kHeight, raster::RGB(255, 255, 255),
                    projection, box);
   }
   void display() {
-    view::displayAtoms({picture.dc, background.dc, frame.dc, kWidth, kHeight}, projection, box,
-                       sprites);
+    view::displayAtoms({picture.hDC(), background.hDC(), frame.hDC(), kWidth, kHeight}, projection,
+                       box, sprites);
   }
 };
 

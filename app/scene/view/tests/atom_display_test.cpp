@@ -1,9 +1,12 @@
 #include "view/atom_display.h"
 
+#include "raster/memory_picture.h"
 #include "raster/picture_surface.h"
 #include "scenario/mod_dorn_dll.h"
 #include "sprites/atom_sprite.h"
 #include "view/box_edges.h"
+
+#include "test_surface.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +15,9 @@
 
 namespace {
 
-constexpr int kWidth = 254;
-constexpr int kHeight = 193;
+using view_test::kHeight;
+using view_test::kWidth;
+using view_test::Surface;
 constexpr raster::COLORREF kWhite = raster::RGB(255, 255, 255);
 constexpr raster::COLORREF kRed = raster::RGB(220, 0, 0);
 constexpr raster::COLORREF kBlue = raster::RGB(0, 0, 220);
@@ -49,20 +53,6 @@ private:
   raster::HBITMAP bitmap_ = 0;
 };
 
-struct Surface {
-  raster::HDC dc = raster::CreateCompatibleDC(0);
-  raster::HBITMAP bitmap = raster::CreateColorBitmap(kWidth, kHeight);
-  Surface() { raster::SelectObject(dc, bitmap); }
-  ~Surface() {
-    raster::DeleteDC(dc);
-    raster::DeleteObject(bitmap);
-  }
-  raster::COLORREF at(int x, int y) const {
-    int w = 0, h = 0;
-    return raster::BitmapPixels(bitmap, &w, &h)[y * w + x] & 0xFFFFFF;
-  }
-};
-
 class AtomDisplay : public ::testing::Test {
 protected:
   void SetUp() override {
@@ -70,7 +60,7 @@ protected:
     sprites.initAs(loader, "red", 0);
     sprites.initAs(loader, "blue", 1);
     view = view::setupScreenProjection(kCube20, kWidth, kHeight);
-    view::DrawAxis(picture.dc, background.dc, kWidth, kHeight, kWhite, view, kCube20);
+    view::DrawAxis(picture.dc(), background.dc(), kWidth, kHeight, kWhite, view, kCube20);
   }
 
   // Atoms at the given positions and types; drawOrder the identity.
@@ -88,7 +78,7 @@ protected:
   }
 
   void display() {
-    view::displayAtoms({picture.dc, background.dc, frame.dc, kWidth, kHeight}, view, kCube20,
+    view::displayAtoms({picture.dc(), background.dc(), frame.dc(), kWidth, kHeight}, view, kCube20,
                        sprites);
   }
 
@@ -105,7 +95,7 @@ protected:
 
 TEST_F(AtomDisplay, NoAtomsShowTheEmptyBox) {
   setAtoms({}, {});
-  raster::FillRect(picture.dc, 0, 0, kWidth, kHeight, raster::RGB(9, 9, 9));
+  raster::FillRect(picture.dc(), 0, 0, kWidth, kHeight, raster::RGB(9, 9, 9));
   display();
   for (int y = 0; y < kHeight; ++y)
     for (int x = 0; x < kWidth; ++x)

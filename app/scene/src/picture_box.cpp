@@ -85,11 +85,6 @@ void PictureBox::setVisible(bool visible) { QWidget::setVisible(visible); }
 
 void PictureBox::refresh() { update(); }
 
-void PictureBox::line(int x0, int y0, int x1, int y1, raster::COLORREF colour) {
-  raster::DrawLine(hdc_, x0, y0, x1, y1, colour);
-  update();
-}
-
 QImage PictureBox::image() const {
   int width = 0;
   int height = 0;

@@ -36,7 +36,6 @@ public:
   void setPicture(const QImage &picture);
   // Clears what was drawn: the background colour with the picture over it.
   void clear();
-  void line(int x0, int y0, int x1, int y1, raster::COLORREF colour);
   raster::COLORREF backgroundColour() const { return background_; }
   // Width of the frame around the drawing area, in pixels.
   int borderWidth() const { return border_ == Border::Single ? 2 : 0; }

@@ -56,7 +56,7 @@ TEST_F(PictureBoxTest, ClearRemovesDrawingButKeepsThePicture) {
   EXPECT_EQ(box.size(), QSize(44, 34)); // the border lies outside the drawing area
   box.loadPicture(writeImage(QStringLiteral("p.png"), {20, 10}, Qt::green).toStdString());
   EXPECT_EQ(box.scaleWidth(), 40); // no auto-size: the box keeps its size
-  box.line(0, 20, 39, 20, raster::RGB(255, 0, 0));
+  raster::DrawLine(box.hDC(), 0, 20, 39, 20, raster::RGB(255, 0, 0));
   EXPECT_EQ(box.image().pixel(5, 20) & 0xFFFFFF, 0xFF0000u);
   box.clear();
   const QImage cleared = box.image();

@@ -37,6 +37,7 @@ bool allocateAtomArrays(AtomArrays &atoms, int32_t n) {
   take(fresh.sortRecords, n);
   take(fresh.sortScratch, n);
   take(fresh.columnEntries, n);
+  take(fresh.slotPlaces, n);
   take(fresh.bucketStart, fresh.bucketCapacity + 1);
   take(fresh.bucketCursor, fresh.bucketCapacity);
   atoms = ok ? std::move(fresh) : AtomArrays{};

@@ -37,6 +37,12 @@ struct ColumnEntry {
   int32_t gz;
 };
 
+// Where a slot was filed under its column.
+struct SlotPlace {
+  int32_t entry;  // index into the column entries
+  int32_t column; // the column it belongs to
+};
+
 // Everything that exists once per atom. Allocated zero-filled by MD_init, all
 // or nothing; `position == nullptr` means the arrays are absent.
 struct AtomArrays {
@@ -60,6 +66,7 @@ struct AtomArrays {
   std::unique_ptr<double[]> slotForce;          // 3N: pair forces in slot order
   std::unique_ptr<int32_t[]> slotType;          // N: types in slot order
   std::unique_ptr<ColumnEntry[]> columnEntries; // N
+  std::unique_ptr<SlotPlace[]> slotPlaces;      // N
   std::unique_ptr<int32_t[]> bucketStart;       // bucketCapacity + 1
   std::unique_ptr<int32_t[]> bucketCursor;      // bucketCapacity
   int64_t bucketCapacity = 0;                   // buckets for the x sort and the (y, z) columns

@@ -126,7 +126,10 @@ void fileByColumn(EngineState &state, const ColumnLayout &layout) {
   bucketOffsets(atoms, columns, state.n, keyOf);
   for (int32_t k = 0; k < state.n; ++k) {
     const SortRecord &r = atoms.sortRecords[k];
-    atoms.columnEntries[atoms.bucketCursor[keyOf(r)]++] = {k, r.gx, r.gy, r.gz};
+    const auto column = static_cast<int32_t>(keyOf(r));
+    const int32_t entry = atoms.bucketCursor[column]++;
+    atoms.columnEntries[entry] = {k, r.gx, r.gy, r.gz};
+    atoms.slotPlaces[k] = {entry, column};
   }
   std::copy_n(atoms.bucketStart.get(), columns, atoms.bucketCursor.get());
 }
@@ -219,6 +222,12 @@ ColumnLayout updateNeighbourGrid(EngineState &state) {
 
 int32_t gatherCandidates(EngineState &state, const ColumnLayout &layout, int32_t a, int32_t *out) {
   AtomArrays &atoms = state.atoms;
+  // Slots are visited in order and each column lists its slots in order, so
+  // a column's cursor stays one past the entry of the last slot visited in
+  // it: slot a moves its own column's cursor past itself, and every cursor
+  // then stands at its column's first slot after a.
+  const SlotPlace place = atoms.slotPlaces[a];
+  atoms.bucketCursor[place.column] = place.entry + 1;
   const Window win = windowOf(atoms.sortRecords[a], state.window);
   int64_t y0, y1, z0, z1;
   columnRange(layout, win.ly, win.hy, layout.originY, layout.countY, y0, y1);
@@ -230,12 +239,8 @@ int32_t gatherCandidates(EngineState &state, const ColumnLayout &layout, int32_t
     for (int64_t cy = y0; cy <= y1; ++cy) {
       const int64_t column = cy + layout.countY * cz;
       const int32_t end = atoms.bucketStart[column + 1];
-      int32_t k = atoms.bucketCursor[column];
-      while (k < end && atoms.columnEntries[k].slot <= a) {
-        ++k;
-      }
-      atoms.bucketCursor[column] = k;
-      for (; k < end && atoms.columnEntries[k].gx < win.hx; ++k) {
+      for (int32_t k = atoms.bucketCursor[column]; k < end && atoms.columnEntries[k].gx < win.hx;
+           ++k) {
         const ColumnEntry &e = atoms.columnEntries[k];
         out[count] = e.slot;
         count += inside(ry, e.gy) & inside(rz, e.gz);

@@ -45,7 +45,7 @@ ColumnLayout updateNeighbourGrid(EngineState &state);
 
 // Writes the candidate slots of slot a to `out`, in no particular order, and
 // returns how many there are. Must be called for a = 0, 1, 2, ... in turn after
-// updateNeighbourGrid (each column is walked forward only once per step).
+// updateNeighbourGrid (each column's cursor only moves forward in a step).
 int32_t gatherCandidates(EngineState &state, const ColumnLayout &layout, int32_t a, int32_t *out);
 
 } // namespace pavex

@@ -90,6 +90,7 @@ void sortByGridX(AtomArrays &atoms, int32_t n, int32_t lo, int32_t hi) {
 
 ColumnLayout chooseLayout(const EngineState &state, const GridExtremes &ex) {
   ColumnLayout layout;
+  layout.filed = true;
   layout.originY = ex.lo[1];
   layout.originZ = ex.lo[2];
   layout.edge = std::max<int64_t>(state.window, 1);
@@ -197,6 +198,21 @@ void columnRange(const ColumnLayout &layout, int64_t lo, int64_t hi, int64_t ori
   last = hi - 1 < origin ? -1 : columnAlong(layout, hi - 1, origin, count);
 }
 
+// Candidates of slot a from the slots that follow it while their grid x is
+// below the window's, in slot order.
+int32_t sweepWindow(const AtomArrays &atoms, int32_t n, const Window &win, int32_t a,
+                    int32_t *out) {
+  const OpenRange ry = openRange(win.ly, win.hy);
+  const OpenRange rz = openRange(win.lz, win.hz);
+  const SortRecord *records = atoms.sortRecords.get();
+  int32_t count = 0;
+  for (int32_t b = a + 1; b < n && records[b].gx < win.hx; ++b) {
+    out[count] = b;
+    count += inside(ry, records[b].gy) & inside(rz, records[b].gz);
+  }
+  return count;
+}
+
 } // namespace
 
 void setUpNeighbourGrid(EngineState &state) {
@@ -215,12 +231,19 @@ ColumnLayout updateNeighbourGrid(EngineState &state) {
   const GridExtremes ex = assignCells(state);
   sortByGridX(state.atoms, state.n, ex.lo[0], ex.hi[0]);
   copyToSlotOrder(state);
+  if (state.n <= kLargestSweep) {
+    return ColumnLayout{};
+  }
   const ColumnLayout layout = chooseLayout(state, ex);
   fileByColumn(state, layout);
   return layout;
 }
 
 int32_t gatherCandidates(EngineState &state, const ColumnLayout &layout, int32_t a, int32_t *out) {
+  if (!layout.filed) {
+    return sweepWindow(state.atoms, state.n, windowOf(state.atoms.sortRecords[a], state.window), a,
+                       out);
+  }
   AtomArrays &atoms = state.atoms;
   // Slots are visited in order and each column lists its slots in order, so
   // a column's cursor stays one past the entry of the last slot visited in

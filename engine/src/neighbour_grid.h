@@ -5,9 +5,11 @@
 // slots: for slot a, every later slot b whose grid x lies below gx_a + w and
 // whose grid y and z lie strictly inside gy_a +- w and gz_a +- w (a window
 // bound below 0 becomes 0, an upper bound below 0 becomes 32767), in slot
-// order. To find them without walking the whole x window, the slots are also
-// filed by (y, z) column; each column lists its slots in slot order, so a
-// window only visits the columns it overlaps.
+// order. A few atoms are found by walking the x window itself, which yields
+// them in slot order. With more atoms the x window holds far more slots than
+// the window does, so the slots are also filed by (y, z) column; each column
+// lists its slots in slot order, so a window only visits the columns it
+// overlaps.
 #ifndef PAVEX_NEIGHBOUR_GRID_H
 #define PAVEX_NEIGHBOUR_GRID_H
 
@@ -24,10 +26,15 @@ constexpr int32_t kGridLimit = 1 << 29;
 // window reaches one cut-off plus one grid unit.
 void setUpNeighbourGrid(EngineState &state);
 
+// Up to this many atoms the candidates come from walking the x window; past
+// it the x window holds so many slots that filing by column pays.
+constexpr int32_t kLargestSweep = 800;
+
 // How the slots of the current step are filed by (y, z) column: a column
 // spans `edge` grid units on each axis, counted from the smallest grid y and z
 // of any slot.
 struct ColumnLayout {
+  bool filed = false;   // false: the x window is walked, nothing is filed
   int64_t edge = 1;     // column width in grid units, at least the window
   double perUnit = 1.0; // 1 / edge: columns per grid unit
   int64_t originY = 0;  // smallest grid y of any slot
@@ -38,14 +45,15 @@ struct ColumnLayout {
 
 // Recomputes every slot's grid cell from the positions (measured from the
 // box minimum), restores ascending grid x with a stable sort that starts
-// from the previous order (equal grid x keep their order), and files the
-// slots by column. Also copies positions and types into slot order and
-// clears the slot forces.
+// from the previous order (equal grid x keep their order), and, with more
+// than kLargestSweep atoms, files the slots by column. Also copies positions
+// and types into slot order and clears the slot forces.
 ColumnLayout updateNeighbourGrid(EngineState &state);
 
-// Writes the candidate slots of slot a to `out`, in no particular order, and
-// returns how many there are. Must be called for a = 0, 1, 2, ... in turn after
-// updateNeighbourGrid (each column's cursor only moves forward in a step).
+// Writes the candidate slots of slot a to `out` and returns how many there
+// are; they come in slot order unless the slots are filed by column. Must be
+// called for a = 0, 1, 2, ... in turn after updateNeighbourGrid (each
+// column's cursor only moves forward in a step).
 int32_t gatherCandidates(EngineState &state, const ColumnLayout &layout, int32_t a, int32_t *out);
 
 } // namespace pavex

@@ -37,11 +37,12 @@ void sortKeys(uint64_t *keys, const int32_t *slot, int32_t count) {
 
 // Picks the candidates of slot a that lie within their pair's cut-off and
 // returns how many there are. Their keys (slot in the high half, candidate
-// number in the low half) come out sorted, which is slot order; candidateR2
+// number in the low half) come out in slot order, sorted when the candidates
+// came unsorted; candidateR2
 // holds the squared distance of every candidate. Every key is written and
 // only the close ones are counted, which spares a branch that would often be
 // mispredicted.
-int32_t keepWithinCutoff(const EngineState &state, int32_t a, int32_t count) {
+int32_t keepWithinCutoff(const EngineState &state, int32_t a, int32_t count, bool sorted) {
   const AtomArrays &atoms = state.atoms;
   const double *p = atoms.slotPosition.get();
   const PairRecord *table = state.pairTable.get();
@@ -64,7 +65,9 @@ int32_t keepWithinCutoff(const EngineState &state, int32_t a, int32_t count) {
     slot[kept] = b; // kept <= c: overwrites only candidates already read
     kept += r2 < table[pairIndex(ta, atoms.slotType[b])].d2;
   }
-  sortKeys(keys, slot, kept);
+  if (!sorted) {
+    sortKeys(keys, slot, kept);
+  }
   return kept;
 }
 
@@ -89,8 +92,8 @@ double computePairForces(EngineState &state) {
   double *f = atoms.slotForce.get();
   double energy = 0.0;
   for (int32_t a = 0; a + 1 < state.n; ++a) {
-    const int32_t kept =
-        keepWithinCutoff(state, a, gatherCandidates(state, layout, a, atoms.candidates.get()));
+    const int32_t kept = keepWithinCutoff(
+        state, a, gatherCandidates(state, layout, a, atoms.candidates.get()), !layout.filed);
     const int64_t a3 = 3 * static_cast<int64_t>(a);
     const double xi = p[a3], yi = p[a3 + 1], zi = p[a3 + 2];
     const int32_t ti = atoms.slotType[a];

@@ -102,24 +102,44 @@ PairSums allPairsReference(const pavex::EngineState &s) {
   return sums;
 }
 
-class NeighbourSearch : public EngineTest {
+// A few atoms are searched by walking the x window, many through the (y, z)
+// columns; both run on the same configurations, the larger set spread over
+// a box `spread` times as wide, so that both are about equally dense.
+struct SearchCase {
+  int32_t cells[3]; // MD_init lattice: 2 nx ny nz atoms
+  double spread;
+};
+
+class NeighbourSearch : public EngineTest, public ::testing::WithParamInterface<SearchCase> {
 protected:
-  // 300 atoms of two types at random inside the box lo .. hi on every axis,
-  // one grid unit clear of the lower faces.
+  // Atoms of two types at random inside the box lo .. hi (times the spread)
+  // on every axis, one grid unit clear of the lower faces.
   void randomAtoms(double lo, double hi, unsigned seed) {
-    ASSERT_EQ(init(5, 5, 6), PAVEX_OK);
+    const SearchCase &c = GetParam();
+    ASSERT_EQ(init(c.cells[0], c.cells[1], c.cells[2]), PAVEX_OK);
+    lo *= c.spread;
+    hi *= c.spread;
     const double box[6] = {lo, lo, lo, hi, hi, hi};
     MD_set_box(box);
     const double params[12] = {1024, 2, 1412, 2048, 700, 1, 1300, 1800, 1024, 2, 1412, 2048};
     ASSERT_EQ(MD_set_potential_function(2, params), PAVEX_OK);
     std::mt19937 random(seed);
     std::uniform_real_distribution<double> place(lo + 2.0 / state().gridScale, hi);
-    std::vector<double> xyz(900);
+    std::vector<double> xyz(3 * static_cast<size_t>(state().n));
     for (double &x : xyz) {
       x = place(random);
     }
     MD_set_coordinates(xyz.data());
     MD_set_nr_of_materials(2);
+  }
+
+  // Whether the grid x range of the atoms fits the counting sort's buckets.
+  bool countingSortFits() {
+    const pavex::EngineState &s = state();
+    const std::vector<Cell> cells = cellsInSlotOrder(s);
+    const auto [lo, hi] = std::minmax_element(
+        cells.begin(), cells.end(), [](const Cell &a, const Cell &b) { return a.gx < b.gx; });
+    return hi->gx - lo->gx + 1 <= s.atoms.bucketCapacity;
   }
 
   void expectSameAsReferences() {
@@ -140,29 +160,31 @@ protected:
   }
 };
 
-TEST_F(NeighbourSearch, CrowdedBoxMatchesBothReferences) {
-  randomAtoms(0, 3000, 1); // grid x range small enough for the counting sort
+TEST_P(NeighbourSearch, CrowdedBoxMatchesBothReferences) {
+  randomAtoms(0, 3000, 1);
+  ASSERT_TRUE(countingSortFits());
   expectSameAsReferences();
 }
 
-TEST_F(NeighbourSearch, SparseBoxMatchesBothReferences) {
-  randomAtoms(0, 14000, 2); // wide grid x range: the insertion sort
+TEST_P(NeighbourSearch, SparseBoxMatchesBothReferences) {
+  randomAtoms(0, 21000, 2);
+  ASSERT_FALSE(countingSortFits()); // the insertion sort
   expectSameAsReferences();
 }
 
-TEST_F(NeighbourSearch, BoxBelowZeroMatchesBothReferences) {
+TEST_P(NeighbourSearch, BoxBelowZeroMatchesBothReferences) {
   randomAtoms(-9000, 3000, 3);
   expectSameAsReferences();
 }
 
-TEST_F(NeighbourSearch, OrderCarriedOverFromEarlierStepsStillMatches) {
+TEST_P(NeighbourSearch, OrderCarriedOverFromEarlierStepsStillMatches) {
   randomAtoms(0, 9000, 4);
   MD_set_temperature(300);
   ASSERT_EQ(MD_do_run(10), PAVEX_OK);
   expectSameAsReferences();
 }
 
-TEST_F(NeighbourSearch, CandidatesAreTheSlotsOfTheForwardWindow) {
+TEST_P(NeighbourSearch, CandidatesAreTheSlotsOfTheForwardWindow) {
   randomAtoms(0, 6000, 5);
   pavex::EngineState &s = state();
   const pavex::ColumnLayout layout = pavex::updateNeighbourGrid(s);
@@ -185,7 +207,7 @@ TEST_F(NeighbourSearch, CandidatesAreTheSlotsOfTheForwardWindow) {
   }
 }
 
-TEST_F(NeighbourSearch, AtomFarOutsideTheBoxSaturatesItsGridCell) {
+TEST_P(NeighbourSearch, AtomFarOutsideTheBoxSaturatesItsGridCell) {
   randomAtoms(0, 6000, 6);
   const double far[3] = {1e300, -1e300, NAN};
   std::copy_n(far, 3, state().atoms.position.get() + 3 * 17);
@@ -195,6 +217,11 @@ TEST_F(NeighbourSearch, AtomFarOutsideTheBoxSaturatesItsGridCell) {
   }
   EXPECT_EQ(MD_do_run(1), PAVEX_E_OUT_OF_RANGE);
 }
+
+INSTANTIATE_TEST_SUITE_P(XWindowWalked, NeighbourSearch,
+                         ::testing::Values(SearchCase{{5, 5, 6}, 1.0}));
+INSTANTIATE_TEST_SUITE_P(FiledByColumn, NeighbourSearch,
+                         ::testing::Values(SearchCase{{10, 10, 15}, 2.154}));
 
 } // namespace
 } // namespace pavex_test

@@ -37,11 +37,10 @@ void sortKeys(uint64_t *keys, const int32_t *slot, int32_t count) {
 
 // Picks the candidates of slot a that lie within their pair's cut-off and
 // returns how many there are. Their keys (slot in the high half, candidate
-// number in the low half) come out in slot order, sorted when the candidates
-// came unsorted; candidateR2
-// holds the squared distance of every candidate. Every key is written and
-// only the close ones are counted, which spares a branch that would often be
-// mispredicted.
+// number in the low half) come out in slot order: sorted here unless the
+// candidates came in slot order already. candidateR2 holds the squared
+// distance of every candidate. Every key is written and only the close ones
+// are counted, which spares a branch that would often be mispredicted.
 int32_t keepWithinCutoff(const EngineState &state, int32_t a, int32_t count, bool sorted) {
   const AtomArrays &atoms = state.atoms;
   const double *p = atoms.slotPosition.get();

@@ -38,6 +38,9 @@ bool allocateAtomArrays(AtomArrays &atoms, int32_t n) {
   take(fresh.sortScratch, n);
   take(fresh.columnEntries, n);
   take(fresh.slotPlaces, n);
+  for (auto *array : {&fresh.slotGx, &fresh.slotGy, &fresh.slotGz}) {
+    take(*array, n + kCellLanes);
+  }
   take(fresh.bucketStart, fresh.bucketCapacity + 1);
   take(fresh.bucketCursor, fresh.bucketCapacity);
   atoms = ok ? std::move(fresh) : AtomArrays{};

@@ -29,6 +29,10 @@ struct SortRecord {
   int32_t gz;
 };
 
+// Grid cells are compared this many slots at a time when the x window is
+// walked, so the slot cell arrays run this many entries past the last slot.
+constexpr int32_t kCellLanes = 4;
+
 // A slot's record filed under its (y, z) column of the neighbour grid.
 struct ColumnEntry {
   int32_t slot;
@@ -66,6 +70,9 @@ struct AtomArrays {
   std::unique_ptr<double[]> slotForce;          // 3N: pair forces in slot order
   std::unique_ptr<int32_t[]> slotType;          // N: types in slot order
   std::unique_ptr<ColumnEntry[]> columnEntries; // N
+  std::unique_ptr<int32_t[]> slotGx;            // N + kCellLanes: grid x in slot order
+  std::unique_ptr<int32_t[]> slotGy;            // N + kCellLanes: grid y in slot order
+  std::unique_ptr<int32_t[]> slotGz;            // N + kCellLanes: grid z in slot order
   std::unique_ptr<SlotPlace[]> slotPlaces;      // N
   std::unique_ptr<int32_t[]> bucketStart;       // bucketCapacity + 1
   std::unique_ptr<int32_t[]> bucketCursor;      // bucketCapacity

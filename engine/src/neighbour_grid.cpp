@@ -1,6 +1,8 @@
 #include "neighbour_grid.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstring>
 
 namespace pavex {
 namespace {
@@ -149,6 +151,10 @@ void copyToSlotOrder(EngineState &state) {
   std::fill_n(atoms.slotForce.get(), 3 * static_cast<int64_t>(state.n), 0.0);
 }
 
+// Four grid coordinates side by side, compared in one go.
+using CellLanes = int32_t __attribute__((vector_size(4 * sizeof(int32_t))));
+static_assert(sizeof(CellLanes) == kCellLanes * sizeof(int32_t));
+
 // Window of a slot in grid units: gx below hx, gy and gz strictly inside
 // (ly, hy) and (lz, hz).
 struct Window {
@@ -200,17 +206,39 @@ void columnRange(const ColumnLayout &layout, int64_t lo, int64_t hi, int64_t ori
 
 // Candidates of slot a from the slots that follow it while their grid x is
 // below the window's, in slot order.
+// Four slots' grid coordinates are tested at once; a slot past the end of
+// the x window fails the test, so a group may reach beyond it.
 int32_t sweepWindow(const AtomArrays &atoms, int32_t n, const Window &win, int32_t a,
                     int32_t *out) {
-  const OpenRange ry = openRange(win.ly, win.hy);
-  const OpenRange rz = openRange(win.lz, win.hz);
-  const SortRecord *records = atoms.sortRecords.get();
+  const int32_t *gx = atoms.slotGx.get();
+  const int32_t *gy = atoms.slotGy.get();
+  const int32_t *gz = atoms.slotGz.get();
   int32_t count = 0;
-  for (int32_t b = a + 1; b < n && records[b].gx < win.hx; ++b) {
-    out[count] = b;
-    count += inside(ry, records[b].gy) & inside(rz, records[b].gz);
+  for (int32_t b = a + 1; b < n && gx[b] < win.hx; b += kCellLanes) {
+    CellLanes x, y, z;
+    std::memcpy(&x, gx + b, sizeof x);
+    std::memcpy(&y, gy + b, sizeof y);
+    std::memcpy(&z, gz + b, sizeof z);
+    const CellLanes pass = (x < win.hx) & (y > win.ly) & (y < win.hy) & (z > win.lz) & (z < win.hz);
+    for (int32_t l = 0; l < kCellLanes; ++l) {
+      out[count] = b + l;
+      count -= pass[l]; // -1 where the slot passes
+    }
   }
   return count;
+}
+
+// Grid cells in slot order for the walk of the x window; the lanes past the
+// last slot never lie in any window.
+void copyCellsToSlotOrder(EngineState &state) {
+  AtomArrays &atoms = state.atoms;
+  for (int32_t k = 0; k < state.n; ++k) {
+    const SortRecord &r = atoms.sortRecords[k];
+    atoms.slotGx[k] = r.gx;
+    atoms.slotGy[k] = r.gy;
+    atoms.slotGz[k] = r.gz;
+  }
+  std::fill_n(atoms.slotGx.get() + state.n, kCellLanes, INT32_MAX);
 }
 
 } // namespace
@@ -232,6 +260,7 @@ ColumnLayout updateNeighbourGrid(EngineState &state) {
   sortByGridX(state.atoms, state.n, ex.lo[0], ex.hi[0]);
   copyToSlotOrder(state);
   if (state.n <= kLargestSweep) {
+    copyCellsToSlotOrder(state);
     return ColumnLayout{};
   }
   const ColumnLayout layout = chooseLayout(state, ex);

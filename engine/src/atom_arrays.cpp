@@ -36,9 +36,9 @@ bool allocateAtomArrays(AtomArrays &atoms, int32_t n) {
   take(fresh.candidateKeys, n);
   take(fresh.sortRecords, n);
   take(fresh.sortScratch, n);
-  take(fresh.columnEntries, n);
   take(fresh.slotPlaces, n);
-  for (auto *array : {&fresh.slotGx, &fresh.slotGy, &fresh.slotGz}) {
+  for (auto *array : {&fresh.slotGx, &fresh.slotGy, &fresh.slotGz, &fresh.columnSlot,
+                      &fresh.columnGx, &fresh.columnGy, &fresh.columnGz}) {
     take(*array, n + kCellLanes);
   }
   take(fresh.bucketStart, fresh.bucketCapacity + 1);

@@ -33,14 +33,6 @@ struct SortRecord {
 // walked, so the slot cell arrays run this many entries past the last slot.
 constexpr int32_t kCellLanes = 4;
 
-// A slot's record filed under its (y, z) column of the neighbour grid.
-struct ColumnEntry {
-  int32_t slot;
-  int32_t gx;
-  int32_t gy;
-  int32_t gz;
-};
-
 // Where a slot was filed under its column.
 struct SlotPlace {
   int32_t entry;  // index into the column entries
@@ -50,33 +42,36 @@ struct SlotPlace {
 // Everything that exists once per atom. Allocated zero-filled by MD_init, all
 // or nothing; `position == nullptr` means the arrays are absent.
 struct AtomArrays {
-  std::unique_ptr<double[]> position;           // 3N: x, y, z per atom
-  std::unique_ptr<double[]> velocity;           // 3N: dt * velocity (r1)
-  std::unique_ptr<double[]> r2;                 // 3N: dt^2/2 * acceleration
-  std::unique_ptr<double[]> r3;                 // 3N: dt^3/6 * third derivative
-  std::unique_ptr<double[]> r4;                 // 3N: dt^4/24 * fourth derivative
-  std::unique_ptr<double[]> r5;                 // 3N: dt^5/120 * fifth derivative
-  std::unique_ptr<double[]> force;              // 3N
-  std::unique_ptr<double[]> mass;               // N
-  std::unique_ptr<int32_t[]> type;              // N
-  std::unique_ptr<double[]> atomEnergy;         // N: kinetic energy per atom
-  std::unique_ptr<double[]> stepLength;         // N: length of the scaled velocity
-  std::unique_ptr<SortRecord[]> sortRecords;    // N slots
-  std::unique_ptr<SortRecord[]> sortScratch;    // N: output of the counting sort
-  std::unique_ptr<int32_t[]> candidates;        // N: slots near the current one
-  std::unique_ptr<double[]> candidateR2;        // N: their squared distances
-  std::unique_ptr<uint64_t[]> candidateKeys;    // N: slot and candidate number
-  std::unique_ptr<double[]> slotPosition;       // 3N: positions in slot order
-  std::unique_ptr<double[]> slotForce;          // 3N: pair forces in slot order
-  std::unique_ptr<int32_t[]> slotType;          // N: types in slot order
-  std::unique_ptr<ColumnEntry[]> columnEntries; // N
-  std::unique_ptr<int32_t[]> slotGx;            // N + kCellLanes: grid x in slot order
-  std::unique_ptr<int32_t[]> slotGy;            // N + kCellLanes: grid y in slot order
-  std::unique_ptr<int32_t[]> slotGz;            // N + kCellLanes: grid z in slot order
-  std::unique_ptr<SlotPlace[]> slotPlaces;      // N
-  std::unique_ptr<int32_t[]> bucketStart;       // bucketCapacity + 1
-  std::unique_ptr<int32_t[]> bucketCursor;      // bucketCapacity
-  int64_t bucketCapacity = 0;                   // buckets for the x sort and the (y, z) columns
+  std::unique_ptr<double[]> position;        // 3N: x, y, z per atom
+  std::unique_ptr<double[]> velocity;        // 3N: dt * velocity (r1)
+  std::unique_ptr<double[]> r2;              // 3N: dt^2/2 * acceleration
+  std::unique_ptr<double[]> r3;              // 3N: dt^3/6 * third derivative
+  std::unique_ptr<double[]> r4;              // 3N: dt^4/24 * fourth derivative
+  std::unique_ptr<double[]> r5;              // 3N: dt^5/120 * fifth derivative
+  std::unique_ptr<double[]> force;           // 3N
+  std::unique_ptr<double[]> mass;            // N
+  std::unique_ptr<int32_t[]> type;           // N
+  std::unique_ptr<double[]> atomEnergy;      // N: kinetic energy per atom
+  std::unique_ptr<double[]> stepLength;      // N: length of the scaled velocity
+  std::unique_ptr<SortRecord[]> sortRecords; // N slots
+  std::unique_ptr<SortRecord[]> sortScratch; // N: output of the counting sort
+  std::unique_ptr<int32_t[]> candidates;     // N: slots near the current one
+  std::unique_ptr<double[]> candidateR2;     // N: their squared distances
+  std::unique_ptr<uint64_t[]> candidateKeys; // N: slot and candidate number
+  std::unique_ptr<double[]> slotPosition;    // 3N: positions in slot order
+  std::unique_ptr<double[]> slotForce;       // 3N: pair forces in slot order
+  std::unique_ptr<int32_t[]> slotType;       // N: types in slot order
+  std::unique_ptr<int32_t[]> columnSlot;     // N + kCellLanes: slots filed by column
+  std::unique_ptr<int32_t[]> columnGx;       // N + kCellLanes: their grid x
+  std::unique_ptr<int32_t[]> columnGy;       // N + kCellLanes: their grid y
+  std::unique_ptr<int32_t[]> columnGz;       // N + kCellLanes: their grid z
+  std::unique_ptr<int32_t[]> slotGx;         // N + kCellLanes: grid x in slot order
+  std::unique_ptr<int32_t[]> slotGy;         // N + kCellLanes: grid y in slot order
+  std::unique_ptr<int32_t[]> slotGz;         // N + kCellLanes: grid z in slot order
+  std::unique_ptr<SlotPlace[]> slotPlaces;   // N
+  std::unique_ptr<int32_t[]> bucketStart;    // bucketCapacity + 1
+  std::unique_ptr<int32_t[]> bucketCursor;   // bucketCapacity
+  int64_t bucketCapacity = 0;                // buckets for the x sort and the (y, z) columns
 
   bool present() const { return position != nullptr; }
 };

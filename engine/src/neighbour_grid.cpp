@@ -131,7 +131,10 @@ void fileByColumn(EngineState &state, const ColumnLayout &layout) {
     const SortRecord &r = atoms.sortRecords[k];
     const auto column = static_cast<int32_t>(keyOf(r));
     const int32_t entry = atoms.bucketCursor[column]++;
-    atoms.columnEntries[entry] = {k, r.gx, r.gy, r.gz};
+    atoms.columnSlot[entry] = k;
+    atoms.columnGx[entry] = r.gx;
+    atoms.columnGy[entry] = r.gy;
+    atoms.columnGz[entry] = r.gz;
     atoms.slotPlaces[k] = {entry, column};
   }
   std::copy_n(atoms.bucketStart.get(), columns, atoms.bucketCursor.get());
@@ -181,21 +184,6 @@ Window windowOf(const SortRecord &r, int32_t w) {
   return win;
 }
 
-// lo < v < hi as one unsigned comparison: v - lo - 1 counts from the first
-// value inside, and there are hi - lo - 1 values inside (none when negative).
-struct OpenRange {
-  int32_t first;
-  uint32_t size;
-};
-
-OpenRange openRange(int32_t lo, int32_t hi) {
-  return {lo + 1, static_cast<uint32_t>(std::max(hi - lo - 1, 0))};
-}
-
-bool inside(const OpenRange &range, int32_t v) {
-  return static_cast<uint32_t>(v - range.first) < range.size;
-}
-
 // Columns [first, last] along one axis that can hold values strictly
 // between lo and hi; empty when first > last.
 void columnRange(const ColumnLayout &layout, int64_t lo, int64_t hi, int64_t origin, int64_t count,
@@ -204,10 +192,34 @@ void columnRange(const ColumnLayout &layout, int64_t lo, int64_t hi, int64_t ori
   last = hi - 1 < origin ? -1 : columnAlong(layout, hi - 1, origin, count);
 }
 
+// Which of four slots with grid cells x, y, z lie in the window (-1) and
+// which do not (0).
+CellLanes inWindow(const Window &win, const CellLanes &x, const CellLanes &y, const CellLanes &z) {
+  return (x < win.hx) & (y > win.ly) & (y < win.hy) & (z > win.lz) & (z < win.hz);
+}
+
+// Appends the four slots at out[count] and counts those that pass; every
+// slot is written, so no branch depends on the test.
+int32_t appendPassing(const CellLanes &slots, const CellLanes &pass, int32_t *out, int32_t count) {
+  for (int32_t l = 0; l < kCellLanes; ++l) {
+    out[count] = slots[l];
+    count -= pass[l];
+  }
+  return count;
+}
+
+// Four consecutive values, wherever they are aligned.
+CellLanes loadLanes(const int32_t *values) {
+  CellLanes lanes;
+  std::memcpy(&lanes, values, sizeof lanes);
+  return lanes;
+}
+
+constexpr CellLanes kLaneOffsets = {0, 1, 2, 3};
+
 // Candidates of slot a from the slots that follow it while their grid x is
-// below the window's, in slot order.
-// Four slots' grid coordinates are tested at once; a slot past the end of
-// the x window fails the test, so a group may reach beyond it.
+// below the window's, in slot order. Four slots are tested at once; a slot
+// past the end of the x window fails the test, so a group may reach beyond.
 int32_t sweepWindow(const AtomArrays &atoms, int32_t n, const Window &win, int32_t a,
                     int32_t *out) {
   const int32_t *gx = atoms.slotGx.get();
@@ -215,15 +227,23 @@ int32_t sweepWindow(const AtomArrays &atoms, int32_t n, const Window &win, int32
   const int32_t *gz = atoms.slotGz.get();
   int32_t count = 0;
   for (int32_t b = a + 1; b < n && gx[b] < win.hx; b += kCellLanes) {
-    CellLanes x, y, z;
-    std::memcpy(&x, gx + b, sizeof x);
-    std::memcpy(&y, gy + b, sizeof y);
-    std::memcpy(&z, gz + b, sizeof z);
-    const CellLanes pass = (x < win.hx) & (y > win.ly) & (y < win.hy) & (z > win.lz) & (z < win.hz);
-    for (int32_t l = 0; l < kCellLanes; ++l) {
-      out[count] = b + l;
-      count -= pass[l]; // -1 where the slot passes
-    }
+    const CellLanes pass = inWindow(win, loadLanes(gx + b), loadLanes(gy + b), loadLanes(gz + b));
+    count = appendPassing(kLaneOffsets + b, pass, out, count);
+  }
+  return count;
+}
+
+// Candidates in one column from its entry k on, four entries at a time;
+// entries past the column's end or the x window fail the test.
+int32_t walkColumn(const AtomArrays &atoms, const Window &win, int32_t k, int32_t end, int32_t *out,
+                   int32_t count) {
+  const int32_t *gx = atoms.columnGx.get();
+  const int32_t *gy = atoms.columnGy.get();
+  const int32_t *gz = atoms.columnGz.get();
+  for (; k < end && gx[k] < win.hx; k += kCellLanes) {
+    const CellLanes pass = (kLaneOffsets + k < end) &
+                           inWindow(win, loadLanes(gx + k), loadLanes(gy + k), loadLanes(gz + k));
+    count = appendPassing(loadLanes(atoms.columnSlot.get() + k), pass, out, count);
   }
   return count;
 }
@@ -284,19 +304,12 @@ int32_t gatherCandidates(EngineState &state, const ColumnLayout &layout, int32_t
   int64_t y0, y1, z0, z1;
   columnRange(layout, win.ly, win.hy, layout.originY, layout.countY, y0, y1);
   columnRange(layout, win.lz, win.hz, layout.originZ, layout.countZ, z0, z1);
-  const OpenRange ry = openRange(win.ly, win.hy);
-  const OpenRange rz = openRange(win.lz, win.hz);
   int32_t count = 0;
   for (int64_t cz = z0; cz <= z1; ++cz) {
     for (int64_t cy = y0; cy <= y1; ++cy) {
       const int64_t column = cy + layout.countY * cz;
-      const int32_t end = atoms.bucketStart[column + 1];
-      for (int32_t k = atoms.bucketCursor[column]; k < end && atoms.columnEntries[k].gx < win.hx;
-           ++k) {
-        const ColumnEntry &e = atoms.columnEntries[k];
-        out[count] = e.slot;
-        count += inside(ry, e.gy) & inside(rz, e.gz);
-      }
+      count = walkColumn(atoms, win, atoms.bucketCursor[column], atoms.bucketStart[column + 1], out,
+                         count);
     }
   }
   return count;

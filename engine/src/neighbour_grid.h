@@ -28,7 +28,7 @@ void setUpNeighbourGrid(EngineState &state);
 
 // Up to this many atoms the candidates come from walking the x window; past
 // it the x window holds so many slots that filing by column pays.
-constexpr int32_t kLargestSweep = 1500;
+constexpr int32_t kLargestSweep = 1200;
 
 // How the slots of the current step are filed by (y, z) column: a column
 // spans `edge` grid units on each axis, counted from the smallest grid y and z

@@ -37,12 +37,3 @@ TEST(AboutBox, OkHidesTheModalBox) {
   EXPECT_TRUE(shownModal);
   EXPECT_FALSE(about.isVisible());
 }
-
-int main(int argc, char *argv[]) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  applyProgramInfo();
-  testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

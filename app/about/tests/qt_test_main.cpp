@@ -1,4 +1,5 @@
-// Window tests run headless on Qt's offscreen platform.
+// Qt widget tests run headless on the offscreen platform, with the
+// program's name and version set as the program sets them.
 #include "program_info.h"
 
 #include <QApplication>

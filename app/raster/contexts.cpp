@@ -37,23 +37,25 @@ HBITMAP GetSelectedBitmap(HDC hdc) {
   return context ? context->selected : 0;
 }
 
-COLORREF SetBkColor(HDC hdc, COLORREF colour) {
+namespace {
+
+// Sets one of the context's two colours; returns the colour it had.
+COLORREF setColour(HDC hdc, COLORREF Context::*which, COLORREF colour) {
   Context *context = detail::findContext(hdc);
   if (!context)
     return CLR_INVALID;
-  const COLORREF previous = context->background;
-  context->background = colour & detail::kColourBits;
+  const COLORREF previous = context->*which;
+  context->*which = colour & detail::kColourBits;
   return previous;
 }
 
-COLORREF SetTextColor(HDC hdc, COLORREF colour) {
-  Context *context = detail::findContext(hdc);
-  if (!context)
-    return CLR_INVALID;
-  const COLORREF previous = context->text;
-  context->text = colour & detail::kColourBits;
-  return previous;
+} // namespace
+
+COLORREF SetBkColor(HDC hdc, COLORREF colour) {
+  return setColour(hdc, &Context::background, colour);
 }
+
+COLORREF SetTextColor(HDC hdc, COLORREF colour) { return setColour(hdc, &Context::text, colour); }
 
 // The selected bitmap survives its context.
 bool DeleteDC(HDC hdc) {

@@ -1,33 +1,27 @@
 // pavex-run: loads a scenario file through the program's loader and engine
 // binding, runs it without a window and prints what happens.
-#include "engine_snapshot.h"
-#include "phase_summary.h"
+#include "analysis/mobility.h"
+#include "analysis/phase_measure.h"
+#include "engine_frame.h"
+#include "progress.h"
 #include "run_options.h"
 #include "run_report.h"
 #include "scenario/engine_binding.h"
 #include "scenario/mod_dorn_dll.h"
+#include "thermostat_schedule.h"
 #include "xyz_writer.h"
 
 #include <algorithm>
-#include <chrono>
+#include <cstdint>
 #include <cstdio>
-#include <memory>
 #include <optional>
 
 using namespace PavexRun;
+using analysis::AtomFrame;
 
 namespace {
 
-constexpr int kStepsPerCall = 100; // keeps the progress line moving
-
-EnergyRow energyRow(int step) {
-  EnergyRow row;
-  row.step = step;
-  row.temperature = Pavex::MD_get_temperature();
-  Pavex::MD_get_all_energy(&row.total, &row.potential, &row.kinetic);
-  row.pressure = Pavex::MD_get_boundary_pressure();
-  return row;
-}
+constexpr int kStepsPerCall = 100; // keeps the progress line and a ramp moving
 
 std::string engineMessage(std::int32_t code) {
   char text[128] = {};
@@ -35,65 +29,74 @@ std::string engineMessage(std::int32_t code) {
   return text;
 }
 
-// A progress line on standard error, shown once a run has taken a second.
-class Progress {
-public:
-  explicit Progress(int steps) : steps_(steps) {}
-  ~Progress() {
-    if (shown_)
-      std::fprintf(stderr, "\r%60s\r", "");
-  }
-  void update(int step) {
-    const auto now = std::chrono::steady_clock::now();
-    if (now - start_ < std::chrono::seconds(1) || now - last_ < std::chrono::milliseconds(250))
-      return;
-    last_ = now;
-    shown_ = true;
-    std::fprintf(stderr, "\rpavex-run: step %d of %d (%d%%)", step, steps_,
-                 static_cast<int>(100.0 * step / steps_));
-  }
-
-private:
-  int steps_;
-  bool shown_ = false;
-  std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
-  std::chrono::steady_clock::time_point last_{};
-};
+// The first multiple of every after step, as far as limit.
+int nextMultiple(int step, int every, int limit) {
+  const std::int64_t next = (static_cast<std::int64_t>(step) / every + 1) * every;
+  return static_cast<int>(std::min<std::int64_t>(next, limit));
+}
 
 class Run {
 public:
   explicit Run(const RunOptions &options)
-      : options_(options), report_(stdout, options.csvPath), progress_(options.steps) {
+      : options_(options), thermostat_(options, ModDornDll::temperature),
+        report_(stdout, options.csvPath), progress_(options.steps) {
     if (!options.xyzPath.empty())
       xyz_.emplace(options.xyzPath);
   }
 
   int execute() {
-    start_ = engineSnapshot();
+    start_ = engineFrame();
     recent_ = start_;
+    windowStart_ = start_;
     record(0, start_);
     for (int step = 0; step < options_.steps;) {
       applyKicks(step);
+      thermostat_.applyAt(step);
       if (step == recentStep())
-        recent_ = engineSnapshot();
+        recent_ = engineFrame();
       const int target = nextStop(step);
       const std::int32_t code = Pavex::MD_do_run(target - step);
       step = target;
       if (code != 0)
         return stop(step, code);
-      if (step % options_.every == 0 || step == options_.steps)
-        record(step, engineSnapshot());
+      measure(step);
       progress_.update(step);
     }
-    report_.printSummary(summarisePhases(start_, recent_, engineSnapshot()), options_.steps);
+    report_.printSummary(analysis::summarisePhases(start_, recent_, engineFrame()), options_.steps);
     return 0;
   }
 
 private:
-  void record(int step, const Snapshot &now) {
+  EnergyRow energyRow(int step) const {
+    EnergyRow row;
+    row.step = step;
+    row.temperature = Pavex::MD_get_temperature();
+    Pavex::MD_get_all_energy(&row.total, &row.potential, &row.kinetic);
+    row.pressure = Pavex::MD_get_boundary_pressure();
+    row.thermostat = thermostat_.heldAt(step);
+    return row;
+  }
+
+  void record(int step, const AtomFrame &now) {
     report_.addRow(energyRow(step));
     if (xyz_)
       xyz_->writeFrame(now, step);
+  }
+
+  // A row every K steps, and the end of a mobility window.
+  void measure(int step) {
+    const bool row = step % options_.every == 0 || step == options_.steps;
+    const bool window = options_.mobilityWindow > 0 && step % options_.mobilityWindow == 0;
+    if (!row && !window)
+      return;
+    const AtomFrame now = engineFrame();
+    if (window) {
+      report_.addMobility(
+          {step - options_.mobilityWindow, step, analysis::mobileShares(windowStart_, now)});
+      windowStart_ = now;
+    }
+    if (row)
+      record(step, now);
   }
 
   void applyKicks(int step) {
@@ -107,11 +110,13 @@ private:
     }
   }
 
-  int recentStep() const { return std::max(0, options_.steps - kRecentSteps); }
+  int recentStep() const { return std::max(0, options_.steps - analysis::kRecentSteps); }
 
   int nextStop(int step) const {
     int target = std::min(
-        {options_.steps, step + kStepsPerCall, (step / options_.every + 1) * options_.every});
+        {options_.steps, step + kStepsPerCall, nextMultiple(step, options_.every, options_.steps)});
+    if (options_.mobilityWindow > 0)
+      target = std::min(target, nextMultiple(step, options_.mobilityWindow, options_.steps));
     if (step < recentStep())
       target = std::min(target, recentStep());
     if (nextKick_ < options_.kicks.size())
@@ -120,19 +125,21 @@ private:
   }
 
   int stop(int step, std::int32_t code) {
-    record(step, engineSnapshot());
+    record(step, engineFrame());
     std::fprintf(stderr, "pavex-run: the engine stopped at step %d: %s\n", step,
                  engineMessage(code).c_str());
-    report_.printSummary(summarisePhases(start_, recent_, engineSnapshot()), step);
+    report_.printSummary(analysis::summarisePhases(start_, recent_, engineFrame()), step);
     return 1;
   }
 
   const RunOptions &options_;
+  ThermostatSchedule thermostat_;
   RunReport report_;
   Progress progress_;
   std::optional<XyzWriter> xyz_;
-  Snapshot start_;
-  Snapshot recent_;
+  AtomFrame start_;
+  AtomFrame recent_;
+  AtomFrame windowStart_;
   std::size_t nextKick_ = 0;
 };
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdio>
+#include <utility>
 
 namespace PavexRun {
 namespace {
@@ -16,12 +18,49 @@ template <typename Number> Number parseWhole(const std::string &text, const std:
   return value;
 }
 
-Kick parseKick(const std::string &text) {
+int parsePositive(const std::string &text, const std::string &what) {
+  const int value = parseWhole<int>(text, what);
+  if (value < 1)
+    throw UsageError(what + " must be at least 1");
+  return value;
+}
+
+// A temperature the clamp can hold the atoms at: its target, 3/2 of the
+// temperature, must stay within what the engine takes.
+double checkHeld(double temperature, const std::string &option) {
+  using namespace analysis;
+  if (temperature >= 0.0 && temperature <= largestHeldTemperature() &&
+      clampTargetFor(temperature) <= kLargestClampTarget)
+    return temperature;
+  char text[200];
+  std::snprintf(text, sizeof text,
+                "%s must lie between 0 and %.1f K: the clamp target is 3/2 of the temperature, "
+                "and the engine takes targets up to %g",
+                option.c_str(), largestHeldTemperature(), kLargestClampTarget);
+  throw UsageError(text);
+}
+
+// The two halves of a value written as FIRST:SECOND; form names them for
+// the message.
+std::pair<std::string, std::string> splitAtColon(const std::string &text, const std::string &form) {
   const auto colon = text.find(':');
   if (colon == std::string::npos)
-    throw UsageError("--kick takes STEP:TEMPERATURE, not \"" + text + "\"");
-  Kick kick{parseWhole<int>(text.substr(0, colon), "the kick step"),
-            parseWhole<double>(text.substr(colon + 1), "the kick temperature")};
+    throw UsageError(form + ", not \"" + text + "\"");
+  return {text.substr(0, colon), text.substr(colon + 1)};
+}
+
+analysis::Ramp parseRamp(const std::string &text) {
+  const auto [from, to] = splitAtColon(text, "--ramp takes FROM:TO");
+  analysis::Ramp ramp;
+  ramp.from = checkHeld(parseWhole<double>(from, "the ramp's start"), "--ramp");
+  ramp.to = checkHeld(parseWhole<double>(to, "the ramp's end"), "--ramp");
+  return ramp;
+}
+
+Kick parseKick(const std::string &text) {
+  const auto [step, temperature] = splitAtColon(text, "--kick takes STEP:TEMPERATURE");
+  Kick kick{parseWhole<int>(step, "the kick step"),
+            parseWhole<double>(temperature, "the kick temperature")};
   if (kick.step < 0)
     throw UsageError("the kick step must not be negative");
   if (!(kick.temperature >= 0.0 && kick.temperature <= kLargestTemperature))
@@ -38,8 +77,10 @@ const std::string &valueOf(const std::vector<std::string> &arguments, std::size_
 void checkCounts(const RunOptions &options) {
   if (options.steps < 0)
     throw UsageError("--steps must not be negative");
-  if (options.every < 1)
-    throw UsageError("--every must be at least 1");
+  if (options.hold && options.ramp)
+    throw UsageError("--hold and --ramp cannot be used together");
+  if (options.mobilityWindow > options.steps)
+    throw UsageError("--mobility must not exceed --steps " + std::to_string(options.steps));
   for (const Kick &kick : options.kicks)
     if (kick.step > options.steps)
       throw UsageError("a kick at step " + std::to_string(kick.step) + " lies beyond --steps " +
@@ -57,13 +98,19 @@ RunOptions parseRunOptions(const std::vector<std::string> &arguments) {
     else if (argument == "--steps")
       options.steps = parseWhole<int>(valueOf(arguments, i), "--steps");
     else if (argument == "--every")
-      options.every = parseWhole<int>(valueOf(arguments, i), "--every");
+      options.every = parsePositive(valueOf(arguments, i), "--every");
     else if (argument == "--csv")
       options.csvPath = valueOf(arguments, i);
     else if (argument == "--xyz")
       options.xyzPath = valueOf(arguments, i);
     else if (argument == "--kick")
       options.kicks.push_back(parseKick(valueOf(arguments, i)));
+    else if (argument == "--hold")
+      options.hold = checkHeld(parseWhole<double>(valueOf(arguments, i), "--hold"), "--hold");
+    else if (argument == "--ramp")
+      options.ramp = parseRamp(valueOf(arguments, i));
+    else if (argument == "--mobility")
+      options.mobilityWindow = parsePositive(valueOf(arguments, i), "--mobility");
     else if (argument.starts_with("-"))
       throw UsageError("unknown option " + argument);
     else if (options.scenario.empty())
@@ -76,17 +123,24 @@ RunOptions parseRunOptions(const std::vector<std::string> &arguments) {
   std::stable_sort(options.kicks.begin(), options.kicks.end(),
                    [](const Kick &a, const Kick &b) { return a.step < b.step; });
   checkCounts(options);
+  if (options.ramp)
+    options.ramp->steps = options.steps;
   return options;
 }
 
 std::string usageText() {
   return "usage: pavex-run FILE.ams [--steps N] [--every K] [--csv OUT.csv] [--xyz OUT.xyz]\n"
-         "                [--kick STEP:T]...\n"
+         "                [--kick STEP:T]... [--hold T | --ramp T0:T1] [--mobility W]\n"
          "Loads the scenario as the program does, runs N steps (default 10000) and prints\n"
-         "every K steps (default 1000): step, temperature, kinetic, potential and total\n"
-         "energy per atom, wall pressure. --kick gives the atoms fresh velocities for\n"
-         "temperature T at that step, as the time-of-day control does. --csv writes the\n"
-         "same rows as CSV, --xyz an extended-XYZ trajectory (a frame every K steps).\n"
+         "every K steps (default 1000): step, temperature (K), kinetic, potential and total\n"
+         "energy per atom, wall pressure, and the thermostat: the temperature the clamp\n"
+         "holds the atoms at (K). --kick gives the atoms fresh velocities for temperature\n"
+         "T at that step, as the time-of-day control does. --hold T holds the atoms at T\n"
+         "instead of the file's temperature; --ramp T0:T1 moves the thermostat steadily\n"
+         "from T0 to T1 over the run (both 0 to 1333.3 K). --csv writes the same rows as\n"
+         "CSV, --xyz an extended-XYZ trajectory (a frame every K steps). --mobility W\n"
+         "prints, per W-step window, the share of each type's atoms that moved more than\n"
+         "0.5 r0 against their neighbours of the same type.\n"
          "At the end a phase summary per material type:\n"
          "  r0          distance of the energy minimum of the type's own pair\n"
          "  rms/r0      root-mean-square displacement since step 0, in units of r0, of\n"

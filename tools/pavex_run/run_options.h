@@ -1,6 +1,9 @@
 // The command line of pavex-run.
 #pragma once
 
+#include "analysis/thermostat.h"
+
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -21,6 +24,11 @@ struct RunOptions {
   std::string csvPath;
   std::string xyzPath;
   std::vector<Kick> kicks; // in step order
+  // The thermostat: held at one temperature (kelvin), or moved steadily over
+  // the whole run; neither keeps the scenario's own clamp target.
+  std::optional<double> hold;
+  std::optional<analysis::Ramp> ramp; // its steps are the run's
+  int mobilityWindow = 0;             // steps per mobility window; 0: none
   bool help = false;
 };
 

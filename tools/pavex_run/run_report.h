@@ -1,8 +1,8 @@
 // The figures of a run: one row every K steps on standard output (and as CSV
-// when asked), and the phase summary at the end.
+// when asked), and at the end the phase summary and the mobility windows.
 #pragma once
 
-#include "phase_summary.h"
+#include "analysis/phase_measure.h"
 
 #include <cstdio>
 #include <fstream>
@@ -13,11 +13,20 @@ namespace PavexRun {
 
 struct EnergyRow {
   int step = 0;
-  double temperature = 0.0;
-  double kinetic = 0.0;
-  double potential = 0.0;
-  double total = 0.0;
-  double pressure = 0.0;
+  double temperature = 0.0; // measured, kelvin
+  double kinetic = 0.0;     // per atom
+  double potential = 0.0;   // per atom
+  double total = 0.0;       // per atom
+  double pressure = 0.0;    // wall force per box area
+  double thermostat = 0.0;  // the temperature the clamp holds the atoms at, kelvin
+};
+
+// The share of each type's atoms that moved more than half a bond length
+// between two steps.
+struct MobilityWindow {
+  int from = 0;
+  int to = 0;
+  std::vector<double> shares; // per type
 };
 
 class RunReport {
@@ -26,11 +35,16 @@ public:
   RunReport(std::FILE *out, const std::string &csvPath);
   void addRow(const EnergyRow &row);
   void addNote(const std::string &note);
-  void printSummary(const std::vector<TypeSummary> &summaries, int steps);
+  void addMobility(const MobilityWindow &window);
+  // The phase summary, then the mobility windows if there were any.
+  void printSummary(const std::vector<analysis::TypeSummary> &summaries, int steps);
 
 private:
+  void printMobility();
+
   std::FILE *out_;
   std::ofstream csv_;
+  std::vector<MobilityWindow> mobility_;
 };
 
 } // namespace PavexRun

@@ -18,7 +18,7 @@ XyzWriter::XyzWriter(const std::string &path) : path_(path), out_(path) {
     throw std::runtime_error("cannot write the trajectory " + path);
 }
 
-void XyzWriter::writeFrame(const Snapshot &s, int step) {
+void XyzWriter::writeFrame(const analysis::AtomFrame &s, int step) {
   const auto &b = s.box;
   char line[256];
   out_ << s.types.size() << '\n';

@@ -3,7 +3,7 @@
 // with its species name (A for type 0, B for type 1, ...), x, y, z and type.
 #pragma once
 
-#include "phase_summary.h"
+#include "analysis/atom_frame.h"
 
 #include <fstream>
 #include <string>
@@ -14,7 +14,7 @@ class XyzWriter {
 public:
   // Throws std::runtime_error when the file cannot be written.
   explicit XyzWriter(const std::string &path);
-  void writeFrame(const Snapshot &snapshot, int step);
+  void writeFrame(const analysis::AtomFrame &frame, int step);
 
 private:
   std::string path_;

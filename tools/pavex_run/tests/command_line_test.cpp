@@ -1,35 +1,26 @@
-// pavex-run as a program: exit codes and messages.
+// pavex-run as a program: exit codes, messages and what a run writes.
+#include "pavex_run_command.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
-#include <sys/wait.h>
-#include <unistd.h>
+using namespace PavexRunTest;
 
 namespace {
 
-struct Outcome {
-  int exitCode;
-  std::string output; // standard output and standard error together
-};
-
-Outcome runPavexRun(const std::string &arguments) {
-  const std::string command = std::string(PAVEX_RUN_PATH) + " " + arguments + " 2>&1";
-  FILE *pipe = popen(command.c_str(), "r");
-  Outcome outcome{-1, ""};
-  char buffer[4096];
-  for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-    outcome.output.append(buffer, n);
-  const int status = pclose(pipe);
-  outcome.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return outcome;
-}
-
 std::string dataFile(const std::string &name) {
   return std::string(SCENARIO_TEST_DATA) + "/" + name;
+}
+
+// The last value of each row of a CSV table below its header.
+std::vector<std::string> lastColumn(const std::vector<std::string> &lines) {
+  std::vector<std::string> values;
+  for (std::size_t i = 1; i < lines.size(); ++i)
+    values.push_back(lines[i].substr(lines[i].rfind(',') + 1));
+  return values;
 }
 
 } // namespace
@@ -42,48 +33,64 @@ TEST(PavexRunCommand, AMissingScenarioFileExitsWithTwoNamingIt) {
 }
 
 TEST(PavexRunCommand, ABrokenScenarioFileExitsWithTwoNamingTheLine) {
-  const auto path = std::filesystem::temp_directory_path() /
-                    ("corvanta-" + std::to_string(::getpid()) + "-short.ams");
+  const std::string path = temporaryPath("short.ams");
   std::ofstream(path) << "Version = 1\nNumber of atoms = 4\n";
-  const Outcome outcome = runPavexRun(path.string());
+  const Outcome outcome = runPavexRun(path);
   std::filesystem::remove(path);
   EXPECT_EQ(outcome.exitCode, 2);
-  EXPECT_NE(outcome.output.find(path.string() + ", line 3: the file ends here"), std::string::npos)
+  EXPECT_NE(outcome.output.find(path + ", line 3: the file ends here"), std::string::npos)
       << outcome.output;
 }
 
 TEST(PavexRunCommand, ABadOptionExitsWithTwoAndShowsUsage) {
-  const Outcome outcome = runPavexRun(dataFile("two_types.ams") + " --every 0");
-  EXPECT_EQ(outcome.exitCode, 2);
-  EXPECT_NE(outcome.output.find("--every must be at least 1"), std::string::npos);
-  EXPECT_NE(outcome.output.find("usage: pavex-run"), std::string::npos);
+  const Outcome every = runPavexRun(dataFile("two_types.ams") + " --every 0");
+  EXPECT_EQ(every.exitCode, 2);
+  EXPECT_NE(every.output.find("--every must be at least 1"), std::string::npos);
+  EXPECT_NE(every.output.find("usage: pavex-run"), std::string::npos);
+  const Outcome hot = runPavexRun(dataFile("two_types.ams") + " --hold 1400");
+  EXPECT_EQ(hot.exitCode, 2);
+  EXPECT_NE(hot.output.find("1333.3 K"), std::string::npos) << hot.output;
 }
 
 #ifdef HAVE_ENGINE
 TEST(PavexRunCommand, ARunWritesRowsTableAndTrajectory) {
-  const auto base =
-      std::filesystem::temp_directory_path() / ("corvanta-" + std::to_string(::getpid()) + "-run");
-  const std::string csv = base.string() + ".csv", xyz = base.string() + ".xyz";
+  const std::string csv = temporaryPath("run.csv"), xyz = temporaryPath("run.xyz");
   const Outcome outcome =
       runPavexRun(dataFile("two_types.ams") + " --steps 20 --every 10 --kick 10:300 --csv " + csv +
                   " --xyz " + xyz);
   EXPECT_EQ(outcome.exitCode, 0) << outcome.output;
   EXPECT_NE(outcome.output.find("fresh velocities for temperature 300"), std::string::npos);
   EXPECT_NE(outcome.output.find("phase summary after 20 steps"), std::string::npos);
-  std::ifstream table(csv);
-  std::string line;
-  std::getline(table, line);
-  EXPECT_EQ(line, "step,temperature,kinetic,potential,total,pressure");
-  int rows = 0;
-  while (std::getline(table, line))
-    ++rows;
-  EXPECT_EQ(rows, 3); // steps 0, 10 and 20
-  std::ifstream trajectory(xyz);
+  const auto table = readLines(csv);
+  ASSERT_EQ(table.size(), 4u); // header, steps 0, 10 and 20
+  EXPECT_EQ(table[0], "step,temperature (K),kinetic (per atom),potential (per atom),"
+                      "total (per atom),pressure (force per area),thermostat (K)");
+  // The file's temperature 100 is the clamp target: it holds the atoms at 2/3 of it.
+  for (const std::string &value : lastColumn(table))
+    EXPECT_NEAR(std::stod(value), 100.0 * 2.0 / 3.0, 1e-3);
   int frames = 0;
-  while (std::getline(trajectory, line))
+  for (const std::string &line : readLines(xyz))
     frames += line == "4" ? 1 : 0;
   EXPECT_EQ(frames, 3);
   std::filesystem::remove(csv);
   std::filesystem::remove(xyz);
+}
+
+TEST(PavexRunCommand, ARampMovesTheThermostatColumnAndMobilityHasAWindowEach) {
+  const std::string csv = temporaryPath("ramp.csv");
+  const Outcome outcome = runPavexRun(dataFile("two_types.ams") +
+                                      " --steps 400 --every 100 --ramp 100:300 --mobility 200"
+                                      " --csv " +
+                                      csv);
+  EXPECT_EQ(outcome.exitCode, 0) << outcome.output;
+  EXPECT_EQ(lastColumn(readLines(csv)),
+            (std::vector<std::string>{"100", "150", "200", "250", "300"}));
+  std::filesystem::remove(csv);
+  const auto mobility = outcome.output.find("mobile share");
+  ASSERT_NE(mobility, std::string::npos) << outcome.output;
+  EXPECT_NE(outcome.output.find("from       to   type 0   type 1", mobility), std::string::npos);
+  EXPECT_NE(outcome.output.find("\n       0      200 ", mobility), std::string::npos);
+  EXPECT_NE(outcome.output.find("\n     200      400 ", mobility), std::string::npos);
+  EXPECT_EQ(outcome.output.find("\n     400 ", mobility), std::string::npos);
 }
 #endif

@@ -12,6 +12,9 @@ TEST(RunOptions, ScenarioAloneTakesTheDefaults) {
   EXPECT_TRUE(options.csvPath.empty());
   EXPECT_TRUE(options.xyzPath.empty());
   EXPECT_TRUE(options.kicks.empty());
+  EXPECT_FALSE(options.hold);
+  EXPECT_FALSE(options.ramp);
+  EXPECT_EQ(options.mobilityWindow, 0);
 }
 
 TEST(RunOptions, ReadsEveryOptionAndSortsKicksByStep) {
@@ -43,7 +46,45 @@ TEST(RunOptions, RefusesWhatCannotBeRun) {
       {"a.ams", "--kick", "-1:300"},
       {"a.ams", "--kick", "100:2500"},
       {"a.ams", "--steps", "50", "--kick", "100:300"},
+      {"a.ams", "--hold", "-1"},
+      {"a.ams", "--hold", "1333.4"},
+      {"a.ams", "--hold", "warm"},
+      {"a.ams", "--ramp", "300"},
+      {"a.ams", "--ramp", "-5:300"},
+      {"a.ams", "--ramp", "100:1400"},
+      {"a.ams", "--hold", "300", "--ramp", "100:200"},
+      {"a.ams", "--mobility", "0"},
+      {"a.ams", "--steps", "4000", "--mobility", "5000"},
   };
   for (const auto &arguments : broken)
     EXPECT_THROW(parseRunOptions(arguments), UsageError) << ::testing::PrintToString(arguments);
+}
+
+TEST(RunOptions, ReadsTheThermostatAndTheMobilityWindow) {
+  const RunOptions held = parseRunOptions({"a.ams", "--hold", "150.5", "--mobility", "5000"});
+  EXPECT_EQ(held.hold, 150.5);
+  EXPECT_FALSE(held.ramp);
+  EXPECT_EQ(held.mobilityWindow, 5000);
+  const RunOptions ramped = parseRunOptions({"a.ams", "--ramp", "900:100", "--steps", "40000"});
+  ASSERT_TRUE(ramped.ramp);
+  EXPECT_EQ(ramped.ramp->from, 900.0);
+  EXPECT_EQ(ramped.ramp->to, 100.0);
+  EXPECT_EQ(ramped.ramp->steps, 40000); // the ramp spans the whole run
+  EXPECT_FALSE(ramped.hold);
+}
+
+TEST(RunOptions, TheHeldTemperatureReachesExactlyTheLargestClampTarget) {
+  const double largest = analysis::largestHeldTemperature();
+  const RunOptions options = parseRunOptions({"a.ams", "--hold", std::to_string(largest)});
+  EXPECT_LE(analysis::clampTargetFor(*options.hold), analysis::kLargestClampTarget);
+  EXPECT_NO_THROW(parseRunOptions({"a.ams", "--ramp", "0:1333.3333333333333"}));
+  try {
+    parseRunOptions({"a.ams", "--hold", "1500"});
+    FAIL() << "--hold 1500 was taken";
+  } catch (const UsageError &error) {
+    const std::string message = error.what();
+    EXPECT_NE(message.find("between 0 and 1333.3 K"), std::string::npos) << message;
+    EXPECT_NE(message.find("3/2 of the temperature"), std::string::npos) << message;
+    EXPECT_NE(message.find("up to 2000"), std::string::npos) << message;
+  }
 }

@@ -14,7 +14,8 @@
 //   resting on the floor or on the crystal. The files measure 0–4 % free.
 // - gas: more than 60 % free atoms; the files measure 75–94 %, condensed
 //   phases at most 4 %.
-#include "engine_snapshot.h"
+#include "analysis/phase_measure.h"
+#include "engine_frame.h"
 #include "scenario/engine_binding.h"
 #include "scenario/mod_dorn_dll.h"
 
@@ -23,6 +24,7 @@
 #include <vector>
 
 using namespace PavexRun;
+using namespace analysis;
 
 namespace {
 
@@ -44,22 +46,22 @@ struct ShippedScenario {
 };
 
 struct RunResult {
-  Snapshot now;
+  AtomFrame now;
   std::vector<TypeSummary> summaries;
 };
 
 // Runs the given steps and summarises the last 1000 of them.
-RunResult runAndSummarise(const Snapshot &start, int steps) {
+RunResult runAndSummarise(const AtomFrame &start, int steps) {
   Pavex::MD_do_run(steps - 1000);
-  const Snapshot recent = engineSnapshot();
+  const AtomFrame recent = engineFrame();
   EXPECT_EQ(Pavex::MD_do_run(1000), 0) << "an atom left the box";
-  RunResult result{engineSnapshot(), {}};
+  RunResult result{engineFrame(), {}};
   result.summaries = summarisePhases(start, recent, result.now);
   return result;
 }
 
 // Mean height of the type's atoms, as a share of the box height.
-double meanHeight(const Snapshot &s, std::int32_t type) {
+double meanHeight(const AtomFrame &s, std::int32_t type) {
   double sum = 0.0;
   int atoms = 0;
   for (std::size_t i = 0; i < s.types.size(); ++i) {
@@ -89,7 +91,7 @@ void expectPhases(const ShippedScenario &scenario, const RunResult &result,
     } else {
       EXPECT_GT(s.freeShare, kGasFree);
     }
-    EXPECT_EQ(s.phase, phase);
+    EXPECT_EQ(analysis::phaseName(s.phase), phase);
   }
 }
 
@@ -98,9 +100,9 @@ protected:
   void SetUp() override {
     ModDornDll::clampOn = 1;
     ModDornDll::loadScenarioFile(std::string(SCENARIO_FOLDER) + "/" + GetParam().file);
-    start_ = engineSnapshot();
+    start_ = engineFrame();
   }
-  Snapshot start_;
+  AtomFrame start_;
 };
 
 } // namespace
@@ -134,7 +136,7 @@ class ShippedLayersTest : public ::testing::TestWithParam<Layers> {};
 TEST_P(ShippedLayersTest, TheUpperTypeStaysAbove) {
   ModDornDll::clampOn = 1;
   ModDornDll::loadScenarioFile(std::string(SCENARIO_FOLDER) + "/" + GetParam().file);
-  const RunResult result = runAndSummarise(engineSnapshot(), 3000);
+  const RunResult result = runAndSummarise(engineFrame(), 3000);
   EXPECT_GT(meanHeight(result.now, GetParam().upper),
             meanHeight(result.now, GetParam().lower) + 0.1);
 }

@@ -13,7 +13,7 @@ using namespace PavexRun;
 TEST(XyzWriter, WritesExtendedXyzFrames) {
   const auto path = std::filesystem::temp_directory_path() /
                     ("corvanta-" + std::to_string(::getpid()) + "-frames.xyz");
-  Snapshot s;
+  analysis::AtomFrame s;
   s.coords = {1, 2, 3, 4.5, 5.25, 6};
   s.types = {0, 1};
   s.box = {0, -10, 0, 100, 200, 300};

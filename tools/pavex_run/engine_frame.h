@@ -1,12 +1,12 @@
-// The state of the running engine as the phase summary needs it.
+// The state of the running engine as the measures need it.
 #pragma once
 
-#include "phase_summary.h"
+#include "analysis/atom_frame.h"
 
 namespace PavexRun {
 
 // Fetches the coordinates from the engine into the program's atomCoords and
 // pairs them with the loaded scenario's types, pair table and box.
-Snapshot engineSnapshot();
+analysis::AtomFrame engineFrame();
 
 } // namespace PavexRun

@@ -1,11 +1,11 @@
-#include "engine_snapshot.h"
+#include "engine_frame.h"
 
 #include "scenario/engine_binding.h"
 #include "scenario/mod_dorn_dll.h"
 
 namespace PavexRun {
 
-Snapshot engineSnapshot() {
+analysis::AtomFrame engineFrame() {
   using namespace ModDornDll;
   Pavex::MD_return_coordinates(atomCoords.data());
   const auto atoms = static_cast<std::size_t>(numAtoms);

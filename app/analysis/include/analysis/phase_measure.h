@@ -1,0 +1,48 @@
+// The phase of each material type in a run: how far the atoms wandered from
+// where they started and over the last stretch, how many neighbours each
+// has, how many have almost none, and how much of the type rests in the
+// lowest third of the box.
+#pragma once
+
+#include "analysis/atom_frame.h"
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace analysis {
+
+enum class Phase { None, Solid, Liquid, Gas }; // None: the type has no atoms
+
+// "solid", "liquid", "gas", or "" for None.
+std::string_view phaseName(Phase phase);
+
+// The stretch before the end of a run over which recent displacement counts.
+constexpr int kRecentSteps = 1000;
+
+struct TypeSummary {
+  std::int32_t type = 0;
+  int atoms = 0;
+  double minimumDistance = 0.0; // r0 of the type's own pair
+  // Displacements as relativeSquaredDisplacements measures them: a crystal
+  // moving or turning as a whole shows only its vibration.
+  double rmsDisplacement = 0.0;    // since the start, in units of r0
+  double recentDisplacement = 0.0; // over the last stretch of the run, in units of r0
+  double neighbours = 0.0;         // mean count within the neighbour radius
+  double freeShare = 0.0;          // share of atoms with fewer than 3 neighbours
+  double lowerThird = 0.0;         // share of atoms in the lowest third of the box
+  Phase phase = Phase::None;       // gas, else solid or liquid by recent displacement
+};
+
+// One summary per type (index = type). recent is a frame from shortly before
+// now (kRecentSteps): vibration about a site moves an atom little over such a
+// stretch, diffusion moves it far. Throws std::invalid_argument unless the
+// frames hold the same atoms (checkFrames).
+std::vector<TypeSummary> summarisePhases(const AtomFrame &start, const AtomFrame &recent,
+                                         const AtomFrame &now);
+
+// The phase of each type (index = type) from a frame and one taken
+// kRecentSteps steps earlier: the same verdict as the summary's.
+std::vector<Phase> classifyPhases(const AtomFrame &recent, const AtomFrame &now);
+
+} // namespace analysis

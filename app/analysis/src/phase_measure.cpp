@@ -1,0 +1,106 @@
+#include "analysis/phase_measure.h"
+
+#include "analysis/displacement.h"
+#include "analysis/neighbour_cells.h"
+
+#include <cmath>
+
+namespace analysis {
+namespace {
+
+constexpr std::size_t kFreeNeighbours = 3; // an atom with fewer is a gas atom
+constexpr double kGasShare = 0.5;          // a type with more free atoms is a gas
+constexpr double kSolidDisplacement = 0.3; // a crystal's atoms stay closer to their sites
+
+std::vector<TypeSummary> emptySummaries(const AtomFrame &frame) {
+  std::vector<TypeSummary> summaries(static_cast<std::size_t>(frame.typeCount));
+  for (std::size_t t = 0; t < summaries.size(); ++t) {
+    summaries[t].type = static_cast<std::int32_t>(t);
+    summaries[t].minimumDistance =
+        minimumDistance(pairOf(frame, summaries[t].type, summaries[t].type));
+  }
+  return summaries;
+}
+
+// Sums over the atoms of each type; finish() turns them into means.
+// sinceStart may be empty: the rms displacement then stays 0.
+void addAtoms(std::vector<TypeSummary> &summaries, const std::vector<double> &sinceStart,
+              const std::vector<double> &sinceRecent, const AtomFrame &now) {
+  const NeighbourLists lists = findNeighbours(now);
+  const double lowerThirdTop = now.box[1] + (now.box[4] - now.box[1]) / 3.0;
+  for (std::size_t i = 0; i < now.types.size(); ++i) {
+    TypeSummary &summary = summaries[static_cast<std::size_t>(now.types[i])];
+    ++summary.atoms;
+    summary.rmsDisplacement += sinceStart.empty() ? 0.0 : sinceStart[i];
+    summary.recentDisplacement += sinceRecent[i];
+    summary.neighbours += static_cast<double>(lists.countOf(i));
+    summary.freeShare += lists.countOf(i) < kFreeNeighbours ? 1.0 : 0.0;
+    summary.lowerThird += now.coords[3 * i + 1] < lowerThirdTop ? 1.0 : 0.0;
+  }
+}
+
+Phase phaseOf(const TypeSummary &summary) {
+  if (summary.freeShare > kGasShare)
+    return Phase::Gas;
+  return summary.recentDisplacement < kSolidDisplacement ? Phase::Solid : Phase::Liquid;
+}
+
+void finish(TypeSummary &summary) {
+  if (summary.atoms == 0)
+    return;
+  const double atoms = summary.atoms;
+  summary.rmsDisplacement = std::sqrt(summary.rmsDisplacement / atoms) / summary.minimumDistance;
+  summary.recentDisplacement =
+      std::sqrt(summary.recentDisplacement / atoms) / summary.minimumDistance;
+  summary.neighbours /= atoms;
+  summary.freeShare /= atoms;
+  summary.lowerThird /= atoms;
+  summary.phase = phaseOf(summary);
+}
+
+std::vector<double> displacementsSince(const AtomFrame &from, const AtomFrame &now) {
+  return relativeSquaredDisplacements(from, now, findNeighbours(from));
+}
+
+std::vector<TypeSummary> summarise(const AtomFrame *start, const AtomFrame &recent,
+                                   const AtomFrame &now) {
+  checkFrames(recent, now);
+  if (start)
+    checkFrames(*start, now);
+  std::vector<TypeSummary> summaries = emptySummaries(now);
+  addAtoms(summaries, start ? displacementsSince(*start, now) : std::vector<double>{},
+           displacementsSince(recent, now), now);
+  for (TypeSummary &summary : summaries)
+    finish(summary);
+  return summaries;
+}
+
+} // namespace
+
+std::string_view phaseName(Phase phase) {
+  switch (phase) {
+  case Phase::Solid:
+    return "solid";
+  case Phase::Liquid:
+    return "liquid";
+  case Phase::Gas:
+    return "gas";
+  case Phase::None:
+    break;
+  }
+  return "";
+}
+
+std::vector<TypeSummary> summarisePhases(const AtomFrame &start, const AtomFrame &recent,
+                                         const AtomFrame &now) {
+  return summarise(&start, recent, now);
+}
+
+std::vector<Phase> classifyPhases(const AtomFrame &recent, const AtomFrame &now) {
+  std::vector<Phase> phases;
+  for (const TypeSummary &summary : summarise(nullptr, recent, now))
+    phases.push_back(summary.phase);
+  return phases;
+}
+
+} // namespace analysis

@@ -1,0 +1,138 @@
+#include "analysis/phase_measure.h"
+#include "test_frames.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <stdexcept>
+
+using namespace analysis;
+using namespace analysis::testing;
+
+TEST(PairGeometry, MinimumLiesAtReferenceDistanceForShapeTwo) {
+  const double pair[4] = {1024.0, 2.0, 1412.0, 2048.0};
+  EXPECT_DOUBLE_EQ(minimumDistance(pair), 1412.0);
+  EXPECT_DOUBLE_EQ(neighbourRadius(pair), 1.25 * 1412.0);
+}
+
+TEST(PairGeometry, MinimumMovesOutwardForShapeOne) {
+  // s² = 1/2 at r² = D² − √½·(D² − C²).
+  const double expected =
+      std::sqrt(2048.0 * 2048.0 - std::sqrt(0.5) * (2048.0 * 2048.0 - 1412.0 * 1412.0));
+  EXPECT_NEAR(minimumDistance(kLiquidPair), expected, 1e-9);
+  EXPECT_NEAR(expected, 1624.276, 1e-3);
+  const double shortCutOff[4] = {4096.0, 1.0, 1412.0, 1700.0};
+  EXPECT_DOUBLE_EQ(neighbourRadius(shortCutOff), 1700.0);
+  const double repulsive[4] = {4096.0, -1.0, 1412.0, 2048.0};
+  EXPECT_DOUBLE_EQ(minimumDistance(repulsive), 1412.0);
+}
+
+TEST(PhaseSummary, ACrystalThatStaysPutIsSolid) {
+  const AtomFrame s = crystal(minimumDistance(kLiquidPair));
+  const auto summary = summarisePhases(s, s, s);
+  ASSERT_EQ(summary.size(), 1u);
+  EXPECT_EQ(summary[0].atoms, 108);
+  EXPECT_EQ(summary[0].rmsDisplacement, 0.0);
+  EXPECT_EQ(summary[0].freeShare, 0.0);
+  // Interior atoms have 12 neighbours, surface atoms fewer; none count the second shell.
+  EXPECT_GT(summary[0].neighbours, 7.0);
+  EXPECT_LT(summary[0].neighbours, 12.0);
+  EXPECT_EQ(summary[0].phase, Phase::Solid);
+}
+
+TEST(PhaseSummary, ACrystalSlidingOrTurningAsAWholeIsStillSolid) {
+  const AtomFrame start = crystal(minimumDistance(kLiquidPair));
+  const auto slid = summarisePhases(start, start, shifted(start, 5000.0, -700.0));
+  EXPECT_NEAR(slid[0].rmsDisplacement, 0.0, 1e-9);
+  EXPECT_EQ(slid[0].phase, Phase::Solid);
+  const auto turning = summarisePhases(start, start, turned(start, 0.2));
+  EXPECT_LT(turning[0].recentDisplacement, 0.3);
+  EXPECT_EQ(turning[0].phase, Phase::Solid);
+}
+
+// Each atom of the tetrahedron moves on to the next corner: the displacements
+// add up to nothing, so each atom moves 4/3 r0 against the mean of its
+// three neighbours.
+TEST(PhaseSummary, AtomsThatMoveAgainstTheirNeighboursMakeALiquid) {
+  const AtomFrame start = tetrahedron(minimumDistance(kLiquidPair));
+  const auto summary = summarisePhases(start, start, tetrahedronTurnedOn(start));
+  EXPECT_NEAR(summary[0].rmsDisplacement, 4.0 / 3.0, 1e-9);
+  EXPECT_NEAR(summary[0].recentDisplacement, 4.0 / 3.0, 1e-9);
+  EXPECT_EQ(summary[0].freeShare, 0.0);
+  EXPECT_EQ(summary[0].phase, Phase::Liquid);
+}
+
+TEST(PhaseSummary, RmsCountsSinceTheStartAndRecentSinceTheRecentFrame) {
+  const AtomFrame start = tetrahedron(minimumDistance(kLiquidPair));
+  const AtomFrame now = tetrahedronTurnedOn(start);
+  const auto summary = summarisePhases(start, now, now);
+  EXPECT_NEAR(summary[0].rmsDisplacement, 4.0 / 3.0, 1e-9);
+  EXPECT_EQ(summary[0].recentDisplacement, 0.0);
+  EXPECT_EQ(summary[0].phase, Phase::Solid);
+}
+
+TEST(PhaseSummary, AtomsFarApartAreAGasAndLowerThirdCountsHeights) {
+  AtomFrame s;
+  s.pairParams.assign(kLiquidPair, kLiquidPair + 4);
+  s.box = {0, 3000, 0, 30000, 33000, 30000}; // lower third below y = 13000
+  for (int k = 0; k < 4; ++k) {
+    s.coords.insert(s.coords.end(), {5000.0 * (k + 1), k < 3 ? 12000.0 : 14000.0, 5000.0});
+    s.types.push_back(0);
+  }
+  const auto summary = summarisePhases(s, s, s);
+  EXPECT_EQ(summary[0].neighbours, 0.0);
+  EXPECT_EQ(summary[0].freeShare, 1.0);
+  EXPECT_EQ(summary[0].lowerThird, 0.75);
+  EXPECT_EQ(summary[0].phase, Phase::Gas);
+}
+
+TEST(PhaseSummary, TypesAreSummarisedApartWithTheirOwnPair) {
+  AtomFrame s = crystal(minimumDistance(kLiquidPair));
+  s.typeCount = 3;
+  const double weak[4] = {256.0, 2.0, 1412.0, 2048.0};
+  for (int pair = 1; pair < 6; ++pair)
+    s.pairParams.insert(s.pairParams.end(), weak, weak + 4);
+  s.types[0] = 1;
+  const auto summary = summarisePhases(s, s, s);
+  ASSERT_EQ(summary.size(), 3u);
+  EXPECT_EQ(summary[0].atoms, 107);
+  EXPECT_EQ(summary[1].atoms, 1);
+  EXPECT_EQ(summary[1].minimumDistance, 1412.0);
+  EXPECT_EQ(summary[2].atoms, 0);
+  EXPECT_EQ(summary[2].phase, Phase::None);
+}
+
+TEST(ClassifyPhases, GivesTheSummarysVerdictPerType) {
+  const AtomFrame solid = crystal(minimumDistance(kLiquidPair));
+  EXPECT_EQ(classifyPhases(solid, turned(solid, 0.2)), std::vector<Phase>{Phase::Solid});
+  const AtomFrame liquid = tetrahedron(minimumDistance(kLiquidPair));
+  EXPECT_EQ(classifyPhases(liquid, tetrahedronTurnedOn(liquid)), std::vector<Phase>{Phase::Liquid});
+  AtomFrame twoTypes = solid;
+  twoTypes.typeCount = 2;
+  twoTypes.pairParams.resize(12, 1412.0);
+  EXPECT_EQ(classifyPhases(twoTypes, twoTypes), (std::vector<Phase>{Phase::Solid, Phase::None}));
+}
+
+TEST(ClassifyPhases, NamesThePhases) {
+  EXPECT_EQ(phaseName(Phase::Solid), "solid");
+  EXPECT_EQ(phaseName(Phase::Liquid), "liquid");
+  EXPECT_EQ(phaseName(Phase::Gas), "gas");
+  EXPECT_EQ(phaseName(Phase::None), "");
+}
+
+TEST(ClassifyPhases, RefusesFramesThatAreNotWholeOrNotOfOneRun) {
+  const AtomFrame good = tetrahedron(minimumDistance(kLiquidPair));
+  AtomFrame badType = good;
+  badType.types[2] = 1; // only type 0 exists
+  AtomFrame shortCoords = good;
+  shortCoords.coords.pop_back();
+  AtomFrame noPairs = good;
+  noPairs.typeCount = 2; // three pairs needed, one given
+  AtomFrame fewerAtoms = good;
+  fewerAtoms.types.pop_back();
+  fewerAtoms.coords.resize(9);
+  for (const AtomFrame *bad : {&badType, &shortCoords, &noPairs, &fewerAtoms}) {
+    EXPECT_THROW(classifyPhases(good, *bad), std::invalid_argument);
+    EXPECT_THROW(summarisePhases(*bad, good, good), std::invalid_argument);
+  }
+}

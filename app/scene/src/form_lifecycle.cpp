@@ -25,7 +25,6 @@ using scene::runPath;
 
 namespace {
 
-constexpr int kStepsPerTick = 5;
 constexpr int kAtomImages = 6;
 
 QString bitmapsFolder() { return runFolder() + QStringLiteral("/bitmaps"); }
@@ -94,18 +93,8 @@ bool frmOrvelModel::Form_Load() {
   cellsX = cellsY = cellsZ = 5;
   surfacesBuilt = false;
   runGuarded([this] {
-    initEngine();
-    ensurePotentialTable();
-    Pavex::MD_set_gravity(gravity);
-    Pavex::MD_set_temperature(temperature);
-    Pavex::MD_set_clamp_temp(temperature);
-    Pavex::MD_set_timestep(timeStep);
-    Pavex::MD_set_clamp_on_off(clampOn);
-    Pavex::MD_set_nr_of_materials(numTypes);
-    Pavex::MD_set_potential_function(numTypes, potentialParams.data());
-    Pavex::MD_get_atom_properties(atomMasses.data(), atomTypes.data());
+    controller.startUp();
     Timer1->stop();
-    Pavex::MD_return_coordinates(atomCoords.data());
     showAtomCount();
     setupScreenProjection();
   });
@@ -190,15 +179,8 @@ void frmOrvelModel::formInitScreen() {
 void frmOrvelModel::Timer1_Timer() {
   runGuarded([this] {
     const bool reportFrame = ModDornDll::frameCount % kReportInterval == 0;
-    Pavex::MD_do_run(kStepsPerTick);
-    Pavex::MD_return_coordinates(ModDornDll::atomCoords.data());
-    displayAtoms();
-    frameStats.countFrame();
-    if (reportFrame)
-      StatusBar1->setPanelText(
-          2, QStringLiteral("FPS: ") +
-                 scene::formatNumber(frameStats.framesPerSecond(scene::monotonicSeconds()), 2, 2));
-    ++ModDornDll::frameCount;
+    if (controller.tick())
+      showFrame(reportFrame);
   });
 }
 

@@ -2,6 +2,7 @@
 // the status bar, and the wiring of events to their handlers.
 #include "frm_orvel_model.h"
 
+#include "caption_fit.h"
 #include "frm_splash.h"
 #include "hotspot.h"
 #include "panel_status_bar.h"
@@ -11,11 +12,11 @@
 #include "sprites/sprite.h"
 #include "twips.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QLayout>
-#include <QMenuBar>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -39,6 +40,7 @@ QLabel *makeLabel(QWidget *parent, const QString &caption, QRect geometry, bool 
     font.setBold(true);
     label->setFont(font);
   }
+  scene::fitCaption(label);
   return label;
 }
 
@@ -163,25 +165,6 @@ void frmOrvelModel::createThermometer(QWidget *client) {
                            {7920, 5760, 135, 1215});
 }
 
-void frmOrvelModel::createMenus() {
-  mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
-  mnuExit = mnuFile->addAction(QStringLiteral("&Exit"));
-
-  mnuOptions = menuBar()->addMenu(QStringLiteral("&Options"));
-  mnuOptionsSingleComponent = mnuOptions->addMenu(QStringLiteral("Single Component"));
-  mnuOptionsSolid = mnuOptionsSingleComponent->addAction(QStringLiteral("Solid"));
-  mnuOptionsLiquid = mnuOptionsSingleComponent->addAction(QStringLiteral("Liquid"));
-  mnuOptionsGas = mnuOptionsSingleComponent->addAction(QStringLiteral("Gas"));
-  mnuOptionsDoubleComponent = mnuOptions->addMenu(QStringLiteral("Double Component"));
-  mnuOptionSolidLiquid = mnuOptionsDoubleComponent->addAction(QStringLiteral("Solid-Liquid"));
-  mnuOptionSolidGas = mnuOptionsDoubleComponent->addAction(QStringLiteral("Solid-Gas"));
-  mnuOptionLiquidGas = mnuOptionsDoubleComponent->addAction(QStringLiteral("Liquid-Gas"));
-
-  mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-  mnuHelpTopics = mnuHelp->addAction(QStringLiteral("Topics"));
-  mnuHelpAbout = mnuHelp->addAction(QStringLiteral("About"));
-}
-
 void frmOrvelModel::connectHandlers() {
   connect(Timer1, &QTimer::timeout, this, &frmOrvelModel::Timer1_Timer);
   // valueChanged fires while the thumb is dragged and after every completed
@@ -208,9 +191,16 @@ void frmOrvelModel::connectHandlers() {
       {mnuOptionSolidGas, &frmOrvelModel::mnuOptionSolidGas_Click},
       {mnuOptionLiquidGas, &frmOrvelModel::mnuOptionLiquidGas_Click},
       {mnuExit, &frmOrvelModel::mnuExit_Click},
-      {mnuHelpAbout, &frmOrvelModel::mnuHelpAbout_Click}};
+      {mnuHelpAbout, &frmOrvelModel::mnuHelpAbout_Click},
+      {mnuSimulationPause, &frmOrvelModel::mnuSimulationPause_Click},
+      {mnuSimulationStep, &frmOrvelModel::mnuSimulationStep_Click},
+      {mnuSimulationRestart, &frmOrvelModel::mnuSimulationRestart_Click},
+      {mnuViewLab, &frmOrvelModel::mnuViewLab_Click}};
   for (const auto &[action, handler] : entries)
     connect(action, &QAction::triggered, this, handler);
+  connect(mnuOptionsFollowAmbient, &QAction::toggled, this,
+          &frmOrvelModel::mnuOptionsFollowAmbient_Click);
+  connect(speedGroup, &QActionGroup::triggered, this, &frmOrvelModel::mnuSimulationSpeed_Click);
 }
 
 void frmOrvelModel::showEvent(QShowEvent *event) {

@@ -3,8 +3,10 @@
 // and the menus; it owns the simulation loop.
 #pragma once
 
+#include "analysis/units.h"
 #include "image_list.h"
 #include "raster/gdi.h"
+#include "simulation/simulation_controller.h"
 #include "view/frame_stats.h"
 #include "view/projection.h"
 
@@ -19,10 +21,15 @@ class AtomSprite;
 class Sprite;
 class frmSplash;
 class QAction;
+class QActionGroup;
 class QLabel;
 class QMenu;
 class QScrollBar;
 class QTimer;
+
+namespace lab {
+class LabWindow;
+} // namespace lab
 
 namespace scene {
 class Hotspot;
@@ -45,6 +52,15 @@ public:
   void Form_Activate();
   // Whether a fault has made the program unable to go on (see fatalError).
   bool failed() const { return failed_; }
+  // Takes up the choices remembered from the last run: unit, speed, follow
+  // the ambient temperature.
+  void applyRememberedSettings();
+
+  // The owner of the engine while the program runs.
+  simulation::SimulationController &simulation() { return controller; }
+  // The Lab, once opened (nullptr before).
+  lab::LabWindow *labWindow() const { return lab; }
+  analysis::TemperatureUnit temperatureUnit() const { return unit; }
 
   // Controls, as the window's code and its checks reach them.
   QScrollBar *HScroll1 = nullptr;
@@ -84,6 +100,15 @@ public:
   QAction *mnuOptionSolidLiquid = nullptr;
   QAction *mnuOptionSolidGas = nullptr;
   QAction *mnuOptionLiquidGas = nullptr;
+  QAction *mnuOptionsFollowAmbient = nullptr;
+  QMenu *mnuSimulation = nullptr;
+  QAction *mnuSimulationPause = nullptr;
+  QAction *mnuSimulationStep = nullptr;
+  QMenu *mnuSimulationSpeed = nullptr;
+  QActionGroup *speedGroup = nullptr; // the entries carry their steps per tick as data
+  QAction *mnuSimulationRestart = nullptr;
+  QMenu *mnuView = nullptr;
+  QAction *mnuViewLab = nullptr;
   QMenu *mnuHelp = nullptr;
   QAction *mnuHelpTopics = nullptr;
   QAction *mnuHelpAbout = nullptr;
@@ -112,6 +137,13 @@ public slots:
   void mnuOptionLiquidGas_Click();
   void mnuExit_Click();
   void mnuHelpAbout_Click();
+  void mnuOptionsFollowAmbient_Click(bool checked);
+  void mnuSimulationPause_Click();
+  void mnuSimulationStep_Click();
+  void mnuSimulationSpeed_Click(QAction *entry);
+  void mnuSimulationRestart_Click();
+  void mnuViewLab_Click();
+  void setTemperatureUnit(analysis::TemperatureUnit chosen);
 
 protected:
   void showEvent(QShowEvent *event) override;
@@ -130,6 +162,11 @@ private:
   void createThermometer(QWidget *client);
   void createHotspots();
   void createMenus();
+  void createFileMenu();
+  void createOptionsMenu();
+  void createSimulationMenu();
+  void createViewMenu();
+  void createHelpMenu();
   void createStatusBar(QWidget *client);
   void connectHandlers();
 
@@ -140,9 +177,13 @@ private:
   void loadSunImages();
   void buildAtomView();
   void showAtomCount();
+  void showFrame(bool reportFrame);
+  void showRunState();
+  void setStepsPerTick(int steps);
 
   // season and time of day
   void updateAmbient();
+  void showAmbient();
   void placeSun();
   int sunImageFor(int timeOfDay) const;
   void setTemperatureFromF(float f);
@@ -162,6 +203,12 @@ private:
   void fail(const QString &text);
   // Runs an engine-using step; an engine that cannot be used is a fatal fault.
   void runGuarded(const std::function<void()> &step);
+
+  simulation::SimulationController controller;
+  analysis::TemperatureUnit unit = analysis::TemperatureUnit::Fahrenheit;
+  lab::LabWindow *lab = nullptr;
+  QString runningFile;   // the file and status text of the running scenario,
+  QString runningStatus; // which Restart loads again
 
   std::unique_ptr<Sprite> sunSprite;
   std::int16_t sunFrame = 0;

@@ -1,5 +1,7 @@
 #include "panel_status_bar.h"
 
+#include "caption_fit.h"
+
 #include <QLabel>
 
 namespace scene {
@@ -13,6 +15,7 @@ void PanelStatusBar::addPanel(const QString &text, const QString &toolTip, int w
   label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   label->setIndent(2); // the panels are narrow: keep the text close to the frame
   addWidget(label);
+  fitCaption(label);
   panels_.push_back(label);
 }
 
@@ -26,8 +29,10 @@ QString PanelStatusBar::panelText(int index) const {
 }
 
 void PanelStatusBar::setPanelText(int index, const QString &text) {
-  if (QLabel *label = panel(index))
+  if (QLabel *label = panel(index)) {
     label->setText(text);
+    fitCaption(label);
+  }
 }
 
 } // namespace scene

@@ -54,7 +54,7 @@ void frmOrvelModel::mnuOptionLiquidGas_Click() {
 void frmOrvelModel::chooseScenario(const QString &fileName, const QString &statusText) {
   runGuarded([&] {
     try {
-      ModDornDll::loadScenarioFile(scene::runPath(fileName).toStdString());
+      controller.load(scene::runPath(fileName).toStdString());
     } catch (const ModDornDll::ScenarioError &error) {
       scene::showMessage(this, windowTitle(),
                          QStringLiteral("The scenario cannot be loaded:\n%1\n\nFolder searched: "
@@ -71,7 +71,12 @@ void frmOrvelModel::chooseScenario(const QString &fileName, const QString &statu
                              .arg(scene::runPath(fileName), QString::fromStdString(error.what())));
       return;
     }
-    Timer1->start();
+    runningFile = fileName;
+    runningStatus = statusText;
+    // A pause lasts over a new start: the first frame shows, nothing moves.
+    if (!controller.paused())
+      Timer1->start();
+    showRunState();
     StatusBar1->setPanelText(5, statusText);
     showAtomCount();
   });

@@ -3,10 +3,10 @@
 // and the sun moving over the landscape along the same curve.
 #include "frm_orvel_model.h"
 
+#include "caption_fit.h"
 #include "number_format.h"
 #include "panel_status_bar.h"
 #include "picture_box.h"
-#include "scenario/engine_binding.h"
 #include "scenario/mod_dorn_dll.h"
 #include "shape_widget.h"
 #include "sprites/sprite.h"
@@ -36,6 +36,7 @@ void frmOrvelModel::VScrollSeason_Change() {
   const int v = VScrollSeason->value();
   ImageSeason->setPixmap(ImageListSeason.picture(v));
   lblSeason->setText(ImageListSeason.key(v));
+  scene::fitCaption(lblSeason);
   runGuarded([this] {
     updateAmbient();
     placeSun();
@@ -68,14 +69,26 @@ void frmOrvelModel::updateAmbient() {
   const double h = PicMain->scaleHeight();
   sunY = h - (h / 2 * s * amplitude + h / 2);
   ambientF = static_cast<float>((seasonMaxF - seasonMinF) * s + seasonMinF);
-  StatusBar1->setPanelText(4, QStringLiteral("Temperature: ") +
-                                  scene::formatNumber(ambientF, 2, 1) + QStringLiteral(" F"));
+  showAmbient();
   setTemperatureFromF(ambientF);
-  Pavex::MD_set_temperature(ModDornDll::temperature);
+  controller.ambientChanged(ModDornDll::temperature);
+}
+
+// The fourth status-bar panel in the chosen unit; degrees Fahrenheit as the
+// season and time of day give them unless another unit is chosen.
+void frmOrvelModel::showAmbient() {
+  using analysis::TemperatureUnit;
+  const double shown =
+      unit == TemperatureUnit::Fahrenheit
+          ? ambientF
+          : analysis::fromKelvin(analysis::toKelvin(ambientF, TemperatureUnit::Fahrenheit), unit);
+  const auto letter = analysis::unitLetter(unit);
+  StatusBar1->setPanelText(4, QStringLiteral("Temperature: ") + scene::formatNumber(shown, 2, 1) +
+                                  QChar(' ') + QLatin1Char(letter.front()));
 }
 
 void frmOrvelModel::setTemperatureFromF(float f) {
-  ModDornDll::temperature = (f - 32.0) * (5.0 / 9.0) + 273.0;
+  ModDornDll::temperature = analysis::toKelvin(f, analysis::TemperatureUnit::Fahrenheit);
 }
 
 int frmOrvelModel::sunImageFor(int timeOfDay) const {

@@ -12,6 +12,11 @@ void FrameStats::restart(double now) {
   framesSinceReport_ = 0;
 }
 
+void FrameStats::startInterval(double now) {
+  mark_ = now;
+  framesSinceReport_ = 0;
+}
+
 void FrameStats::addDrawTime(double drawSeconds) {
   drawTimes_[nextSlot_] = drawSeconds;
   nextSlot_ = (nextSlot_ + 1) % static_cast<int>(drawTimes_.size());

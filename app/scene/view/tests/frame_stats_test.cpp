@@ -47,4 +47,17 @@ TEST(FrameStats, NoElapsedTimeGivesZeroNotInfinity) {
   EXPECT_EQ(stats.framesPerSecond(6.0), 0.0); // a clock that went back is no negative rate
 }
 
+TEST(FrameStats, AnIntervalStartedAfterAPauseLeavesThePauseOutOfTheRate) {
+  view::FrameStats stats;
+  stats.restart(0.0);
+  stats.addDrawTime(0.003);
+  for (int i = 0; i < 4; ++i)
+    stats.countFrame();
+  stats.startInterval(60.0); // resumed after a minute's pause
+  for (int i = 0; i < 10; ++i)
+    stats.countFrame();
+  EXPECT_DOUBLE_EQ(stats.framesPerSecond(60.5), 20.0);
+  EXPECT_DOUBLE_EQ(stats.meanDrawTime(), 0.003);
+}
+
 } // namespace

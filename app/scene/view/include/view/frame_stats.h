@@ -19,6 +19,9 @@ public:
   // Frames counted since the previous report (or the restart) divided by the
   // time since then; 0 when no time has passed. Starts the next interval.
   double framesPerSecond(double now);
+  // Starts a new interval for the frame rate, as after a pause, keeping the
+  // drawing times.
+  void startInterval(double now);
   // One simulation tick has produced a frame.
   void countFrame() { ++framesSinceReport_; }
 

@@ -1,0 +1,33 @@
+// Tells the phase of each material while a scenario runs: keeps the frames
+// of the last stretch of the run and compares the newest with one taken at
+// least kRecentSteps earlier.
+#pragma once
+
+#include "analysis/atom_frame.h"
+#include "analysis/phase_measure.h"
+
+#include <cstdint>
+#include <deque>
+#include <vector>
+
+namespace analysis {
+
+class PhaseTracker {
+public:
+  // A new scenario: the frames kept so far belong to other atoms.
+  void clear() { frames_.clear(); }
+  // The atoms at this step (steps counted since the scenario started).
+  void add(std::int64_t step, AtomFrame frame);
+  // The phase of each type; Phase::None for all until the frames reach
+  // back kRecentSteps.
+  std::vector<Phase> phases();
+
+private:
+  struct Kept {
+    std::int64_t step;
+    AtomFrame frame;
+  };
+  std::deque<Kept> frames_;
+};
+
+} // namespace analysis

@@ -1,0 +1,27 @@
+#include "analysis/phase_tracker.h"
+
+#include <utility>
+
+namespace analysis {
+
+void PhaseTracker::add(std::int64_t step, AtomFrame frame) {
+  // The same moment again (Step while paused redraws), or steps counted anew.
+  while (!frames_.empty() && frames_.back().step >= step)
+    frames_.pop_back();
+  frames_.push_back({step, std::move(frame)});
+}
+
+std::vector<Phase> PhaseTracker::phases() {
+  if (frames_.empty())
+    return {};
+  const Kept &now = frames_.back();
+  // Only the newest frame old enough is needed, and the ones after it.
+  const std::int64_t reach = now.step - kRecentSteps;
+  while (frames_.size() > 1 && frames_[1].step <= reach)
+    frames_.pop_front();
+  if (frames_.front().step > reach)
+    return std::vector<Phase>(static_cast<std::size_t>(now.frame.typeCount), Phase::None);
+  return classifyPhases(frames_.front().frame, now.frame);
+}
+
+} // namespace analysis

@@ -1,0 +1,60 @@
+#include "analysis/series.h"
+
+#include <cstdio>
+#include <limits>
+
+namespace analysis {
+
+namespace {
+
+void keepWithin(std::deque<Sample> &samples) {
+  while (samples.size() > SeriesRecorder::kMaxSamples)
+    samples.pop_front();
+}
+
+void writeNumber(std::ostream &out, double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.*g", std::numeric_limits<double>::max_digits10, value);
+  out << text;
+}
+
+} // namespace
+
+void SeriesRecorder::clear() {
+  samples_.clear();
+  heatingCurve_.clear();
+  ++revision_;
+}
+
+void SeriesRecorder::add(const Sample &sample, bool onRamp) {
+  samples_.push_back(sample);
+  keepWithin(samples_);
+  if (onRamp) {
+    heatingCurve_.push_back(sample);
+    keepWithin(heatingCurve_);
+  }
+  ++revision_;
+}
+
+void SeriesRecorder::startHeatingCurve() {
+  heatingCurve_.clear();
+  ++revision_;
+}
+
+void writeSeriesCsv(std::ostream &out, const std::deque<Sample> &samples, TemperatureUnit unit) {
+  const std::string_view letter = unitLetter(unit);
+  out << "step,temperature (" << letter << "),thermostat (" << letter
+      << "),kinetic energy (per atom),potential energy (per atom),total energy (per atom),"
+         "wall pressure (force per area)\n";
+  for (const Sample &s : samples) {
+    out << s.step;
+    for (const double value : {fromKelvin(s.temperature, unit), fromKelvin(s.thermostat, unit),
+                               s.kinetic, s.potential, s.total, s.pressure}) {
+      out << ',';
+      writeNumber(out, value);
+    }
+    out << '\n';
+  }
+}
+
+} // namespace analysis

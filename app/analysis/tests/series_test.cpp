@@ -1,0 +1,87 @@
+#include "analysis/series.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+using analysis::Sample;
+using analysis::SeriesRecorder;
+using analysis::TemperatureUnit;
+
+namespace {
+
+Sample sampleAt(std::int64_t step) {
+  return {step, 300.0 + step / 7.0, 310.0, 450.1 + step, -1023.3 / 3.0, -572.9 + step, 1e-7 / 3.0};
+}
+
+std::vector<std::string> split(const std::string &line) {
+  std::vector<std::string> fields;
+  std::stringstream in(line);
+  for (std::string field; std::getline(in, field, ',');)
+    fields.push_back(field);
+  return fields;
+}
+
+} // namespace
+
+TEST(SeriesCsv, HeaderNamesTheUnitsAndEveryRowReadsBackTheSameDoubles) {
+  std::deque<Sample> samples;
+  for (std::int64_t step = 20; step <= 100; step += 20)
+    samples.push_back(sampleAt(step));
+  for (const auto unit : {TemperatureUnit::Fahrenheit, TemperatureUnit::Kelvin}) {
+    std::stringstream csv;
+    analysis::writeSeriesCsv(csv, samples, unit);
+    std::string line;
+    std::getline(csv, line);
+    const auto header = split(line);
+    ASSERT_EQ(header.size(), 7u);
+    EXPECT_EQ(header[1], "temperature (" + std::string(analysis::unitLetter(unit)) + ")");
+    EXPECT_EQ(header[4], "potential energy (per atom)");
+    for (const Sample &s : samples) {
+      ASSERT_TRUE(std::getline(csv, line));
+      const auto f = split(line);
+      ASSERT_EQ(f.size(), 7u) << line;
+      EXPECT_EQ(std::stoll(f[0]), s.step);
+      EXPECT_EQ(std::stod(f[1]), analysis::fromKelvin(s.temperature, unit));
+      EXPECT_EQ(std::stod(f[2]), analysis::fromKelvin(s.thermostat, unit));
+      EXPECT_EQ(std::stod(f[3]), s.kinetic);
+      EXPECT_EQ(std::stod(f[4]), s.potential);
+      EXPECT_EQ(std::stod(f[5]), s.total);
+      EXPECT_EQ(std::stod(f[6]), s.pressure);
+    }
+    EXPECT_FALSE(std::getline(csv, line));
+  }
+}
+
+TEST(SeriesRecorder, HeatingCurveHoldsOnlyTheCurrentRampsSamples) {
+  SeriesRecorder recorder;
+  recorder.add(sampleAt(20), false);
+  recorder.startHeatingCurve();
+  recorder.add(sampleAt(40), true);
+  recorder.add(sampleAt(60), true);
+  EXPECT_EQ(recorder.samples().size(), 3u);
+  ASSERT_EQ(recorder.heatingCurve().size(), 2u);
+  EXPECT_EQ(recorder.heatingCurve().front().step, 40);
+  recorder.startHeatingCurve();
+  EXPECT_TRUE(recorder.heatingCurve().empty());
+  EXPECT_EQ(recorder.samples().size(), 3u);
+  recorder.clear();
+  EXPECT_TRUE(recorder.samples().empty());
+}
+
+TEST(SeriesRecorder, RevisionChangesWithEveryChangeAndOldestSamplesMakeWay) {
+  SeriesRecorder recorder;
+  auto revision = recorder.revision();
+  for (std::size_t i = 0; i < SeriesRecorder::kMaxSamples + 5; ++i) {
+    recorder.add(sampleAt(static_cast<std::int64_t>(i)), true);
+    ASSERT_NE(recorder.revision(), revision);
+    revision = recorder.revision();
+  }
+  EXPECT_EQ(recorder.samples().size(), SeriesRecorder::kMaxSamples);
+  EXPECT_EQ(recorder.samples().front().step, 5);
+  EXPECT_EQ(recorder.heatingCurve().size(), SeriesRecorder::kMaxSamples);
+  recorder.clear();
+  EXPECT_NE(recorder.revision(), revision);
+}

@@ -1,0 +1,78 @@
+// The Lab: a window beside the main one (or on a projector) with the run
+// controls, the thermostat, live readouts and graphs of the running
+// simulation. It reads what the simulation controller publishes and sends
+// it commands; it never calls the engine itself.
+#pragma once
+
+#include "analysis/phase_tracker.h"
+#include "analysis/units.h"
+
+#include <QElapsedTimer>
+#include <QList>
+#include <QWidget>
+
+class QAction;
+class QComboBox;
+class QPushButton;
+class QTimer;
+
+namespace simulation {
+class SimulationController;
+}
+
+namespace lab {
+
+class ReadoutPanel;
+class SeriesCharts;
+class ThermostatPanel;
+
+class LabWindow : public QWidget {
+  Q_OBJECT
+
+public:
+  // Readouts and graphs refresh this often (four times a second).
+  static constexpr int kRefreshMs = 250;
+
+  // runActions: the main window's run controls, shown on the Lab's tool bar
+  // (their shortcuts then work in the Lab too).
+  LabWindow(simulation::SimulationController &controller, const QList<QAction *> &runActions,
+            QWidget *parent);
+
+  void setUnit(analysis::TemperatureUnit unit);
+  analysis::TemperatureUnit unit() const { return unit_; }
+  // Writes every recorded sample as CSV; an empty result, or what went wrong.
+  QString saveSeries(const QString &path) const;
+  // Reads the controller anew: readouts, graphs, thermostat.
+  void refresh();
+
+  ThermostatPanel *thermostat = nullptr;
+  ReadoutPanel *readouts = nullptr;
+  SeriesCharts *charts = nullptr;
+  QComboBox *units = nullptr;
+  QPushButton *saveCsv = nullptr;
+
+signals:
+  void unitChosen(analysis::TemperatureUnit unit);
+  // The user gave the thermostat a command (hold, follow, value, ramp).
+  void thermostatCommanded();
+
+protected:
+  void showEvent(QShowEvent *event) override;
+  void hideEvent(QHideEvent *event) override;
+
+private:
+  QWidget *createToolBar(const QList<QAction *> &runActions);
+  void saveCsvClicked();
+  double atomStepsPerSecond();
+
+  simulation::SimulationController &controller_;
+  analysis::TemperatureUnit unit_ = analysis::TemperatureUnit::Fahrenheit;
+  QTimer *refreshTimer_ = nullptr;
+  analysis::PhaseTracker phases_;
+  std::uint64_t shownStart_ = 0; // the scenario start the records belong to
+  QElapsedTimer clock_;          // for the speed: steps done between refreshes
+  std::int64_t speedStep_ = 0;
+  qint64 speedMark_ = 0;
+};
+
+} // namespace lab

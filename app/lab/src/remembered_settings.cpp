@@ -1,0 +1,41 @@
+#include "remembered_settings.h"
+
+#include <QSettings>
+
+namespace lab {
+
+namespace {
+
+QSettings settings() { return QSettings(QStringLiteral("Corvanta"), QStringLiteral("Corvanta")); }
+
+const QString kUnit = QStringLiteral("units/temperature");
+const QString kSpeed = QStringLiteral("simulation/stepsPerTick");
+const QString kFollow = QStringLiteral("thermostat/followAmbient");
+const QString kLabGeometry = QStringLiteral("lab/geometry");
+
+} // namespace
+
+analysis::TemperatureUnit rememberedUnit() {
+  return analysis::unitFromLetter(settings().value(kUnit).toString().toStdString());
+}
+
+void rememberUnit(analysis::TemperatureUnit unit) {
+  settings().setValue(kUnit, QString::fromUtf8(analysis::unitLetter(unit).data(),
+                                               int(analysis::unitLetter(unit).size())));
+}
+
+int rememberedStepsPerTick() { return settings().value(kSpeed, 0).toInt(); }
+
+void rememberStepsPerTick(int steps) { settings().setValue(kSpeed, steps); }
+
+bool rememberedFollowAmbient() { return settings().value(kFollow, false).toBool(); }
+
+void rememberFollowAmbient(bool follow) { settings().setValue(kFollow, follow); }
+
+QByteArray rememberedLabGeometry() { return settings().value(kLabGeometry).toByteArray(); }
+
+void rememberLabGeometry(const QByteArray &geometry) {
+  settings().setValue(kLabGeometry, geometry);
+}
+
+} // namespace lab

@@ -1,0 +1,25 @@
+// The choices the program remembers between runs (QSettings, organisation
+// and application "Corvanta"): temperature unit, speed, following the
+// ambient temperature, and where the Lab stood.
+#pragma once
+
+#include "analysis/units.h"
+
+#include <QByteArray>
+
+namespace lab {
+
+analysis::TemperatureUnit rememberedUnit();
+void rememberUnit(analysis::TemperatureUnit unit);
+
+// Steps per tick; 0 when nothing is remembered.
+int rememberedStepsPerTick();
+void rememberStepsPerTick(int steps);
+
+bool rememberedFollowAmbient();
+void rememberFollowAmbient(bool follow);
+
+QByteArray rememberedLabGeometry();
+void rememberLabGeometry(const QByteArray &geometry);
+
+} // namespace lab

@@ -1,0 +1,62 @@
+// The Lab's live graphs: temperature and the three energies per atom
+// against the steps of the last stretch of the run, and the heating curve
+// of the current ramp (measured temperature against total energy per atom).
+#pragma once
+
+#include "analysis/series.h"
+#include "analysis/units.h"
+
+#include <QTabWidget>
+
+class QChart;
+class QChartView;
+class QLineSeries;
+class QValueAxis;
+
+namespace lab {
+
+class SeriesCharts : public QTabWidget {
+  Q_OBJECT
+
+public:
+  // The graphs against steps show this many steps, scrolling.
+  static constexpr std::int64_t kShownSteps = 20000;
+
+  explicit SeriesCharts(QWidget *parent);
+  // Draws the records on the graph in view (a cheap no-op when neither they
+  // nor the unit changed since it was last drawn); the others are drawn when
+  // their tab is chosen.
+  void show(const analysis::SeriesRecorder &records, analysis::TemperatureUnit unit);
+
+  QLineSeries *temperature = nullptr;
+  QLineSeries *thermostat = nullptr;
+  QLineSeries *kinetic = nullptr;
+  QLineSeries *potential = nullptr;
+  QLineSeries *total = nullptr;
+  QLineSeries *heating = nullptr;
+
+  // One graph: its chart and axes, and what it shows now.
+  struct Plot {
+    QChart *chart = nullptr;
+    QValueAxis *x = nullptr;
+    QValueAxis *y = nullptr;
+    std::uint64_t shownRevision = ~std::uint64_t{0};
+    analysis::TemperatureUnit shownUnit = analysis::TemperatureUnit::Fahrenheit;
+  };
+
+private:
+  Plot addPlot(const QString &tab, const QString &xTitle, const QString &yTitle);
+  static QLineSeries *addSeries(Plot &plot, const QString &name);
+  void showCurrent();
+  void showTemperatures(const std::deque<analysis::Sample> &samples);
+  void showEnergies(const std::deque<analysis::Sample> &samples);
+  void showHeatingCurve(const std::deque<analysis::Sample> &curve);
+
+  Plot temperaturePlot_;
+  Plot energyPlot_;
+  Plot heatingPlot_;
+  const analysis::SeriesRecorder *records_ = nullptr;
+  analysis::TemperatureUnit unit_ = analysis::TemperatureUnit::Fahrenheit;
+};
+
+} // namespace lab

@@ -1,0 +1,167 @@
+#include "thermostat_panel.h"
+
+#include "analysis/thermostat.h"
+#include "simulation/simulation_controller.h"
+
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QSpinBox>
+
+#include <cmath>
+
+namespace lab {
+
+namespace {
+
+constexpr int kSliderPerUnit = 10;
+constexpr int kDefaultRampSteps = 50000;
+constexpr double kDefaultRampTarget = 1000.0; // kelvin: every shipped material melts below it
+
+QString unitSuffix(analysis::TemperatureUnit unit) {
+  return QStringLiteral(" ") + QString::fromUtf8(analysis::unitSymbol(unit).data(),
+                                                 int(analysis::unitSymbol(unit).size()));
+}
+
+int sliderPosition(double shown) { return int(std::lrint(shown * kSliderPerUnit)); }
+
+} // namespace
+
+ThermostatPanel::ThermostatPanel(simulation::SimulationController &controller, QWidget *parent)
+    : QGroupBox(QStringLiteral("Thermostat"), parent), controller_(controller) {
+  createControls();
+  setRanges();
+  rampTo->setValue(analysis::fromKelvin(kDefaultRampTarget, unit_));
+  connectControls();
+  refresh();
+}
+
+void ThermostatPanel::createControls() {
+  slider = new QSlider(Qt::Horizontal, this);
+  value = new QDoubleSpinBox(this);
+  value->setDecimals(1);
+  value->setKeyboardTracking(false);
+  hold = new QCheckBox(QStringLiteral("&Hold"), this);
+  hold->setToolTip(QStringLiteral("Hold the atoms at this temperature, whatever the season or "
+                                  "the time of day. Off: the scenario's own temperature."));
+  follow = new QCheckBox(QStringLiteral("&Follow the ambient temperature"), this);
+  follow->setToolTip(QStringLiteral("Every change of season or time of day moves the "
+                                    "thermostat to the ambient temperature."));
+  rampTo = new QDoubleSpinBox(this);
+  rampTo->setDecimals(1);
+  rampSteps = new QSpinBox(this);
+  rampSteps->setRange(1000, 10000000);
+  rampSteps->setSingleStep(1000);
+  rampSteps->setGroupSeparatorShown(true);
+  rampSteps->setValue(kDefaultRampSteps);
+  rampSteps->setSuffix(QStringLiteral(" steps"));
+  ramp = new QPushButton(QStringLiteral("&Ramp"), this);
+  ramp->setToolTip(QStringLiteral("Move the thermostat steadily to this temperature and plot "
+                                  "the heating curve"));
+
+  auto *grid = new QGridLayout(this);
+  grid->addWidget(slider, 0, 0, 1, 3);
+  grid->addWidget(value, 0, 3);
+  grid->addWidget(hold, 1, 0);
+  grid->addWidget(follow, 1, 1, 1, 3);
+  auto *rampLabel = new QLabel(QStringLiteral("Ramp &to"), this);
+  rampLabel->setBuddy(rampTo);
+  grid->addWidget(rampLabel, 2, 0);
+  grid->addWidget(rampTo, 2, 1);
+  grid->addWidget(rampSteps, 2, 2);
+  grid->addWidget(ramp, 2, 3);
+}
+
+void ThermostatPanel::connectControls() {
+  connect(slider, &QSlider::valueChanged, this,
+          [this](int position) { thermostatMoved(double(position) / kSliderPerUnit); });
+  connect(value, &QDoubleSpinBox::valueChanged, this, &ThermostatPanel::thermostatMoved);
+  connect(hold, &QCheckBox::toggled, this, [this](bool on) {
+    controller_.setHold(on);
+    refresh();
+    emit commanded();
+  });
+  connect(follow, &QCheckBox::toggled, this, [this](bool on) {
+    controller_.setFollowAmbient(on);
+    refresh();
+    emit commanded();
+  });
+  connect(ramp, &QPushButton::clicked, this, &ThermostatPanel::rampClicked);
+}
+
+void ThermostatPanel::setUnit(analysis::TemperatureUnit unit) {
+  const double rampTarget = analysis::toKelvin(rampTo->value(), unit_);
+  unit_ = unit;
+  setRanges();
+  const QSignalBlocker blocker(rampTo);
+  rampTo->setValue(analysis::fromKelvin(rampTarget, unit_));
+  showValue(controller_.thermostat());
+}
+
+// The controls reach from 0 K to the largest temperature the engine's clamp
+// can hold the atoms at, and say so.
+void ThermostatPanel::setRanges() {
+  const double lowest = analysis::fromKelvin(0.0, unit_);
+  const double largest = analysis::fromKelvin(analysis::largestHeldTemperature(), unit_);
+  const QSignalBlocker blockSlider(slider);
+  const QSignalBlocker blockValue(value);
+  const QSignalBlocker blockRamp(rampTo);
+  slider->setRange(sliderPosition(lowest), sliderPosition(largest));
+  slider->setPageStep(100 * kSliderPerUnit);
+  for (QDoubleSpinBox *box : {value, rampTo}) {
+    box->setRange(lowest, largest);
+    box->setSuffix(unitSuffix(unit_));
+  }
+  const QString why =
+      QStringLiteral("The temperature the atoms are held at. The engine's clamp takes at most "
+                     "%1, so the atoms can be held at most at %2%3.")
+          .arg(analysis::kLargestClampTarget)
+          .arg(largest, 0, 'f', 1)
+          .arg(unitSuffix(unit_));
+  slider->setToolTip(why);
+  value->setToolTip(why);
+  rampTo->setToolTip(why);
+  shownKelvin_ = -1.0;
+}
+
+void ThermostatPanel::showValue(double kelvin) {
+  const double shown = analysis::fromKelvin(kelvin, unit_);
+  const QSignalBlocker blockSlider(slider);
+  const QSignalBlocker blockValue(value);
+  slider->setValue(sliderPosition(shown));
+  value->setValue(shown);
+  shownKelvin_ = kelvin;
+}
+
+void ThermostatPanel::thermostatMoved(double shown) {
+  showValue(controller_.setThermostat(analysis::toKelvin(shown, unit_)));
+  refresh();
+  emit commanded();
+}
+
+void ThermostatPanel::rampClicked() {
+  if (controller_.ramping())
+    controller_.stopRamp();
+  else
+    controller_.startRamp(analysis::toKelvin(rampTo->value(), unit_), rampSteps->value());
+  refresh();
+  emit commanded();
+}
+
+void ThermostatPanel::refresh() {
+  {
+    const QSignalBlocker blockHold(hold);
+    const QSignalBlocker blockFollow(follow);
+    hold->setChecked(controller_.holding());
+    follow->setChecked(controller_.followingAmbient());
+  }
+  ramp->setText(controller_.ramping() ? QStringLiteral("Stop &ramp") : QStringLiteral("&Ramp"));
+  if (controller_.thermostat() != shownKelvin_)
+    showValue(controller_.thermostat());
+}
+
+} // namespace lab

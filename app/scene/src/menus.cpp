@@ -1,0 +1,80 @@
+// The menu bar: File, Options, Simulation, View and Help, every entry with
+// an access key, the run controls with their shortcuts.
+#include "frm_orvel_model.h"
+
+#include <QActionGroup>
+#include <QMenuBar>
+
+namespace {
+
+// Steps per tick offered by the Speed menu, with their captions.
+constexpr std::pair<int, const char *> kSpeeds[] = {
+    {1, "&1 step per tick"},    {2, "&2 steps per tick"},   {5, "&5 steps per tick"},
+    {10, "1&0 steps per tick"}, {20, "20 &steps per tick"}, {50, "50 steps &per tick"}};
+
+} // namespace
+
+void frmOrvelModel::createMenus() {
+  createFileMenu();
+  createOptionsMenu();
+  createSimulationMenu();
+  createViewMenu();
+  createHelpMenu();
+}
+
+void frmOrvelModel::createFileMenu() {
+  mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+  mnuExit = mnuFile->addAction(QStringLiteral("&Exit"));
+}
+
+void frmOrvelModel::createOptionsMenu() {
+  mnuOptions = menuBar()->addMenu(QStringLiteral("&Options"));
+  mnuOptionsSingleComponent = mnuOptions->addMenu(QStringLiteral("&Single Component"));
+  mnuOptionsSolid = mnuOptionsSingleComponent->addAction(QStringLiteral("&Solid"));
+  mnuOptionsLiquid = mnuOptionsSingleComponent->addAction(QStringLiteral("&Liquid"));
+  mnuOptionsGas = mnuOptionsSingleComponent->addAction(QStringLiteral("&Gas"));
+  mnuOptionsDoubleComponent = mnuOptions->addMenu(QStringLiteral("&Double Component"));
+  mnuOptionSolidLiquid = mnuOptionsDoubleComponent->addAction(QStringLiteral("&Solid-Liquid"));
+  mnuOptionSolidGas = mnuOptionsDoubleComponent->addAction(QStringLiteral("Solid-&Gas"));
+  mnuOptionLiquidGas = mnuOptionsDoubleComponent->addAction(QStringLiteral("&Liquid-Gas"));
+  mnuOptions->addSeparator();
+  mnuOptionsFollowAmbient =
+      mnuOptions->addAction(QStringLiteral("&Follow the Ambient Temperature"));
+  mnuOptionsFollowAmbient->setCheckable(true);
+  mnuOptionsFollowAmbient->setStatusTip(
+      QStringLiteral("Hold the atoms at the temperature of the season and the time of day"));
+}
+
+void frmOrvelModel::createSimulationMenu() {
+  mnuSimulation = menuBar()->addMenu(QStringLiteral("&Simulation"));
+  mnuSimulationPause = mnuSimulation->addAction(QStringLiteral("&Pause"));
+  mnuSimulationPause->setShortcut(Qt::Key_Space);
+  mnuSimulationStep = mnuSimulation->addAction(QStringLiteral("S&tep"));
+  mnuSimulationStep->setShortcut(Qt::Key_Period);
+  mnuSimulationStep->setToolTip(QStringLiteral("One tick while paused"));
+  mnuSimulationSpeed = mnuSimulation->addMenu(QStringLiteral("Spee&d"));
+  speedGroup = new QActionGroup(this);
+  for (const auto &[steps, caption] : kSpeeds) {
+    QAction *entry = mnuSimulationSpeed->addAction(QString::fromLatin1(caption));
+    entry->setCheckable(true);
+    entry->setData(steps);
+    entry->setChecked(steps == simulation::SimulationController::kStartStepsPerTick);
+    speedGroup->addAction(entry);
+  }
+  mnuSimulationRestart = mnuSimulation->addAction(QStringLiteral("Re&start"));
+  mnuSimulationRestart->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+  mnuSimulationRestart->setToolTip(QStringLiteral("Load the running scenario's file again"));
+  showRunState();
+}
+
+void frmOrvelModel::createViewMenu() {
+  mnuView = menuBar()->addMenu(QStringLiteral("&View"));
+  mnuViewLab = mnuView->addAction(QStringLiteral("&Lab\u2026"));
+  mnuViewLab->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+}
+
+void frmOrvelModel::createHelpMenu() {
+  mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+  mnuHelpTopics = mnuHelp->addAction(QStringLiteral("&Topics"));
+  mnuHelpAbout = mnuHelp->addAction(QStringLiteral("&About"));
+}

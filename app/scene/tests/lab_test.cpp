@@ -1,0 +1,184 @@
+// The Lab beside the main window: opening and closing it, the thermostat,
+// following the ambient temperature, units, readouts, graphs and the CSV.
+#include "run_folder_fixture.h"
+
+#include "lab_window.h"
+#include "panel_status_bar.h"
+#include "readout_panel.h"
+#include "remembered_settings.h"
+#include "scenario/mod_dorn_dll.h"
+#include "series_charts.h"
+#include "thermostat_panel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cmath>
+
+namespace {
+
+class Lab : public RunFolderTest {
+protected:
+  lab::LabWindow &openLab(frmOrvelModel &f) {
+    f.mnuViewLab->trigger();
+    return *f.labWindow();
+  }
+  static void chooseUnit(lab::LabWindow &lab, analysis::TemperatureUnit unit) {
+    emit lab.units->activated(lab.units->findData(int(unit)));
+  }
+  void TearDown() override {
+    lab::rememberUnit(analysis::TemperatureUnit::Fahrenheit);
+    lab::rememberFollowAmbient(false);
+    RunFolderTest::TearDown();
+  }
+};
+
+} // namespace
+
+TEST_F(Lab, OpensBesideTheWindowAndRecordsOnWhileClosed) {
+  frmOrvelModel &f = openWindow();
+  EXPECT_EQ(f.labWindow(), nullptr);
+  EXPECT_FALSE(f.simulation().measuring()) << "nothing is measured before the Lab opens";
+  lab::LabWindow &lab = openLab(f);
+  EXPECT_TRUE(lab.isVisible());
+  EXPECT_TRUE(lab.isWindow());
+  f.mnuOptionsLiquid->trigger();
+  for (int tick = 0; tick < 20; ++tick)
+    f.Timer1_Timer();
+  const auto recorded = f.simulation().records().samples().size();
+  EXPECT_GE(recorded, 4u);
+  lab.close();
+  EXPECT_TRUE(f.Timer1->isActive()) << "closing the Lab never stops the simulation";
+  for (int tick = 0; tick < 20; ++tick)
+    f.Timer1_Timer();
+  EXPECT_GT(f.simulation().records().samples().size(), recorded);
+  f.mnuViewLab->trigger();
+  EXPECT_EQ(f.labWindow(), &lab);
+  EXPECT_EQ(lab.charts->temperature->count(), qsizetype(f.simulation().records().samples().size()));
+}
+
+TEST_F(Lab, ThermostatHoldsInTheChosenUnitAndStopsAtTheEnginesLimit) {
+  frmOrvelModel &f = openWindow();
+  f.mnuOptionsGas->trigger();
+  lab::LabWindow &lab = openLab(f);
+  chooseUnit(lab, analysis::TemperatureUnit::Kelvin);
+  lab.thermostat->value->setValue(150.0);
+  EXPECT_TRUE(f.simulation().holding());
+  EXPECT_DOUBLE_EQ(f.simulation().thermostat(), 150.0);
+  EXPECT_TRUE(lab.thermostat->hold->isChecked());
+  EXPECT_EQ(lab.thermostat->slider->value(), 1500);
+
+  EXPECT_NEAR(lab.thermostat->value->maximum(), 2000.0 / 1.5, 0.05);
+  EXPECT_TRUE(lab.thermostat->value->toolTip().contains(QStringLiteral("2000")));
+  lab.thermostat->slider->setValue(lab.thermostat->slider->maximum());
+  EXPECT_LE(f.simulation().thermostat(), 2000.0 / 1.5);
+
+  chooseUnit(lab, analysis::TemperatureUnit::Celsius);
+  EXPECT_NEAR(lab.thermostat->value->value(), 2000.0 / 1.5 - 273.0, 0.05);
+  lab.thermostat->hold->setChecked(false);
+  EXPECT_FALSE(f.simulation().holding());
+  EXPECT_NEAR(lab.thermostat->value->value(), 50.0 / 1.5 - 273.0, 0.05) << "the file's again";
+}
+
+TEST_F(Lab, FollowingTheAmbientMovesTheThermostatWithTheTimeOfDay) {
+  frmOrvelModel &f = openWindow();
+  f.mnuOptionsLiquid->trigger();
+  lab::LabWindow &lab = openLab(f);
+  f.mnuOptionsFollowAmbient->setChecked(true);
+  EXPECT_TRUE(lab.thermostat->follow->isChecked());
+  EXPECT_TRUE(lab.thermostat->hold->isChecked());
+  f.HScroll1->setValue(0);
+  EXPECT_DOUBLE_EQ(f.simulation().thermostat(), ModDornDll::temperature);
+  EXPECT_NEAR(f.simulation().thermostat(), 283.0, 1e-9);
+  EXPECT_TRUE(lab::rememberedFollowAmbient());
+
+  lab.thermostat->follow->setChecked(false);
+  EXPECT_FALSE(f.mnuOptionsFollowAmbient->isChecked());
+  EXPECT_FALSE(lab::rememberedFollowAmbient());
+  f.HScroll1->setValue(50);
+  EXPECT_NEAR(f.simulation().thermostat(), 283.0, 1e-9) << "no longer follows";
+}
+
+TEST_F(Lab, UnitsChangeTheStatusBarAndAreRemembered) {
+  frmOrvelModel &f = openWindow();
+  lab::LabWindow &lab = openLab(f);
+  chooseUnit(lab, analysis::TemperatureUnit::Kelvin);
+  EXPECT_EQ(f.StatusBar1->panelText(4), "Temperature: 310.0 K");
+  chooseUnit(lab, analysis::TemperatureUnit::Celsius);
+  EXPECT_EQ(f.StatusBar1->panelText(4), "Temperature: 37.0 C");
+  f.VScrollSeason->setValue(2);
+  f.HScroll1->setValue(0);
+  EXPECT_EQ(f.StatusBar1->panelText(4), "Temperature: -17.8 C"); // 0 °F
+  window.reset();
+  frmOrvelModel &again = openWindow();
+  EXPECT_EQ(again.StatusBar1->panelText(4), "Temperature: 98.5 F");
+  again.applyRememberedSettings();
+  EXPECT_EQ(again.StatusBar1->panelText(4), "Temperature: 37.0 C");
+}
+
+TEST_F(Lab, CsvHoldsEveryRecordedSampleAndAnUnwritableFileIsReported) {
+  frmOrvelModel &f = openWindow();
+  lab::LabWindow &lab = openLab(f);
+  f.mnuOptionsLiquid->trigger();
+  for (int tick = 0; tick < 30; ++tick)
+    f.Timer1_Timer();
+  QTemporaryDir out;
+  const QString file = out.filePath(QStringLiteral("series.csv"));
+  EXPECT_EQ(lab.saveSeries(file), QString());
+  QFile csv(file);
+  ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+  const QList<QByteArray> lines = csv.readAll().trimmed().split('\n');
+  ASSERT_EQ(qsizetype(lines.size()), qsizetype(f.simulation().records().samples().size()) + 1);
+  EXPECT_TRUE(lines[0].startsWith("step,temperature (F),thermostat (F)"));
+  EXPECT_EQ(lines.last().split(',')[0].toLongLong(), f.simulation().step() - 5);
+
+  const QString nowhere = out.filePath(QStringLiteral("missing/series.csv"));
+  EXPECT_TRUE(lab.saveSeries(nowhere).contains(nowhere));
+}
+
+TEST_F(Lab, ReadoutsShowTheMeasurementsAndOneRowPerMaterial) {
+  frmOrvelModel &f = openWindow();
+  lab::LabWindow &lab = openLab(f);
+  EXPECT_EQ(lab.readouts->temperature->text(), QStringLiteral("\u2013"));
+  f.mnuOptionsLiquid->trigger();
+  for (int tick = 0; tick < 10; ++tick)
+    f.Timer1_Timer();
+  lab.refresh();
+  EXPECT_TRUE(lab.readouts->temperature->text().endsWith(QStringLiteral(" \u00B0F")));
+  EXPECT_EQ(lab.readouts->atoms->text(), QStringLiteral("4"));
+  EXPECT_EQ(lab.readouts->steps->text(), QStringLiteral("50"));
+  ASSERT_EQ(lab.readouts->phases.size(), 1);
+  EXPECT_EQ(lab.readouts->phases[0]->text(), QStringLiteral("\u2026")) << "too early to tell";
+}
+
+TEST_F(Lab, RestartClearsTheGraphsAndStopsTheRampButAFailedLoadKeepsThem) {
+  frmOrvelModel &f = openWindow();
+  lab::LabWindow &lab = openLab(f);
+  f.mnuOptionsLiquid->trigger();
+  lab.thermostat->ramp->click();
+  EXPECT_TRUE(f.simulation().ramping());
+  EXPECT_EQ(lab.thermostat->ramp->text(), "Stop &ramp");
+  for (int tick = 0; tick < 10; ++tick)
+    f.Timer1_Timer();
+  removeFile(QStringLiteral("gas.ams"));
+  f.mnuOptionsGas->trigger();
+  EXPECT_EQ(messages.size(), 1);
+  EXPECT_TRUE(f.simulation().ramping());
+  EXPECT_FALSE(f.simulation().records().samples().empty());
+
+  f.mnuSimulationRestart->trigger();
+  lab.refresh();
+  EXPECT_FALSE(f.simulation().ramping());
+  EXPECT_EQ(lab.thermostat->ramp->text(), "&Ramp");
+  EXPECT_EQ(lab.charts->temperature->count(), 0);
+  EXPECT_EQ(lab.charts->heating->count(), 0);
+}

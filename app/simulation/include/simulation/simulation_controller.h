@@ -1,0 +1,120 @@
+// The one owner of the engine while the program runs: start-up, scenario
+// loads and the simulation ticks all go through it, and so do the commands
+// of the run controls and the thermostat. It publishes what the loop
+// measured as read-only state for the windows that show it.
+//
+// Every call happens on the loop's thread, between engine runs. With no
+// command given (not paused, five steps a tick, no thermostat held, nothing
+// measured) the engine sees exactly the calls of the plain loop.
+#pragma once
+
+#include "analysis/atom_frame.h"
+#include "analysis/series.h"
+#include "analysis/thermostat.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace simulation {
+
+class SimulationController {
+public:
+  static constexpr int kStartStepsPerTick = 5;
+  // A sample of the measured series is taken at most every this many steps.
+  static constexpr std::int64_t kSampleSteps = 20;
+
+  // The program's defaults handed to a freshly initialised engine: 250
+  // atoms on the engine's own lattice at temperature 200, no scenario yet.
+  void startUp();
+  // Loads a scenario file (ModDornDll::loadScenarioFile) and starts it from
+  // step 0. Throws what the loader throws; the running scenario, the
+  // thermostat and the records are then as they were.
+  void load(const std::string &path);
+
+  // One tick of the loop: the engine advances stepsPerTick() steps and the
+  // atoms' coordinates are fetched. Does nothing while paused or before a
+  // scenario has started; returns whether the atoms moved.
+  bool tick();
+  // One tick while paused (Step); false when not paused or nothing runs.
+  bool stepOnce();
+
+  // The landscape's ambient temperature changed (kelvin). Unless the
+  // thermostat holds the atoms, they get fresh velocities for it; when the
+  // thermostat follows the ambient temperature, it moves there.
+  void ambientChanged(double kelvin);
+
+  void setPaused(bool paused);
+  // Steps per tick, 1 to 50; other values are ignored.
+  void setStepsPerTick(int steps);
+  // Holds the atoms' measured temperature at the thermostat, or hands the
+  // clamp back to the scenario's own target. Releasing the hold also stops
+  // following the ambient temperature and any ramp.
+  void setHold(bool hold);
+  // Moves the thermostat (kelvin) and holds the atoms there. A value outside
+  // 0 .. analysis::largestHeldTemperature() is held at the nearer limit;
+  // returns the value held.
+  double setThermostat(double kelvin);
+  // While on, the thermostat holds the atoms and follows the ambient
+  // temperature.
+  void setFollowAmbient(bool follow);
+  // Moves the thermostat steadily from its value to `to` over `steps` steps,
+  // recording the heating curve on the way. Holds the atoms.
+  void startRamp(double to, std::int64_t steps);
+  void stopRamp();
+  // Measurement of the series costs engine calls, so it starts only when
+  // something shows it.
+  void setMeasuring(bool measuring);
+
+  bool running() const { return running_; }
+  bool paused() const { return paused_; }
+  int stepsPerTick() const { return stepsPerTick_; }
+  std::int64_t step() const { return step_; }
+  std::int32_t atoms() const;
+  // Counts scenario starts; a new value means the records start afresh.
+  std::uint64_t scenarioStarts() const { return scenarioStarts_; }
+  const std::string &scenarioPath() const { return scenarioPath_; }
+  bool holding() const { return hold_; }
+  bool followingAmbient() const { return follow_; }
+  bool measuring() const { return measuring_; }
+  // The temperature the atoms are held at (kelvin): the thermostat's while
+  // it holds them, otherwise the one the scenario's clamp target gives.
+  double thermostat() const;
+  double ambient() const { return ambient_; }
+  bool ramping() const { return ramp_.has_value(); }
+  const std::optional<analysis::Ramp> &ramp() const { return ramp_; }
+  // Where the last measurement stands (valid once measuring has sampled).
+  const std::optional<analysis::Sample> &latest() const { return latest_; }
+  const analysis::SeriesRecorder &records() const { return records_; }
+  // A copy of the atoms as the last tick fetched them, with the running
+  // scenario's types, pair table and box.
+  analysis::AtomFrame atomFrame() const;
+
+private:
+  void advance();
+  void advanceRamp();
+  void measure();
+  void applyClampTarget();
+
+  bool running_ = false;
+  bool paused_ = false;
+  int stepsPerTick_ = kStartStepsPerTick;
+  std::int64_t step_ = 0;
+  std::uint64_t scenarioStarts_ = 0;
+  std::string scenarioPath_;
+
+  double scenarioClampTarget_ = 0.0; // of the last load or of start-up
+  double held_ = 0.0;
+  bool hold_ = false;
+  bool follow_ = false;
+  double ambient_ = 0.0;
+  std::optional<analysis::Ramp> ramp_;
+  std::int64_t rampStart_ = 0;
+
+  bool measuring_ = false;
+  std::int64_t lastSample_ = 0;
+  std::optional<analysis::Sample> latest_;
+  analysis::SeriesRecorder records_;
+};
+
+} // namespace simulation

@@ -1,0 +1,192 @@
+#include "simulation/simulation_controller.h"
+
+#include "scenario/engine_binding.h"
+#include "scenario/mod_dorn_dll.h"
+
+#include <algorithm>
+
+namespace simulation {
+
+namespace {
+
+constexpr int kLargestStepsPerTick = 50;
+
+double withinThermostatRange(double kelvin) {
+  return std::clamp(kelvin, 0.0, analysis::largestHeldTemperature());
+}
+
+} // namespace
+
+void SimulationController::startUp() {
+  using namespace ModDornDll;
+  initEngine();
+  ensurePotentialTable();
+  Pavex::MD_set_gravity(gravity);
+  Pavex::MD_set_temperature(temperature);
+  Pavex::MD_set_clamp_temp(temperature);
+  Pavex::MD_set_timestep(timeStep);
+  Pavex::MD_set_clamp_on_off(clampOn);
+  Pavex::MD_set_nr_of_materials(numTypes);
+  Pavex::MD_set_potential_function(numTypes, potentialParams.data());
+  Pavex::MD_get_atom_properties(atomMasses.data(), atomTypes.data());
+  Pavex::MD_return_coordinates(atomCoords.data());
+  scenarioClampTarget_ = temperature;
+}
+
+void SimulationController::load(const std::string &path) {
+  if (path.empty())
+    return;
+  ModDornDll::loadScenarioFile(path);
+  running_ = true;
+  scenarioPath_ = path;
+  step_ = 0;
+  ++scenarioStarts_;
+  scenarioClampTarget_ = ModDornDll::temperature;
+  ramp_.reset();
+  records_.clear();
+  latest_.reset();
+  lastSample_ = 0;
+  if (hold_)
+    applyClampTarget();
+}
+
+bool SimulationController::tick() {
+  if (!running_ || paused_)
+    return false;
+  advance();
+  return true;
+}
+
+bool SimulationController::stepOnce() {
+  if (!running_ || !paused_)
+    return false;
+  advance();
+  return true;
+}
+
+void SimulationController::advance() {
+  Pavex::MD_do_run(stepsPerTick_);
+  Pavex::MD_return_coordinates(ModDornDll::atomCoords.data());
+  step_ += stepsPerTick_;
+  advanceRamp();
+  measure();
+  if (ramp_ && ramp_->finishedAfter(step_ - rampStart_))
+    ramp_.reset();
+}
+
+void SimulationController::advanceRamp() {
+  if (!ramp_)
+    return;
+  held_ = ramp_->valueAfter(step_ - rampStart_);
+  applyClampTarget();
+}
+
+void SimulationController::measure() {
+  const bool due = !latest_ || paused_ || step_ - lastSample_ >= kSampleSteps;
+  if (!measuring_ || !running_ || !due)
+    return;
+  analysis::Sample sample;
+  sample.step = step_;
+  sample.temperature = Pavex::MD_get_temperature();
+  Pavex::MD_get_all_energy(&sample.total, &sample.potential, &sample.kinetic);
+  sample.pressure = Pavex::MD_get_boundary_pressure();
+  sample.thermostat = thermostat();
+  latest_ = sample;
+  lastSample_ = step_;
+  records_.add(sample, ramp_.has_value());
+}
+
+void SimulationController::applyClampTarget() {
+  Pavex::MD_set_clamp_temp(analysis::clampTargetFor(held_));
+}
+
+void SimulationController::ambientChanged(double kelvin) {
+  ambient_ = kelvin;
+  if (follow_) {
+    held_ = withinThermostatRange(kelvin);
+    applyClampTarget();
+  }
+  if (!hold_)
+    Pavex::MD_set_temperature(kelvin);
+}
+
+void SimulationController::setPaused(bool paused) { paused_ = paused; }
+
+void SimulationController::setStepsPerTick(int steps) {
+  if (steps >= 1 && steps <= kLargestStepsPerTick)
+    stepsPerTick_ = steps;
+}
+
+void SimulationController::setHold(bool hold) {
+  if (hold == hold_)
+    return;
+  if (hold) {
+    held_ = withinThermostatRange(thermostat());
+    hold_ = true;
+    applyClampTarget();
+    return;
+  }
+  hold_ = false;
+  follow_ = false;
+  ramp_.reset();
+  Pavex::MD_set_clamp_temp(scenarioClampTarget_);
+}
+
+double SimulationController::setThermostat(double kelvin) {
+  held_ = withinThermostatRange(kelvin);
+  hold_ = true;
+  follow_ = false;
+  ramp_.reset();
+  applyClampTarget();
+  return held_;
+}
+
+void SimulationController::setFollowAmbient(bool follow) {
+  if (follow == follow_)
+    return;
+  follow_ = follow;
+  if (!follow)
+    return;
+  hold_ = true;
+  ramp_.reset();
+  held_ = withinThermostatRange(ambient_);
+  applyClampTarget();
+}
+
+void SimulationController::startRamp(double to, std::int64_t steps) {
+  held_ = withinThermostatRange(thermostat());
+  hold_ = true;
+  follow_ = false;
+  ramp_ = analysis::Ramp{held_, withinThermostatRange(to), std::max<std::int64_t>(steps, 1)};
+  rampStart_ = step_;
+  records_.startHeatingCurve();
+  applyClampTarget();
+}
+
+void SimulationController::stopRamp() { ramp_.reset(); }
+
+void SimulationController::setMeasuring(bool measuring) {
+  measuring_ = measuring;
+  if (measuring && !latest_)
+    measure();
+}
+
+std::int32_t SimulationController::atoms() const { return ModDornDll::numAtoms; }
+
+analysis::AtomFrame SimulationController::atomFrame() const {
+  using namespace ModDornDll;
+  const auto atoms = static_cast<std::size_t>(numAtoms);
+  analysis::AtomFrame frame;
+  frame.coords.assign(atomCoords.begin(), atomCoords.begin() + std::ptrdiff_t(3 * atoms));
+  frame.types.assign(atomTypes.begin(), atomTypes.begin() + std::ptrdiff_t(atoms));
+  frame.typeCount = numTypes;
+  frame.pairParams = potentialParams;
+  frame.box = boxDims;
+  return frame;
+}
+
+double SimulationController::thermostat() const {
+  return hold_ ? held_ : analysis::heldTemperatureFor(scenarioClampTarget_);
+}
+
+} // namespace simulation

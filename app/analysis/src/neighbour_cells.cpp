@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <numeric>
+#include <utility>
 
 namespace analysis {
 namespace {
@@ -73,28 +74,41 @@ private:
   CellCoords counts_{};
 };
 
-// The atoms sorted by cell: cell c holds atoms[start[c]] .. atoms[start[c + 1] - 1].
+// The atoms sorted by cell, with their positions and types copied into that
+// order so that a cell's atoms lie next to each other in memory: cell c
+// holds the slots start[c] .. start[c + 1] - 1.
 struct CellContents {
   std::vector<std::uint32_t> start;
-  std::vector<std::uint32_t> atoms;
+  std::vector<std::uint32_t> atom; // per slot
+  std::vector<double> position;    // x, y, z per slot
+  std::vector<std::int32_t> type;  // per slot
 };
 
 CellContents sortIntoCells(const AtomFrame &frame, const CellGrid &grid) {
   const std::size_t atoms = frame.types.size();
   std::vector<std::size_t> cellOfAtom(atoms);
   CellContents contents{std::vector<std::uint32_t>(grid.cellCount() + 1, 0),
-                        std::vector<std::uint32_t>(atoms)};
+                        std::vector<std::uint32_t>(atoms), std::vector<double>(3 * atoms),
+                        std::vector<std::int32_t>(atoms)};
   for (std::size_t i = 0; i < atoms; ++i) {
     cellOfAtom[i] = grid.indexOf(grid.cellOf(&frame.coords[3 * i]));
     ++contents.start[cellOfAtom[i] + 1];
   }
   std::partial_sum(contents.start.begin(), contents.start.end(), contents.start.begin());
   std::vector<std::uint32_t> filled(contents.start.begin(), contents.start.end() - 1);
-  for (std::size_t i = 0; i < atoms; ++i)
-    contents.atoms[filled[cellOfAtom[i]]++] = static_cast<std::uint32_t>(i);
+  for (std::size_t i = 0; i < atoms; ++i) {
+    const std::uint32_t slot = filled[cellOfAtom[i]]++;
+    contents.atom[slot] = static_cast<std::uint32_t>(i);
+    std::copy_n(&frame.coords[3 * i], 3, &contents.position[3 * slot]);
+    contents.type[slot] = frame.types[i];
+  }
   return contents;
 }
 
+// Visits every pair of atoms closer than the neighbour radius of their pair
+// once. Each slot is compared with the later slots of its own row of cells
+// (its own cell and the next in x lie next to each other in slot order) and
+// with the four rows ahead of it in y and z, each row one run of slots.
 class NeighbourSearch {
 public:
   explicit NeighbourSearch(const AtomFrame &frame)
@@ -103,31 +117,47 @@ public:
               frame.types.size()),
         contents_(sortIntoCells(frame, grid_)) {}
 
-  // Appends the neighbours of atom i to the list: the cells in x next to
-  // each other are one run of the sorted atoms, so each of the nine rows of
-  // cells around i is one loop.
-  void appendNeighbours(std::size_t i, std::vector<std::uint32_t> &out) const {
-    const double *p = &frame_.coords[3 * i];
-    const double *radii = &radii_[static_cast<std::size_t>(frame_.types[i]) *
-                                  static_cast<std::size_t>(frame_.typeCount)];
-    const CellCoords cell = grid_.cellOf(p);
+  // visit(i, j) for each close pair of atoms i and j.
+  template <typename Visit> void forEachClosePair(Visit visit) const {
+    for (int z = 0; z < grid_.count(2); ++z)
+      for (int y = 0; y < grid_.count(1); ++y)
+        for (int x = 0; x < grid_.count(0); ++x)
+          visitCell({x, y, z}, visit);
+  }
+
+private:
+  template <typename Visit> void visitCell(const CellCoords &cell, Visit &visit) const {
+    const std::size_t here = grid_.indexOf(cell);
     const int xLow = std::max(cell[0] - 1, 0), xHigh = std::min(cell[0] + 1, grid_.count(0) - 1);
-    for (int z = std::max(cell[2] - 1, 0); z <= std::min(cell[2] + 1, grid_.count(2) - 1); ++z) {
-      for (int y = std::max(cell[1] - 1, 0); y <= std::min(cell[1] + 1, grid_.count(1) - 1); ++y) {
-        const std::uint32_t from = contents_.start[grid_.indexOf({xLow, y, z})];
-        const std::uint32_t to = contents_.start[grid_.indexOf({xHigh, y, z}) + 1];
-        for (std::uint32_t slot = from; slot < to; ++slot) {
-          const std::uint32_t j = contents_.atoms[slot];
-          const double *q = &frame_.coords[3 * j];
-          const double dx = p[0] - q[0], dy = p[1] - q[1], dz = p[2] - q[2];
-          if (j != i && dx * dx + dy * dy + dz * dz < radii[frame_.types[j]])
-            out.push_back(j);
-        }
+    const std::uint32_t rowEnd = contents_.start[grid_.indexOf({xHigh, cell[1], cell[2]}) + 1];
+    const int rows[4][2] = {{1, 0}, {-1, 1}, {0, 1}, {1, 1}}; // (dy, dz) of the rows ahead
+    for (std::uint32_t a = contents_.start[here]; a < contents_.start[here + 1]; ++a) {
+      visitRun(a, a + 1, rowEnd, visit);
+      for (const auto &row : rows) {
+        const int y = cell[1] + row[0], z = cell[2] + row[1];
+        if (y < 0 || y >= grid_.count(1) || z >= grid_.count(2))
+          continue;
+        visitRun(a, contents_.start[grid_.indexOf({xLow, y, z})],
+                 contents_.start[grid_.indexOf({xHigh, y, z}) + 1], visit);
       }
     }
   }
 
-private:
+  template <typename Visit>
+  void visitRun(std::uint32_t a, std::uint32_t from, std::uint32_t to, Visit &visit) const {
+    const double *position = contents_.position.data();
+    const double px = position[3 * a], py = position[3 * a + 1], pz = position[3 * a + 2];
+    const double *radii = &radii_[static_cast<std::size_t>(contents_.type[a]) *
+                                  static_cast<std::size_t>(frame_.typeCount)];
+    const std::int32_t *type = contents_.type.data();
+    for (std::uint32_t b = from; b < to; ++b) {
+      const double dx = px - position[3 * b], dy = py - position[3 * b + 1],
+                   dz = pz - position[3 * b + 2];
+      if (dx * dx + dy * dy + dz * dz < radii[type[b]])
+        visit(contents_.atom[a], contents_.atom[b]);
+    }
+  }
+
   const AtomFrame &frame_;
   std::vector<double> radii_;
   CellGrid grid_;
@@ -138,15 +168,32 @@ private:
 
 NeighbourLists findNeighbours(const AtomFrame &frame) {
   checkFrame(frame);
-  const NeighbourSearch search(frame);
-  NeighbourLists lists;
-  lists.first.reserve(frame.types.size() + 1);
-  lists.first.push_back(0);
-  for (std::size_t i = 0; i < frame.types.size(); ++i) {
-    search.appendNeighbours(i, lists.atoms);
-    lists.first.push_back(static_cast<std::uint32_t>(lists.atoms.size()));
+  const std::size_t atoms = frame.types.size();
+  std::vector<std::pair<std::uint32_t, std::uint32_t>> pairs;
+  NeighbourLists lists{std::vector<std::uint32_t>(atoms + 1, 0), {}};
+  NeighbourSearch(frame).forEachClosePair([&](std::uint32_t i, std::uint32_t j) {
+    pairs.emplace_back(i, j);
+    ++lists.first[i + 1];
+    ++lists.first[j + 1];
+  });
+  std::partial_sum(lists.first.begin(), lists.first.end(), lists.first.begin());
+  std::vector<std::uint32_t> filled(lists.first.begin(), lists.first.end() - 1);
+  lists.atoms.resize(2 * pairs.size());
+  for (const auto &[i, j] : pairs) {
+    lists.atoms[filled[i]++] = j;
+    lists.atoms[filled[j]++] = i;
   }
   return lists;
+}
+
+std::vector<std::uint32_t> countNeighbours(const AtomFrame &frame) {
+  checkFrame(frame);
+  std::vector<std::uint32_t> counts(frame.types.size(), 0);
+  NeighbourSearch(frame).forEachClosePair([&](std::uint32_t i, std::uint32_t j) {
+    ++counts[i];
+    ++counts[j];
+  });
+  return counts;
 }
 
 } // namespace analysis

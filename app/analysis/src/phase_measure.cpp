@@ -26,15 +26,15 @@ std::vector<TypeSummary> emptySummaries(const AtomFrame &frame) {
 // sinceStart may be empty: the rms displacement then stays 0.
 void addAtoms(std::vector<TypeSummary> &summaries, const std::vector<double> &sinceStart,
               const std::vector<double> &sinceRecent, const AtomFrame &now) {
-  const NeighbourLists lists = findNeighbours(now);
+  const std::vector<std::uint32_t> neighbours = countNeighbours(now);
   const double lowerThirdTop = now.box[1] + (now.box[4] - now.box[1]) / 3.0;
   for (std::size_t i = 0; i < now.types.size(); ++i) {
     TypeSummary &summary = summaries[static_cast<std::size_t>(now.types[i])];
     ++summary.atoms;
     summary.rmsDisplacement += sinceStart.empty() ? 0.0 : sinceStart[i];
     summary.recentDisplacement += sinceRecent[i];
-    summary.neighbours += static_cast<double>(lists.countOf(i));
-    summary.freeShare += lists.countOf(i) < kFreeNeighbours ? 1.0 : 0.0;
+    summary.neighbours += neighbours[i];
+    summary.freeShare += neighbours[i] < kFreeNeighbours ? 1.0 : 0.0;
     summary.lowerThird += now.coords[3 * i + 1] < lowerThirdTop ? 1.0 : 0.0;
   }
 }

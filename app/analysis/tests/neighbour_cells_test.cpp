@@ -32,11 +32,13 @@ std::vector<std::vector<std::uint32_t>> allPairsNeighbours(const AtomFrame &fram
 void expectSameAsAllPairs(const AtomFrame &frame) {
   const NeighbourLists fast = findNeighbours(frame);
   const auto oracle = allPairsNeighbours(frame);
+  const auto counts = countNeighbours(frame);
   ASSERT_EQ(fast.first.size(), frame.types.size() + 1);
   for (std::size_t i = 0; i < frame.types.size(); ++i) {
     std::vector<std::uint32_t> found(fast.of(i).begin(), fast.of(i).end());
     std::sort(found.begin(), found.end());
     ASSERT_EQ(found, oracle[i]) << "atom " << i;
+    ASSERT_EQ(counts[i], oracle[i].size()) << "atom " << i;
   }
 }
 

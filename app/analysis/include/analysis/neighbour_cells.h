@@ -28,4 +28,7 @@ struct NeighbourLists {
 // not whole (checkFrame).
 NeighbourLists findNeighbours(const AtomFrame &frame);
 
+// The length of each atom's neighbour list, without the lists.
+std::vector<std::uint32_t> countNeighbours(const AtomFrame &frame);
+
 } // namespace analysis

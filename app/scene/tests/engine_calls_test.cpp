@@ -4,6 +4,7 @@
 // thermostat add only their own.
 #include "run_folder_fixture.h"
 
+#include "engine_call_logs.h"
 #include "fake_engine_client.h"
 #include "lab_window.h"
 #include "thermostat_panel.h"
@@ -14,18 +15,8 @@
 
 namespace {
 
-const char *const kStartUp = "MD_set_temperature(309.958)\n" // time of day 30 in summer
-                             "MD_init(5,5,5)\n"
-                             "MD_set_clamp_on_off(1)\n"
-                             "MD_set_gravity(0.05)\n"
-                             "MD_set_temperature(200)\n"
-                             "MD_set_clamp_temp(200)\n"
-                             "MD_set_timestep(1)\n"
-                             "MD_set_clamp_on_off(1)\n"
-                             "MD_set_nr_of_materials(1)\n"
-                             "MD_set_potential_function(1)\n"
-                             "MD_get_atom_properties()\n"
-                             "MD_return_coordinates()\n";
+// The time of day set to 30 in summer, then the defaults.
+const std::string kStartUp = std::string("MD_set_temperature(309.958)\n") + engine_calls::kStartUp;
 
 const char *const kLiquidLoad = "MD_init(2,1,1)\n"
                                 "MD_set_clamp_on_off(1)\n"
@@ -41,7 +32,7 @@ const char *const kLiquidLoad = "MD_init(2,1,1)\n"
                                 "MD_set_atom_properties()\n"
                                 "MD_return_coordinates()\n"; // the first frame
 
-const char *const kTick = "MD_do_run(5)\nMD_return_coordinates()\n";
+using engine_calls::kTick;
 
 class EngineCalls : public RunFolderTest {
 protected:

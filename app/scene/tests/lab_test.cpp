@@ -182,3 +182,38 @@ TEST_F(Lab, RestartClearsTheGraphsAndStopsTheRampButAFailedLoadKeepsThem) {
   EXPECT_EQ(lab.charts->temperature->count(), 0);
   EXPECT_EQ(lab.charts->heating->count(), 0);
 }
+
+TEST_F(Lab, RemembersWhereItStood) {
+  frmOrvelModel &f = openWindow();
+  lab::LabWindow &lab = openLab(f);
+  lab.setGeometry(QRect(700, 40, 820, 520));
+  lab.close();
+  window.reset();
+  frmOrvelModel &again = openWindow();
+  lab::LabWindow &reopened = openLab(again);
+  EXPECT_EQ(reopened.size(), QSize(820, 520));
+  lab::rememberLabGeometry({});
+}
+
+// The shipped liquid held cold freezes, as the phase readout tells.
+TEST_F(Lab, HoldingTheLiquidColdFreezesIt) {
+  ASSERT_TRUE(QFile::remove(path(QStringLiteral("liquid.ams"))));
+  ASSERT_TRUE(QFile::copy(QStringLiteral(CORVANTA_RESOURCES_DIR "/liquid.ams"),
+                          path(QStringLiteral("liquid.ams"))));
+  frmOrvelModel &f = openWindow();
+  f.mnuOptionsLiquid->trigger();
+  lab::LabWindow &lab = openLab(f);
+  chooseUnit(lab, analysis::TemperatureUnit::Kelvin);
+  lab.thermostat->value->setValue(150.0);
+  f.simulation().setStepsPerTick(50);
+  while (f.simulation().step() < 5000)
+    f.Timer1_Timer();
+  ASSERT_TRUE(f.simulation().latest().has_value());
+  EXPECT_NEAR(f.simulation().latest()->temperature, 150.0, 7.5);
+  while (f.simulation().step() < 6500) {
+    f.Timer1_Timer();
+    lab.refresh();
+  }
+  ASSERT_EQ(lab.readouts->phases.size(), 1);
+  EXPECT_EQ(lab.readouts->phases[0]->text(), QStringLiteral("solid"));
+}

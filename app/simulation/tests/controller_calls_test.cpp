@@ -1,12 +1,11 @@
 // What the engine sees from the run controls: the plain loop's calls when
 // no command is given, nothing while paused, one tick per Step.
 #include "controller_fixture.h"
+#include "engine_call_logs.h"
 
 #include "scenario/mod_dorn_dll.h"
 
-namespace {
-const char *const kTick = "MD_do_run(5)\nMD_return_coordinates()\n";
-} // namespace
+using engine_calls::kTick;
 
 using RunControls = ControllerTest;
 
@@ -14,18 +13,7 @@ TEST_F(RunControls, WithoutCommandsTheEngineSeesThePlainLoop) {
   ModDornDll::clampOn = 1;
   controller.ambientChanged(309.5);
   controller.startUp();
-  EXPECT_EQ(calls(), "MD_set_temperature(309.5)\n"
-                     "MD_init(5,5,5)\n"
-                     "MD_set_clamp_on_off(1)\n"
-                     "MD_set_gravity(0.05)\n"
-                     "MD_set_temperature(200)\n"
-                     "MD_set_clamp_temp(200)\n"
-                     "MD_set_timestep(1)\n"
-                     "MD_set_clamp_on_off(1)\n"
-                     "MD_set_nr_of_materials(1)\n"
-                     "MD_set_potential_function(1)\n"
-                     "MD_get_atom_properties()\n"
-                     "MD_return_coordinates()\n");
+  EXPECT_EQ(calls(), std::string("MD_set_temperature(309.5)\n") + engine_calls::kStartUp);
   EXPECT_FALSE(controller.tick()) << "nothing runs before a scenario starts";
   controller.load(dataFile("two_types.ams"));
   const std::string load = calls();

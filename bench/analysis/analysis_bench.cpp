@@ -49,25 +49,28 @@ AtomFrame wandered(AtomFrame frame) {
   return frame;
 }
 
-void classifyPhases(benchmark::State &state) {
-  const AtomFrame recent = liquid(state.range(0));
-  const AtomFrame now = wandered(recent);
+// One call of a measure comparing a liquid with itself a while later.
+template <auto Measure> void compareFrames(benchmark::State &state) {
+  const AtomFrame earlier = liquid(state.range(0));
+  const AtomFrame later = wandered(earlier);
   for (auto _ : state)
-    benchmark::DoNotOptimize(analysis::classifyPhases(recent, now));
-  state.SetItemsProcessed(state.iterations() * state.range(0));
-}
-
-void mobileShares(benchmark::State &state) {
-  const AtomFrame from = liquid(state.range(0));
-  const AtomFrame to = wandered(from);
-  for (auto _ : state)
-    benchmark::DoNotOptimize(analysis::mobileShares(from, to));
+    benchmark::DoNotOptimize(Measure(earlier, later));
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
 } // namespace
 
-BENCHMARK(classifyPhases)->Arg(250)->Arg(1000)->Arg(10922)->Unit(benchmark::kMicrosecond);
-BENCHMARK(mobileShares)->Arg(250)->Arg(1000)->Arg(10922)->Unit(benchmark::kMicrosecond);
+BENCHMARK(compareFrames<analysis::classifyPhases>)
+    ->Name("classifyPhases")
+    ->Arg(250)
+    ->Arg(1000)
+    ->Arg(10922)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(compareFrames<analysis::mobileShares>)
+    ->Name("mobileShares")
+    ->Arg(250)
+    ->Arg(1000)
+    ->Arg(10922)
+    ->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();

@@ -19,8 +19,11 @@ namespace lab {
 namespace {
 
 constexpr int kSliderPerUnit = 10;
-constexpr int kDefaultRampSteps = 50000;
-constexpr double kDefaultRampTarget = 1000.0; // kelvin: every shipped material melts below it
+// A ramp long enough for the atoms to keep up, so that melting shows as a
+// plateau near the melting point rather than late and smeared.
+constexpr int kDefaultRampSteps = 200000;
+// Kelvin: above the melting point of the shipped crystals (about 1,020 K).
+constexpr double kDefaultRampTarget = 1300.0;
 
 QString unitSuffix(analysis::TemperatureUnit unit) {
   return QStringLiteral(" ") + QString::fromUtf8(analysis::unitSymbol(unit).data(),

@@ -1,5 +1,6 @@
 #include "analysis/series.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <limits>
 
@@ -39,6 +40,23 @@ void SeriesRecorder::add(const Sample &sample, bool onRamp) {
 void SeriesRecorder::startHeatingCurve() {
   heatingCurve_.clear();
   ++revision_;
+}
+
+std::vector<CurvePoint> heatingCurvePoints(const std::deque<Sample> &curve, std::size_t block) {
+  block = std::max<std::size_t>(block, 1);
+  std::vector<CurvePoint> points;
+  for (std::size_t first = 0; first < curve.size(); first += block) {
+    const std::size_t last = std::min(first + block, curve.size());
+    CurvePoint mean;
+    for (std::size_t i = first; i < last; ++i) {
+      mean.total += curve[i].total;
+      mean.temperature += curve[i].temperature;
+    }
+    mean.total /= double(last - first);
+    mean.temperature /= double(last - first);
+    points.push_back(mean);
+  }
+  return points;
 }
 
 void writeSeriesCsv(std::ostream &out, const std::deque<Sample> &samples, TemperatureUnit unit) {

@@ -85,3 +85,16 @@ TEST(SeriesRecorder, RevisionChangesWithEveryChangeAndOldestSamplesMakeWay) {
   recorder.clear();
   EXPECT_NE(recorder.revision(), revision);
 }
+
+TEST(HeatingCurve, PointsAreMeansOverBlocksAndTheLastBlockMayBeShort) {
+  std::deque<Sample> curve;
+  for (std::int64_t i = 0; i < 5; ++i)
+    curve.push_back({20 * i, 100.0 + 10.0 * double(i), 0, 0, 0, -50.0 + double(i), 0});
+  const auto points = analysis::heatingCurvePoints(curve, 2);
+  ASSERT_EQ(points.size(), 3u);
+  EXPECT_DOUBLE_EQ(points[0].temperature, 105.0);
+  EXPECT_DOUBLE_EQ(points[0].total, -49.5);
+  EXPECT_DOUBLE_EQ(points[2].temperature, 140.0);
+  EXPECT_EQ(analysis::heatingCurvePoints(curve, 0).size(), 5u);
+  EXPECT_TRUE(analysis::heatingCurvePoints({}, 10).empty());
+}

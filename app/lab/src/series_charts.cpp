@@ -6,6 +6,7 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace lab {
@@ -19,6 +20,8 @@ QString temperatureTitle(analysis::TemperatureUnit unit) {
 }
 
 constexpr double kStepTicks = 5000.0;
+// The heating curve shows means over this many samples (200 steps).
+constexpr std::size_t kCurveBlock = 10;
 
 // The samples of the last kShownSteps steps.
 std::deque<analysis::Sample>::const_iterator
@@ -36,7 +39,29 @@ void showStepRange(SeriesCharts::Plot &plot, const std::deque<analysis::Sample> 
   plot.x->setRange(double(first), double(std::max(last, first + SeriesCharts::kShownSteps)));
 }
 
-// The y axis spans the values shown, with a little room above and below.
+// A round step that divides a span into about five parts: 1, 2 or 5 times
+// a power of ten.
+double roundStep(double span) {
+  const double rough = span / 5.0;
+  const double power = std::pow(10.0, std::floor(std::log10(rough)));
+  for (const double factor : {1.0, 2.0, 5.0})
+    if (factor * power >= rough)
+      return factor * power;
+  return 10.0 * power;
+}
+
+// The axis spans the values shown, from one round number to another, with
+// a tick at every round step.
+void fitAxis(QValueAxis *axis, double low, double high) {
+  if (!(low <= high))
+    return;
+  const double step = roundStep(std::max(high - low, 1.0));
+  const double from = std::floor(low / step) * step;
+  const double to = std::max(std::ceil(high / step) * step, from + step);
+  axis->setRange(from, to);
+  axis->setTickCount(int(std::lround((to - from) / step)) + 1);
+}
+
 void fitY(QValueAxis *axis, const QList<QList<QPointF>> &series) {
   double low = std::numeric_limits<double>::infinity();
   double high = -low;
@@ -45,11 +70,7 @@ void fitY(QValueAxis *axis, const QList<QList<QPointF>> &series) {
       low = std::min(low, p.y());
       high = std::max(high, p.y());
     }
-  if (low > high)
-    return;
-  const double margin = std::max((high - low) * 0.05, 1.0);
-  axis->setRange(low - margin, high + margin);
-  axis->applyNiceNumbers();
+  fitAxis(axis, low, high);
 }
 
 } // namespace
@@ -156,16 +177,13 @@ void SeriesCharts::showHeatingCurve(const std::deque<analysis::Sample> &curve) {
   QList<QPointF> points;
   double low = std::numeric_limits<double>::infinity();
   double high = -low;
-  for (const analysis::Sample &s : curve) {
-    points.append({s.total, analysis::fromKelvin(s.temperature, unit_)});
-    low = std::min(low, s.total);
-    high = std::max(high, s.total);
+  for (const analysis::CurvePoint &p : analysis::heatingCurvePoints(curve, kCurveBlock)) {
+    points.append({p.total, analysis::fromKelvin(p.temperature, unit_)});
+    low = std::min(low, p.total);
+    high = std::max(high, p.total);
   }
   heating->replace(points);
-  if (low <= high) {
-    heatingPlot_.x->setRange(low, std::max(high, low + 1.0));
-    heatingPlot_.x->applyNiceNumbers();
-  }
+  fitAxis(heatingPlot_.x, low, high);
   heatingPlot_.y->setTitleText(temperatureTitle(unit_));
   fitY(heatingPlot_.y, {points});
 }

@@ -46,6 +46,18 @@ private:
   std::uint64_t revision_ = 0;
 };
 
+// A point of a heating curve: total energy per atom and measured
+// temperature (kelvin).
+struct CurvePoint {
+  double total = 0.0;
+  double temperature = 0.0;
+};
+
+// The heating curve as means over runs of `block` consecutive samples (the
+// last run may be shorter): the thermal noise of a few hundred atoms would
+// otherwise hide the plateaus. A block of 0 counts as 1.
+std::vector<CurvePoint> heatingCurvePoints(const std::deque<Sample> &curve, std::size_t block);
+
 // One row per sample after a header row that names each column's unit;
 // temperatures in the given unit, numbers with enough digits to read back
 // the same doubles.

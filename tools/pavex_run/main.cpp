@@ -8,6 +8,7 @@
 #include "run_report.h"
 #include "scenario/engine_binding.h"
 #include "scenario/mod_dorn_dll.h"
+#include "simulation/engine_readings.h"
 #include "thermostat_schedule.h"
 #include "xyz_writer.h"
 
@@ -67,18 +68,8 @@ public:
   }
 
 private:
-  EnergyRow energyRow(int step) const {
-    EnergyRow row;
-    row.step = step;
-    row.temperature = Pavex::MD_get_temperature();
-    Pavex::MD_get_all_energy(&row.total, &row.potential, &row.kinetic);
-    row.pressure = Pavex::MD_get_boundary_pressure();
-    row.thermostat = thermostat_.heldAt(step);
-    return row;
-  }
-
   void record(int step, const AtomFrame &now) {
-    report_.addRow(energyRow(step));
+    report_.addRow(simulation::readEngine(step, thermostat_.heldAt(step)));
     if (xyz_)
       xyz_->writeFrame(now, step);
   }

@@ -18,17 +18,19 @@ RunReport::RunReport(std::FILE *out, const std::string &csvPath) : out_(out) {
           "pressure (force per area),thermostat (K)\n";
 }
 
-void RunReport::addRow(const EnergyRow &row) {
+void RunReport::addRow(const analysis::Sample &row) {
   char line[200];
-  std::snprintf(line, sizeof line, "%d,%.6g,%.6g,%.6g,%.6g,%.6g,%.6g", row.step, row.temperature,
-                row.kinetic, row.potential, row.total, row.pressure, row.thermostat);
+  std::snprintf(line, sizeof line, "%lld,%.6g,%.6g,%.6g,%.6g,%.6g,%.6g",
+                static_cast<long long>(row.step), row.temperature, row.kinetic, row.potential,
+                row.total, row.pressure, row.thermostat);
   if (csv_.is_open()) {
     csv_ << line << '\n';
     if (!csv_)
       throw std::runtime_error("cannot write the table");
   }
-  std::fprintf(out_, "%8d %12.3f %12.3f %12.3f %12.3f %12.4g %11.1f\n", row.step, row.temperature,
-               row.kinetic, row.potential, row.total, row.pressure, row.thermostat);
+  std::fprintf(out_, "%8lld %12.3f %12.3f %12.3f %12.3f %12.4g %11.1f\n",
+               static_cast<long long>(row.step), row.temperature, row.kinetic, row.potential,
+               row.total, row.pressure, row.thermostat);
 }
 
 void RunReport::addNote(const std::string &note) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "analysis/phase_measure.h"
+#include "analysis/series.h"
 
 #include <cstdio>
 #include <fstream>
@@ -10,16 +11,6 @@
 #include <vector>
 
 namespace PavexRun {
-
-struct EnergyRow {
-  int step = 0;
-  double temperature = 0.0; // measured, kelvin
-  double kinetic = 0.0;     // per atom
-  double potential = 0.0;   // per atom
-  double total = 0.0;       // per atom
-  double pressure = 0.0;    // wall force per box area
-  double thermostat = 0.0;  // the temperature the clamp holds the atoms at, kelvin
-};
 
 // The share of each type's atoms that moved more than half a bond length
 // between two steps.
@@ -33,7 +24,8 @@ class RunReport {
 public:
   // csvPath may be empty. Throws std::runtime_error when it cannot be written.
   RunReport(std::FILE *out, const std::string &csvPath);
-  void addRow(const EnergyRow &row);
+  // One row: the engine's figures at a step (analysis::Sample).
+  void addRow(const analysis::Sample &row);
   void addNote(const std::string &note);
   void addMobility(const MobilityWindow &window);
   // The phase summary, then the mobility windows if there were any.

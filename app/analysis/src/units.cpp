@@ -1,5 +1,7 @@
 #include "analysis/units.h"
 
+#include <iterator>
+
 namespace analysis {
 
 double toKelvin(double value, TemperatureUnit unit) {
@@ -26,35 +28,24 @@ double fromKelvin(double kelvin, TemperatureUnit unit) {
   return kelvin;
 }
 
-std::string_view unitLetter(TemperatureUnit unit) {
-  switch (unit) {
-  case TemperatureUnit::Fahrenheit:
-    return "F";
-  case TemperatureUnit::Celsius:
-    return "C";
-  case TemperatureUnit::Kelvin:
-    break;
-  }
-  return "K";
-}
+namespace {
 
-std::string_view unitSymbol(TemperatureUnit unit) {
-  switch (unit) {
-  case TemperatureUnit::Fahrenheit:
-    return "\u00B0F";
-  case TemperatureUnit::Celsius:
-    return "\u00B0C";
-  case TemperatureUnit::Kelvin:
-    break;
-  }
-  return "K";
-}
+// Names of the units, in the order of TemperatureUnit.
+constexpr std::string_view kLetters[] = {"F", "C", "K"};
+constexpr std::string_view kSymbols[] = {"\u00B0F", "\u00B0C", "K"};
+static_assert(std::size(kLetters) == std::size_t(TemperatureUnit::Kelvin) + 1);
+static_assert(std::size(kSymbols) == std::size(kLetters));
+
+} // namespace
+
+std::string_view unitLetter(TemperatureUnit unit) { return kLetters[std::size_t(unit)]; }
+
+std::string_view unitSymbol(TemperatureUnit unit) { return kSymbols[std::size_t(unit)]; }
 
 TemperatureUnit unitFromLetter(std::string_view letter) {
-  if (letter == "C")
-    return TemperatureUnit::Celsius;
-  if (letter == "K")
-    return TemperatureUnit::Kelvin;
+  for (std::size_t i = 0; i < std::size(kLetters); ++i)
+    if (kLetters[i] == letter)
+      return TemperatureUnit(i);
   return TemperatureUnit::Fahrenheit;
 }
 

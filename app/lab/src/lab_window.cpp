@@ -5,6 +5,7 @@
 #include "series_charts.h"
 #include "simulation/simulation_controller.h"
 #include "thermostat_panel.h"
+#include "unit_text.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -78,8 +79,7 @@ QWidget *LabWindow::createToolBar(const QList<QAction *> &runActions) {
   auto *caption = new QLabel(QStringLiteral("&Units "), bar);
   units = new QComboBox(bar);
   for (const auto unit : kUnits) {
-    const auto symbol = analysis::unitSymbol(unit);
-    units->addItem(QString::fromUtf8(symbol.data(), int(symbol.size())), int(unit));
+    units->addItem(unitSymbolText(unit), int(unit));
   }
   caption->setBuddy(units);
   bar->addWidget(caption);

@@ -1,5 +1,7 @@
 #include "readout_panel.h"
 
+#include "unit_text.h"
+
 #include <QFormLayout>
 #include <QLabel>
 #include <QLocale>
@@ -44,9 +46,8 @@ void ReadoutPanel::show(const Readings &readings, analysis::TemperatureUnit unit
   const QLocale locale;
   if (readings.latest) {
     const analysis::Sample &s = *readings.latest;
-    const auto symbol = analysis::unitSymbol(unit);
     temperature->setText(QString::number(analysis::fromKelvin(s.temperature, unit), 'f', 1) +
-                         QChar(' ') + QString::fromUtf8(symbol.data(), int(symbol.size())));
+                         QChar(' ') + unitSymbolText(unit));
     kinetic->setText(energy(s.kinetic));
     potential->setText(energy(s.potential));
     total->setText(energy(s.total));

@@ -1,5 +1,7 @@
 #include "remembered_settings.h"
 
+#include "unit_text.h"
+
 #include <QSettings>
 
 namespace lab {
@@ -20,8 +22,7 @@ analysis::TemperatureUnit rememberedUnit() {
 }
 
 void rememberUnit(analysis::TemperatureUnit unit) {
-  settings().setValue(kUnit, QString::fromUtf8(analysis::unitLetter(unit).data(),
-                                               int(analysis::unitLetter(unit).size())));
+  settings().setValue(kUnit, unitLetterText(unit));
 }
 
 int rememberedStepsPerTick() { return settings().value(kSpeed, 0).toInt(); }

@@ -1,5 +1,7 @@
 #include "series_charts.h"
 
+#include "unit_text.h"
+
 #include <QChart>
 #include <QChartView>
 #include <QLineSeries>
@@ -14,9 +16,7 @@ namespace lab {
 namespace {
 
 QString temperatureTitle(analysis::TemperatureUnit unit) {
-  const auto symbol = analysis::unitSymbol(unit);
-  return QStringLiteral("Temperature (%1)")
-      .arg(QString::fromUtf8(symbol.data(), int(symbol.size())));
+  return QStringLiteral("Temperature (%1)").arg(unitSymbolText(unit));
 }
 
 constexpr double kStepTicks = 5000.0;

@@ -2,6 +2,7 @@
 
 #include "analysis/thermostat.h"
 #include "simulation/simulation_controller.h"
+#include "unit_text.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
@@ -26,8 +27,7 @@ constexpr int kDefaultRampSteps = 200000;
 constexpr double kDefaultRampTarget = 1300.0;
 
 QString unitSuffix(analysis::TemperatureUnit unit) {
-  return QStringLiteral(" ") + QString::fromUtf8(analysis::unitSymbol(unit).data(),
-                                                 int(analysis::unitSymbol(unit).size()));
+  return QStringLiteral(" ") + unitSymbolText(unit);
 }
 
 int sliderPosition(double shown) { return int(std::lrint(shown * kSliderPerUnit)); }

@@ -176,10 +176,12 @@ void frmOrvelModel::formInitScreen() {
   ModDornDll::frameCount = 0;
 }
 
-void frmOrvelModel::Timer1_Timer() {
-  runGuarded([this] {
+void frmOrvelModel::Timer1_Timer() { advanceAndShow(&simulation::SimulationController::tick); }
+
+void frmOrvelModel::advanceAndShow(bool (simulation::SimulationController::*advance)()) {
+  runGuarded([this, advance] {
     const bool reportFrame = ModDornDll::frameCount % kReportInterval == 0;
-    if (controller.tick())
+    if ((controller.*advance)())
       showFrame(reportFrame);
   });
 }

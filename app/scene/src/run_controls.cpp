@@ -32,11 +32,7 @@ void frmOrvelModel::mnuSimulationPause_Click() {
 }
 
 void frmOrvelModel::mnuSimulationStep_Click() {
-  runGuarded([this] {
-    const bool reportFrame = ModDornDll::frameCount % kReportInterval == 0;
-    if (controller.stepOnce())
-      showFrame(reportFrame);
-  });
+  advanceAndShow(&simulation::SimulationController::stepOnce);
 }
 
 void frmOrvelModel::mnuSimulationSpeed_Click(QAction *entry) {

@@ -10,6 +10,7 @@
 #include "scenario/mod_dorn_dll.h"
 #include "shape_widget.h"
 #include "sprites/sprite.h"
+#include "unit_text.h"
 
 #include <QLabel>
 #include <QScrollBar>
@@ -82,9 +83,8 @@ void frmOrvelModel::showAmbient() {
       unit == TemperatureUnit::Fahrenheit
           ? ambientF
           : analysis::fromKelvin(analysis::toKelvin(ambientF, TemperatureUnit::Fahrenheit), unit);
-  const auto letter = analysis::unitLetter(unit);
   StatusBar1->setPanelText(4, QStringLiteral("Temperature: ") + scene::formatNumber(shown, 2, 1) +
-                                  QChar(' ') + QLatin1Char(letter.front()));
+                                  QChar(' ') + lab::unitLetterText(unit));
 }
 
 void frmOrvelModel::setTemperatureFromF(float f) {

@@ -1,5 +1,7 @@
 #include "simulation/simulation_controller.h"
 
+#include "simulation/engine_readings.h"
+
 #include "scenario/engine_binding.h"
 #include "scenario/mod_dorn_dll.h"
 
@@ -85,15 +87,9 @@ void SimulationController::measure() {
   const bool due = !latest_ || paused_ || step_ - lastSample_ >= kSampleSteps;
   if (!measuring_ || !running_ || !due)
     return;
-  analysis::Sample sample;
-  sample.step = step_;
-  sample.temperature = Pavex::MD_get_temperature();
-  Pavex::MD_get_all_energy(&sample.total, &sample.potential, &sample.kinetic);
-  sample.pressure = Pavex::MD_get_boundary_pressure();
-  sample.thermostat = thermostat();
-  latest_ = sample;
+  latest_ = readEngine(step_, thermostat());
   lastSample_ = step_;
-  records_.add(sample, ramp_.has_value());
+  records_.add(*latest_, ramp_.has_value());
 }
 
 void SimulationController::applyClampTarget() {
@@ -173,17 +169,7 @@ void SimulationController::setMeasuring(bool measuring) {
 
 std::int32_t SimulationController::atoms() const { return ModDornDll::numAtoms; }
 
-analysis::AtomFrame SimulationController::atomFrame() const {
-  using namespace ModDornDll;
-  const auto atoms = static_cast<std::size_t>(numAtoms);
-  analysis::AtomFrame frame;
-  frame.coords.assign(atomCoords.begin(), atomCoords.begin() + std::ptrdiff_t(3 * atoms));
-  frame.types.assign(atomTypes.begin(), atomTypes.begin() + std::ptrdiff_t(atoms));
-  frame.typeCount = numTypes;
-  frame.pairParams = potentialParams;
-  frame.box = boxDims;
-  return frame;
-}
+analysis::AtomFrame SimulationController::atomFrame() const { return programFrame(); }
 
 double SimulationController::thermostat() const {
   return hold_ ? held_ : analysis::heldTemperatureFor(scenarioClampTarget_);

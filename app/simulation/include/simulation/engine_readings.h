@@ -1,0 +1,20 @@
+// What the program reads of the running simulation, in the forms the
+// measures take: the engine's figures as a sample, and the atoms as a frame.
+#pragma once
+
+#include "analysis/atom_frame.h"
+#include "analysis/series.h"
+
+#include <cstdint>
+
+namespace simulation {
+
+// The engine's measured temperature, energies per atom and wall pressure
+// at this step, with the thermostat the atoms are held at (kelvin).
+analysis::Sample readEngine(std::int64_t step, double thermostat);
+
+// A copy of the atoms as the program last fetched them (atomCoords), with
+// the loaded scenario's types, pair table and box.
+analysis::AtomFrame programFrame();
+
+} // namespace simulation

@@ -7,10 +7,11 @@
 #include "run_options.h"
 #include "run_report.h"
 #include "scenario/engine_binding.h"
+#include "scenario/engine_snapshot.h"
 #include "scenario/mod_dorn_dll.h"
+#include "scenario/trajectory_writer.h"
 #include "simulation/engine_readings.h"
 #include "thermostat_schedule.h"
-#include "xyz_writer.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -64,6 +65,8 @@ public:
       progress_.update(step);
     }
     report_.printSummary(analysis::summarisePhases(start_, recent_, engineFrame()), options_.steps);
+    if (!options_.savePath.empty())
+      ModDornDll::writeScenarioFile(options_.savePath, ModDornDll::snapshotOfEngine());
     return 0;
   }
 
@@ -71,7 +74,7 @@ private:
   void record(int step, const AtomFrame &now) {
     report_.addRow(simulation::readEngine(step, thermostat_.heldAt(step)));
     if (xyz_)
-      xyz_->writeFrame(now, step);
+      xyz_->writeFrame(now.coords, now.types, now.box, step);
   }
 
   // A row every K steps, and the end of a mobility window.
@@ -127,7 +130,7 @@ private:
   ThermostatSchedule thermostat_;
   RunReport report_;
   Progress progress_;
-  std::optional<XyzWriter> xyz_;
+  std::optional<ModDornDll::TrajectoryWriter> xyz_;
   AtomFrame start_;
   AtomFrame recent_;
   AtomFrame windowStart_;

@@ -103,6 +103,8 @@ RunOptions parseRunOptions(const std::vector<std::string> &arguments) {
       options.csvPath = valueOf(arguments, i);
     else if (argument == "--xyz")
       options.xyzPath = valueOf(arguments, i);
+    else if (argument == "--save")
+      options.savePath = valueOf(arguments, i);
     else if (argument == "--kick")
       options.kicks.push_back(parseKick(valueOf(arguments, i)));
     else if (argument == "--hold")
@@ -131,6 +133,7 @@ RunOptions parseRunOptions(const std::vector<std::string> &arguments) {
 std::string usageText() {
   return "usage: pavex-run FILE.ams [--steps N] [--every K] [--csv OUT.csv] [--xyz OUT.xyz]\n"
          "                [--kick STEP:T]... [--hold T | --ramp T0:T1] [--mobility W]\n"
+         "                [--save END.ams]\n"
          "Loads the scenario as the program does, runs N steps (default 10000) and prints\n"
          "every K steps (default 1000): step, temperature (K), kinetic, potential and total\n"
          "energy per atom, wall pressure, and the thermostat: the temperature the clamp\n"
@@ -140,7 +143,9 @@ std::string usageText() {
          "from T0 to T1 over the run (both 0 to 1333.3 K). --csv writes the same rows as\n"
          "CSV, --xyz an extended-XYZ trajectory (a frame every K steps). --mobility W\n"
          "prints, per W-step window, the share of each type's atoms that moved more than\n"
-         "0.5 r0 against their neighbours of the same type.\n"
+         "0.5 r0 against their neighbours of the same type. --save writes the state at\n"
+         "the end of the run as a scenario file (its velocities are drawn afresh when it\n"
+         "is loaded, as for every scenario file).\n"
          "At the end a phase summary per material type:\n"
          "  r0          distance of the energy minimum of the type's own pair\n"
          "  rms/r0      root-mean-square displacement since step 0, in units of r0, of\n"

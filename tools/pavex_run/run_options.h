@@ -23,6 +23,7 @@ struct RunOptions {
   int every = 1000;
   std::string csvPath;
   std::string xyzPath;
+  std::string savePath;    // the run's end state as a scenario file
   std::vector<Kick> kicks; // in step order
   // The thermostat: held at one temperature (kelvin), or moved steadily over
   // the whole run; neither keeps the scenario's own clamp target.

@@ -1,7 +1,9 @@
 // The loader and the set-up procedures against the engine library built
 // beside this test.
 #include "scenario/engine_binding.h"
+#include "scenario/engine_snapshot.h"
 #include "scenario/mod_dorn_dll.h"
+#include "scenario/scenario_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -82,4 +84,36 @@ TEST(RealEngine, AFileTemperatureAboveTheMaximumKeepsTheFileVelocities) {
   loadScenarioFile(dataFile("hot.ams"));
   EXPECT_EQ(engineVelocities(),
             (std::vector<double>{3, 0, 1.5, 4, -2, 1.5, 5, -4, 1.5, 6, -6, 1.5}));
+}
+
+TEST(RealEngine, ASnapshotLoadsBackAsTheEngineHeldIt) {
+  loadScenarioFile(std::string(SCENARIO_FOLDER) + "/solid-liquid.ams");
+  ASSERT_EQ(Pavex::MD_do_run(50), 0);
+  const ScenarioData snapshot = snapshotOfEngine();
+  const auto path = std::filesystem::temp_directory_path() /
+                    ("corvanta-" + std::to_string(::getpid()) + "-snapshot.ams");
+  writeScenarioFile(path.string(), snapshot);
+  loadScenarioFile(path.string());
+  std::filesystem::remove(path);
+
+  const auto atoms = static_cast<std::size_t>(snapshot.atomCount);
+  ASSERT_EQ(Pavex::MD_number_of_coordinates(), snapshot.atomCount);
+  std::vector<double> coords(3 * atoms), masses(atoms);
+  std::vector<std::int32_t> types(atoms);
+  Pavex::MD_return_coordinates(coords.data());
+  Pavex::MD_get_atom_properties(masses.data(), types.data());
+  EXPECT_EQ(coords, snapshot.coords);
+  EXPECT_EQ(masses, snapshot.masses);
+  EXPECT_EQ(types, snapshot.atomTypes);
+  std::int32_t typeCount = 0;
+  std::vector<double> params(snapshot.potentialParams.size());
+  Pavex::MD_get_potential_function(&typeCount, params.data());
+  EXPECT_EQ(typeCount, snapshot.typeCount);
+  EXPECT_EQ(params, snapshot.potentialParams);
+  std::array<double, 6> box{};
+  Pavex::MD_get_box(box.data());
+  EXPECT_EQ(box, snapshot.box);
+  EXPECT_EQ(temperature, snapshot.temperature);
+  EXPECT_EQ(gravity, snapshot.gravity);
+  EXPECT_EQ(timeStep, snapshot.timeStep);
 }

@@ -76,6 +76,20 @@ TEST(PavexRunCommand, ARunWritesRowsTableAndTrajectory) {
   std::filesystem::remove(xyz);
 }
 
+TEST(PavexRunCommand, TheSavedEndOfARunLoadsAndRunsAgain) {
+  const std::string saved = temporaryPath("end.ams");
+  const Outcome first = runPavexRun(dataFile("two_types.ams") + " --steps 20 --save " + saved);
+  ASSERT_EQ(first.exitCode, 0) << first.output;
+  const Outcome again = runPavexRun(saved + " --steps 20");
+  EXPECT_EQ(again.exitCode, 0) << again.output;
+  std::filesystem::remove(saved);
+  const Outcome nowhere =
+      runPavexRun(dataFile("two_types.ams") + " --steps 20 --save /no/such/folder/end.ams");
+  EXPECT_EQ(nowhere.exitCode, 2);
+  EXPECT_NE(nowhere.output.find("/no/such/folder/end.ams: cannot be saved"), std::string::npos)
+      << nowhere.output;
+}
+
 TEST(PavexRunCommand, ARampMovesTheThermostatColumnAndMobilityHasAWindowEach) {
   const std::string csv = temporaryPath("ramp.csv");
   const Outcome outcome = runPavexRun(dataFile("two_types.ams") +

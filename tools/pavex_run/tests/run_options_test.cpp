@@ -20,12 +20,13 @@ TEST(RunOptions, ScenarioAloneTakesTheDefaults) {
 TEST(RunOptions, ReadsEveryOptionAndSortsKicksByStep) {
   const RunOptions options =
       parseRunOptions({"--steps", "500", "liquid.ams", "--every", "50", "--csv", "out.csv", "--xyz",
-                       "out.xyz", "--kick", "300:317", "--kick", "100:255.5"});
+                       "out.xyz", "--kick", "300:317", "--kick", "100:255.5", "--save", "end.ams"});
   EXPECT_EQ(options.scenario, "liquid.ams");
   EXPECT_EQ(options.steps, 500);
   EXPECT_EQ(options.every, 50);
   EXPECT_EQ(options.csvPath, "out.csv");
   EXPECT_EQ(options.xyzPath, "out.xyz");
+  EXPECT_EQ(options.savePath, "end.ams");
   ASSERT_EQ(options.kicks.size(), 2u);
   EXPECT_EQ(options.kicks[0].step, 100);
   EXPECT_EQ(options.kicks[0].temperature, 255.5);

@@ -1,0 +1,27 @@
+// Writing a scenario file in the very layout the loader reads, every number
+// in the fewest digits that read back as the same double.
+#pragma once
+
+#include "scenario/scenario_data.h"
+
+#include <stdexcept>
+#include <string>
+
+namespace ModDornDll {
+
+// A scenario that cannot be saved: the message names the file and the cause.
+class SaveError : public std::runtime_error {
+public:
+  using std::runtime_error::runtime_error;
+};
+
+// The text of the file, lines ending in CR LF. Throws SaveError for a value
+// that is not a finite number, which no file could carry.
+std::string scenarioText(const ScenarioData &data);
+
+// Writes the scenario to a temporary file beside `path` and renames it over
+// `path` only once it is complete, so a failed save leaves an existing file
+// as it was. Throws SaveError naming the file and the cause.
+void writeScenarioFile(const std::string &path, const ScenarioData &data);
+
+} // namespace ModDornDll

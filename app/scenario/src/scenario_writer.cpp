@@ -1,0 +1,157 @@
+// The scenario layout written line by line, and the file replaced only once
+// the new one is complete.
+#include "scenario/scenario_writer.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace ModDornDll {
+namespace {
+
+constexpr const char *kLineEnd = "\r\n";
+
+// The shortest text that reads back as the same double; the exponent is
+// written with an upper-case E, as the format names it.
+std::string number(double value) {
+  if (!std::isfinite(value))
+    throw SaveError("the simulation holds a value that is not a finite number");
+  char text[32];
+  const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+  std::string written(text, end);
+  std::replace(written.begin(), written.end(), 'e', 'E');
+  return written;
+}
+
+std::string list(std::initializer_list<double> values) {
+  std::string line;
+  for (const double value : values) {
+    if (!line.empty())
+      line += ", ";
+    line += number(value);
+  }
+  return line;
+}
+
+// The mass line of a type names the mass of its first atom; a type without
+// atoms gets 1.
+double typeMass(const ScenarioData &data, std::int32_t type) {
+  const auto it = std::find(data.atomTypes.begin(), data.atomTypes.end(), type);
+  return it == data.atomTypes.end() ? 1.0 : data.masses[it - data.atomTypes.begin()];
+}
+
+void writeHeader(std::string &out, const ScenarioData &data) {
+  const auto &b = data.box;
+  for (const std::string &line :
+       {std::string("Version = 1.0"), "Number of atoms = " + std::to_string(data.atomCount),
+        "Number of types = " + std::to_string(data.typeCount),
+        "Temperature = " + number(data.temperature), "Gravity = " + number(data.gravity),
+        "Timestep = " + number(data.timeStep), std::string("Steps per run = 5"),
+        "box min dimensions = " + list({b[0], b[1], b[2]}),
+        "box max dimensions = " + list({b[3], b[4], b[5]})})
+    out += line + kLineEnd;
+  for (std::int32_t t = 0; t < data.typeCount; ++t)
+    out += "Type " + std::to_string(t) + " has mass " + number(typeMass(data, t)) + kLineEnd;
+}
+
+void writePairs(std::string &out, const ScenarioData &data) {
+  out += std::string("Potential functions:") + kLineEnd;
+  const auto &p = data.potentialParams;
+  for (std::size_t j = 0; j + 3 < p.size(); j += 4)
+    out += list({p[j], p[j + 1], p[j + 2], p[j + 3]}) + kLineEnd;
+}
+
+void writeAtoms(std::string &out, const ScenarioData &data) {
+  out += std::string(" x, y, z, vx, vy, vz, mass, type") + kLineEnd;
+  const auto &r = data.coords;
+  const auto &v = data.velocities;
+  for (std::size_t k = 0; k < data.masses.size(); ++k) {
+    const std::size_t i = 3 * k;
+    out += std::to_string(k) + ", " +
+           list({r[i], r[i + 1], r[i + 2], v[i], v[i + 1], v[i + 2], data.masses[k]}) + ", " +
+           std::to_string(data.atomTypes[k]) + kLineEnd;
+  }
+  out += std::string("**** End Of File ****") + kLineEnd;
+}
+
+[[noreturn]] void failSaving(const std::string &path, int error) {
+  throw SaveError(path + ": cannot be saved (" + std::strerror(error) +
+                  "); any file there is left as it was.");
+}
+
+// The file's mode stays as it was; a new file gets what the umask allows.
+mode_t modeFor(const std::string &path) {
+  struct stat existing {};
+  if (::stat(path.c_str(), &existing) == 0)
+    return existing.st_mode & 07777;
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+bool writeAll(int fd, const std::string &text) {
+  std::size_t done = 0;
+  while (done < text.size()) {
+    const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+    if (n < 0 && errno == EINTR)
+      continue;
+    if (n <= 0)
+      return false;
+    done += static_cast<std::size_t>(n);
+  }
+  return ::fsync(fd) == 0;
+}
+
+void replaceFile(const std::string &path, const std::string &text) {
+  const std::filesystem::path target(path);
+  const auto folder = target.has_parent_path() ? target.parent_path() : ".";
+  // A hidden name beside the file: ".NAME.XXXXXX".
+  std::string hidden = target.filename().string();
+  hidden.insert(0, 1, '.');
+  hidden += ".XXXXXX";
+  std::string temporary = (folder / hidden).string();
+  const int fd = ::mkstemp(temporary.data());
+  if (fd < 0)
+    failSaving(path, errno);
+  const bool written = ::fchmod(fd, modeFor(path)) == 0 && writeAll(fd, text);
+  const int writeError = errno;
+  if (::close(fd) != 0 || !written) {
+    const int error = written ? errno : writeError;
+    ::unlink(temporary.c_str());
+    failSaving(path, error);
+  }
+  if (::rename(temporary.c_str(), path.c_str()) != 0) {
+    const int error = errno;
+    ::unlink(temporary.c_str());
+    failSaving(path, error);
+  }
+}
+
+} // namespace
+
+std::string scenarioText(const ScenarioData &data) {
+  std::string out;
+  writeHeader(out, data);
+  writePairs(out, data);
+  writeAtoms(out, data);
+  return out;
+}
+
+void writeScenarioFile(const std::string &path, const ScenarioData &data) {
+  std::string text;
+  try {
+    text = scenarioText(data);
+  } catch (const SaveError &error) {
+    throw SaveError(path + ": cannot be saved: " + error.what() + ".");
+  }
+  replaceFile(path, text);
+}
+
+} // namespace ModDornDll

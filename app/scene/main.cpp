@@ -1,23 +1,14 @@
 // Corvanta: the main window over the Pavex engine.
+#include "command_line.h"
 #include "frm_orvel_model.h"
 #include "program_info.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 
 int main(int argc, char *argv[]) {
   QApplication app(argc, argv);
   applyProgramInfo();
-
-  QCommandLineParser parser;
-  parser.setApplicationDescription(
-      QStringLiteral("Shows how matter behaves at the level of atoms."));
-  parser.addHelpOption();
-  parser.addVersionOption();
-  const QCommandLineOption labOption(QStringLiteral("lab"),
-                                     QStringLiteral("Open the Lab beside the main window."));
-  parser.addOption(labOption);
-  parser.process(app);
+  const scene::CommandLine commandLine = scene::readCommandLine(QApplication::arguments());
 
   frmOrvelModel window;
   QObject::connect(
@@ -27,7 +18,6 @@ int main(int argc, char *argv[]) {
     return 1;
   window.applyRememberedSettings();
   window.show();
-  if (parser.isSet(labOption))
-    window.mnuViewLab_Click();
+  scene::applyCommandLine(window, commandLine);
   return app.exec();
 }

@@ -14,6 +14,7 @@ const QString kUnit = QStringLiteral("units/temperature");
 const QString kSpeed = QStringLiteral("simulation/stepsPerTick");
 const QString kFollow = QStringLiteral("thermostat/followAmbient");
 const QString kLabGeometry = QStringLiteral("lab/geometry");
+const QString kRecentFiles = QStringLiteral("files/recent");
 
 } // namespace
 
@@ -38,5 +39,9 @@ QByteArray rememberedLabGeometry() { return settings().value(kLabGeometry).toByt
 void rememberLabGeometry(const QByteArray &geometry) {
   settings().setValue(kLabGeometry, geometry);
 }
+
+QStringList rememberedRecentFiles() { return settings().value(kRecentFiles).toStringList(); }
+
+void rememberRecentFiles(const QStringList &files) { settings().setValue(kRecentFiles, files); }
 
 } // namespace lab

@@ -1,11 +1,13 @@
 // The choices the program remembers between runs (QSettings, organisation
 // and application "Corvanta"): temperature unit, speed, following the
-// ambient temperature, and where the Lab stood.
+// ambient temperature, where the Lab stood, and the scenario files opened
+// last.
 #pragma once
 
 #include "analysis/units.h"
 
 #include <QByteArray>
+#include <QStringList>
 
 namespace lab {
 
@@ -21,5 +23,9 @@ void rememberFollowAmbient(bool follow);
 
 QByteArray rememberedLabGeometry();
 void rememberLabGeometry(const QByteArray &geometry);
+
+// Full paths, the most recent first.
+QStringList rememberedRecentFiles();
+void rememberRecentFiles(const QStringList &files);
 
 } // namespace lab

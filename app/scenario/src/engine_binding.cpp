@@ -12,18 +12,25 @@ namespace {
 
 constexpr const char *kLibraryName = "libPavex.so";
 
-std::string besideExecutable() {
+// Beside the executable, as in the build folder; else where an installed
+// program's library lies relative to its bin folder; else beside the
+// executable again, so the message names the first place sought.
+std::string findLibrary() {
   std::error_code error;
   const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
   if (error)
     return kLibraryName;
-  return (executable.parent_path() / kLibraryName).string();
+  const auto beside = executable.parent_path() / kLibraryName;
+  const auto installed = executable.parent_path() / PAVEX_INSTALLED_LIBRARY;
+  if (!std::filesystem::exists(beside, error) && std::filesystem::exists(installed, error))
+    return installed.lexically_normal().string();
+  return beside.string();
 }
 
 // The one open library. The generation changes whenever another library is
 // chosen, so every function bound before looks itself up again.
 struct Library {
-  std::string path = besideExecutable();
+  std::string path = findLibrary();
   void *handle = nullptr;
   unsigned generation = 1;
 };

@@ -20,14 +20,13 @@
 
 #include <cmath>
 
-using scene::runFolder;
 using scene::runPath;
 
 namespace {
 
 constexpr int kAtomImages = 6;
 
-QString bitmapsFolder() { return runFolder() + QStringLiteral("/bitmaps"); }
+QString bitmapsFolders() { return scene::searchedFolders(QStringLiteral("/bitmaps")); }
 
 QString engineProblem(const Pavex::EngineError &error) {
   return QStringLiteral("The simulation engine cannot be used:\n%1\n\nFolder searched: %2")
@@ -77,10 +76,11 @@ bool frmOrvelModel::Form_Load() {
 
   const QString eyeIcon = runPath(QStringLiteral("/bitmaps/eye.ico"));
   if (!mouseIcon.load(eyeIcon)) {
-    fail(QStringLiteral("The mouse icon %1 is missing or cannot be read.\n\nFolder searched: %2\n\n"
-                        "The program reads its pictures and scenarios from the folder it is "
-                        "started in.")
-             .arg(eyeIcon, bitmapsFolder()));
+    fail(
+        QStringLiteral("The mouse icon %1 is missing or cannot be read.\n\nFolders searched: %2\n\n"
+                       "The program reads its pictures and scenarios from the folder it is "
+                       "started in, or else from its installed data folder.")
+            .arg(eyeIcon, bitmapsFolders()));
     return false;
   }
 
@@ -139,9 +139,9 @@ void frmOrvelModel::loadSunImages() {
       sunMissingReported = true;
       scene::showMessage(
           this, windowTitle(),
-          QStringLiteral("A picture of the sun cannot be read:\n%1\n\nFolder searched: %2\n\n"
+          QStringLiteral("A picture of the sun cannot be read:\n%1\n\nFolders searched: %2\n\n"
                          "The program runs on without the sun.")
-              .arg(QString::fromStdString(error.what()), bitmapsFolder()));
+              .arg(QString::fromStdString(error.what()), bitmapsFolders()));
     }
   }
 }
@@ -160,8 +160,8 @@ void frmOrvelModel::buildAtomView() {
                          static_cast<std::int16_t>(i - 1));
   } catch (const raster::PictureError &error) {
     PicAtomSprite->setVisible(false);
-    fail(QStringLiteral("A picture of an atom cannot be read:\n%1\n\nFolder searched: %2")
-             .arg(QString::fromStdString(error.what()), bitmapsFolder()));
+    fail(QStringLiteral("A picture of an atom cannot be read:\n%1\n\nFolders searched: %2")
+             .arg(QString::fromStdString(error.what()), bitmapsFolders()));
     return;
   }
   PicAtomSprite->setVisible(false);
@@ -181,8 +181,11 @@ void frmOrvelModel::Timer1_Timer() { advanceAndShow(&simulation::SimulationContr
 void frmOrvelModel::advanceAndShow(bool (simulation::SimulationController::*advance)()) {
   runGuarded([this, advance] {
     const bool reportFrame = ModDornDll::frameCount % kReportInterval == 0;
-    if ((controller.*advance)())
+    if ((controller.*advance)()) {
       showFrame(reportFrame);
+      if (trajectory)
+        recordTrajectoryFrame();
+    }
   });
 }
 

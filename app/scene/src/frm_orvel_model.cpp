@@ -2,6 +2,8 @@
 // the status bar, and the wiring of events to their handlers.
 #include "frm_orvel_model.h"
 
+#include "trajectory_recording.h"
+
 #include "caption_fit.h"
 #include "frm_splash.h"
 #include "hotspot.h"
@@ -63,6 +65,8 @@ frmOrvelModel::frmOrvelModel(QWidget *parent) : QMainWindow(parent) {
   createMenus();
   connectHandlers();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
+  // A scenario file dropped on the window opens like File > Open Scenario.
+  setAcceptDrops(true);
 }
 
 frmOrvelModel::~frmOrvelModel() {
@@ -190,6 +194,9 @@ void frmOrvelModel::connectHandlers() {
       {mnuOptionSolidLiquid, &frmOrvelModel::mnuOptionSolidLiquid_Click},
       {mnuOptionSolidGas, &frmOrvelModel::mnuOptionSolidGas_Click},
       {mnuOptionLiquidGas, &frmOrvelModel::mnuOptionLiquidGas_Click},
+      {mnuFileOpen, &frmOrvelModel::mnuFileOpen_Click},
+      {mnuFileSave, &frmOrvelModel::mnuFileSave_Click},
+      {mnuFileExportTrajectory, &frmOrvelModel::mnuFileExportTrajectory_Click},
       {mnuExit, &frmOrvelModel::mnuExit_Click},
       {mnuHelpAbout, &frmOrvelModel::mnuHelpAbout_Click},
       {mnuSimulationPause, &frmOrvelModel::mnuSimulationPause_Click},

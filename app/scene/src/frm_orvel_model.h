@@ -22,6 +22,8 @@ class Sprite;
 class frmSplash;
 class QAction;
 class QActionGroup;
+class QDragEnterEvent;
+class QDropEvent;
 class QLabel;
 class QMenu;
 class QScrollBar;
@@ -32,6 +34,7 @@ class LabWindow;
 } // namespace lab
 
 namespace scene {
+class TrajectoryRecording;
 class Hotspot;
 class PanelStatusBar;
 class PictureBox;
@@ -60,6 +63,18 @@ public:
   simulation::SimulationController &simulation() { return controller; }
   // The Lab, once opened (nullptr before).
   lab::LabWindow *labWindow() const { return lab; }
+
+  // Loads a scenario file from anywhere, as the built-in entries load theirs,
+  // and names it in the status bar; a file that loads heads the recent list.
+  // Returns whether it runs now.
+  bool openScenarioFile(const QString &path);
+  // Writes the running simulation as a scenario file; says why when it
+  // cannot. Returns whether it was saved.
+  bool saveSnapshot(const QString &path);
+  // Records every K-th frame shown to an extended-XYZ file from now on.
+  bool startTrajectory(const QString &path, int every);
+  void stopTrajectory();
+  const scene::TrajectoryRecording *trajectoryRecording() const { return trajectory.get(); }
   analysis::TemperatureUnit temperatureUnit() const { return unit; }
 
   // Controls, as the window's code and its checks reach them.
@@ -90,6 +105,11 @@ public:
   scene::Hotspot *hotspotWater = nullptr;
 
   QMenu *mnuFile = nullptr;
+  QAction *mnuFileOpen = nullptr;
+  QMenu *mnuFileRecent = nullptr;
+  QAction *mnuFileSave = nullptr;
+  QMenu *mnuFileExport = nullptr;
+  QAction *mnuFileExportTrajectory = nullptr;
   QAction *mnuExit = nullptr;
   QMenu *mnuOptions = nullptr;
   QMenu *mnuOptionsSingleComponent = nullptr;
@@ -135,6 +155,9 @@ public slots:
   void mnuOptionSolidLiquid_Click();
   void mnuOptionSolidGas_Click();
   void mnuOptionLiquidGas_Click();
+  void mnuFileOpen_Click();
+  void mnuFileSave_Click();
+  void mnuFileExportTrajectory_Click();
   void mnuExit_Click();
   void mnuHelpAbout_Click();
   void mnuOptionsFollowAmbient_Click(bool checked);
@@ -148,6 +171,8 @@ public slots:
 protected:
   void showEvent(QShowEvent *event) override;
   void closeEvent(QCloseEvent *event) override;
+  void dragEnterEvent(QDragEnterEvent *event) override;
+  void dropEvent(QDropEvent *event) override;
 
 private:
   friend struct FormInspector; // read access for the window's tests
@@ -192,7 +217,16 @@ private:
   void drawThermometer();
 
   // scenario selection
-  void chooseScenario(const QString &fileName, const QString &statusText);
+  // A built-in scenario by its name in the current or installed data folder.
+  void chooseBuiltIn(const QString &name, const QString &statusText);
+  // `searched` ends the message for a file that cannot be loaded.
+  bool chooseScenario(const QString &path, const QString &statusText, const QString &searched = {});
+
+  // scenario files, snapshots and trajectories
+  void showRecentFiles();
+  void rememberOpened(const QString &path, bool loaded);
+  void recordTrajectoryFrame();
+  void showRecordingState();
 
   // atom view
   void makeSurfaces();
@@ -211,6 +245,7 @@ private:
   lab::LabWindow *lab = nullptr;
   QString runningFile;   // the file and status text of the running scenario,
   QString runningStatus; // which Restart loads again
+  std::unique_ptr<scene::TrajectoryRecording> trajectory;
 
   std::unique_ptr<Sprite> sunSprite;
   std::int16_t sunFrame = 0;

@@ -24,6 +24,21 @@ void frmOrvelModel::createMenus() {
 
 void frmOrvelModel::createFileMenu() {
   mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+  mnuFileOpen = mnuFile->addAction(QStringLiteral("&Open Scenario\u2026"));
+  mnuFileOpen->setShortcut(QKeySequence::Open);
+  mnuFileRecent = mnuFile->addMenu(QStringLiteral("Open &Recent"));
+  showRecentFiles();
+  mnuFileSave = mnuFile->addAction(QStringLiteral("&Save Snapshot\u2026"));
+  mnuFileSave->setShortcut(QKeySequence::Save);
+  mnuFileSave->setStatusTip(
+      QStringLiteral("Save the atoms as they are now as a scenario file; loading it draws fresh "
+                     "velocities for its temperature, as for every scenario file"));
+  mnuFileSave->setToolTip(mnuFileSave->statusTip());
+  mnuFileExport = mnuFile->addMenu(QStringLiteral("E&xport"));
+  mnuFileExportTrajectory = mnuFileExport->addAction(QString());
+  mnuFileExportTrajectory->setCheckable(true);
+  showRecordingState();
+  mnuFile->addSeparator();
   mnuExit = mnuFile->addAction(QStringLiteral("&Exit"));
 }
 

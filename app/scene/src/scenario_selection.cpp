@@ -1,5 +1,6 @@
 // Choosing what to simulate: seven places in the landscape and six Options
-// entries, each loading its scenario file from the current folder.
+// entries, each loading its scenario file from the current folder (or the
+// installed data folder).
 #include "frm_orvel_model.h"
 
 #include "message_box.h"
@@ -10,56 +11,63 @@
 #include <QTimer>
 
 void frmOrvelModel::hotspotCloud_Click() {
-  chooseScenario(QStringLiteral("/gas-gas.ams"), QStringLiteral("Simulation: Gas-Gas"));
+  chooseBuiltIn(QStringLiteral("/gas-gas.ams"), QStringLiteral("Simulation: Gas-Gas"));
 }
 void frmOrvelModel::hotspotGas_Click() {
-  chooseScenario(QStringLiteral("/gas.ams"), QStringLiteral("Simulation: Gas"));
+  chooseBuiltIn(QStringLiteral("/gas.ams"), QStringLiteral("Simulation: Gas"));
 }
 void frmOrvelModel::hotspotLiquidGas_Click() {
-  chooseScenario(QStringLiteral("/liquid-gas.ams"), QStringLiteral("Simulation: Liquid-Gas"));
+  chooseBuiltIn(QStringLiteral("/liquid-gas.ams"), QStringLiteral("Simulation: Liquid-Gas"));
 }
 void frmOrvelModel::hotspotRock_Click() {
-  chooseScenario(QStringLiteral("/solid.ams"), QStringLiteral("Simulation: Solid"));
+  chooseBuiltIn(QStringLiteral("/solid.ams"), QStringLiteral("Simulation: Solid"));
 }
 void frmOrvelModel::hotspotSand_Click() {
-  chooseScenario(QStringLiteral("/solid.ams"), QStringLiteral("Simulation: Solid"));
+  chooseBuiltIn(QStringLiteral("/solid.ams"), QStringLiteral("Simulation: Solid"));
 }
 void frmOrvelModel::hotspotSolidLiquid_Click() {
-  chooseScenario(QStringLiteral("/solid-liquid.ams"), QStringLiteral("Simulation: Solid-Liquid"));
+  chooseBuiltIn(QStringLiteral("/solid-liquid.ams"), QStringLiteral("Simulation: Solid-Liquid"));
 }
 void frmOrvelModel::hotspotWater_Click() {
-  chooseScenario(QStringLiteral("/liquid.ams"), QStringLiteral("Simulation: Liquid"));
+  chooseBuiltIn(QStringLiteral("/liquid.ams"), QStringLiteral("Simulation: Liquid"));
 }
 void frmOrvelModel::mnuOptionsSolid_Click() {
-  chooseScenario(QStringLiteral("/solid.ams"), QStringLiteral("Simulation: Solid"));
+  chooseBuiltIn(QStringLiteral("/solid.ams"), QStringLiteral("Simulation: Solid"));
 }
 void frmOrvelModel::mnuOptionsLiquid_Click() {
-  chooseScenario(QStringLiteral("/liquid.ams"), QStringLiteral("Simulation: Liquid"));
+  chooseBuiltIn(QStringLiteral("/liquid.ams"), QStringLiteral("Simulation: Liquid"));
 }
 void frmOrvelModel::mnuOptionsGas_Click() {
-  chooseScenario(QStringLiteral("/gas.ams"), QStringLiteral("Simulation: Gas"));
+  chooseBuiltIn(QStringLiteral("/gas.ams"), QStringLiteral("Simulation: Gas"));
 }
 void frmOrvelModel::mnuOptionSolidLiquid_Click() {
-  chooseScenario(QStringLiteral("/solid-liquid.ams"), QStringLiteral("Simulation: Solid-Liquid"));
+  chooseBuiltIn(QStringLiteral("/solid-liquid.ams"), QStringLiteral("Simulation: Solid-Liquid"));
 }
 void frmOrvelModel::mnuOptionSolidGas_Click() {
-  chooseScenario(QStringLiteral("/solid-gas.ams"), QStringLiteral("Simulation: Solid-Gas"));
+  chooseBuiltIn(QStringLiteral("/solid-gas.ams"), QStringLiteral("Simulation: Solid-Gas"));
 }
 void frmOrvelModel::mnuOptionLiquidGas_Click() {
-  chooseScenario(QStringLiteral("/liquid-gas.ams"), QStringLiteral("Simulation: Liquid-Gas"));
+  chooseBuiltIn(QStringLiteral("/liquid-gas.ams"), QStringLiteral("Simulation: Liquid-Gas"));
+}
+
+void frmOrvelModel::chooseBuiltIn(const QString &name, const QString &statusText) {
+  chooseScenario(scene::runPath(name), statusText,
+                 QStringLiteral("\n\nFolders searched: %1").arg(scene::searchedFolders()));
 }
 
 // Loads the file, shows its first frame, starts the loop and names the
 // scenario. A file that cannot be loaded leaves the running scenario as it was.
-void frmOrvelModel::chooseScenario(const QString &fileName, const QString &statusText) {
+bool frmOrvelModel::chooseScenario(const QString &path, const QString &statusText,
+                                   const QString &searched) {
+  bool started = false;
   runGuarded([&] {
     try {
-      controller.load(scene::runPath(fileName).toStdString());
+      controller.load(path.toStdString());
     } catch (const ModDornDll::ScenarioError &error) {
       scene::showMessage(this, windowTitle(),
-                         QStringLiteral("The scenario cannot be loaded:\n%1\n\nFolder searched: "
-                                        "%2\n\nThe simulation carries on as it was.")
-                             .arg(QString::fromStdString(error.what()), scene::runFolder()));
+                         QStringLiteral("The scenario cannot be loaded:\n%1%2\n\n"
+                                        "The simulation carries on as it was.")
+                             .arg(QString::fromStdString(error.what()), searched));
       return;
     }
     try {
@@ -68,10 +76,11 @@ void frmOrvelModel::chooseScenario(const QString &fileName, const QString &statu
       Timer1->stop();
       scene::showMessage(this, windowTitle(),
                          QStringLiteral("The box of %1 cannot be shown:\n%2")
-                             .arg(scene::runPath(fileName), QString::fromStdString(error.what())));
+                             .arg(path, QString::fromStdString(error.what())));
       return;
     }
-    runningFile = fileName;
+    started = true;
+    runningFile = path;
     runningStatus = statusText;
     // A pause lasts over a new start: the first frame shows, nothing moves.
     if (!controller.paused())
@@ -80,4 +89,5 @@ void frmOrvelModel::chooseScenario(const QString &fileName, const QString &statu
     StatusBar1->setPanelText(5, statusText);
     showAtomCount();
   });
+  return started;
 }

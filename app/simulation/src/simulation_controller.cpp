@@ -3,6 +3,7 @@
 #include "simulation/engine_readings.h"
 
 #include "scenario/engine_binding.h"
+#include "scenario/engine_snapshot.h"
 #include "scenario/mod_dorn_dll.h"
 
 #include <algorithm>
@@ -170,6 +171,13 @@ void SimulationController::setMeasuring(bool measuring) {
 std::int32_t SimulationController::atoms() const { return ModDornDll::numAtoms; }
 
 analysis::AtomFrame SimulationController::atomFrame() const { return programFrame(); }
+
+ModDornDll::ScenarioData SimulationController::snapshot() {
+  ModDornDll::ScenarioData data = ModDornDll::snapshotOfEngine();
+  // A file's one temperature becomes the clamp target when it is loaded.
+  data.temperature = hold_ ? analysis::clampTargetFor(held_) : scenarioClampTarget_;
+  return data;
+}
 
 double SimulationController::thermostat() const {
   return hold_ ? held_ : analysis::heldTemperatureFor(scenarioClampTarget_);

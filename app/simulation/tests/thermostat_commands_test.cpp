@@ -97,3 +97,17 @@ TEST_F(Thermostat, ReleasingTheHoldOrANewScenarioStopsTheRamp) {
   EXPECT_FALSE(controller.ramping());
   EXPECT_TRUE(controller.holding());
 }
+
+TEST_F(Thermostat, ASnapshotCarriesTheClampTargetTheAtomsAreHeldTo) {
+  startScenario();
+  controller.ambientChanged(290.0); // fresh velocities, the clamp target stays the file's
+  EXPECT_EQ(controller.snapshot().temperature, 100.0);
+  controller.setThermostat(150.0);
+  calls();
+  const ModDornDll::ScenarioData held = controller.snapshot();
+  EXPECT_EQ(held.temperature, 225.0);
+  EXPECT_EQ(held.atomCount, 4);
+  EXPECT_EQ(held.coords.size(), 12u);
+  EXPECT_EQ(held.velocities.size(), 12u);
+  EXPECT_EQ(calls(), "MD_return_coordinates()\nMD_return_velocity()\n");
+}

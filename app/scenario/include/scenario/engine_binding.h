@@ -1,5 +1,6 @@
 // The program's binding to the engine library libPavex.so: the library is
-// opened by file name from the folder of the running executable, and each
+// opened from the folder of the running executable (or, for an installed
+// program, from the library folder beside its bin folder), and each
 // function is looked up by its exported name the first time it is called.
 // A missing library or function throws EngineError naming what is missing.
 #pragma once

@@ -11,6 +11,7 @@
 #include "analysis/atom_frame.h"
 #include "analysis/series.h"
 #include "analysis/thermostat.h"
+#include "scenario/scenario_data.h"
 
 #include <cstdint>
 #include <optional>
@@ -65,6 +66,11 @@ public:
   // Measurement of the series costs engine calls, so it starts only when
   // something shows it.
   void setMeasuring(bool measuring);
+
+  // The running simulation as a scenario file would set it up again: the
+  // current coordinates and velocities (fetched from the engine), and as the
+  // file's temperature the clamp target the atoms are held to now.
+  ModDornDll::ScenarioData snapshot();
 
   bool running() const { return running_; }
   bool paused() const { return paused_; }

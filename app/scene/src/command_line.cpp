@@ -1,0 +1,36 @@
+#include "command_line.h"
+
+#include "frm_orvel_model.h"
+
+#include <QCommandLineParser>
+
+namespace scene {
+
+CommandLine readCommandLine(const QStringList &arguments) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      QStringLiteral("Shows how matter behaves at the level of atoms."));
+  parser.addHelpOption();
+  parser.addVersionOption();
+  const QCommandLineOption labOption(QStringLiteral("lab"),
+                                     QStringLiteral("Open the Lab beside the main window."));
+  parser.addOption(labOption);
+  parser.addPositionalArgument(QStringLiteral("FILE.ams"),
+                               QStringLiteral("A scenario file to run at start."),
+                               QStringLiteral("[FILE.ams]"));
+  parser.process(arguments);
+  CommandLine line;
+  line.lab = parser.isSet(labOption);
+  if (!parser.positionalArguments().isEmpty())
+    line.scenarioFile = parser.positionalArguments().constFirst();
+  return line;
+}
+
+void applyCommandLine(frmOrvelModel &window, const CommandLine &line) {
+  if (!line.scenarioFile.isEmpty())
+    window.openScenarioFile(line.scenarioFile);
+  if (line.lab)
+    window.mnuViewLab_Click();
+}
+
+} // namespace scene

@@ -24,3 +24,12 @@ std::vector<ArtPiece> drawAllArt() {
         {QString("bitmaps/atom%1.bmp").arg(kind + 1), Kind::Bitmap24, {renderAtom(kind)}});
   return art;
 }
+
+std::vector<ArtPiece> drawDesktopIcons() {
+  std::vector<ArtPiece> icons;
+  for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+    icons.push_back({QString("hicolor/%1x%1/apps/org.corvanta.Corvanta.png").arg(size),
+                     ArtPiece::Kind::Png,
+                     {renderAppIcon(size)}});
+  return icons;
+}

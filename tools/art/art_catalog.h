@@ -21,3 +21,7 @@ struct ArtPiece {
 // Every picture of the program: the window's stored pictures under images/
 // and the run-time sprite bitmaps and mouse icon under bitmaps/.
 std::vector<ArtPiece> drawAllArt();
+
+// The program's icon for the desktop, under hicolor/SIZExSIZE/apps/ at the
+// sizes icon themes look for (16 to 256 pixels).
+std::vector<ArtPiece> drawDesktopIcons();

@@ -1,5 +1,7 @@
 // corvanta-art OUTDIR: draws every picture of the program and writes it
 // under OUTDIR (images/ and bitmaps/), the same bytes on every run.
+// corvanta-art --desktop-icons OUTDIR: the program's icon for the desktop
+// under OUTDIR/hicolor.
 
 #include "art_catalog.h"
 #include "image_files.h"
@@ -12,13 +14,16 @@
 int main(int argc, char **argv) {
   QCoreApplication app(argc, argv);
   const QStringList args = QCoreApplication::arguments();
-  if (args.size() != 2) {
+  const bool desktopIcons = args.size() == 3 && args.at(1) == QStringLiteral("--desktop-icons");
+  if (args.size() != 2 && !desktopIcons) {
     std::fprintf(stderr, "usage: corvanta-art OUTDIR\n"
-                         "  draws the program's pictures into OUTDIR/images and OUTDIR/bitmaps\n");
+                         "  draws the program's pictures into OUTDIR/images and OUTDIR/bitmaps\n"
+                         "       corvanta-art --desktop-icons OUTDIR\n"
+                         "  draws the program's desktop icons into OUTDIR/hicolor\n");
     return 2;
   }
-  const QDir folder(args.at(1));
-  for (const ArtPiece &piece : drawAllArt()) {
+  const QDir folder(args.last());
+  for (const ArtPiece &piece : desktopIcons ? drawDesktopIcons() : drawAllArt()) {
     QString error;
     if (!writeArtPiece(piece, folder, &error)) {
       std::fprintf(stderr, "corvanta-art: %s\n", qPrintable(error));

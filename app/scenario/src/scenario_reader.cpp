@@ -158,14 +158,31 @@ void readPairs(LineSource &source, ScenarioData &data, std::array<double, kListS
   }
 }
 
+// The engine stops every run while an atom lies outside the box (limits
+// count as inside), so such a file could never run.
+void checkInsideBox(const LineSource &source, const std::array<double, 6> &box,
+                    const std::array<double, kListSlots> &buffer, std::int32_t k) {
+  static constexpr const char *kAxes[] = {"x", "y", "z"};
+  for (int axis = 0; axis < 3; ++axis) {
+    const double value = buffer[kAtomX + axis];
+    if (!(value >= box[axis] && value <= box[3 + axis]))
+      source.fail("atom " + std::to_string(k) + "'s " + kAxes[axis] + " within the box, " +
+                  formatNumber(box[axis]) + " to " + formatNumber(box[3 + axis]) + ", found " +
+                  formatNumber(value));
+  }
+}
+
 void readAtoms(LineSource &source, ScenarioData &data, std::array<double, kListSlots> &buffer) {
   source.next("the heading line \" x, y, z, vx, vy, vz, mass, type\"");
   for (std::int32_t k = 0; k < data.atomCount; ++k) {
     readList(source, buffer,
              "the line of atom " + std::to_string(k) + " of " + std::to_string(data.atomCount) +
                  " (number, x, y, z, vx, vy, vz, mass, type)");
-    if (buffer[kAtomMass] == 0.0)
-      source.fail("a mass other than 0 for atom " + std::to_string(k));
+    checkInsideBox(source, data.box, buffer, k);
+    const double mass = buffer[kAtomMass];
+    if (!(mass > 0.0 && std::isfinite(mass)))
+      source.fail("a positive finite mass for atom " + std::to_string(k) + ", found " +
+                  formatNumber(mass));
     const auto type = rounded(source, buffer[kAtomType], "an atom type");
     if (type < 0 || type >= data.typeCount)
       source.fail("an atom type from 0 to " + std::to_string(data.typeCount - 1) + ", found " +

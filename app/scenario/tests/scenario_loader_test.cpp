@@ -168,6 +168,18 @@ TEST_F(ScenarioLoader, KeyLinesWithoutAReadableValueReadAsZero) {
   EXPECT_EQ(boxDims, (std::array<double, 6>{0, 0, 0, 20000, 0, 0}));
 }
 
+TEST_F(ScenarioLoader, AnAtomOnTheBoxLimitsCountsAsInside) {
+  auto lines = AtomModelFileIO::splitLines(readText(dataFile("two_types.ams")));
+  lines[16] = "0, 0, 16000, 12000, 0, 0, 0, 1, 0";
+  lines[17] = "1, 20000, 0, 0, 0, 0, 0, 2, 1";
+  std::string text;
+  for (const auto &line : lines)
+    text += line + "\r\n";
+  loadScenarioFile(writeTemporary("limits.ams", text));
+  EXPECT_EQ(std::vector<double>(atomCoords.begin(), atomCoords.begin() + 6),
+            (std::vector<double>{0, 16000, 12000, 20000, 0, 0}));
+}
+
 TEST_F(ScenarioLoader, AShortPairLineKeepsTheFourthNumberOfTheLineBefore) {
   load("three_number_pair.ams");
   EXPECT_EQ(std::vector<double>(potentialParams.begin() + 4, potentialParams.begin() + 8),
@@ -300,7 +312,15 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenFile{"TypeBeyond32Bits", 17, "0, 1000, 2000, 3000, 0, 0, 0, 1, 1E10",
                    "within the 32-bit range"},
         BrokenFile{"ZeroMass", 20, "3, 4000, 2003, 3003, 1.5, -0.75, 3, 0, 1",
-                   "a mass other than 0 for atom 3"}),
+                   "a positive finite mass for atom 3, found 0"},
+        BrokenFile{"NegativeMass", 18, "1, 2000, 2001, 3001, 0.5, -0.25, 1, -2, 1",
+                   "a positive finite mass for atom 1, found -2"},
+        BrokenFile{"MassBeyondTheDoubles", 18, "1, 2000, 2001, 3001, 0.5, -0.25, 1, 1E999, 1",
+                   "no larger than"},
+        BrokenFile{"AtomLeftOfTheBox", 17, "0, -0.5, 2000, 3000, 0, 0, 0, 1, 0",
+                   "atom 0's x within the box, 0 to "},
+        BrokenFile{"AtomAboveTheBox", 19, "2, 3000, 2002, 1E300, 1, -0.5, 2, 3, 0",
+                   "atom 2's z within the box, 0 to "}),
     [](const ::testing::TestParamInfo<BrokenFile> &info) { return info.param.name; });
 
 TEST_F(ScenarioLoader, AFileThatCannotBeOpenedIsRefusedAndChangesNothing) {

@@ -76,7 +76,7 @@ ScenarioData largestScenario() {
                                 {1024.0 * (j + 1), 2.0 / 3.0, 1412.0 + j, 2048.0});
   for (int k = 0; k < data.atomCount; ++k) {
     for (int axis = 0; axis < 3; ++axis) {
-      data.coords.push_back(28000.0 * anywhere(random));
+      data.coords.push_back(0.1 + 23999.9 * anywhere(random)); // inside the box
       data.velocities.push_back(anywhere(random) - 0.5);
     }
     data.masses.push_back(1.0 + k % 3 + anywhere(random));

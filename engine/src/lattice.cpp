@@ -20,6 +20,10 @@ void placeAtom(double *p, double cx, double cy, double cz) {
 
 int64_t placeLattice(double *position, int32_t nx, int32_t ny, int32_t nz) {
   int64_t placed = 0;
+  // An axis without cells makes no atoms, however long the others are.
+  if (nx <= 0 || ny <= 0 || nz <= 0) {
+    return placed;
+  }
   for (int32_t iz = 0; iz < nz; ++iz) {
     for (int32_t iy = 0; iy < ny; ++iy) {
       for (int32_t ix = 0; ix < nx; ++ix) {

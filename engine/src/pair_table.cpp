@@ -31,7 +31,7 @@ namespace {
 
 // Replaces the table by an empty one for ntypes types and sets the counts.
 int32_t resizePairTable(EngineState &state, int32_t ntypes) {
-  const int64_t pairs = static_cast<int64_t>(ntypes) * (ntypes + 1) / 2;
+  const int64_t pairs = static_cast<int64_t>(ntypes) * (ntypes + int64_t{1}) / 2;
   state.numTypes = ntypes;
   state.pairTable.reset();
   state.pairTableTypes = 0;
@@ -98,7 +98,7 @@ extern "C" int32_t MD_get_potential_function(int32_t *ntypes, double *params) {
   if (!state.pairTable || state.pairTableTypes < state.numTypes) {
     return PAVEX_E_NO_PAIR_MEMORY;
   }
-  const int64_t pairs = static_cast<int64_t>(state.numTypes) * (state.numTypes + 1) / 2;
+  const int64_t pairs = static_cast<int64_t>(state.numTypes) * (state.numTypes + int64_t{1}) / 2;
   for (int64_t p = 0; p < pairs; ++p) {
     const pavex::PairRecord &record = state.pairTable[p];
     params[4 * p] = record.a;

@@ -74,6 +74,18 @@ TEST_F(BadInputs, TypeOutsideThePairTableRefusesTheRun) {
   EXPECT_EQ(MD_do_run(5), PAVEX_OK);
 }
 
+TEST_F(BadInputs, TheLargestTypeCountGetsNoPairTableAndNoRun) {
+  // Found by fuzzing: counting the pairs of INT32_MAX types overflowed.
+  MD_set_nr_of_materials(INT32_MAX);
+  ASSERT_EQ(init(1, 1, 1), PAVEX_OK);
+  EXPECT_EQ(MD_do_run(1), PAVEX_E_NO_PAIR_MEMORY);
+  int32_t types = 0;
+  double params[4] = {};
+  EXPECT_EQ(MD_get_potential_function(&types, params), PAVEX_E_NO_PAIR_MEMORY);
+  EXPECT_EQ(types, INT32_MAX);
+  MD_set_nr_of_materials(1);
+}
+
 TEST_F(BadInputs, MatchingTableAfterMoreMaterialsLetsTheRunGoOn) {
   MD_set_temperature(100);
   ASSERT_EQ(init(2, 2, 2), PAVEX_OK);

@@ -116,6 +116,16 @@ TEST_F(LatticeSetUp, CountsThatDoNotFitAreRefusedBeforeAnythingIsWritten) {
   EXPECT_EQ(MD_do_run(1), PAVEX_OK);
 }
 
+TEST_F(LatticeSetUp, AZeroCountBesideHugeOnesBuildsNoAtomsAtOnce) {
+  // Found by fuzzing: the lattice walk used to count through the huge axes.
+  int32_t count = 7;
+  double box[6];
+  EXPECT_EQ(MD_init(0, INT32_MAX, INT32_MAX, box, &count), PAVEX_OK);
+  EXPECT_EQ(count, 0);
+  EXPECT_EQ(MD_init(INT32_MAX, INT32_MAX, 0, box, &count), PAVEX_OK);
+  EXPECT_EQ(MD_number_of_coordinates(), 0);
+}
+
 TEST_F(LatticeSetUp, InitKeepsSettingsAndReplacesAtomsAndDefaultTable) {
   MD_set_gravity(0.05);
   MD_set_timestep(0.5);

@@ -195,6 +195,16 @@ void readAtoms(LineSource &source, ScenarioData &data, std::array<double, kListS
   }
 }
 
+ScenarioData parseLines(const std::string &fileName, std::vector<std::string> lines) {
+  LineSource source(fileName, std::move(lines));
+  ScenarioData data;
+  std::array<double, kListSlots> buffer{};
+  readHeader(source, data);
+  readPairs(source, data, buffer);
+  readAtoms(source, data, buffer);
+  return data;
+}
+
 } // namespace
 
 ScenarioData readScenario(const std::string &fileName) {
@@ -204,13 +214,11 @@ ScenarioData readScenario(const std::string &fileName) {
   } catch (const std::runtime_error &error) {
     throw ScenarioError(fileName + ": cannot open the scenario file (" + error.what() + ").");
   }
-  LineSource source(fileName, std::move(lines));
-  ScenarioData data;
-  std::array<double, kListSlots> buffer{};
-  readHeader(source, data);
-  readPairs(source, data, buffer);
-  readAtoms(source, data, buffer);
-  return data;
+  return parseLines(fileName, std::move(lines));
+}
+
+ScenarioData parseScenario(const std::string &fileName, const std::string &text) {
+  return parseLines(fileName, AtomModelFileIO::splitLines(text));
 }
 
 } // namespace ModDornDll

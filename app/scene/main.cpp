@@ -17,6 +17,9 @@ int main(int argc, char *argv[]) {
   const QCommandLineOption labOption(QStringLiteral("lab"),
                                      QStringLiteral("Open the Lab beside the main window."));
   parser.addOption(labOption);
+  const QCommandLineOption largeViewOption(QStringLiteral("large-view"),
+                                           QStringLiteral("Open the large 3-D view of the atoms."));
+  parser.addOption(largeViewOption);
   parser.process(app);
 
   frmOrvelModel window;
@@ -29,5 +32,7 @@ int main(int argc, char *argv[]) {
   window.show();
   if (parser.isSet(labOption))
     window.mnuViewLab_Click();
+  if (parser.isSet(largeViewOption))
+    window.mnuViewLargeView_Click();
   return app.exec();
 }

@@ -31,6 +31,11 @@ namespace lab {
 class LabWindow;
 } // namespace lab
 
+namespace views {
+class InteractionsWindow;
+class LargeViewWindow;
+} // namespace views
+
 namespace scene {
 class Hotspot;
 class PanelStatusBar;
@@ -60,6 +65,9 @@ public:
   simulation::SimulationController &simulation() { return controller; }
   // The Lab, once opened (nullptr before).
   lab::LabWindow *labWindow() const { return lab; }
+  // The large view and the Interactions window, once opened (nullptr before).
+  views::LargeViewWindow *largeViewWindow() const { return largeView; }
+  views::InteractionsWindow *interactionsWindow() const { return interactions; }
   analysis::TemperatureUnit temperatureUnit() const { return unit; }
 
   // Controls, as the window's code and its checks reach them.
@@ -90,6 +98,8 @@ public:
   scene::Hotspot *hotspotWater = nullptr;
 
   QMenu *mnuFile = nullptr;
+  QMenu *mnuFileExport = nullptr;
+  QAction *mnuFileExportPicture = nullptr;
   QAction *mnuExit = nullptr;
   QMenu *mnuOptions = nullptr;
   QMenu *mnuOptionsSingleComponent = nullptr;
@@ -109,6 +119,8 @@ public:
   QAction *mnuSimulationRestart = nullptr;
   QMenu *mnuView = nullptr;
   QAction *mnuViewLab = nullptr;
+  QAction *mnuViewLargeView = nullptr;
+  QAction *mnuViewInteractions = nullptr;
   QMenu *mnuHelp = nullptr;
   QAction *mnuHelpTopics = nullptr;
   QAction *mnuHelpAbout = nullptr;
@@ -143,6 +155,9 @@ public slots:
   void mnuSimulationSpeed_Click(QAction *entry);
   void mnuSimulationRestart_Click();
   void mnuViewLab_Click();
+  void mnuViewLargeView_Click();
+  void mnuViewInteractions_Click();
+  void mnuFileExportPicture_Click();
   void setTemperatureUnit(analysis::TemperatureUnit chosen);
 
 protected:
@@ -209,6 +224,8 @@ private:
   simulation::SimulationController controller;
   analysis::TemperatureUnit unit = analysis::TemperatureUnit::Fahrenheit;
   lab::LabWindow *lab = nullptr;
+  views::LargeViewWindow *largeView = nullptr;
+  views::InteractionsWindow *interactions = nullptr;
   QString runningFile;   // the file and status text of the running scenario,
   QString runningStatus; // which Restart loads again
 

@@ -1,5 +1,5 @@
 // The menu bar: File, Options, Simulation, View and Help, every entry with
-// an access key, the run controls with their shortcuts.
+// an access key, the run controls and the windows with their shortcuts.
 #include "frm_orvel_model.h"
 
 #include <QActionGroup>
@@ -24,6 +24,10 @@ void frmOrvelModel::createMenus() {
 
 void frmOrvelModel::createFileMenu() {
   mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+  mnuFileExport = mnuFile->addMenu(QStringLiteral("E&xport"));
+  mnuFileExportPicture = mnuFileExport->addAction(QStringLiteral("&Picture\u2026"));
+  mnuFileExportPicture->setToolTip(QStringLiteral("Save the atom view as a PNG picture"));
+  mnuFile->addSeparator();
   mnuExit = mnuFile->addAction(QStringLiteral("&Exit"));
 }
 
@@ -71,6 +75,9 @@ void frmOrvelModel::createViewMenu() {
   mnuView = menuBar()->addMenu(QStringLiteral("&View"));
   mnuViewLab = mnuView->addAction(QStringLiteral("&Lab\u2026"));
   mnuViewLab->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+  mnuViewLargeView = mnuView->addAction(QStringLiteral("La&rge View\u2026"));
+  mnuViewLargeView->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+  mnuViewInteractions = mnuView->addAction(QStringLiteral("&Interactions\u2026"));
 }
 
 void frmOrvelModel::createHelpMenu() {

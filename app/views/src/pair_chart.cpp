@@ -134,6 +134,7 @@ void PairChart::showDistances(const analysis::DistanceHistogram &histogram) {
   }
   distribution->replace(steps);
   distributionAxis->setRange(0.0, std::ceil(highest * (1.0 + kHeadroom)));
+  roundTicks(distributionAxis);
 }
 
 } // namespace views

@@ -30,7 +30,7 @@ struct ScreenPoint {
 class TurnedProjection {
 public:
   // Share of the window the unturned box fills at zoom 1, leaving room to turn it.
-  static constexpr double kFill = 0.8;
+  static constexpr double kFill = 0.7;
 
   // Throws view::ProjectionError for a box or window the atom view could not draw.
   TurnedProjection(const view::Box &box, int width, int height, const Camera &camera);

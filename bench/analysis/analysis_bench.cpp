@@ -1,7 +1,9 @@
 // The phase measure and the mobility on a liquid of 250 to 10,922 atoms (the
 // largest file the program loads): each call compares a frame with one taken
-// 1000 steps earlier, as the Lab does every time it shows the phases.
+// 1000 steps earlier, as the Lab does every time it shows the phases. And
+// the pair-distance histogram of the Interactions window on the same liquid.
 #include "analysis/mobility.h"
+#include "analysis/pair_distances.h"
 #include "analysis/phase_measure.h"
 
 #include <benchmark/benchmark.h>
@@ -58,8 +60,18 @@ template <auto Measure> void compareFrames(benchmark::State &state) {
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
+// One refresh of the Interactions window's histogram: the pairs of one
+// material up to the cut-off, in its shells.
+void pairDistances(benchmark::State &state) {
+  const AtomFrame frame = liquid(state.range(0));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(analysis::pairDistances(frame, 0, 0, kLiquidPair[3], 100));
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
 } // namespace
 
+BENCHMARK(pairDistances)->Arg(250)->Arg(1000)->Arg(10922)->Unit(benchmark::kMicrosecond);
 BENCHMARK(compareFrames<analysis::classifyPhases>)
     ->Name("classifyPhases")
     ->Arg(250)

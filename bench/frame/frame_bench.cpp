@@ -3,6 +3,7 @@
 // steps, coordinate fetch, frame), for every shipped scenario and for the
 // largest scenario the format allows. Run from anywhere: the scenarios and
 // bitmaps are read from the source tree's app/resources.
+#include "largest_scenario.h"
 #include "raster/memory_picture.h"
 #include "scenario/engine_binding.h"
 #include "scenario/mod_dorn_dll.h"
@@ -23,7 +24,6 @@ namespace fs = std::filesystem;
 
 constexpr int kWidth = 254; // the atom view, pixels
 constexpr int kHeight = 193;
-constexpr int kLargestScenario = 10922;
 const fs::path kResources = CORVANTA_RESOURCES;
 
 // The atom view as the window has it after a scenario start.
@@ -55,32 +55,8 @@ struct AtomView {
   }
 };
 
-// A scenario of the largest size: a simple cubic block of atoms of two types
-// in a box around it, with a condensed-phase pair table.
-fs::path writeLargestScenario() {
-  const fs::path path = fs::temp_directory_path() / "corvanta-frame-bench-largest.ams";
-  std::ofstream out(path, std::ios::binary);
-  const int side = static_cast<int>(std::ceil(std::cbrt(kLargestScenario)));
-  const double spacing = 1412.0;
-  const double edge = side * spacing + 2 * 4096.0;
-  out << "Version = 1\rNumber of atoms = " << kLargestScenario << "\rNumber of types = 2\r"
-      << "Temperature = 150\rGravity = 0.05\rTimestep = 1\rSteps per run = 5\r"
-      << "box min dimensions = 0, 0, 0\rbox max dimensions = " << edge << ", " << edge << ", "
-      << edge << "\rType 0 has mass 1\rType 1 has mass 1\rPotential functions:\r";
-  for (int p = 0; p < 3; ++p)
-    out << "4096, 1, 1412, 2048\r";
-  out << " x, y, z, vx, vy, vz, mass, type\r";
-  for (int k = 0; k < kLargestScenario; ++k) {
-    const int ix = k % side, iy = (k / side) % side, iz = k / (side * side);
-    out << k << ", " << 4096 + ix * spacing << ", " << 4096 + iy * spacing << ", "
-        << 4096 + iz * spacing << ", 0, 0, 0, 1, " << (k % 2) << "\r";
-  }
-  out << "**** End Of File ****\r";
-  return path;
-}
-
 fs::path scenarioPath(const std::string &name) {
-  return name == "largest" ? writeLargestScenario() : kResources / (name + ".ams");
+  return name == "largest" ? bench::writeLargestScenario() : kResources / (name + ".ams");
 }
 
 // False (and the benchmark skipped with the reason) when the scenario cannot

@@ -1,6 +1,7 @@
 #include "sprite_bitmaps.h"
 
 #include "rgb.h"
+#include "view/atom_colours.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -109,13 +110,9 @@ QImage renderSun(SunColour colour) {
 }
 
 QImage renderAtom(int kind) {
-  static const std::array<Rgb, kAtomKinds> kColours{{{48, 100, 236},
-                                                     {226, 46, 46},
-                                                     {44, 184, 70},
-                                                     {244, 204, 36},
-                                                     {156, 70, 212},
-                                                     {34, 200, 216}}};
-  const Rgb base = kColours.at(static_cast<std::size_t>(kind));
+  static_assert(view::kAtomColours.size() == kAtomKinds);
+  const view::AtomColour colour = view::kAtomColours.at(static_cast<std::size_t>(kind));
+  const Rgb base{double(colour.r), double(colour.g), double(colour.b)};
   const double radius = kAtomSize * kOversample / 2.0;
   QImage large(kAtomSize * kOversample, kAtomSize * kOversample, QImage::Format_ARGB32);
   large.fill(Qt::transparent);

@@ -15,12 +15,16 @@ CommandLine readCommandLine(const QStringList &arguments) {
   const QCommandLineOption labOption(QStringLiteral("lab"),
                                      QStringLiteral("Open the Lab beside the main window."));
   parser.addOption(labOption);
+  const QCommandLineOption largeViewOption(QStringLiteral("large-view"),
+                                           QStringLiteral("Open the large 3-D view of the atoms."));
+  parser.addOption(largeViewOption);
   parser.addPositionalArgument(QStringLiteral("FILE.ams"),
                                QStringLiteral("A scenario file to run at start."),
                                QStringLiteral("[FILE.ams]"));
   parser.process(arguments);
   CommandLine line;
   line.lab = parser.isSet(labOption);
+  line.largeView = parser.isSet(largeViewOption);
   if (!parser.positionalArguments().isEmpty())
     line.scenarioFile = parser.positionalArguments().constFirst();
   return line;
@@ -31,6 +35,8 @@ void applyCommandLine(frmOrvelModel &window, const CommandLine &line) {
     window.openScenarioFile(line.scenarioFile);
   if (line.lab)
     window.mnuViewLab_Click();
+  if (line.largeView)
+    window.mnuViewLargeView_Click();
 }
 
 } // namespace scene

@@ -1,4 +1,4 @@
-// The program's command line: Corvanta [FILE.ams] [--lab].
+// The program's command line: Corvanta [FILE.ams] [--lab] [--large-view].
 #pragma once
 
 #include <QString>
@@ -11,6 +11,7 @@ namespace scene {
 struct CommandLine {
   QString scenarioFile; // empty: none given
   bool lab = false;
+  bool largeView = false;
 };
 
 // Reads the arguments, the program's name first. --help, --version and a
@@ -18,7 +19,7 @@ struct CommandLine {
 CommandLine readCommandLine(const QStringList &arguments);
 
 // What the command line asks of the started window: the file runs (or its
-// message shows) and the Lab opens.
+// message shows), the Lab and the large view open.
 void applyCommandLine(frmOrvelModel &window, const CommandLine &line);
 
 } // namespace scene

@@ -202,7 +202,10 @@ void frmOrvelModel::connectHandlers() {
       {mnuSimulationPause, &frmOrvelModel::mnuSimulationPause_Click},
       {mnuSimulationStep, &frmOrvelModel::mnuSimulationStep_Click},
       {mnuSimulationRestart, &frmOrvelModel::mnuSimulationRestart_Click},
-      {mnuViewLab, &frmOrvelModel::mnuViewLab_Click}};
+      {mnuViewLab, &frmOrvelModel::mnuViewLab_Click},
+      {mnuViewLargeView, &frmOrvelModel::mnuViewLargeView_Click},
+      {mnuViewInteractions, &frmOrvelModel::mnuViewInteractions_Click},
+      {mnuFileExportPicture, &frmOrvelModel::mnuFileExportPicture_Click}};
   for (const auto &[action, handler] : entries)
     connect(action, &QAction::triggered, this, handler);
   connect(mnuOptionsFollowAmbient, &QAction::toggled, this,

@@ -33,6 +33,11 @@ namespace lab {
 class LabWindow;
 } // namespace lab
 
+namespace views {
+class InteractionsWindow;
+class LargeViewWindow;
+} // namespace views
+
 namespace scene {
 class TrajectoryRecording;
 class Hotspot;
@@ -75,6 +80,9 @@ public:
   bool startTrajectory(const QString &path, int every);
   void stopTrajectory();
   const scene::TrajectoryRecording *trajectoryRecording() const { return trajectory.get(); }
+  // The large view and the Interactions window, once opened (nullptr before).
+  views::LargeViewWindow *largeViewWindow() const { return largeView; }
+  views::InteractionsWindow *interactionsWindow() const { return interactions; }
   analysis::TemperatureUnit temperatureUnit() const { return unit; }
 
   // Controls, as the window's code and its checks reach them.
@@ -110,6 +118,7 @@ public:
   QAction *mnuFileSave = nullptr;
   QMenu *mnuFileExport = nullptr;
   QAction *mnuFileExportTrajectory = nullptr;
+  QAction *mnuFileExportPicture = nullptr;
   QAction *mnuExit = nullptr;
   QMenu *mnuOptions = nullptr;
   QMenu *mnuOptionsSingleComponent = nullptr;
@@ -129,6 +138,8 @@ public:
   QAction *mnuSimulationRestart = nullptr;
   QMenu *mnuView = nullptr;
   QAction *mnuViewLab = nullptr;
+  QAction *mnuViewLargeView = nullptr;
+  QAction *mnuViewInteractions = nullptr;
   QMenu *mnuHelp = nullptr;
   QAction *mnuHelpTopics = nullptr;
   QAction *mnuHelpAbout = nullptr;
@@ -166,6 +177,9 @@ public slots:
   void mnuSimulationSpeed_Click(QAction *entry);
   void mnuSimulationRestart_Click();
   void mnuViewLab_Click();
+  void mnuViewLargeView_Click();
+  void mnuViewInteractions_Click();
+  void mnuFileExportPicture_Click();
   void setTemperatureUnit(analysis::TemperatureUnit chosen);
 
 protected:
@@ -243,6 +257,8 @@ private:
   simulation::SimulationController controller;
   analysis::TemperatureUnit unit = analysis::TemperatureUnit::Fahrenheit;
   lab::LabWindow *lab = nullptr;
+  views::LargeViewWindow *largeView = nullptr;
+  views::InteractionsWindow *interactions = nullptr;
   QString runningFile;   // the file and status text of the running scenario,
   QString runningStatus; // which Restart loads again
   std::unique_ptr<scene::TrajectoryRecording> trajectory;

@@ -1,5 +1,5 @@
 // The menu bar: File, Options, Simulation, View and Help, every entry with
-// an access key, the run controls with their shortcuts.
+// an access key, the run controls and the windows with their shortcuts.
 #include "frm_orvel_model.h"
 
 #include <QActionGroup>
@@ -35,6 +35,8 @@ void frmOrvelModel::createFileMenu() {
                      "velocities for its temperature, as for every scenario file"));
   mnuFileSave->setToolTip(mnuFileSave->statusTip());
   mnuFileExport = mnuFile->addMenu(QStringLiteral("E&xport"));
+  mnuFileExportPicture = mnuFileExport->addAction(QStringLiteral("&Picture\u2026"));
+  mnuFileExportPicture->setToolTip(QStringLiteral("Save the atom view as a PNG picture"));
   mnuFileExportTrajectory = mnuFileExport->addAction(QString());
   mnuFileExportTrajectory->setCheckable(true);
   showRecordingState();
@@ -86,6 +88,9 @@ void frmOrvelModel::createViewMenu() {
   mnuView = menuBar()->addMenu(QStringLiteral("&View"));
   mnuViewLab = mnuView->addAction(QStringLiteral("&Lab\u2026"));
   mnuViewLab->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+  mnuViewLargeView = mnuView->addAction(QStringLiteral("La&rge View\u2026"));
+  mnuViewLargeView->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+  mnuViewInteractions = mnuView->addAction(QStringLiteral("&Interactions\u2026"));
 }
 
 void frmOrvelModel::createHelpMenu() {

@@ -6,9 +6,12 @@
 
 #include "engine_call_logs.h"
 #include "fake_engine_client.h"
+#include "interactions_window.h"
 #include "lab_window.h"
+#include "large_view_window.h"
 #include "thermostat_panel.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QScrollBar>
 #include <QTimer>
@@ -72,6 +75,23 @@ TEST_F(EngineCalls, WithoutCommandsTheWindowMakesThePlainLoopsCalls) {
   window.reset();
   EXPECT_EQ(calls(), "MD_free_all()\n");
   EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+}
+
+TEST_F(EngineCalls, TheLargeViewAndTheInteractionsWindowAddNoEngineCall) {
+  frmOrvelModel &f = openWindow();
+  f.mnuOptionsLiquid->trigger();
+  f.mnuViewLargeView->trigger();
+  f.mnuViewInteractions->trigger();
+  f.largeViewWindow()->colourBySpeed->setChecked(true);
+  calls();
+  for (int tick = 0; tick < 3; ++tick) {
+    f.Timer1_Timer();
+    f.largeViewWindow()->redraw();
+    f.interactionsWindow()->refresh();
+  }
+  f.mnuOptionsLiquid->trigger();
+  f.largeViewWindow()->redraw();
+  EXPECT_EQ(calls(), std::string(kTick) + kTick + kTick + kLiquidLoad);
 }
 
 TEST_F(EngineCalls, PausedTheEngineRunsOnlyForStep) {

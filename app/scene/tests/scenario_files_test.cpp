@@ -146,14 +146,17 @@ TEST_F(ScenarioFiles, ADroppedFileOpensAndOtherDropsAreDeclined) {
 TEST_F(ScenarioFiles, TheCommandLineRunsItsFile) {
   const QString file = elsewhere(QStringLiteral("given.ams"), 16);
   const scene::CommandLine line =
-      scene::readCommandLine({QStringLiteral("Corvanta"), file, QStringLiteral("--lab")});
+      scene::readCommandLine({QStringLiteral("Corvanta"), QStringLiteral("--large-view"), file,
+                              QStringLiteral("--lab")});
   EXPECT_EQ(line.scenarioFile, file);
   EXPECT_TRUE(line.lab);
+  EXPECT_TRUE(line.largeView);
   frmOrvelModel &f = openWindow();
   scene::applyCommandLine(f, line);
   EXPECT_EQ(ModDornDll::numAtoms, 16);
   EXPECT_EQ(f.StatusBar1->panelText(5), "Simulation: given");
   EXPECT_NE(f.labWindow(), nullptr);
+  EXPECT_NE(f.largeViewWindow(), nullptr);
   EXPECT_TRUE(scene::readCommandLine({QStringLiteral("Corvanta")}).scenarioFile.isEmpty());
 }
 

@@ -79,12 +79,18 @@ Projection setupScreenProjection(const Box &box, double width, double height) {
   return view;
 }
 
-void cnvrt2DcoorTo3Dcoor(const Projection &view, std::int32_t &scrX, std::int32_t &scrY, double cx,
-                         double cy, double cz) {
+PicturePoint projectPoint(const Projection &view, double cx, double cy, double cz) {
   const double depth = (kFrontWeight * view.zmax + cz) / (kDepthWeight * view.zmax);
   const double s = view.screenScale / depth;
-  scrX = roundSaturated((cx - kObliqueShift * cz - view.modelCenterX) / s + view.scrCenterX);
-  scrY = roundSaturated(view.scrCenterY - (cy - kObliqueShift * cz - view.modelCenterY) / s);
+  return {(cx - kObliqueShift * cz - view.modelCenterX) / s + view.scrCenterX,
+          view.scrCenterY - (cy - kObliqueShift * cz - view.modelCenterY) / s, 1.0 / s};
+}
+
+void cnvrt2DcoorTo3Dcoor(const Projection &view, std::int32_t &scrX, std::int32_t &scrY, double cx,
+                         double cy, double cz) {
+  const PicturePoint point = projectPoint(view, cx, cy, cz);
+  scrX = roundSaturated(point.x);
+  scrY = roundSaturated(point.y);
 }
 
 } // namespace view

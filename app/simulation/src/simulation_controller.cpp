@@ -7,6 +7,7 @@
 #include "scenario/mod_dorn_dll.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace simulation {
 
@@ -34,6 +35,7 @@ void SimulationController::startUp() {
   Pavex::MD_get_atom_properties(atomMasses.data(), atomTypes.data());
   Pavex::MD_return_coordinates(atomCoords.data());
   scenarioClampTarget_ = temperature;
+  previousCoords_.clear();
 }
 
 void SimulationController::load(const std::string &path) {
@@ -49,6 +51,7 @@ void SimulationController::load(const std::string &path) {
   records_.clear();
   latest_.reset();
   lastSample_ = 0;
+  previousCoords_.clear();
   if (hold_)
     applyClampTarget();
 }
@@ -68,6 +71,11 @@ bool SimulationController::stepOnce() {
 }
 
 void SimulationController::advance() {
+  if (trackingSpeeds_) {
+    const auto values = std::ptrdiff_t(3) * ModDornDll::numAtoms;
+    previousCoords_.assign(ModDornDll::atomCoords.begin(), ModDornDll::atomCoords.begin() + values);
+    previousSteps_ = stepsPerTick_;
+  }
   Pavex::MD_do_run(stepsPerTick_);
   Pavex::MD_return_coordinates(ModDornDll::atomCoords.data());
   step_ += stepsPerTick_;
@@ -166,6 +174,28 @@ void SimulationController::setMeasuring(bool measuring) {
   measuring_ = measuring;
   if (measuring && !latest_)
     measure();
+}
+
+void SimulationController::setTrackingSpeeds(bool tracking) {
+  trackingSpeeds_ = tracking;
+  if (!tracking)
+    previousCoords_.clear();
+}
+
+std::vector<double> SimulationController::atomSpeeds() const {
+  const auto atoms = static_cast<std::size_t>(ModDornDll::numAtoms);
+  std::vector<double> speeds;
+  const double time = previousSteps_ * ModDornDll::timeStep;
+  if (previousCoords_.size() != 3 * atoms || !(time > 0.0))
+    return speeds;
+  speeds.resize(atoms);
+  for (std::size_t a = 0; a < atoms; ++a) {
+    double squared = 0.0;
+    for (std::size_t k = 3 * a; k < 3 * a + 3; ++k)
+      squared += std::pow(ModDornDll::atomCoords[k] - previousCoords_[k], 2);
+    speeds[a] = std::sqrt(squared) / time;
+  }
+  return speeds;
 }
 
 std::int32_t SimulationController::atoms() const { return ModDornDll::numAtoms; }

@@ -95,3 +95,27 @@ TEST_F(RunControls, MeasuringCostsEngineCallsOnlyOnceSwitchedOnAndThenEveryTwent
     steps.push_back(sample.step);
   EXPECT_EQ(steps, (std::vector<std::int64_t>{5, 25, 45}));
 }
+
+TEST_F(RunControls, SpeedsComeFromTheCoordinatesOfTwoTicksWithoutAnEngineCall) {
+  startScenario();
+  controller.tick();
+  EXPECT_TRUE(controller.atomSpeeds().empty()) << "not tracked yet";
+  calls();
+  controller.setTrackingSpeeds(true);
+  controller.setStepsPerTick(10);
+  controller.tick();
+  EXPECT_EQ(calls(), "MD_do_run(10)\nMD_return_coordinates()\n");
+  // The fake engine leaves the coordinates alone: move atom 1 as if the
+  // engine had moved it by (30, 40, 0) in the tick's ten steps.
+  ModDornDll::atomCoords[3] += 30.0;
+  ModDornDll::atomCoords[4] += 40.0;
+  const std::vector<double> speeds = controller.atomSpeeds();
+  ASSERT_EQ(speeds.size(), 4u);
+  EXPECT_EQ(speeds[0], 0.0);
+  EXPECT_DOUBLE_EQ(speeds[1], 50.0 / (10 * ModDornDll::timeStep));
+  controller.load(dataFile("two_types.ams"));
+  EXPECT_TRUE(controller.atomSpeeds().empty()) << "a new start forgets the old coordinates";
+  controller.setTrackingSpeeds(false);
+  controller.tick();
+  EXPECT_TRUE(controller.atomSpeeds().empty());
+}

@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace simulation {
 
@@ -66,6 +67,9 @@ public:
   // Measurement of the series costs engine calls, so it starts only when
   // something shows it.
   void setMeasuring(bool measuring);
+  // While on, each tick keeps the coordinates it replaces, so that the
+  // atoms' speeds over the tick can be read. It costs no engine call.
+  void setTrackingSpeeds(bool tracking);
 
   // The running simulation as a scenario file would set it up again: the
   // current coordinates and velocities (fetched from the engine), and as the
@@ -95,6 +99,10 @@ public:
   // A copy of the atoms as the last tick fetched them, with the running
   // scenario's types, pair table and box.
   analysis::AtomFrame atomFrame() const;
+  // Each atom's mean speed over the last tick, in engine units of length per
+  // unit of time; empty until a tick has run with speeds tracked since the
+  // scenario (or the start-up) began.
+  std::vector<double> atomSpeeds() const;
 
 private:
   void advance();
@@ -121,6 +129,10 @@ private:
   std::int64_t lastSample_ = 0;
   std::optional<analysis::Sample> latest_;
   analysis::SeriesRecorder records_;
+
+  bool trackingSpeeds_ = false;
+  std::vector<double> previousCoords_; // before the last tick, while tracking
+  int previousSteps_ = 0;              // steps of that tick
 };
 
 } // namespace simulation

@@ -31,7 +31,17 @@ struct Projection {
 // ProjectionError where the view is undefined.
 Projection setupScreenProjection(const Box &box, double width, double height);
 
-// Picture position of the model point (cx, cy, cz).
+// Picture position of the model point (cx, cy, cz) before rounding, with
+// the pixels per model unit at its depth (not positive for a point so far
+// behind the box that the depth scale turns over).
+struct PicturePoint {
+  double x;
+  double y;
+  double pixelsPerUnit;
+};
+PicturePoint projectPoint(const Projection &view, double cx, double cy, double cz);
+
+// Picture position of the model point (cx, cy, cz), rounded.
 void cnvrt2DcoorTo3Dcoor(const Projection &view, std::int32_t &scrX, std::int32_t &scrY, double cx,
                          double cy, double cz);
 

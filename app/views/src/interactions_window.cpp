@@ -1,0 +1,108 @@
+#include "interactions_window.h"
+
+#include "pair_chart.h"
+#include "simulation/simulation_controller.h"
+#include "view/atom_colours.h"
+
+#include <QLabel>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <stdexcept>
+
+namespace views {
+
+namespace {
+
+QString materialName(std::int32_t type) {
+  const auto t = static_cast<std::size_t>(type);
+  return t < view::kAtomColourNames.size() ? QString::fromLatin1(view::kAtomColourNames[t])
+                                           : QStringLiteral("type %1").arg(type);
+}
+
+} // namespace
+
+QString pairName(std::int32_t a, std::int32_t b) {
+  return materialName(a) + QStringLiteral(" \u2013 ") + materialName(b);
+}
+
+InteractionsWindow::InteractionsWindow(simulation::SimulationController &controller,
+                                       QWidget *parent)
+    : QWidget(parent, Qt::Window), controller_(controller) {
+  setWindowTitle(QStringLiteral("Interactions"));
+  pairs = new QTabWidget(this);
+  note_ = new QLabel(
+      QStringLiteral("The curve is the energy of two atoms at distance r; the green line shows "
+                     "how often the atoms keep each distance now, against an even spread through "
+                     "the box (1)."),
+      this);
+  note_->setWordWrap(true);
+  auto *layout = new QVBoxLayout(this);
+  layout->addWidget(pairs, 1);
+  layout->addWidget(note_);
+  resize(760, 560);
+
+  refreshTimer_ = new QTimer(this);
+  refreshTimer_->setInterval(kRefreshMs);
+  connect(refreshTimer_, &QTimer::timeout, this, &InteractionsWindow::refresh);
+  connect(pairs, &QTabWidget::currentChanged, this, [this] {
+    shownStep_ = -1;
+    showDistances();
+  });
+}
+
+PairChart *InteractionsWindow::shownChart() const {
+  return qobject_cast<PairChart *>(pairs->currentWidget());
+}
+
+void InteractionsWindow::refresh() {
+  if (controller_.scenarioStarts() != builtFor_)
+    buildCharts();
+  showDistances();
+}
+
+void InteractionsWindow::buildCharts() {
+  const analysis::AtomFrame frame = controller_.atomFrame();
+  const int shown = pairs->currentIndex();
+  while (pairs->count() > 0)
+    delete pairs->widget(0);
+  for (std::int32_t a = 0; a < frame.typeCount; ++a) {
+    for (std::int32_t b = 0; b <= a; ++b) {
+      const double *p = analysis::pairOf(frame, a, b);
+      pairs->addTab(new PairChart(a, b, {p[0], p[1], p[2], p[3]}, pairs), pairName(a, b));
+    }
+  }
+  pairs->setCurrentIndex(std::min(std::max(shown, 0), pairs->count() - 1));
+  builtFor_ = controller_.scenarioStarts();
+  shownStep_ = -1;
+}
+
+void InteractionsWindow::showDistances() {
+  PairChart *chart = shownChart();
+  if (chart == nullptr || controller_.step() == shownStep_)
+    return;
+  try {
+    chart->showDistances(analysis::pairDistances(controller_.atomFrame(), chart->typeA(),
+                                                 chart->typeB(), chart->pair()[3],
+                                                 PairChart::kShells));
+  } catch (const std::invalid_argument &) {
+    // A pair without a cut-off, or atoms that do not fit their pair table:
+    // no distances to show.
+    chart->showDistances({});
+  }
+  shownStep_ = controller_.step();
+}
+
+void InteractionsWindow::showEvent(QShowEvent *event) {
+  QWidget::showEvent(event);
+  refresh();
+  refreshTimer_->start();
+}
+
+void InteractionsWindow::hideEvent(QHideEvent *event) {
+  QWidget::hideEvent(event);
+  refreshTimer_->stop();
+}
+
+} // namespace views

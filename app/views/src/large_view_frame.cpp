@@ -1,0 +1,178 @@
+#include "large_view_frame.h"
+
+#include "speed_ramp.h"
+#include "sphere_sprites.h"
+#include "view/atom_colours.h"
+
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+#include <vector>
+
+namespace views {
+
+const QColor kViewBackground(32, 36, 44);
+
+namespace {
+
+const QColor kEdges(170, 178, 196);
+const QColor kText(225, 228, 235);
+
+// Legend of the speed ramp, bottom left: bar size and border, pixels.
+constexpr int kLegendBar = 160;
+constexpr int kLegendHeight = 12;
+constexpr int kLegendMargin = 12;
+
+// Points farther than this off the window (or not numbers) are not drawn.
+constexpr double kFarOff = 1.0e6;
+
+// One atom as it will be drawn.
+struct Sphere {
+  double depth;
+  int left;
+  int top;
+  int diameter;
+  QRgb colour;
+};
+
+QRgb rgbOf(view::AtomColour c) { return qRgb(c.r, c.g, c.b); }
+
+// Diameter of each material's sphere in model units.
+std::vector<double> sphereSizes(const analysis::AtomFrame &frame) {
+  std::vector<double> sizes;
+  for (std::int32_t t = 0; t < frame.typeCount; ++t)
+    sizes.push_back(kSphereShare * analysis::minimumDistance(analysis::pairOf(frame, t, t)));
+  return sizes;
+}
+
+// The colour of every atom (0 for an atom that has no colour and is not drawn).
+std::vector<QRgb> atomColours(const analysis::AtomFrame &frame, std::span<const double> speeds,
+                              Colouring colouring) {
+  std::vector<QRgb> colours(frame.types.size(), 0);
+  const SpeedSpread spread = speedSpread(speeds);
+  for (std::size_t a = 0; a < colours.size(); ++a) {
+    const auto type = static_cast<std::size_t>(frame.types[a]);
+    if (type >= view::kAtomColours.size())
+      continue; // as in the atom view: a type without an image is not drawn
+    const double speed = a < speeds.size() ? speeds[a] : spread.slowest;
+    colours[a] = colouring == Colouring::Speed ? rgbOf(rampColour(rampLevel(spread, speed)))
+                                               : rgbOf(view::kAtomColours[type]);
+  }
+  return colours;
+}
+
+// The atoms that can be drawn, sorted far to near.
+std::vector<Sphere> placeSpheres(const analysis::AtomFrame &frame, std::span<const double> speeds,
+                                 Colouring colouring, const TurnedProjection &projection) {
+  const std::vector<double> sizes = sphereSizes(frame);
+  const std::vector<QRgb> colours = atomColours(frame, speeds, colouring);
+  std::vector<Sphere> spheres;
+  spheres.reserve(frame.types.size());
+  for (std::size_t a = 0; a < frame.types.size(); ++a) {
+    const ScreenPoint p =
+        projection.project(frame.coords[3 * a], frame.coords[3 * a + 1], frame.coords[3 * a + 2]);
+    const bool onScreen = std::abs(p.x) < kFarOff && std::abs(p.y) < kFarOff;
+    if (colours[a] == 0 || !(p.pixelsPerUnit > 0.0) || !onScreen)
+      continue;
+    const double wide = std::min(sizes[static_cast<std::size_t>(frame.types[a])] * p.pixelsPerUnit,
+                                 double(SphereSprites::kLargestDiameter));
+    const int diameter = std::max(1, static_cast<int>(std::lround(wide)));
+    spheres.push_back({p.depth, static_cast<int>(std::lround(p.x - diameter / 2.0)),
+                       static_cast<int>(std::lround(p.y - diameter / 2.0)), diameter, colours[a]});
+  }
+  std::sort(spheres.begin(), spheres.end(),
+            [](const Sphere &a, const Sphere &b) { return a.depth < b.depth; });
+  return spheres;
+}
+
+// The box's corners, numbered by bits: 1 picks max x, 2 max y, 4 max z.
+std::array<ScreenPoint, 8> boxCorners(const analysis::AtomFrame &frame,
+                                      const TurnedProjection &projection) {
+  std::array<ScreenPoint, 8> corners{};
+  for (std::size_t c = 0; c < 8; ++c)
+    corners[c] = projection.project(frame.box[(c & 1) ? 3 : 0], frame.box[(c & 2) ? 4 : 1],
+                                    frame.box[(c & 4) ? 5 : 2]);
+  return corners;
+}
+
+// Draws the twelve edges (corners one bit apart); with onlyNear, the three
+// that meet at the corner nearest the viewer.
+void drawEdges(QPainter &painter, const std::array<ScreenPoint, 8> &corners, bool onlyNear) {
+  const auto nearest =
+      static_cast<std::size_t>(std::max_element(corners.begin(), corners.end(),
+                                                [](const ScreenPoint &a, const ScreenPoint &b) {
+                                                  return a.depth < b.depth;
+                                                }) -
+                               corners.begin());
+  painter.setPen(QPen(kEdges, 1.2));
+  for (std::size_t from = 0; from < 8; ++from) {
+    for (std::size_t bit = 1; bit < 8; bit <<= 1) {
+      const std::size_t to = from | bit;
+      const bool drawable = corners[from].pixelsPerUnit > 0.0 && corners[to].pixelsPerUnit > 0.0;
+      if (to == from || !drawable || (onlyNear && from != nearest && to != nearest))
+        continue;
+      painter.drawLine(QPointF(corners[from].x, corners[from].y),
+                       QPointF(corners[to].x, corners[to].y));
+    }
+  }
+}
+
+void drawLegend(QPainter &painter, const QImage &picture, std::span<const double> speeds) {
+  const SpeedSpread spread = speedSpread(speeds);
+  const QRect bar(kLegendMargin, picture.height() - kLegendMargin - kLegendHeight, kLegendBar,
+                  kLegendHeight);
+  QLinearGradient ramp(bar.topLeft(), bar.topRight());
+  for (int level = 0; level < kRampLevels; ++level)
+    ramp.setColorAt(level / double(kRampLevels - 1), QColor(rgbOf(rampColour(level))));
+  painter.fillRect(bar, ramp);
+  painter.setPen(kText);
+  const QFontMetrics metrics = painter.fontMetrics();
+  const int baseline = bar.top() - metrics.descent() - 3;
+  painter.drawText(bar.left(), baseline, QString::number(spread.slowest, 'f', 0));
+  const QString fast = QString::number(spread.fastest, 'f', 0);
+  painter.drawText(bar.right() - metrics.horizontalAdvance(fast), baseline, fast);
+  painter.drawText(bar.right() + 8, bar.bottom() - metrics.descent(), speedUnitText());
+}
+
+void drawMessage(QPainter &painter, const QImage &picture, const QString &text) {
+  painter.setPen(kText);
+  painter.drawText(picture.rect().adjusted(20, 20, -20, -20), Qt::AlignCenter | Qt::TextWordWrap,
+                   text);
+}
+
+} // namespace
+
+QString speedUnitText() { return QStringLiteral("speed, engine units of length per unit of time"); }
+
+bool drawLargeView(QImage &picture, const analysis::AtomFrame &frame,
+                   std::span<const double> speeds, const Camera &camera, Colouring colouring,
+                   SphereSprites &sprites) {
+  picture.fill(kViewBackground);
+  QPainter painter(&picture);
+  try {
+    analysis::checkFrame(frame);
+    const TurnedProjection projection(frame.box, picture.width(), picture.height(), camera);
+    const auto corners = boxCorners(frame, projection);
+    painter.setRenderHint(QPainter::Antialiasing);
+    drawEdges(painter, corners, false);
+    for (const Sphere &s : placeSpheres(frame, speeds, colouring, projection))
+      painter.drawImage(QPoint(s.left, s.top), sprites.sphere(s.colour, s.diameter));
+    drawEdges(painter, corners, true);
+  } catch (const std::logic_error &error) {
+    // An undrawable box (view::ProjectionError) or atoms that do not fit
+    // their pair table (std::invalid_argument).
+    drawMessage(
+        painter, picture,
+        QStringLiteral("The box cannot be shown:\n%1").arg(QString::fromUtf8(error.what())));
+    return false;
+  }
+  if (colouring == Colouring::Speed)
+    drawLegend(painter, picture, speeds);
+  return true;
+}
+
+} // namespace views

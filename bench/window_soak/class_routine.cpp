@@ -1,7 +1,9 @@
 #include "class_routine.h"
 
 #include "frm_orvel_model.h"
+#include "interactions_window.h"
 #include "lab_window.h"
+#include "large_view_window.h"
 
 #include <QAction>
 #include <QScrollBar>
@@ -44,6 +46,17 @@ void addControlSteps(std::vector<ClassStep> &steps, frmOrvelModel &w) {
   steps.push_back({"close the Lab", false, [&w] {
                      if (w.labWindow() != nullptr)
                        w.labWindow()->close();
+                   }});
+  steps.push_back({"open the large view, coloured by speed", false, [&w] {
+                     w.mnuViewLargeView->trigger();
+                     w.largeViewWindow()->colourBySpeed->trigger();
+                   }});
+  steps.push_back(
+      {"open the Interactions window", false, [&w] { w.mnuViewInteractions->trigger(); }});
+  steps.push_back({"close the large view and the Interactions window", false, [&w] {
+                     w.largeViewWindow()->close();
+                     if (w.interactionsWindow() != nullptr)
+                       w.interactionsWindow()->close();
                    }});
 }
 

@@ -1,6 +1,7 @@
 // What a class does with the window, one step at a time: every place in the
 // landscape and every Options entry in turn, season and time-of-day changes,
-// pauses, restarts, and the program's other windows opened and closed.
+// pauses, restarts, and the Lab, the large view and the Interactions window
+// opened and closed.
 #pragma once
 
 #include <functional>

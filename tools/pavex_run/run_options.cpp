@@ -111,6 +111,10 @@ RunOptions parseRunOptions(const std::vector<std::string> &arguments) {
       options.ramp = parseRamp(valueOf(arguments, i));
     else if (argument == "--mobility")
       options.mobilityWindow = parsePositive(valueOf(arguments, i), "--mobility");
+    else if (argument == "--lattice")
+      options.lattice = parseLatticeCells(valueOf(arguments, i));
+    else if (argument == "--export-lammps")
+      options.lammpsDir = valueOf(arguments, i);
     else if (argument.starts_with("-"))
       throw UsageError("unknown option " + argument);
     else if (options.scenario.empty())
@@ -118,8 +122,10 @@ RunOptions parseRunOptions(const std::vector<std::string> &arguments) {
     else
       throw UsageError("only one scenario file, not also \"" + argument + "\"");
   }
-  if (options.scenario.empty() && !options.help)
+  if (options.scenario.empty() && !options.lattice && !options.help)
     throw UsageError("no scenario file given");
+  if (!options.scenario.empty() && options.lattice)
+    throw UsageError("a scenario file or --lattice, not both");
   std::stable_sort(options.kicks.begin(), options.kicks.end(),
                    [](const Kick &a, const Kick &b) { return a.step < b.step; });
   checkCounts(options);
@@ -129,9 +135,13 @@ RunOptions parseRunOptions(const std::vector<std::string> &arguments) {
 }
 
 std::string usageText() {
-  return "usage: pavex-run FILE.ams [--steps N] [--every K] [--csv OUT.csv] [--xyz OUT.xyz]\n"
+  return "usage: pavex-run FILE.ams | --lattice NXxNYxNZ\n"
+         "                [--steps N] [--every K] [--csv OUT.csv] [--xyz OUT.xyz]\n"
          "                [--kick STEP:T]... [--hold T | --ramp T0:T1] [--mobility W]\n"
-         "Loads the scenario as the program does, runs N steps (default 10000) and prints\n"
+         "                [--export-lammps DIR]\n"
+         "Loads the scenario as the program does (or builds the engine's start-up\n"
+         "lattice of NX x NY x NZ cells, two atoms each, with the program's start-up\n"
+         "values), runs N steps (default 10000) and prints\n"
          "every K steps (default 1000): step, temperature (K), kinetic, potential and total\n"
          "energy per atom, wall pressure, and the thermostat: the temperature the clamp\n"
          "holds the atoms at (K). --kick gives the atoms fresh velocities for temperature\n"
@@ -140,7 +150,9 @@ std::string usageText() {
          "from T0 to T1 over the run (both 0 to 1333.3 K). --csv writes the same rows as\n"
          "CSV, --xyz an extended-XYZ trajectory (a frame every K steps). --mobility W\n"
          "prints, per W-step window, the share of each type's atoms that moved more than\n"
-         "0.5 r0 against their neighbours of the same type.\n"
+         "0.5 r0 against their neighbours of the same type. --export-lammps DIR writes\n"
+         "the model as the engine holds it after the run (--steps 0: as loaded) as a\n"
+         "LAMMPS deck: DIR/in.pavex, pavex.data and pavex.table.\n"
          "At the end a phase summary per material type:\n"
          "  r0          distance of the energy minimum of the type's own pair\n"
          "  rms/r0      root-mean-square displacement since step 0, in units of r0, of\n"

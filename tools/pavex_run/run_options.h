@@ -2,6 +2,7 @@
 #pragma once
 
 #include "analysis/thermostat.h"
+#include "lattice_start.h"
 
 #include <optional>
 #include <stdexcept>
@@ -27,8 +28,10 @@ struct RunOptions {
   // The thermostat: held at one temperature (kelvin), or moved steadily over
   // the whole run; neither keeps the scenario's own clamp target.
   std::optional<double> hold;
-  std::optional<analysis::Ramp> ramp; // its steps are the run's
-  int mobilityWindow = 0;             // steps per mobility window; 0: none
+  std::optional<analysis::Ramp> ramp;  // its steps are the run's
+  int mobilityWindow = 0;              // steps per mobility window; 0: none
+  std::optional<LatticeCells> lattice; // the engine's own lattice instead of a file
+  std::string lammpsDir;               // where the LAMMPS deck goes after the run
   bool help = false;
 };
 

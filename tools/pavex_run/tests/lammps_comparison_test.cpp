@@ -94,3 +94,8 @@ TEST_F(LammpsComparison, ALatticeBeyondTheDrawingSlotsAgreesAtStepZero) {
   const PavexRun::LatticeCells cells{26, 26, 26}; // 35,152 atoms
   compare("--lattice " + cells.text(), [&] { PavexRun::startLattice(cells); });
 }
+
+TEST_F(LammpsComparison, AtomsInTheWallsSkinsWithAMassEachAgreeAtStepZero) {
+  const std::string file = std::string(SCENARIO_TEST_DATA) + "/two_types.ams";
+  compare(file, [&] { ModDornDll::loadScenarioFile(file); });
+}

@@ -30,8 +30,8 @@ const char *const kDifferences = R"(# Where this LAMMPS model differs from the e
 #   after some hundred steps, as any two integrators of a chaotic system do.
 # - Pair potential: pair_style table, a spline in r^2 through points spaced
 #   evenly in r^2 from 0.5 to each pair's cut-off. Energy and forces agree
-#   with the engine's formula to about 1e-9; a pair closer than 0.5 stops
-#   LAMMPS ("Pair distance < table inner cutoff"), the engine takes it.
+#   with the engine's to about 1e-12; a pair closer than 0.5 stops LAMMPS
+#   ("Pair distance < table inner cutoff"), the engine takes it.
 # - Neighbours: the engine's search window is set up for a cut-off of 2048
 #   and its grid tests are strict, so it never pairs atoms more than about
 #   2048 apart along an axis and can miss a pair within about one grid cell
@@ -43,7 +43,7 @@ const char *const kDifferences = R"(# Where this LAMMPS model differs from the e
 # - Gravity: fix gravity, exactly (force -g*m along y, energy g*m*y).
 # - Clamp: the engine multiplies the velocities every step by
 #   1 + 0.01*(sqrt(Tc/K) - 1), K the mean kinetic energy per atom and Tc the
-#   clamp target. Here fix temp/berendsen scales by sqrt(1 + (dt/tau)*(T0/T - 1))
+#   clamp target (at the export's step). Here fix temp/berendsen scales by sqrt(1 + (dt/tau)*(T0/T - 1))
 #   with tau = 100 dt and T0 = 2/3 Tc, T counting 3N degrees of freedom
 #   (compute engineTemp, 2/3 of the mean kinetic energy per atom, which is
 #   also what pavex-run prints as the temperature). The two agree close to
@@ -57,6 +57,7 @@ const char *const kDifferences = R"(# Where this LAMMPS model differs from the e
 # - Output: thermo figures are per atom (thermo_modify norm yes), as pavex-run
 #   prints them; pe holds the pair, gravity (f_gravity) and wall (f_walls)
 #   energies, as the engine's potential energy does.
+# - Not exported: a quench, and fresh velocities during the run (--kick).
 )";
 
 double largestReach(const EngineModel &model) {

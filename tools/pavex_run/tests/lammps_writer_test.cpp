@@ -49,21 +49,6 @@ EngineModel threeAtoms() {
 
 } // namespace
 
-TEST(LammpsTable, ThePotentialHasItsKnownShape) {
-  // b = 2: the minimum -A at r = C, with no force.
-  EXPECT_DOUBLE_EQ(pairEnergy(kDeep, 1412.0), -1024.0);
-  EXPECT_NEAR(pairForce(kDeep, 1412.0), 0.0, 1e-12);
-  // Both vanish at the cut-off and beyond; the energy stays finite at r = 0.
-  EXPECT_EQ(pairEnergy(kDeep, 2048.0), 0.0);
-  EXPECT_EQ(pairForce(kDeep, 2048.0), 0.0);
-  EXPECT_EQ(pairEnergy(kDeep, 3000.0), 0.0);
-  const double s0 = 2048.0 * 2048.0 / (2048.0 * 2048.0 - 1412.0 * 1412.0);
-  EXPECT_DOUBLE_EQ(pairEnergy(kDeep, 0.0), 1024.0 * s0 * s0 * (s0 * s0 - 2.0));
-  // Repulsive inside the minimum, attractive outside it.
-  EXPECT_GT(pairForce(kShallow, 1000.0), 0.0);
-  EXPECT_LT(pairForce(kShallow, 1900.0), 0.0);
-}
-
 TEST(LammpsTable, TheForceIsTheEnergysNegativeSlopeAndItsSlopeTheForcesSlope) {
   const double step = 1e-3;
   for (const PairParameters &pair : {kDeep, kShallow})

@@ -22,13 +22,13 @@ void checkAtom(const EngineModel &model, std::size_t i) {
 
 void writeHeader(std::ostream &out, const EngineModel &model, const LammpsTypes &types) {
   const auto &b = model.box;
+  out << "LAMMPS data file of " << commentSafe(model.settings.source) << " after "
+      << model.settings.step << " steps, written by pavex-run\n\n";
   char text[400];
   std::snprintf(text, sizeof text,
-                "LAMMPS data file of %s after %d steps, written by pavex-run\n\n"
                 "%zu atoms\n%zu atom types\n\n"
                 "%.17g %.17g xlo xhi\n%.17g %.17g ylo yhi\n%.17g %.17g zlo zhi\n\nMasses\n\n",
-                model.settings.source.c_str(), model.settings.step, model.atomCount(),
-                types.kinds.size(), b[0], b[3], b[1], b[4], b[2], b[5]);
+                model.atomCount(), types.kinds.size(), b[0], b[3], b[1], b[4], b[2], b[5]);
   out << text;
   for (std::size_t k = 0; k < types.kinds.size(); ++k) {
     std::snprintf(text, sizeof text, "%zu %.17g # engine type %d\n", k + 1, types.kinds[k].second,
@@ -54,6 +54,14 @@ void writeTriples(std::ostream &out, const char *section, const std::vector<doub
 }
 
 } // namespace
+
+std::string commentSafe(const std::string &name) {
+  std::string safe = name;
+  for (char &c : safe)
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+      c = '?';
+  return safe;
+}
 
 LammpsTypes lammpsTypes(const EngineModel &model) {
   if (model.atomCount() == 0)

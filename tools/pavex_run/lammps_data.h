@@ -7,6 +7,7 @@
 #include "engine_model.h"
 
 #include <ostream>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -26,6 +27,10 @@ struct LammpsTypes {
 // take (not positive), a type outside the pair table and for more than
 // kMostLammpsTypes types.
 LammpsTypes lammpsTypes(const EngineModel &model);
+
+// A name for a comment line of the deck: every control character (a line
+// break would end the comment and start a command) becomes '?'.
+std::string commentSafe(const std::string &name);
 
 void writeDataFile(std::ostream &out, const EngineModel &model, const LammpsTypes &types);
 

@@ -71,17 +71,17 @@ double largestReach(const EngineModel &model) {
 
 void writeSetUp(std::ostream &out, const EngineModel &model) {
   const ModelSettings &s = model.settings;
+  out << "# Exported by pavex-run from " << commentSafe(s.source) << " after " << s.step
+      << " steps. Run it from this folder:\n";
   char text[600];
   std::snprintf(text, sizeof text,
-                "# Exported by pavex-run from %s after %d steps. Run it from this folder:\n"
                 "#   lmp -in %s [-var steps N]      or on a cluster\n"
                 "#   mpirun -np P lmp -in %s [-var steps N]\n\n"
                 "variable steps index %d\n\n"
                 "units lj            # the engine's own units: length, energy, mass; time "
                 "such that F = m a\n"
                 "atom_style atomic\nboundary f f f\nread_data %s\n\n",
-                s.source.c_str(), s.step, kDeckInput.c_str(), kDeckInput.c_str(), kDeckSteps,
-                kDeckData.c_str());
+                kDeckInput.c_str(), kDeckInput.c_str(), kDeckSteps, kDeckData.c_str());
   out << text;
 }
 

@@ -124,6 +124,17 @@ TEST(LammpsData, WritesCountsBoxMassesAtomsAndVelocities) {
     EXPECT_TRUE(contains(text, part)) << part << "\nnot in\n" << text;
 }
 
+TEST(LammpsData, ALineBreakInTheSourceNameCannotStartACommand) {
+  EngineModel model = threeAtoms();
+  model.settings.source = "odd\nshell rm x\r.ams";
+  std::ostringstream data, input;
+  writeDataFile(data, model, lammpsTypes(model));
+  writeInputScript(input, model, lammpsTypes(model));
+  EXPECT_EQ(linesOf(data.str())[0], "LAMMPS data file of odd?shell rm x?.ams after 0 steps, "
+                                    "written by pavex-run");
+  EXPECT_FALSE(contains(input.str(), "\nshell"));
+}
+
 TEST(LammpsData, RefusesModelsLammpsCannotTake) {
   EngineModel noMass = threeAtoms();
   noMass.masses[1] = 0.0;

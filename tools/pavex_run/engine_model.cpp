@@ -27,6 +27,8 @@ double heldTimeStep(double requested) {
   return requested > 0.0 && std::isfinite(requested) ? requested : 1.0;
 }
 
+double heldGravity(double requested) { return std::isfinite(requested) ? requested : 0.0; }
+
 EngineModel readEngineModel(const ModelSettings &settings) {
   EngineModel model;
   model.settings = settings;

@@ -37,8 +37,10 @@ struct EngineModel {
 // Throws Pavex::EngineError when the engine cannot return its pair table.
 EngineModel readEngineModel(const ModelSettings &settings);
 
-// The time step the engine holds after the program handed it `requested`:
-// the engine ignores a step that is not positive and keeps its first, 1.
+// The time step and gravity the engine holds after pavex-run handed it
+// `requested` once: the engine ignores a step that is not positive and a
+// gravity that is not finite, and keeps its first values, 1 and 0.
 double heldTimeStep(double requested);
+double heldGravity(double requested);
 
 } // namespace PavexRun

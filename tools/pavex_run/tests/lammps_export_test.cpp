@@ -69,6 +69,16 @@ double firstRowValue(const std::string &csvPath, int column) {
   return std::stod(cell);
 }
 
+// two_types.ams with one line replaced, as a temporary file.
+std::string variantOfTwoTypes(const std::string &name, const std::string &line,
+                              const std::string &replacement) {
+  const std::string scenario = temporaryPath(name);
+  std::string text = fileText(std::string(SCENARIO_TEST_DATA) + "/two_types.ams");
+  text.replace(text.find(line), line.size(), replacement);
+  std::ofstream(scenario) << text;
+  return scenario;
+}
+
 } // namespace
 
 TEST(LammpsExport, ALatticeBeyondTheDrawingSlotsIsExportedWithItsStartUpValues) {
@@ -93,10 +103,7 @@ TEST(LammpsExport, ALatticeBeyondTheDrawingSlotsIsExportedWithItsStartUpValues) 
 }
 
 TEST(LammpsExport, VelocitiesLeaveTheEngineUnscaledByTheTimeStep) {
-  const std::string scenario = temporaryPath("slow.ams");
-  std::string text = fileText(std::string(SCENARIO_TEST_DATA) + "/two_types.ams");
-  text.replace(text.find("Timestep = 1"), 12, "Timestep = 2");
-  std::ofstream(scenario) << text;
+  const std::string scenario = variantOfTwoTypes("slow.ams", "Timestep = 1", "Timestep = 2");
   const std::string folder = temporaryPath("slow-deck"), csv = temporaryPath("slow.csv");
   const Outcome outcome =
       runPavexRun(scenario + " --steps 10 --csv " + csv + " --export-lammps " + folder);
@@ -111,6 +118,19 @@ TEST(LammpsExport, VelocitiesLeaveTheEngineUnscaledByTheTimeStep) {
               firstRowValue(csv + ".last", 1), 1e-5 * firstRowValue(csv + ".last", 1));
   for (const std::string &path : {scenario, csv, csv + ".last"})
     std::filesystem::remove(path);
+  std::filesystem::remove_all(folder);
+}
+
+TEST(LammpsExport, AClampTargetTheEngineRefusedWritesNoDeck) {
+  const std::string scenario =
+      variantOfTwoTypes("hot.ams", "Temperature = 100", "Temperature = 2500");
+  const std::string folder = temporaryPath("hot-deck");
+  const Outcome outcome = runPavexRun(scenario + " --steps 0 --export-lammps " + folder);
+  EXPECT_EQ(outcome.exitCode, 2);
+  EXPECT_TRUE(contains(outcome.output, "the engine refused the clamp target 2500"))
+      << outcome.output;
+  EXPECT_FALSE(std::filesystem::exists(folder + "/in.pavex"));
+  std::filesystem::remove(scenario);
   std::filesystem::remove_all(folder);
 }
 

@@ -28,11 +28,12 @@ struct RunOptions {
   // The thermostat: held at one temperature (kelvin), or moved steadily over
   // the whole run; neither keeps the scenario's own clamp target.
   std::optional<double> hold;
-  std::optional<analysis::Ramp> ramp;  // its steps are the run's
-  int mobilityWindow = 0;              // steps per mobility window; 0: none
+  std::optional<analysis::Ramp> ramp; // its steps are the run's
+  int mobilityWindow = 0;             // steps per mobility window; 0: none
+  bool help = false;
+
   std::optional<LatticeCells> lattice; // the engine's own lattice instead of a file
   std::string lammpsDir;               // where the LAMMPS deck goes after the run
-  bool help = false;
 };
 
 // A command line that cannot be run; the message says what is wrong.

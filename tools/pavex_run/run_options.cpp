@@ -135,13 +135,9 @@ RunOptions parseRunOptions(const std::vector<std::string> &arguments) {
 }
 
 std::string usageText() {
-  return "usage: pavex-run FILE.ams | --lattice NXxNYxNZ\n"
-         "                [--steps N] [--every K] [--csv OUT.csv] [--xyz OUT.xyz]\n"
+  return "usage: pavex-run FILE.ams [--steps N] [--every K] [--csv OUT.csv] [--xyz OUT.xyz]\n"
          "                [--kick STEP:T]... [--hold T | --ramp T0:T1] [--mobility W]\n"
-         "                [--export-lammps DIR]\n"
-         "Loads the scenario as the program does (or builds the engine's start-up\n"
-         "lattice of NX x NY x NZ cells, two atoms each, with the program's start-up\n"
-         "values), runs N steps (default 10000) and prints\n"
+         "Loads the scenario as the program does, runs N steps (default 10000) and prints\n"
          "every K steps (default 1000): step, temperature (K), kinetic, potential and total\n"
          "energy per atom, wall pressure, and the thermostat: the temperature the clamp\n"
          "holds the atoms at (K). --kick gives the atoms fresh velocities for temperature\n"
@@ -150,9 +146,7 @@ std::string usageText() {
          "from T0 to T1 over the run (both 0 to 1333.3 K). --csv writes the same rows as\n"
          "CSV, --xyz an extended-XYZ trajectory (a frame every K steps). --mobility W\n"
          "prints, per W-step window, the share of each type's atoms that moved more than\n"
-         "0.5 r0 against their neighbours of the same type. --export-lammps DIR writes\n"
-         "the model as the engine holds it after the run (--steps 0: as loaded) as a\n"
-         "LAMMPS deck: DIR/in.pavex, pavex.data and pavex.table.\n"
+         "0.5 r0 against their neighbours of the same type.\n"
          "At the end a phase summary per material type:\n"
          "  r0          distance of the energy minimum of the type's own pair\n"
          "  rms/r0      root-mean-square displacement since step 0, in units of r0, of\n"
@@ -166,6 +160,12 @@ std::string usageText() {
          "  free        share of the type's atoms with fewer than 3 neighbours\n"
          "  low third   share of the type's atoms in the lowest third of the box height\n"
          "  phase       gas when free > 0.5; else solid when recent < 0.3, else liquid\n"
+         "Larger models and LAMMPS:\n"
+         "  --lattice NXxNYxNZ   instead of FILE.ams: the engine's own start-up lattice\n"
+         "                       of NX x NY x NZ cells, two atoms each, with the\n"
+         "                       program's start-up values (up to 89,478,485 atoms)\n"
+         "  --export-lammps DIR  after the run (--steps 0: as loaded) writes the model\n"
+         "                       as a LAMMPS deck: DIR/in.pavex, pavex.data, pavex.table\n"
          "Exit codes: 0 done, 1 engine stopped or missing, 2 bad input.\n";
 }
 

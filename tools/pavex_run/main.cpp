@@ -3,6 +3,8 @@
 #include "analysis/mobility.h"
 #include "analysis/phase_measure.h"
 #include "engine_frame.h"
+#include "lammps_deck.h"
+#include "lammps_export.h"
 #include "progress.h"
 #include "run_options.h"
 #include "run_report.h"
@@ -152,8 +154,16 @@ int main(int argc, char **argv) {
     return 0;
   }
   try {
-    ModDornDll::loadScenarioFile(options.scenario);
-    return Run(options).execute();
+    if (!options.lammpsDir.empty())
+      prepareDeckFolder(options.lammpsDir);
+    if (options.lattice)
+      startLattice(*options.lattice);
+    else
+      ModDornDll::loadScenarioFile(options.scenario);
+    const int code = Run(options).execute();
+    if (code == 0 && !options.lammpsDir.empty())
+      exportLammps(options);
+    return code;
   } catch (const Pavex::EngineError &error) {
     std::fprintf(stderr, "pavex-run: %s\n", error.what());
     return 1;

@@ -1,5 +1,7 @@
 #include "run_options.h"
 
+#include "scenario/scenario_writer.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
@@ -113,6 +115,10 @@ RunOptions parseRunOptions(const std::vector<std::string> &arguments) {
       options.ramp = parseRamp(valueOf(arguments, i));
     else if (argument == "--mobility")
       options.mobilityWindow = parsePositive(valueOf(arguments, i), "--mobility");
+    else if (argument == "--lattice")
+      options.lattice = parseLatticeCells(valueOf(arguments, i));
+    else if (argument == "--export-lammps")
+      options.lammpsDir = valueOf(arguments, i);
     else if (argument.starts_with("-"))
       throw UsageError("unknown option " + argument);
     else if (options.scenario.empty())
@@ -120,8 +126,13 @@ RunOptions parseRunOptions(const std::vector<std::string> &arguments) {
     else
       throw UsageError("only one scenario file, not also \"" + argument + "\"");
   }
-  if (options.scenario.empty() && !options.help)
+  if (options.scenario.empty() && !options.lattice && !options.help)
     throw UsageError("no scenario file given");
+  if (!options.scenario.empty() && options.lattice)
+    throw UsageError("a scenario file or --lattice, not both");
+  if (!options.savePath.empty() && options.lattice &&
+      options.lattice->atoms() > ModDornDll::kMostScenarioAtoms)
+    throw UsageError("--save writes a scenario file, which holds at most 10,922 atoms");
   std::stable_sort(options.kicks.begin(), options.kicks.end(),
                    [](const Kick &a, const Kick &b) { return a.step < b.step; });
   checkCounts(options);
@@ -159,6 +170,12 @@ std::string usageText() {
          "  free        share of the type's atoms with fewer than 3 neighbours\n"
          "  low third   share of the type's atoms in the lowest third of the box height\n"
          "  phase       gas when free > 0.5; else solid when recent < 0.3, else liquid\n"
+         "Larger models and LAMMPS:\n"
+         "  --lattice NXxNYxNZ   instead of FILE.ams: the engine's own start-up lattice\n"
+         "                       of NX x NY x NZ cells, two atoms each, with the\n"
+         "                       program's start-up values (up to 89,478,485 atoms)\n"
+         "  --export-lammps DIR  after the run (--steps 0: as loaded) writes the model\n"
+         "                       as a LAMMPS deck: DIR/in.pavex, pavex.data, pavex.table\n"
          "Exit codes: 0 done, 1 engine stopped or missing, 2 bad input.\n";
 }
 

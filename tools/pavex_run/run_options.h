@@ -2,6 +2,7 @@
 #pragma once
 
 #include "analysis/thermostat.h"
+#include "lattice_start.h"
 
 #include <optional>
 #include <stdexcept>
@@ -31,6 +32,9 @@ struct RunOptions {
   std::optional<analysis::Ramp> ramp; // its steps are the run's
   int mobilityWindow = 0;             // steps per mobility window; 0: none
   bool help = false;
+
+  std::optional<LatticeCells> lattice; // the engine's own lattice instead of a file
+  std::string lammpsDir;               // where the LAMMPS deck goes after the run
 };
 
 // A command line that cannot be run; the message says what is wrong.

@@ -18,10 +18,16 @@ double ThermostatSchedule::heldAt(int step) const {
   return analysis::heldTemperatureFor(fileTemperature_);
 }
 
+double ThermostatSchedule::clampTargetAt(int step) const {
+  if (!options_.ramp && !options_.hold)
+    return fileTemperature_;
+  return analysis::clampTargetFor(heldAt(step));
+}
+
 void ThermostatSchedule::applyAt(int step) const {
   if (!options_.ramp && !options_.hold)
     return;
-  const double target = analysis::clampTargetFor(heldAt(step));
+  const double target = clampTargetAt(step);
   if (Pavex::MD_set_clamp_temp(target) != 0)
     throw Pavex::EngineError("the engine refused the clamp target " + std::to_string(target));
 }

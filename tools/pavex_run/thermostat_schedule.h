@@ -15,6 +15,9 @@ public:
   // The temperature the clamp holds the atoms at from this step on, kelvin.
   double heldAt(int step) const;
 
+  // The clamp target the engine holds from this step on.
+  double clampTargetAt(int step) const;
+
   // Sends the clamp target for this step to the engine; a run that keeps the
   // scenario's own target sends nothing. Throws Pavex::EngineError when the
   // engine refuses the target.

@@ -3,6 +3,7 @@
 #include "scenario/engine_binding.h"
 #include "scenario/mod_dorn_dll.h"
 
+#include <limits>
 #include <numeric>
 
 namespace ModDornDll {
@@ -41,22 +42,43 @@ template <typename T> void resizeCleared(std::vector<T> &array, std::size_t slot
   array.assign(slots, T{});
 }
 
-} // namespace
-
-void initEngine() {
+// MD_init with the cell counts and the clamp switch; numAtoms is then the
+// engine's count.
+void startEngineLattice() {
   frameCount = 0;
   Pavex::MD_init(cellsX, cellsY, cellsZ, boxDims.data(), &numAtoms);
   Pavex::MD_set_clamp_on_off(clampOn);
-  if (numAtoms < 0 || numAtoms > kMaxAtomSlots)
-    throw std::out_of_range("The engine reported " + std::to_string(numAtoms) +
-                            " atoms; the program holds 0 to 32,767.");
+}
+
+void sizeAtomArrays() {
   const auto atoms = static_cast<std::size_t>(numAtoms);
   resizeCleared(atomCoords, 3 * atoms + 1);
-  resizeCleared(drawOrder, atoms + 1);
   resizeCleared(atomTypes, atoms + 1);
   resizeCleared(atomMasses, atoms + 1);
   resizeCleared(atomVelocities, 3 * atoms + 1);
+}
+
+void checkAtomCount(std::int32_t largest, const char *limitText) {
+  if (numAtoms < 0 || numAtoms > largest)
+    throw std::out_of_range("The engine reported " + std::to_string(numAtoms) +
+                            " atoms; the program holds " + limitText + " atoms.");
+}
+
+} // namespace
+
+void initEngine() {
+  startEngineLattice();
+  checkAtomCount(kMaxAtomSlots, "0 to 32,767");
+  sizeAtomArrays();
+  resizeCleared(drawOrder, static_cast<std::size_t>(numAtoms) + 1);
   std::iota(drawOrder.begin(), drawOrder.end() - 1, std::int16_t{0});
+}
+
+void initEngineUndrawn() {
+  startEngineLattice();
+  checkAtomCount(std::numeric_limits<std::int32_t>::max(), "0 or more");
+  sizeAtomArrays();
+  drawOrder.clear();
 }
 
 std::int32_t ensurePotentialTable() {

@@ -6,6 +6,7 @@
 #include "line_reader.h"
 #include "scenario/atom_model_file_io.h"
 #include "scenario/mod_dorn_dll.h"
+#include "scenario/scenario_writer.h"
 
 #include <cmath>
 #include <cstdio>
@@ -19,8 +20,10 @@ using AtomModelFileIO::readNumber;
 
 constexpr int kListSlots = 21;
 constexpr std::size_t kMaxLineLength = 32767;
-constexpr std::int32_t kMaxAtoms = 10922; // highest coordinate slot 3N - 1 within 16 bits
-constexpr std::int32_t kMaxTypes = 127;   // highest pair slot 4P - 1 within 16 bits
+// The highest coordinate slot 3N - 1 and the highest pair slot 4P - 1 stay
+// within 16 bits.
+constexpr std::int32_t kMaxAtoms = kMostScenarioAtoms;
+constexpr std::int32_t kMaxTypes = kMostScenarioTypes;
 
 // Slots of an atom line in the list buffer: field 1 (slot 0) is not used.
 constexpr int kAtomX = 1, kAtomVx = 4, kAtomMass = 7, kAtomType = 8;

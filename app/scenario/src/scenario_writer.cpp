@@ -137,6 +137,10 @@ void replaceFile(const std::string &path, const std::string &text) {
 } // namespace
 
 std::string scenarioText(const ScenarioData &data) {
+  if (data.atomCount > kMostScenarioAtoms || data.typeCount > kMostScenarioTypes)
+    throw SaveError("a scenario file holds at most 10,922 atoms of 127 types, not " +
+                    std::to_string(data.atomCount) + " atoms of " +
+                    std::to_string(data.typeCount) + " types");
   std::string out;
   writeHeader(out, data);
   writePairs(out, data);

@@ -146,6 +146,18 @@ TEST_F(ScenarioWriter, ANumberNoFileCanCarryIsRefusedAndNothingIsWritten) {
   EXPECT_TRUE(fs::is_empty(path("")));
 }
 
+TEST_F(ScenarioWriter, MoreAtomsThanAFileHoldsAreRefused) {
+  ScenarioData data = largestScenario();
+  data.atomCount = data.requestedAtoms = 10924;
+  for (int k = 0; k < 2; ++k) {
+    data.coords.insert(data.coords.end(), {1, 1, 1});
+    data.velocities.insert(data.velocities.end(), {0, 0, 0});
+    data.masses.push_back(1);
+    data.atomTypes.push_back(0);
+  }
+  EXPECT_THROW(scenarioText(data), SaveError);
+}
+
 TEST_F(ScenarioWriter, AFailedSaveKeepsTheOldFileAndLeavesNoTemporaryFile) {
   const ScenarioData original = readScenario(std::string(SCENARIO_FOLDER) + "/solid.ams");
   writeScenarioFile(path("kept.ams"), original);

@@ -40,6 +40,7 @@ TEST(RunOptions, RefusesWhatCannotBeRun) {
       {"a.ams", "--fast"},
       {"a.ams", "--steps"},
       {"a.ams", "--steps", "12x"},
+      {"--lattice", "20x20x20", "--save", "big.ams"},
       {"a.ams", "--steps", "-5"},
       {"a.ams", "--every", "0"},
       {"a.ams", "--kick", "100"},

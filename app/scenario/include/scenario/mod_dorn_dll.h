@@ -32,6 +32,10 @@ extern std::vector<double> potentialParams; // 4 per pair of types
 // drawOrder the identity, frameCount 0. Throws std::out_of_range, with the
 // arrays as they were, when the engine reports a count outside 0 .. 32,767.
 void initEngine();
+// initEngine for a program that draws nothing (pavex-run): the same engine
+// calls, the atom arrays sized for any count the engine makes (the engine
+// takes more atoms than the 16-bit drawing slots), drawOrder left empty.
+void initEngineUndrawn();
 // Fills potentialParams with the default pair (1024, 2, 1412, 2048) for every
 // pair of numTypes types; returns the number of pairs. Throws
 // std::out_of_range, changing nothing, for a type count outside 1 .. 127.

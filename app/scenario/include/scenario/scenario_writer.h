@@ -4,10 +4,15 @@
 
 #include "scenario/scenario_data.h"
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 
 namespace ModDornDll {
+
+// The most atoms and types a scenario file can hold.
+constexpr std::int32_t kMostScenarioAtoms = 10922;
+constexpr std::int32_t kMostScenarioTypes = 127;
 
 // A scenario that cannot be saved: the message names the file and the cause.
 class SaveError : public std::runtime_error {
@@ -16,7 +21,7 @@ public:
 };
 
 // The text of the file, lines ending in CR LF. Throws SaveError for a value
-// that is not a finite number, which no file could carry.
+// that is not a finite number and for more atoms or types than a file holds.
 std::string scenarioText(const ScenarioData &data);
 
 // Writes the scenario to a temporary file beside `path` and renames it over

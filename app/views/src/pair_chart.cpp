@@ -54,10 +54,11 @@ QString engineNumber(double value) { return QString::number(value, 'f', 0); }
 
 PairChart::PairChart(std::int32_t a, std::int32_t b, const std::array<double, 4> &pair,
                      QWidget *parent)
-    : QChartView(parent), a_(a), b_(b), pair_(pair) {
-  auto *chart = new QChart;
+    // The chart is handed to the view's constructor: setChart would leave the
+    // view's own first chart to nobody.
+    : QChartView(new QChart, parent), a_(a), b_(b), pair_(pair) {
+  QChart *chart = this->chart();
   chart->legend()->setAlignment(Qt::AlignBottom);
-  setChart(chart);
   setRenderHint(QPainter::Antialiasing);
   setMinimumSize(480, 360);
   distanceAxis =

@@ -30,15 +30,15 @@ bool allocateAtomArrays(AtomArrays &atoms, int32_t n) {
   for (auto *array : {&fresh.mass, &fresh.atomEnergy, &fresh.stepLength, &fresh.candidateR2}) {
     take(*array, n);
   }
-  for (auto *array : {&fresh.type, &fresh.candidates, &fresh.slotType}) {
+  for (auto *array : {&fresh.type, &fresh.slotType}) {
     take(*array, n);
   }
   take(fresh.candidateKeys, n);
   take(fresh.sortRecords, n);
   take(fresh.sortScratch, n);
   take(fresh.slotPlaces, n);
-  for (auto *array : {&fresh.slotGx, &fresh.slotGy, &fresh.slotGz, &fresh.columnSlot,
-                      &fresh.columnGx, &fresh.columnGy, &fresh.columnGz}) {
+  for (auto *array : {&fresh.candidates, &fresh.slotGx, &fresh.slotGy, &fresh.slotGz,
+                      &fresh.columnSlot, &fresh.columnGx, &fresh.columnGy, &fresh.columnGz}) {
     take(*array, n + kCellLanes);
   }
   take(fresh.bucketStart, fresh.bucketCapacity + 1);

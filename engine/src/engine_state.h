@@ -55,7 +55,7 @@ struct AtomArrays {
   std::unique_ptr<double[]> stepLength;      // N: length of the scaled velocity
   std::unique_ptr<SortRecord[]> sortRecords; // N slots
   std::unique_ptr<SortRecord[]> sortScratch; // N: output of the counting sort
-  std::unique_ptr<int32_t[]> candidates;     // N: slots near the current one
+  std::unique_ptr<int32_t[]> candidates;     // N + kCellLanes: slots near the current one
   std::unique_ptr<double[]> candidateR2;     // N: their squared distances
   std::unique_ptr<uint64_t[]> candidateKeys; // N: slot and candidate number
   std::unique_ptr<double[]> slotPosition;    // 3N: positions in slot order
@@ -91,7 +91,10 @@ struct EngineState {
   int32_t numPairs = 3;
   double largestCutoff = 2048.0;
   std::unique_ptr<PairRecord[]> pairTable; // absent until the first install
-  int32_t pairTableTypes = 0;              // types the installed table covers
+  // The record of types t and u at t * pairTableTypes + u, for either order:
+  // the force loop finds a pair's record without computing its index.
+  std::unique_ptr<PairRecord[]> pairMatrix;
+  int32_t pairTableTypes = 0; // types the installed table covers
 
   double boxMin[3] = {0.0, 0.0, 0.0};
   double boxMax[3] = {0.0, 0.0, 0.0};

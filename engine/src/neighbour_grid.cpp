@@ -1,8 +1,9 @@
 #include "neighbour_grid.h"
 
+#include "cell_lanes.h"
+
 #include <algorithm>
 #include <climits>
-#include <cstring>
 
 namespace pavex {
 namespace {
@@ -154,10 +155,6 @@ void copyToSlotOrder(EngineState &state) {
   std::fill_n(atoms.slotForce.get(), 3 * static_cast<int64_t>(state.n), 0.0);
 }
 
-// Four grid coordinates side by side, compared in one go.
-using CellLanes = int32_t __attribute__((vector_size(4 * sizeof(int32_t))));
-static_assert(sizeof(CellLanes) == kCellLanes * sizeof(int32_t));
-
 // Window of a slot in grid units: gx below hx, gy and gz strictly inside
 // (ly, hy) and (lz, hz).
 struct Window {
@@ -206,13 +203,6 @@ int32_t appendPassing(const CellLanes &slots, const CellLanes &pass, int32_t *ou
     count -= pass[l];
   }
   return count;
-}
-
-// Four consecutive values, wherever they are aligned.
-CellLanes loadLanes(const int32_t *values) {
-  CellLanes lanes;
-  std::memcpy(&lanes, values, sizeof lanes);
-  return lanes;
 }
 
 constexpr CellLanes kLaneOffsets = {0, 1, 2, 3};

@@ -9,6 +9,8 @@ namespace {
 // the grid x range of a crystal fits, plus a few for a handful of atoms.
 constexpr int64_t kBucketsPerAtom = 8;
 constexpr int64_t kBucketSlack = 64;
+// Columns of the neighbour grid: one per atom, plus a few for a handful.
+constexpr int64_t kColumnSlack = 64;
 
 template <typename T> bool allocate(std::unique_ptr<T[]> &array, int64_t count) {
   array.reset(new (std::nothrow) T[static_cast<size_t>(count)]());
@@ -21,6 +23,7 @@ bool allocateAtomArrays(AtomArrays &atoms, int32_t n) {
   const int64_t n3 = 3 * static_cast<int64_t>(n);
   AtomArrays fresh;
   fresh.bucketCapacity = kBucketsPerAtom * n + kBucketSlack;
+  fresh.columnLimit = n + kColumnSlack;
   bool ok = true;
   const auto take = [&ok](auto &array, int64_t count) { ok = ok && allocate(array, count); };
   for (auto *array : {&fresh.position, &fresh.velocity, &fresh.r2, &fresh.r3, &fresh.r4, &fresh.r5,
@@ -37,9 +40,11 @@ bool allocateAtomArrays(AtomArrays &atoms, int32_t n) {
   take(fresh.sortRecords, n);
   take(fresh.sortScratch, n);
   take(fresh.slotPlaces, n);
-  for (auto *array : {&fresh.candidates, &fresh.slotGx, &fresh.slotGy, &fresh.slotGz,
-                      &fresh.columnSlot, &fresh.columnGx, &fresh.columnGy, &fresh.columnGz}) {
+  for (auto *array : {&fresh.candidates, &fresh.slotGx, &fresh.slotGy, &fresh.slotGz}) {
     take(*array, n + kCellLanes);
+  }
+  for (auto *array : {&fresh.columnSlot, &fresh.columnGx, &fresh.columnGy, &fresh.columnGz}) {
+    take(*array, n + kCellLanes * fresh.columnLimit);
   }
   take(fresh.bucketStart, fresh.bucketCapacity + 1);
   take(fresh.bucketCursor, fresh.bucketCapacity);

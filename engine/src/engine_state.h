@@ -61,17 +61,20 @@ struct AtomArrays {
   std::unique_ptr<double[]> slotPosition;    // 3N: positions in slot order
   std::unique_ptr<double[]> slotForce;       // 3N: pair forces in slot order
   std::unique_ptr<int32_t[]> slotType;       // N: types in slot order
-  std::unique_ptr<int32_t[]> columnSlot;     // N + kCellLanes: slots filed by column
-  std::unique_ptr<int32_t[]> columnGx;       // N + kCellLanes: their grid x
-  std::unique_ptr<int32_t[]> columnGy;       // N + kCellLanes: their grid y
-  std::unique_ptr<int32_t[]> columnGz;       // N + kCellLanes: their grid z
-  std::unique_ptr<int32_t[]> slotGx;         // N + kCellLanes: grid x in slot order
-  std::unique_ptr<int32_t[]> slotGy;         // N + kCellLanes: grid y in slot order
-  std::unique_ptr<int32_t[]> slotGz;         // N + kCellLanes: grid z in slot order
-  std::unique_ptr<SlotPlace[]> slotPlaces;   // N
-  std::unique_ptr<int32_t[]> bucketStart;    // bucketCapacity + 1
-  std::unique_ptr<int32_t[]> bucketCursor;   // bucketCapacity
-  int64_t bucketCapacity = 0;                // buckets for the x sort and the (y, z) columns
+  // Column entries: each column's slots, then kCellLanes entries whose grid
+  // x lies in no window; N + kCellLanes * columnLimit entries.
+  std::unique_ptr<int32_t[]> columnSlot;   // slots filed by column
+  std::unique_ptr<int32_t[]> columnGx;     // their grid x
+  std::unique_ptr<int32_t[]> columnGy;     // their grid y
+  std::unique_ptr<int32_t[]> columnGz;     // their grid z
+  std::unique_ptr<int32_t[]> slotGx;       // N + kCellLanes: grid x in slot order
+  std::unique_ptr<int32_t[]> slotGy;       // N + kCellLanes: grid y in slot order
+  std::unique_ptr<int32_t[]> slotGz;       // N + kCellLanes: grid z in slot order
+  std::unique_ptr<SlotPlace[]> slotPlaces; // N
+  std::unique_ptr<int32_t[]> bucketStart;  // bucketCapacity + 1
+  std::unique_ptr<int32_t[]> bucketCursor; // bucketCapacity
+  int64_t bucketCapacity = 0;              // buckets for the x sort and the (y, z) columns
+  int64_t columnLimit = 0;                 // most (y, z) columns, at most bucketCapacity
 
   bool present() const { return position != nullptr; }
 };

@@ -100,7 +100,7 @@ ColumnLayout chooseLayout(const EngineState &state, const GridExtremes &ex) {
   for (;;) {
     layout.countY = (static_cast<int64_t>(ex.hi[1]) - ex.lo[1]) / layout.edge + 1;
     layout.countZ = (static_cast<int64_t>(ex.hi[2]) - ex.lo[2]) / layout.edge + 1;
-    if (layout.countY * layout.countZ <= state.atoms.bucketCapacity) {
+    if (layout.countY * layout.countZ <= state.atoms.columnLimit) {
       layout.perUnit = 1.0 / static_cast<double>(layout.edge);
       return layout;
     }
@@ -121,8 +121,16 @@ int64_t columnOf(const ColumnLayout &layout, int64_t gy, int64_t gz) {
          layout.countY * columnAlong(layout, gz, layout.originZ, layout.countZ);
 }
 
-// Files the slots by column; within a column slots keep their order. Leaves
-// every column's cursor at its first entry.
+// First entry of a column whose slots begin at `start` in the counting
+// sort: every column before it is followed by kCellLanes stop entries.
+int32_t columnEntry(int32_t start, int64_t column) {
+  return start + kCellLanes * static_cast<int32_t>(column);
+}
+
+// Files the slots by column; within a column slots keep their order, and
+// after its last slot come kCellLanes entries whose grid x lies in no
+// window, so a walk stops there without counting. Leaves every column's
+// cursor at its first entry.
 void fileByColumn(EngineState &state, const ColumnLayout &layout) {
   AtomArrays &atoms = state.atoms;
   const auto keyOf = [&layout](const SortRecord &r) { return columnOf(layout, r.gy, r.gz); };
@@ -131,14 +139,18 @@ void fileByColumn(EngineState &state, const ColumnLayout &layout) {
   for (int32_t k = 0; k < state.n; ++k) {
     const SortRecord &r = atoms.sortRecords[k];
     const auto column = static_cast<int32_t>(keyOf(r));
-    const int32_t entry = atoms.bucketCursor[column]++;
+    const int32_t entry = columnEntry(atoms.bucketCursor[column]++, column);
     atoms.columnSlot[entry] = k;
     atoms.columnGx[entry] = r.gx;
     atoms.columnGy[entry] = r.gy;
     atoms.columnGz[entry] = r.gz;
     atoms.slotPlaces[k] = {entry, column};
   }
-  std::copy_n(atoms.bucketStart.get(), columns, atoms.bucketCursor.get());
+  for (int64_t c = 0; c < columns; ++c) {
+    std::fill_n(atoms.columnGx.get() + columnEntry(atoms.bucketStart[c + 1], c), kCellLanes,
+                INT32_MAX);
+    atoms.bucketCursor[c] = columnEntry(atoms.bucketStart[c], c);
+  }
 }
 
 // Positions and types in slot order, so that the pair loop reads neighbours
@@ -224,15 +236,14 @@ int32_t sweepWindow(const AtomArrays &atoms, int32_t n, const Window &win, int32
 }
 
 // Candidates in one column from its entry k on, four entries at a time;
-// entries past the column's end or the x window fail the test.
-int32_t walkColumn(const AtomArrays &atoms, const Window &win, int32_t k, int32_t end, int32_t *out,
+// entries past the x window or the column's last slot fail the test.
+int32_t walkColumn(const AtomArrays &atoms, const Window &win, int32_t k, int32_t *out,
                    int32_t count) {
   const int32_t *gx = atoms.columnGx.get();
   const int32_t *gy = atoms.columnGy.get();
   const int32_t *gz = atoms.columnGz.get();
-  for (; k < end && gx[k] < win.hx; k += kCellLanes) {
-    const CellLanes pass = (kLaneOffsets + k < end) &
-                           inWindow(win, loadLanes(gx + k), loadLanes(gy + k), loadLanes(gz + k));
+  for (; gx[k] < win.hx; k += kCellLanes) {
+    const CellLanes pass = inWindow(win, loadLanes(gx + k), loadLanes(gy + k), loadLanes(gz + k));
     count = appendPassing(loadLanes(atoms.columnSlot.get() + k), pass, out, count);
   }
   return count;
@@ -298,8 +309,7 @@ int32_t gatherCandidates(EngineState &state, const ColumnLayout &layout, int32_t
   for (int64_t cz = z0; cz <= z1; ++cz) {
     for (int64_t cy = y0; cy <= y1; ++cy) {
       const int64_t column = cy + layout.countY * cz;
-      count = walkColumn(atoms, win, atoms.bucketCursor[column], atoms.bucketStart[column + 1], out,
-                         count);
+      count = walkColumn(atoms, win, atoms.bucketCursor[column], out, count);
     }
   }
   return count;

@@ -129,8 +129,7 @@ int32_t columnEntry(int32_t start, int64_t column) {
 
 // Files the slots by column; within a column slots keep their order, and
 // after its last slot come kCellLanes entries whose grid x lies in no
-// window, so a walk stops there without counting. Leaves every column's
-// cursor at its first entry.
+// window, so a walk stops there without counting.
 void fileByColumn(EngineState &state, const ColumnLayout &layout) {
   AtomArrays &atoms = state.atoms;
   const auto keyOf = [&layout](const SortRecord &r) { return columnOf(layout, r.gy, r.gz); };
@@ -149,7 +148,6 @@ void fileByColumn(EngineState &state, const ColumnLayout &layout) {
   for (int64_t c = 0; c < columns; ++c) {
     std::fill_n(atoms.columnGx.get() + columnEntry(atoms.bucketStart[c + 1], c), kCellLanes,
                 INT32_MAX);
-    atoms.bucketCursor[c] = columnEntry(atoms.bucketStart[c], c);
   }
 }
 
@@ -280,8 +278,8 @@ ColumnLayout updateNeighbourGrid(EngineState &state) {
   const GridExtremes ex = assignCells(state);
   sortByGridX(state.atoms, state.n, ex.lo[0], ex.hi[0]);
   copyToSlotOrder(state);
+  copyCellsToSlotOrder(state);
   if (state.n <= kLargestSweep) {
-    copyCellsToSlotOrder(state);
     return ColumnLayout{};
   }
   const ColumnLayout layout = chooseLayout(state, ex);
@@ -289,18 +287,31 @@ ColumnLayout updateNeighbourGrid(EngineState &state) {
   return layout;
 }
 
-int32_t gatherCandidates(EngineState &state, const ColumnLayout &layout, int32_t a, int32_t *out) {
+void placeCursors(const EngineState &state, const ColumnLayout &layout, int32_t from,
+                  int32_t *cursor) {
+  const AtomArrays &atoms = state.atoms;
+  const int32_t *slot = atoms.columnSlot.get();
+  for (int64_t c = 0; c < layout.countY * layout.countZ; ++c) {
+    cursor[c] = static_cast<int32_t>(
+        std::lower_bound(slot + columnEntry(atoms.bucketStart[c], c),
+                         slot + columnEntry(atoms.bucketStart[c + 1], c), from) -
+        slot);
+  }
+}
+
+int32_t gatherCandidates(const EngineState &state, const ColumnLayout &layout, int32_t a,
+                         int32_t *cursor, int32_t *out) {
   if (!layout.filed) {
     return sweepWindow(state.atoms, state.n, windowOf(state.atoms.sortRecords[a], state.window), a,
                        out);
   }
-  AtomArrays &atoms = state.atoms;
+  const AtomArrays &atoms = state.atoms;
   // Slots are visited in order and each column lists its slots in order, so
   // a column's cursor stays one past the entry of the last slot visited in
   // it: slot a moves its own column's cursor past itself, and every cursor
   // then stands at its column's first slot after a.
   const SlotPlace place = atoms.slotPlaces[a];
-  atoms.bucketCursor[place.column] = place.entry + 1;
+  cursor[place.column] = place.entry + 1;
   const Window win = windowOf(atoms.sortRecords[a], state.window);
   int64_t y0, y1, z0, z1;
   columnRange(layout, win.ly, win.hy, layout.originY, layout.countY, y0, y1);
@@ -309,7 +320,7 @@ int32_t gatherCandidates(EngineState &state, const ColumnLayout &layout, int32_t
   for (int64_t cz = z0; cz <= z1; ++cz) {
     for (int64_t cy = y0; cy <= y1; ++cy) {
       const int64_t column = cy + layout.countY * cz;
-      count = walkColumn(atoms, win, atoms.bucketCursor[column], out, count);
+      count = walkColumn(atoms, win, cursor[column], out, count);
     }
   }
   return count;

@@ -44,18 +44,20 @@ void sortKeys(uint64_t *keys, int32_t *slot, int32_t count) {
   }
 }
 
-// Picks the candidates of slot a that lie within their pair's cut-off and
-// returns how many there are. Their keys (slot in the high half, candidate
-// number in the low half) come out in slot order: sorted here unless the
-// candidates came in slot order already. candidateR2 holds the squared
-// distance of every candidate. Every key is written and only the close ones
-// are counted, which spares a branch that would often be mispredicted.
-int32_t keepWithinCutoff(const EngineState &state, int32_t a, int32_t count, bool sorted) {
+// Picks the `count` candidates of slot a that lie within their pair's
+// cut-off and returns how many there are. Their keys (slot in the high half,
+// candidate number in the low half) come out in slot order: sorted here
+// unless the candidates came in slot order already. candidateR2 holds the
+// squared distance of every candidate. Every key is written and only the
+// close ones are counted, which spares a branch that would often be
+// mispredicted.
+int32_t keepWithinCutoff(const EngineState &state, SweepScratch &scratch, int32_t a, int32_t count,
+                         bool sorted) {
   const AtomArrays &atoms = state.atoms;
   const double *p = atoms.slotPosition.get();
-  int32_t *slot = atoms.candidates.get();
-  double *dist = atoms.candidateR2.get();
-  uint64_t *keys = atoms.candidateKeys.get();
+  int32_t *slot = scratch.candidates.get();
+  double *dist = scratch.candidateR2.get();
+  uint64_t *keys = scratch.candidateKeys.get();
   const int64_t a3 = 3 * static_cast<int64_t>(a);
   const double xa = p[a3], ya = p[a3 + 1], za = p[a3 + 2];
   const PairRecord *records = pairRecordsOf(state, atoms.slotType[a]);
@@ -78,6 +80,177 @@ int32_t keepWithinCutoff(const EngineState &state, int32_t a, int32_t count, boo
   return kept;
 }
 
+// One part of the pair sweep. It owns the forces of slots [ownFrom, ownTo)
+// and sweeps the slots from `searchFrom` (<= ownFrom) to ownTo: the slots
+// before ownFrom only add their share to owned partners, which thus receive
+// every contribution in slot order, as in a sweep from slot 0. The energy
+// terms of the owned slots are summed in `energy`, or, with `terms`, stored
+// in order for the caller to sum after those of earlier parts.
+struct SweepPart {
+  int32_t searchFrom = 0;
+  int32_t ownFrom = 0;
+  int32_t ownTo = 0;
+  double *terms = nullptr;
+  int64_t termRoom = 0;
+  int64_t termCount = 0;
+  double energy = 0.0;
+
+  void addEnergy(double term) {
+    if (terms == nullptr) {
+      energy += term;
+    } else if (termCount < termRoom) {
+      terms[termCount++] = term;
+    } else {
+      ++termCount; // overflowed: the caller sweeps again in one part
+    }
+  }
+  bool overflowed() const { return termCount > termRoom; }
+};
+
+// The pair's force strength (force on the first atom is -strength times the
+// distance vector) and s^2, at squared distance r2.
+struct PairTerms {
+  double strength;
+  double q;
+};
+
+PairTerms pairTerms(const PairRecord &pair, double r2) {
+  const double s = (r2 - pair.d2) * pair.r;
+  const double q = s * s;
+  return {s * (q - pair.halfB) * pair.k8, q};
+}
+
+// Adds the forces of the `kept` pairs of an owned slot a, in key order, to a
+// and to its owned partners, and their energies to the part.
+void addOwnedPairs(const EngineState &state, SweepScratch &scratch, int32_t a, int32_t kept,
+                   SweepPart &part) {
+  const AtomArrays &atoms = state.atoms;
+  const double *p = atoms.slotPosition.get();
+  double *f = atoms.slotForce.get();
+  const int64_t a3 = 3 * static_cast<int64_t>(a);
+  const double xi = p[a3], yi = p[a3 + 1], zi = p[a3 + 2];
+  const PairRecord *records = pairRecordsOf(state, atoms.slotType[a]);
+  double fxi = f[a3], fyi = f[a3 + 1], fzi = f[a3 + 2];
+  for (int32_t c = 0; c < kept; ++c) {
+    const uint64_t key = scratch.candidateKeys[c];
+    const auto b = static_cast<int32_t>(key >> 32);
+    const int64_t b3 = 3 * static_cast<int64_t>(b);
+    const PairRecord &pair = records[atoms.slotType[b]];
+    const double dx = xi - p[b3];
+    const double dy = yi - p[b3 + 1];
+    const double dz = zi - p[b3 + 2];
+    const PairTerms t = pairTerms(pair, scratch.candidateR2[key & 0xffffffffu]);
+    fxi -= t.strength * dx;
+    fyi -= t.strength * dy;
+    fzi -= t.strength * dz;
+    if (b < part.ownTo) {
+      f[b3] += t.strength * dx;
+      f[b3 + 1] += t.strength * dy;
+      f[b3 + 2] += t.strength * dz;
+    }
+    part.addEnergy(pair.a * t.q * (t.q - pair.b));
+  }
+  f[a3] = fxi;
+  f[a3 + 1] = fyi;
+  f[a3 + 2] = fzi;
+}
+
+// Adds the forces of the `kept` pairs of slot a, which the part does not
+// own, to those partners that it owns.
+void addToOwnedPartners(const EngineState &state, SweepScratch &scratch, int32_t a, int32_t kept,
+                        const SweepPart &part) {
+  const AtomArrays &atoms = state.atoms;
+  const double *p = atoms.slotPosition.get();
+  double *f = atoms.slotForce.get();
+  const int64_t a3 = 3 * static_cast<int64_t>(a);
+  const PairRecord *records = pairRecordsOf(state, atoms.slotType[a]);
+  for (int32_t c = 0; c < kept; ++c) {
+    const uint64_t key = scratch.candidateKeys[c];
+    const auto b = static_cast<int32_t>(key >> 32);
+    if (b < part.ownFrom || b >= part.ownTo) {
+      continue;
+    }
+    const int64_t b3 = 3 * static_cast<int64_t>(b);
+    const PairTerms t =
+        pairTerms(records[atoms.slotType[b]], scratch.candidateR2[key & 0xffffffffu]);
+    f[b3] += t.strength * (p[a3] - p[b3]);
+    f[b3 + 1] += t.strength * (p[a3 + 1] - p[b3 + 1]);
+    f[b3 + 2] += t.strength * (p[a3 + 2] - p[b3 + 2]);
+  }
+}
+
+void sweep(const EngineState &state, const ColumnLayout &layout, SweepScratch &scratch,
+           SweepPart &part) {
+  if (layout.filed) {
+    placeCursors(state, layout, part.searchFrom, scratch.cursor.get());
+  }
+  for (int32_t a = part.searchFrom; a < part.ownTo && a + 1 < state.n; ++a) {
+    const int32_t count =
+        gatherCandidates(state, layout, a, scratch.cursor.get(), scratch.candidates.get());
+    const int32_t kept = keepWithinCutoff(state, scratch, a, count, !layout.filed);
+    if (a < part.ownFrom) {
+      addToOwnedPartners(state, scratch, a, kept, part);
+    } else {
+      addOwnedPairs(state, scratch, a, kept, part);
+    }
+  }
+}
+
+// A sweep cut into parts, one per thread.
+struct PartedSweep {
+  const EngineState *state;
+  const ColumnLayout *layout;
+  SweepPart parts[kMostParts];
+};
+
+void sweepOnePart(void *context, int32_t part) {
+  auto &work = *static_cast<PartedSweep *>(context);
+  sweep(*work.state, *work.layout, work.state->atoms.sweeps[part], work.parts[part]);
+}
+
+// Cuts the slots into `count` parts of equal size. A part's search starts at
+// the first slot whose window can reach its first owned slot: with no grid x
+// below 0, a window reaches less than w beyond its own grid x.
+void cutIntoParts(const EngineState &state, int32_t count, PartedSweep &work) {
+  const int32_t *gx = state.atoms.slotGx.get();
+  for (int32_t t = 0; t < count; ++t) {
+    SweepPart &part = work.parts[t];
+    part.ownFrom = static_cast<int32_t>(static_cast<int64_t>(state.n) * t / count);
+    part.ownTo = static_cast<int32_t>(static_cast<int64_t>(state.n) * (t + 1) / count);
+    part.searchFrom = static_cast<int32_t>(
+        std::upper_bound(gx, gx + part.ownFrom, gx[part.ownFrom] - state.window) - gx);
+    if (t > 0) {
+      part.terms = state.atoms.energyTerms.get() + kEnergyTermsPerAtom * part.ownFrom;
+      part.termRoom = kEnergyTermsPerAtom * (part.ownTo - part.ownFrom);
+    }
+  }
+}
+
+// The pair sweep in as many parts as there are threads, when the atoms are
+// many enough to gain and no grid x lies below 0 (a window of a slot there
+// reaches any distance). Returns false, having changed no force, when it
+// cannot be cut, or true with the energy sum.
+bool sweepInParts(EngineState &state, const ColumnLayout &layout, double &energy) {
+  const int32_t count = std::min(state.atoms.sweepParts, kMostParts);
+  if (count < 2 || state.n < state.threadedFrom || state.atoms.slotGx[0] < 0) {
+    return false;
+  }
+  PartedSweep work{&state, &layout, {}};
+  cutIntoParts(state, count, work);
+  state.workers->run(sweepOnePart, &work);
+  energy = work.parts[0].energy;
+  for (int32_t t = 1; t < count; ++t) {
+    if (work.parts[t].overflowed()) {
+      std::fill_n(state.atoms.slotForce.get(), 3 * static_cast<int64_t>(state.n), 0.0);
+      return false;
+    }
+    for (int64_t k = 0; k < work.parts[t].termCount; ++k) {
+      energy += work.parts[t].terms[k];
+    }
+  }
+  return true;
+}
+
 // Writes the slot forces back to the atoms' force array.
 void scatterForces(EngineState &state) {
   AtomArrays &atoms = state.atoms;
@@ -93,39 +266,12 @@ void scatterForces(EngineState &state) {
 
 double computePairForces(EngineState &state) {
   const ColumnLayout layout = updateNeighbourGrid(state);
-  AtomArrays &atoms = state.atoms;
-  const double *p = atoms.slotPosition.get();
-  double *f = atoms.slotForce.get();
   double energy = 0.0;
-  for (int32_t a = 0; a + 1 < state.n; ++a) {
-    const int32_t kept = keepWithinCutoff(
-        state, a, gatherCandidates(state, layout, a, atoms.candidates.get()), !layout.filed);
-    const int64_t a3 = 3 * static_cast<int64_t>(a);
-    const double xi = p[a3], yi = p[a3 + 1], zi = p[a3 + 2];
-    const PairRecord *records = pairRecordsOf(state, atoms.slotType[a]);
-    double fxi = f[a3], fyi = f[a3 + 1], fzi = f[a3 + 2];
-    for (int32_t c = 0; c < kept; ++c) {
-      const uint64_t key = atoms.candidateKeys[c];
-      const auto b = static_cast<int32_t>(key >> 32);
-      const int64_t b3 = 3 * static_cast<int64_t>(b);
-      const PairRecord &pair = records[atoms.slotType[b]];
-      const double dx = xi - p[b3];
-      const double dy = yi - p[b3 + 1];
-      const double dz = zi - p[b3 + 2];
-      const double s = (atoms.candidateR2[key & 0xffffffffu] - pair.d2) * pair.r;
-      const double q = s * s;
-      const double strength = s * (q - pair.halfB) * pair.k8;
-      fxi -= strength * dx;
-      fyi -= strength * dy;
-      fzi -= strength * dz;
-      f[b3] += strength * dx;
-      f[b3 + 1] += strength * dy;
-      f[b3 + 2] += strength * dz;
-      energy += pair.a * q * (q - pair.b);
-    }
-    f[a3] = fxi;
-    f[a3 + 1] = fyi;
-    f[a3 + 2] = fzi;
+  if (!sweepInParts(state, layout, energy)) {
+    SweepPart whole;
+    whole.ownTo = state.n;
+    sweep(state, layout, state.atoms.sweeps[0], whole);
+    energy = whole.energy;
   }
   scatterForces(state);
   return energy;

@@ -19,7 +19,16 @@ double withinThermostatRange(double kelvin) {
 
 } // namespace
 
+SimulationController::~SimulationController() {
+  try {
+    finishTick();
+  } catch (...) {
+    // The program is ending: an engine error of its last tick changes nothing.
+  }
+}
+
 void SimulationController::startUp() {
+  finishTick();
   using namespace ModDornDll;
   initEngine();
   ensurePotentialTable();
@@ -38,6 +47,7 @@ void SimulationController::startUp() {
 void SimulationController::load(const std::string &path) {
   if (path.empty())
     return;
+  finishTick();
   ModDornDll::loadScenarioFile(path);
   running_ = true;
   scenarioPath_ = path;
@@ -53,13 +63,31 @@ void SimulationController::load(const std::string &path) {
 }
 
 bool SimulationController::tick() {
-  if (!running_ || paused_)
+  if (!startTick())
     return false;
-  advance();
+  finishTick();
   return true;
 }
 
+bool SimulationController::startTick() {
+  finishTick();
+  if (!running_ || paused_)
+    return false;
+  inFlight_ = true;
+  worker_.start([steps = stepsPerTick_] { Pavex::MD_do_run(steps); });
+  return true;
+}
+
+void SimulationController::finishTick() {
+  if (!inFlight_)
+    return;
+  inFlight_ = false;
+  worker_.wait();
+  afterRun();
+}
+
 bool SimulationController::stepOnce() {
+  finishTick();
   if (!running_ || !paused_)
     return false;
   advance();
@@ -68,6 +96,12 @@ bool SimulationController::stepOnce() {
 
 void SimulationController::advance() {
   Pavex::MD_do_run(stepsPerTick_);
+  afterRun();
+}
+
+// The rest of a tick once the engine has run: coordinates, the ramp's
+// thermostat and the measurement.
+void SimulationController::afterRun() {
   Pavex::MD_return_coordinates(ModDornDll::atomCoords.data());
   step_ += stepsPerTick_;
   advanceRamp();
@@ -97,6 +131,7 @@ void SimulationController::applyClampTarget() {
 }
 
 void SimulationController::ambientChanged(double kelvin) {
+  finishTick();
   ambient_ = kelvin;
   if (follow_) {
     held_ = withinThermostatRange(kelvin);
@@ -106,7 +141,10 @@ void SimulationController::ambientChanged(double kelvin) {
     Pavex::MD_set_temperature(kelvin);
 }
 
-void SimulationController::setPaused(bool paused) { paused_ = paused; }
+void SimulationController::setPaused(bool paused) {
+  finishTick();
+  paused_ = paused;
+}
 
 void SimulationController::setStepsPerTick(int steps) {
   if (steps >= 1 && steps <= kLargestStepsPerTick)
@@ -114,6 +152,7 @@ void SimulationController::setStepsPerTick(int steps) {
 }
 
 void SimulationController::setHold(bool hold) {
+  finishTick();
   if (hold == hold_)
     return;
   if (hold) {
@@ -129,6 +168,7 @@ void SimulationController::setHold(bool hold) {
 }
 
 double SimulationController::setThermostat(double kelvin) {
+  finishTick();
   held_ = withinThermostatRange(kelvin);
   hold_ = true;
   follow_ = false;
@@ -138,6 +178,7 @@ double SimulationController::setThermostat(double kelvin) {
 }
 
 void SimulationController::setFollowAmbient(bool follow) {
+  finishTick();
   if (follow == follow_)
     return;
   follow_ = follow;
@@ -150,6 +191,7 @@ void SimulationController::setFollowAmbient(bool follow) {
 }
 
 void SimulationController::startRamp(double to, std::int64_t steps) {
+  finishTick();
   held_ = withinThermostatRange(thermostat());
   hold_ = true;
   follow_ = false;
@@ -162,6 +204,7 @@ void SimulationController::startRamp(double to, std::int64_t steps) {
 void SimulationController::stopRamp() { ramp_.reset(); }
 
 void SimulationController::setMeasuring(bool measuring) {
+  finishTick();
   measuring_ = measuring;
   if (measuring && !latest_)
     measure();

@@ -68,8 +68,8 @@ struct AtomArrays {
   std::unique_ptr<SortRecord[]> sortScratch; // N: output of the counting sort
   std::unique_ptr<SweepScratch[]> sweeps;    // one per part of the pair sweep
   int32_t sweepParts = 0;
-  // Pair energies of every part but the first, in sweep order, so that they
-  // join one running sum: kEnergyTermsPerAtom * N when there are parts.
+  // Pair energies of the parts of a sweep in sweep order, so that they join
+  // one running sum: kEnergyTermsPerAtom * N when there are parts.
   std::unique_ptr<double[]> energyTerms;
   std::unique_ptr<double[]> slotPosition; // 3N: positions in slot order
   std::unique_ptr<double[]> slotForce;    // 3N: pair forces in slot order

@@ -30,10 +30,8 @@ void cutIntoParts(const EngineState &state, int32_t count, PartedSweep &work) {
     part.ownTo = static_cast<int32_t>(static_cast<int64_t>(state.n) * (t + 1) / count);
     part.searchFrom = static_cast<int32_t>(
         std::upper_bound(gx, gx + part.ownFrom, gx[part.ownFrom] - state.window) - gx);
-    if (t > 0) {
-      part.terms = state.atoms.energyTerms.get() + kEnergyTermsPerAtom * part.ownFrom;
-      part.termRoom = kEnergyTermsPerAtom * (part.ownTo - part.ownFrom);
-    }
+    part.terms = state.atoms.energyTerms.get() + kEnergyTermsPerAtom * part.ownFrom;
+    part.termRoom = kEnergyTermsPerAtom * (part.ownTo - part.ownFrom);
   }
 }
 
@@ -49,8 +47,8 @@ bool sweepInParts(EngineState &state, const ColumnLayout &layout, double &energy
   PartedSweep work{&state, &layout, {}};
   cutIntoParts(state, count, work);
   state.workers->run(sweepOnePart, &work);
-  energy = work.parts[0].energy;
-  for (int32_t t = 1; t < count; ++t) {
+  energy = 0.0;
+  for (int32_t t = 0; t < count; ++t) {
     if (work.parts[t].overflowed()) {
       std::fill_n(state.atoms.slotForce.get(), 3 * static_cast<int64_t>(state.n), 0.0);
       return false;

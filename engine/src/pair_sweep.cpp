@@ -93,6 +93,7 @@ PairTerms pairTerms(const PairRecord &pair, double r2) {
 
 // Adds the forces of the `kept` pairs of an owned slot a, in key order, to a
 // and to its owned partners, and their energies to the part.
+template <bool kOneOfSeveral>
 void addOwnedPairs(const EngineState &state, SweepScratch &scratch, int32_t a, int32_t kept,
                    SweepPart &part) {
   const AtomArrays &atoms = state.atoms;
@@ -114,12 +115,17 @@ void addOwnedPairs(const EngineState &state, SweepScratch &scratch, int32_t a, i
     fxi -= t.strength * dx;
     fyi -= t.strength * dy;
     fzi -= t.strength * dz;
-    if (b < part.ownTo) {
+    if (!kOneOfSeveral || b < part.ownTo) {
       f[b3] += t.strength * dx;
       f[b3 + 1] += t.strength * dy;
       f[b3 + 2] += t.strength * dz;
     }
-    part.addEnergy(pair.a * t.q * (t.q - pair.b));
+    const double energy = pair.a * t.q * (t.q - pair.b);
+    if constexpr (kOneOfSeveral) {
+      part.storeEnergy(energy);
+    } else {
+      part.energy += energy;
+    }
   }
   f[a3] = fxi;
   f[a3 + 1] = fyi;
@@ -150,13 +156,9 @@ void addToOwnedPartners(const EngineState &state, SweepScratch &scratch, int32_t
   }
 }
 
-} // namespace
-
-void sweep(const EngineState &state, const ColumnLayout &layout, SweepScratch &scratch,
-           SweepPart &part) {
-  if (layout.filed) {
-    placeCursors(state, layout, part.searchFrom, scratch.cursor.get());
-  }
+template <bool kOneOfSeveral>
+void sweepSlots(const EngineState &state, const ColumnLayout &layout, SweepScratch &scratch,
+                SweepPart &part) {
   for (int32_t a = part.searchFrom; a < part.ownTo && a + 1 < state.n; ++a) {
     const int32_t count =
         gatherCandidates(state, layout, a, scratch.cursor.get(), scratch.candidates.get());
@@ -164,8 +166,22 @@ void sweep(const EngineState &state, const ColumnLayout &layout, SweepScratch &s
     if (a < part.ownFrom) {
       addToOwnedPartners(state, scratch, a, kept, part);
     } else {
-      addOwnedPairs(state, scratch, a, kept, part);
+      addOwnedPairs<kOneOfSeveral>(state, scratch, a, kept, part);
     }
+  }
+}
+
+} // namespace
+
+void sweep(const EngineState &state, const ColumnLayout &layout, SweepScratch &scratch,
+           SweepPart &part) {
+  if (layout.filed) {
+    placeCursors(state, layout, part.searchFrom, scratch.cursor.get());
+  }
+  if (part.terms != nullptr) {
+    sweepSlots<true>(state, layout, scratch, part);
+  } else {
+    sweepSlots<false>(state, layout, scratch, part);
   }
 }
 

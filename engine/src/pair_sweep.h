@@ -13,8 +13,9 @@ namespace pavex {
 // and sweeps the slots from `searchFrom` (<= ownFrom) to ownTo: the slots
 // before ownFrom only add their share to owned partners, which thus receive
 // every contribution in slot order, as in a sweep from slot 0. The energy
-// terms of the owned slots are summed in `energy`, or, with `terms`, stored
-// in order for the caller to sum after those of earlier parts.
+// terms of the owned slots are summed in `energy` by a part that owns every
+// slot; a part of several (`terms` set) stores them in order instead, for
+// the caller to sum after those of earlier parts.
 struct SweepPart {
   int32_t searchFrom = 0;
   int32_t ownFrom = 0;
@@ -24,14 +25,11 @@ struct SweepPart {
   int64_t termCount = 0;
   double energy = 0.0;
 
-  void addEnergy(double term) {
-    if (terms == nullptr) {
-      energy += term;
-    } else if (termCount < termRoom) {
-      terms[termCount++] = term;
-    } else {
-      ++termCount; // overflowed: the caller sweeps again in one part
+  void storeEnergy(double term) {
+    if (termCount < termRoom) {
+      terms[termCount] = term;
     }
+    ++termCount; // past the room: the caller sweeps again in one part
   }
   bool overflowed() const { return termCount > termRoom; }
 };

@@ -10,7 +10,7 @@
  * at a time, from any one thread at a time. No C++ exception leaves the
  * library; a failed allocation returns its code.
  *
- * Threads: from 4,000 atoms on, a run spreads the pair forces of each step
+ * Threads: from 16,384 atoms on, a run spreads the pair forces of each step
  * over worker threads that MD_init starts once. The environment variable
  * PAVEX_THREADS (read once; a whole number from 1 to 64, otherwise the
  * processor cores) sets how many threads work; 1 keeps every step on the

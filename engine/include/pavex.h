@@ -6,8 +6,16 @@
  * 2/3 of the mean kinetic energy per atom. Velocities cross the boundary
  * scaled by the time step (dt * velocity, the displacement per step).
  * Functions that return an error code return 0 on success and one of the
- * PAVEX_E_* codes below on failure. Not thread-safe, not re-entrant. No C++
- * exception leaves the library; a failed allocation returns its code.
+ * PAVEX_E_* codes below on failure. Not thread-safe, not re-entrant: one call
+ * at a time, from any one thread at a time. No C++ exception leaves the
+ * library; a failed allocation returns its code.
+ *
+ * Threads: from 16,384 atoms on, a run spreads the pair forces of each step
+ * over worker threads that MD_init starts once. The environment variable
+ * PAVEX_THREADS (read once; a whole number from 1 to 64, otherwise the
+ * processor cores) sets how many threads work; 1 keeps every step on the
+ * caller's thread. The results are the same to the last bit for every
+ * count, and a thread that cannot be started leaves its work to the others.
  *
  * Calls out of order and unsound arguments are safe:
  * - Without per-atom arrays (before the first MD_init, after MD_free_all) the

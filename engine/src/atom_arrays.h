@@ -10,9 +10,10 @@ namespace pavex {
 // that fits the 32-bit results of the array copies.
 constexpr int64_t kMaxAtoms = INT32_MAX / 24;
 
-// Fills `atoms` with fresh arrays for n atoms (0 <= n <= kMaxAtoms). Returns
-// false and leaves `atoms` empty when any allocation fails.
-bool allocateAtomArrays(AtomArrays &atoms, int32_t n);
+// Fills `atoms` with fresh arrays for n atoms (0 <= n <= kMaxAtoms), with
+// scratch for a pair sweep in `parts` parts (>= 1). Returns false and
+// leaves `atoms` empty when any allocation fails.
+bool allocateAtomArrays(AtomArrays &atoms, int32_t n, int32_t parts);
 
 } // namespace pavex
 

@@ -3,6 +3,9 @@
 #ifndef PAVEX_ENGINE_STATE_H
 #define PAVEX_ENGINE_STATE_H
 
+#include "thread_count.h"
+#include "worker_pool.h"
+
 #include <cstdint>
 #include <memory>
 
@@ -39,6 +42,14 @@ struct SlotPlace {
   int32_t column; // the column it belongs to
 };
 
+// Scratch of one part of the pair sweep; each thread has its own.
+struct SweepScratch {
+  std::unique_ptr<int32_t[]> candidates;     // N + kCellLanes: slots near the current one
+  std::unique_ptr<double[]> candidateR2;     // N: their squared distances
+  std::unique_ptr<uint64_t[]> candidateKeys; // N: slot and candidate number
+  std::unique_ptr<int32_t[]> cursor;         // columnLimit: each column's next entry
+};
+
 // Everything that exists once per atom. Allocated zero-filled by MD_init, all
 // or nothing; `position == nullptr` means the arrays are absent.
 struct AtomArrays {
@@ -55,29 +66,49 @@ struct AtomArrays {
   std::unique_ptr<double[]> stepLength;      // N: length of the scaled velocity
   std::unique_ptr<SortRecord[]> sortRecords; // N slots
   std::unique_ptr<SortRecord[]> sortScratch; // N: output of the counting sort
-  std::unique_ptr<int32_t[]> candidates;     // N: slots near the current one
-  std::unique_ptr<double[]> candidateR2;     // N: their squared distances
-  std::unique_ptr<uint64_t[]> candidateKeys; // N: slot and candidate number
-  std::unique_ptr<double[]> slotPosition;    // 3N: positions in slot order
-  std::unique_ptr<double[]> slotForce;       // 3N: pair forces in slot order
-  std::unique_ptr<int32_t[]> slotType;       // N: types in slot order
-  std::unique_ptr<int32_t[]> columnSlot;     // N + kCellLanes: slots filed by column
-  std::unique_ptr<int32_t[]> columnGx;       // N + kCellLanes: their grid x
-  std::unique_ptr<int32_t[]> columnGy;       // N + kCellLanes: their grid y
-  std::unique_ptr<int32_t[]> columnGz;       // N + kCellLanes: their grid z
-  std::unique_ptr<int32_t[]> slotGx;         // N + kCellLanes: grid x in slot order
-  std::unique_ptr<int32_t[]> slotGy;         // N + kCellLanes: grid y in slot order
-  std::unique_ptr<int32_t[]> slotGz;         // N + kCellLanes: grid z in slot order
-  std::unique_ptr<SlotPlace[]> slotPlaces;   // N
-  std::unique_ptr<int32_t[]> bucketStart;    // bucketCapacity + 1
-  std::unique_ptr<int32_t[]> bucketCursor;   // bucketCapacity
-  int64_t bucketCapacity = 0;                // buckets for the x sort and the (y, z) columns
+  std::unique_ptr<SweepScratch[]> sweeps;    // one per part of the pair sweep
+  int32_t sweepParts = 0;
+  // Pair energies of the parts of a sweep in sweep order, so that they join
+  // one running sum: kEnergyTermsPerAtom * N when there are parts.
+  std::unique_ptr<double[]> energyTerms;
+  std::unique_ptr<double[]> slotPosition; // 3N: positions in slot order
+  std::unique_ptr<double[]> slotForce;    // 3N: pair forces in slot order
+  std::unique_ptr<int32_t[]> slotType;    // N: types in slot order
+  // Column entries: each column's slots, then kCellLanes entries whose grid
+  // x lies in no window; N + kCellLanes * columnLimit entries.
+  std::unique_ptr<int32_t[]> columnSlot;   // slots filed by column
+  std::unique_ptr<int32_t[]> columnGx;     // their grid x
+  std::unique_ptr<int32_t[]> columnGy;     // their grid y
+  std::unique_ptr<int32_t[]> columnGz;     // their grid z
+  std::unique_ptr<int32_t[]> slotGx;       // N + kCellLanes: grid x in slot order
+  std::unique_ptr<int32_t[]> slotGy;       // N + kCellLanes: grid y in slot order
+  std::unique_ptr<int32_t[]> slotGz;       // N + kCellLanes: grid z in slot order
+  std::unique_ptr<SlotPlace[]> slotPlaces; // N
+  std::unique_ptr<int32_t[]> bucketStart;  // bucketCapacity + 1
+  std::unique_ptr<int32_t[]> bucketCursor; // bucketCapacity
+  int64_t bucketCapacity = 0;              // buckets for the x sort and the (y, z) columns
+  int64_t columnLimit = 0;                 // most (y, z) columns, at most bucketCapacity
 
   bool present() const { return position != nullptr; }
 };
 
+// Room for pair energy terms per atom in a part of the sweep; a denser pile
+// is swept by one thread.
+constexpr int64_t kEnergyTermsPerAtom = 24;
+// Fewest atoms whose pair sweep is cut into parts. Below it, waking the
+// workers and sweeping the slots where parts meet twice cost about what
+// they save; and up to the largest scenario file (10,922 atoms) the window
+// already keeps a second core busy, drawing while the engine runs.
+constexpr int32_t kThreadedFrom = 16384;
+// Most parts a sweep is cut into.
+constexpr int32_t kMostParts = 64;
+
 struct EngineState {
   int32_t n = 0; // particle count N
+
+  int32_t threads = configuredThreadCount(); // threads the pair sweep may use
+  int32_t threadedFrom = kThreadedFrom;
+  std::unique_ptr<WorkerPool> workers; // threads - 1 workers, started by MD_init
 
   double timeStep = 1.0;
   double gravity = 0.0;
@@ -91,7 +122,10 @@ struct EngineState {
   int32_t numPairs = 3;
   double largestCutoff = 2048.0;
   std::unique_ptr<PairRecord[]> pairTable; // absent until the first install
-  int32_t pairTableTypes = 0;              // types the installed table covers
+  // The record of types t and u at t * pairTableTypes + u, for either order:
+  // the force loop finds a pair's record without computing its index.
+  std::unique_ptr<PairRecord[]> pairMatrix;
+  int32_t pairTableTypes = 0; // types the installed table covers
 
   double boxMin[3] = {0.0, 0.0, 0.0};
   double boxMax[3] = {0.0, 0.0, 0.0};

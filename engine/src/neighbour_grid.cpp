@@ -1,8 +1,9 @@
 #include "neighbour_grid.h"
 
+#include "cell_lanes.h"
+
 #include <algorithm>
 #include <climits>
-#include <cstring>
 
 namespace pavex {
 namespace {
@@ -99,7 +100,7 @@ ColumnLayout chooseLayout(const EngineState &state, const GridExtremes &ex) {
   for (;;) {
     layout.countY = (static_cast<int64_t>(ex.hi[1]) - ex.lo[1]) / layout.edge + 1;
     layout.countZ = (static_cast<int64_t>(ex.hi[2]) - ex.lo[2]) / layout.edge + 1;
-    if (layout.countY * layout.countZ <= state.atoms.bucketCapacity) {
+    if (layout.countY * layout.countZ <= state.atoms.columnLimit) {
       layout.perUnit = 1.0 / static_cast<double>(layout.edge);
       return layout;
     }
@@ -120,8 +121,15 @@ int64_t columnOf(const ColumnLayout &layout, int64_t gy, int64_t gz) {
          layout.countY * columnAlong(layout, gz, layout.originZ, layout.countZ);
 }
 
-// Files the slots by column; within a column slots keep their order. Leaves
-// every column's cursor at its first entry.
+// First entry of a column whose slots begin at `start` in the counting
+// sort: every column before it is followed by kCellLanes stop entries.
+int32_t columnEntry(int32_t start, int64_t column) {
+  return start + kCellLanes * static_cast<int32_t>(column);
+}
+
+// Files the slots by column; within a column slots keep their order, and
+// after its last slot come kCellLanes entries whose grid x lies in no
+// window, so a walk stops there without counting.
 void fileByColumn(EngineState &state, const ColumnLayout &layout) {
   AtomArrays &atoms = state.atoms;
   const auto keyOf = [&layout](const SortRecord &r) { return columnOf(layout, r.gy, r.gz); };
@@ -130,14 +138,17 @@ void fileByColumn(EngineState &state, const ColumnLayout &layout) {
   for (int32_t k = 0; k < state.n; ++k) {
     const SortRecord &r = atoms.sortRecords[k];
     const auto column = static_cast<int32_t>(keyOf(r));
-    const int32_t entry = atoms.bucketCursor[column]++;
+    const int32_t entry = columnEntry(atoms.bucketCursor[column]++, column);
     atoms.columnSlot[entry] = k;
     atoms.columnGx[entry] = r.gx;
     atoms.columnGy[entry] = r.gy;
     atoms.columnGz[entry] = r.gz;
     atoms.slotPlaces[k] = {entry, column};
   }
-  std::copy_n(atoms.bucketStart.get(), columns, atoms.bucketCursor.get());
+  for (int64_t c = 0; c < columns; ++c) {
+    std::fill_n(atoms.columnGx.get() + columnEntry(atoms.bucketStart[c + 1], c), kCellLanes,
+                INT32_MAX);
+  }
 }
 
 // Positions and types in slot order, so that the pair loop reads neighbours
@@ -153,10 +164,6 @@ void copyToSlotOrder(EngineState &state) {
   }
   std::fill_n(atoms.slotForce.get(), 3 * static_cast<int64_t>(state.n), 0.0);
 }
-
-// Four grid coordinates side by side, compared in one go.
-using CellLanes = int32_t __attribute__((vector_size(4 * sizeof(int32_t))));
-static_assert(sizeof(CellLanes) == kCellLanes * sizeof(int32_t));
 
 // Window of a slot in grid units: gx below hx, gy and gz strictly inside
 // (ly, hy) and (lz, hz).
@@ -208,13 +215,6 @@ int32_t appendPassing(const CellLanes &slots, const CellLanes &pass, int32_t *ou
   return count;
 }
 
-// Four consecutive values, wherever they are aligned.
-CellLanes loadLanes(const int32_t *values) {
-  CellLanes lanes;
-  std::memcpy(&lanes, values, sizeof lanes);
-  return lanes;
-}
-
 constexpr CellLanes kLaneOffsets = {0, 1, 2, 3};
 
 // Candidates of slot a from the slots that follow it while their grid x is
@@ -234,15 +234,14 @@ int32_t sweepWindow(const AtomArrays &atoms, int32_t n, const Window &win, int32
 }
 
 // Candidates in one column from its entry k on, four entries at a time;
-// entries past the column's end or the x window fail the test.
-int32_t walkColumn(const AtomArrays &atoms, const Window &win, int32_t k, int32_t end, int32_t *out,
+// entries past the x window or the column's last slot fail the test.
+int32_t walkColumn(const AtomArrays &atoms, const Window &win, int32_t k, int32_t *out,
                    int32_t count) {
   const int32_t *gx = atoms.columnGx.get();
   const int32_t *gy = atoms.columnGy.get();
   const int32_t *gz = atoms.columnGz.get();
-  for (; k < end && gx[k] < win.hx; k += kCellLanes) {
-    const CellLanes pass = (kLaneOffsets + k < end) &
-                           inWindow(win, loadLanes(gx + k), loadLanes(gy + k), loadLanes(gz + k));
+  for (; gx[k] < win.hx; k += kCellLanes) {
+    const CellLanes pass = inWindow(win, loadLanes(gx + k), loadLanes(gy + k), loadLanes(gz + k));
     count = appendPassing(loadLanes(atoms.columnSlot.get() + k), pass, out, count);
   }
   return count;
@@ -279,8 +278,8 @@ ColumnLayout updateNeighbourGrid(EngineState &state) {
   const GridExtremes ex = assignCells(state);
   sortByGridX(state.atoms, state.n, ex.lo[0], ex.hi[0]);
   copyToSlotOrder(state);
+  copyCellsToSlotOrder(state);
   if (state.n <= kLargestSweep) {
-    copyCellsToSlotOrder(state);
     return ColumnLayout{};
   }
   const ColumnLayout layout = chooseLayout(state, ex);
@@ -288,18 +287,31 @@ ColumnLayout updateNeighbourGrid(EngineState &state) {
   return layout;
 }
 
-int32_t gatherCandidates(EngineState &state, const ColumnLayout &layout, int32_t a, int32_t *out) {
+void placeCursors(const EngineState &state, const ColumnLayout &layout, int32_t from,
+                  int32_t *cursor) {
+  const AtomArrays &atoms = state.atoms;
+  const int32_t *slot = atoms.columnSlot.get();
+  for (int64_t c = 0; c < layout.countY * layout.countZ; ++c) {
+    cursor[c] = static_cast<int32_t>(
+        std::lower_bound(slot + columnEntry(atoms.bucketStart[c], c),
+                         slot + columnEntry(atoms.bucketStart[c + 1], c), from) -
+        slot);
+  }
+}
+
+int32_t gatherCandidates(const EngineState &state, const ColumnLayout &layout, int32_t a,
+                         int32_t *cursor, int32_t *out) {
   if (!layout.filed) {
     return sweepWindow(state.atoms, state.n, windowOf(state.atoms.sortRecords[a], state.window), a,
                        out);
   }
-  AtomArrays &atoms = state.atoms;
+  const AtomArrays &atoms = state.atoms;
   // Slots are visited in order and each column lists its slots in order, so
   // a column's cursor stays one past the entry of the last slot visited in
   // it: slot a moves its own column's cursor past itself, and every cursor
   // then stands at its column's first slot after a.
   const SlotPlace place = atoms.slotPlaces[a];
-  atoms.bucketCursor[place.column] = place.entry + 1;
+  cursor[place.column] = place.entry + 1;
   const Window win = windowOf(atoms.sortRecords[a], state.window);
   int64_t y0, y1, z0, z1;
   columnRange(layout, win.ly, win.hy, layout.originY, layout.countY, y0, y1);
@@ -308,8 +320,7 @@ int32_t gatherCandidates(EngineState &state, const ColumnLayout &layout, int32_t
   for (int64_t cz = z0; cz <= z1; ++cz) {
     for (int64_t cy = y0; cy <= y1; ++cy) {
       const int64_t column = cy + layout.countY * cz;
-      count = walkColumn(atoms, win, atoms.bucketCursor[column], atoms.bucketStart[column + 1], out,
-                         count);
+      count = walkColumn(atoms, win, cursor[column], out, count);
     }
   }
   return count;

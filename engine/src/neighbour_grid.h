@@ -46,15 +46,21 @@ struct ColumnLayout {
 // Recomputes every slot's grid cell from the positions (measured from the
 // box minimum), restores ascending grid x with a stable sort that starts
 // from the previous order (equal grid x keep their order), and, with more
-// than kLargestSweep atoms, files the slots by column. Also copies positions
-// and types into slot order and clears the slot forces.
+// than kLargestSweep atoms, files the slots by column. Also copies positions,
+// types and grid cells into slot order and clears the slot forces.
 ColumnLayout updateNeighbourGrid(EngineState &state);
+
+// Sets each column's cursor (countY * countZ of them) to its first entry of
+// a slot at or after `from`, for a walk over the slots from `from` on.
+void placeCursors(const EngineState &state, const ColumnLayout &layout, int32_t from,
+                  int32_t *cursor);
 
 // Writes the candidate slots of slot a to `out` and returns how many there
 // are; they come in slot order unless the slots are filed by column. Must be
-// called for a = 0, 1, 2, ... in turn after updateNeighbourGrid (each
-// column's cursor only moves forward in a step).
-int32_t gatherCandidates(EngineState &state, const ColumnLayout &layout, int32_t a, int32_t *out);
+// called for a = from, from + 1, ... in turn after placeCursors(from) (each
+// column's cursor only moves forward).
+int32_t gatherCandidates(const EngineState &state, const ColumnLayout &layout, int32_t a,
+                         int32_t *cursor, int32_t *out);
 
 } // namespace pavex
 

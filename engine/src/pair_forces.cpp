@@ -1,73 +1,63 @@
 #include "pair_forces.h"
 
-#include "neighbour_grid.h"
-#include "pair_table.h"
+#include "pair_sweep.h"
 
 #include <algorithm>
 
 namespace pavex {
 namespace {
 
-// Sorts the first `count` keys by slot; `slot` holds their slots, all
-// different. A few keys are placed by counting how many slots are smaller
-// (no branches to mispredict); more go through an insertion sort.
-void sortKeys(uint64_t *keys, const int32_t *slot, int32_t count) {
-  constexpr int32_t kFew = 32;
-  if (count <= kFew) {
-    uint64_t sorted[kFew];
-    for (int32_t k = 0; k < count; ++k) {
-      int32_t rank = 0;
-      for (int32_t m = 0; m < count; ++m) {
-        rank += slot[m] < slot[k];
-      }
-      sorted[rank] = keys[k];
-    }
-    std::copy_n(sorted, count, keys);
-    return;
-  }
-  for (int32_t k = 1; k < count; ++k) {
-    const uint64_t key = keys[k];
-    int32_t m = k;
-    for (; m > 0 && keys[m - 1] > key; --m) {
-      keys[m] = keys[m - 1];
-    }
-    keys[m] = key;
+// A sweep cut into parts, one per thread.
+struct PartedSweep {
+  const EngineState *state;
+  const ColumnLayout *layout;
+  SweepPart parts[kMostParts];
+};
+
+void sweepOnePart(void *context, int32_t part) {
+  auto &work = *static_cast<PartedSweep *>(context);
+  sweep(*work.state, *work.layout, work.state->atoms.sweeps[part], work.parts[part]);
+}
+
+// Cuts the slots into `count` parts of equal size. A part's search starts at
+// the first slot whose window can reach its first owned slot: with no grid x
+// below 0, a window reaches less than w beyond its own grid x.
+void cutIntoParts(const EngineState &state, int32_t count, PartedSweep &work) {
+  const int32_t *gx = state.atoms.slotGx.get();
+  for (int32_t t = 0; t < count; ++t) {
+    SweepPart &part = work.parts[t];
+    part.ownFrom = static_cast<int32_t>(static_cast<int64_t>(state.n) * t / count);
+    part.ownTo = static_cast<int32_t>(static_cast<int64_t>(state.n) * (t + 1) / count);
+    part.searchFrom = static_cast<int32_t>(
+        std::upper_bound(gx, gx + part.ownFrom, gx[part.ownFrom] - state.window) - gx);
+    part.terms = state.atoms.energyTerms.get() + kEnergyTermsPerAtom * part.ownFrom;
+    part.termRoom = kEnergyTermsPerAtom * (part.ownTo - part.ownFrom);
   }
 }
 
-// Picks the candidates of slot a that lie within their pair's cut-off and
-// returns how many there are. Their keys (slot in the high half, candidate
-// number in the low half) come out in slot order: sorted here unless the
-// candidates came in slot order already. candidateR2 holds the squared
-// distance of every candidate. Every key is written and only the close ones
-// are counted, which spares a branch that would often be mispredicted.
-int32_t keepWithinCutoff(const EngineState &state, int32_t a, int32_t count, bool sorted) {
-  const AtomArrays &atoms = state.atoms;
-  const double *p = atoms.slotPosition.get();
-  const PairRecord *table = state.pairTable.get();
-  int32_t *slot = atoms.candidates.get();
-  double *dist = atoms.candidateR2.get();
-  uint64_t *keys = atoms.candidateKeys.get();
-  const int64_t a3 = 3 * static_cast<int64_t>(a);
-  const double xa = p[a3], ya = p[a3 + 1], za = p[a3 + 2];
-  const int32_t ta = atoms.slotType[a];
-  int32_t kept = 0;
-  for (int32_t c = 0; c < count; ++c) {
-    const int32_t b = slot[c];
-    const int64_t b3 = 3 * static_cast<int64_t>(b);
-    const double dx = xa - p[b3];
-    const double dy = ya - p[b3 + 1];
-    const double dz = za - p[b3 + 2];
-    const double r2 = dz * dz + dy * dy + dx * dx;
-    dist[c] = r2;
-    keys[kept] = static_cast<uint64_t>(b) << 32 | static_cast<uint32_t>(c);
-    slot[kept] = b; // kept <= c: overwrites only candidates already read
-    kept += r2 < table[pairIndex(ta, atoms.slotType[b])].d2;
+// The pair sweep in as many parts as there are threads, when the atoms are
+// many enough to gain and no grid x lies below 0 (a window of a slot there
+// reaches any distance). Returns false, having changed no force, when it
+// cannot be cut, or true with the energy sum.
+bool sweepInParts(EngineState &state, const ColumnLayout &layout, double &energy) {
+  const int32_t count = std::min(state.atoms.sweepParts, kMostParts);
+  if (count < 2 || state.n < state.threadedFrom || state.atoms.slotGx[0] < 0) {
+    return false;
   }
-  if (!sorted) {
-    sortKeys(keys, slot, kept);
+  PartedSweep work{&state, &layout, {}};
+  cutIntoParts(state, count, work);
+  state.workers->run(sweepOnePart, &work);
+  energy = 0.0;
+  for (int32_t t = 0; t < count; ++t) {
+    if (work.parts[t].overflowed()) {
+      std::fill_n(state.atoms.slotForce.get(), 3 * static_cast<int64_t>(state.n), 0.0);
+      return false;
+    }
+    for (int64_t k = 0; k < work.parts[t].termCount; ++k) {
+      energy += work.parts[t].terms[k];
+    }
   }
-  return kept;
+  return true;
 }
 
 // Writes the slot forces back to the atoms' force array.
@@ -85,40 +75,12 @@ void scatterForces(EngineState &state) {
 
 double computePairForces(EngineState &state) {
   const ColumnLayout layout = updateNeighbourGrid(state);
-  AtomArrays &atoms = state.atoms;
-  const double *p = atoms.slotPosition.get();
-  const PairRecord *table = state.pairTable.get();
-  double *f = atoms.slotForce.get();
   double energy = 0.0;
-  for (int32_t a = 0; a + 1 < state.n; ++a) {
-    const int32_t kept = keepWithinCutoff(
-        state, a, gatherCandidates(state, layout, a, atoms.candidates.get()), !layout.filed);
-    const int64_t a3 = 3 * static_cast<int64_t>(a);
-    const double xi = p[a3], yi = p[a3 + 1], zi = p[a3 + 2];
-    const int32_t ti = atoms.slotType[a];
-    double fxi = f[a3], fyi = f[a3 + 1], fzi = f[a3 + 2];
-    for (int32_t c = 0; c < kept; ++c) {
-      const uint64_t key = atoms.candidateKeys[c];
-      const auto b = static_cast<int32_t>(key >> 32);
-      const int64_t b3 = 3 * static_cast<int64_t>(b);
-      const PairRecord &pair = table[pairIndex(ti, atoms.slotType[b])];
-      const double dx = xi - p[b3];
-      const double dy = yi - p[b3 + 1];
-      const double dz = zi - p[b3 + 2];
-      const double s = (atoms.candidateR2[key & 0xffffffffu] - pair.d2) * pair.r;
-      const double q = s * s;
-      const double strength = s * (q - pair.halfB) * pair.k8;
-      fxi -= strength * dx;
-      fyi -= strength * dy;
-      fzi -= strength * dz;
-      f[b3] += strength * dx;
-      f[b3 + 1] += strength * dy;
-      f[b3 + 2] += strength * dz;
-      energy += pair.a * q * (q - pair.b);
-    }
-    f[a3] = fxi;
-    f[a3 + 1] = fyi;
-    f[a3 + 2] = fzi;
+  if (!sweepInParts(state, layout, energy)) {
+    SweepPart whole;
+    whole.ownTo = state.n;
+    sweep(state, layout, state.atoms.sweeps[0], whole);
+    energy = whole.energy;
   }
   scatterForces(state);
   return energy;

@@ -34,6 +34,7 @@ int32_t resizePairTable(EngineState &state, int32_t ntypes) {
   const int64_t pairs = static_cast<int64_t>(ntypes) * (ntypes + int64_t{1}) / 2;
   state.numTypes = ntypes;
   state.pairTable.reset();
+  state.pairMatrix.reset();
   state.pairTableTypes = 0;
   if (pairs > INT32_MAX / 4) {
     state.numPairs = 0;
@@ -56,6 +57,28 @@ void setPairRecord(EngineState &state, int32_t p, double a, double b, double c, 
   }
 }
 
+// Copies every record into the matrix of type pairs once the table is
+// filled. Returns `code`, or 4 when the matrix cannot be allocated (the
+// table is then dropped too).
+int32_t fillPairMatrix(EngineState &state, int32_t code) {
+  if (code != PAVEX_OK) {
+    return code;
+  }
+  const int64_t types = state.pairTableTypes;
+  state.pairMatrix.reset(new (std::nothrow) PairRecord[types * types]);
+  if (!state.pairMatrix) {
+    state.pairTable.reset();
+    state.pairTableTypes = 0;
+    return PAVEX_E_NO_PAIR_MEMORY;
+  }
+  for (int32_t t = 0; t < types; ++t) {
+    for (int32_t u = 0; u < types; ++u) {
+      state.pairMatrix[t * types + u] = state.pairTable[pairIndex(t, u)];
+    }
+  }
+  return PAVEX_OK;
+}
+
 } // namespace
 
 int32_t installPairTable(EngineState &state, int32_t ntypes, const double *params) {
@@ -64,7 +87,7 @@ int32_t installPairTable(EngineState &state, int32_t ntypes, const double *param
     const double *q = params + 4 * static_cast<int64_t>(p);
     setPairRecord(state, p, q[0], q[1], q[2], q[3]);
   }
-  return code;
+  return fillPairMatrix(state, code);
 }
 
 int32_t installDefaultPairTable(EngineState &state) {
@@ -75,7 +98,7 @@ int32_t installDefaultPairTable(EngineState &state) {
       setPairRecord(state, p, kDefaultDepth, shape, kDefaultReference, kDefaultCutoff);
     }
   }
-  return code;
+  return fillPairMatrix(state, code);
 }
 
 } // namespace pavex

@@ -9,6 +9,7 @@
 #include "temperature.h"
 
 #include <algorithm>
+#include <new>
 
 namespace pavex {
 namespace {
@@ -40,6 +41,19 @@ void storeBoxArea(EngineState &state) {
   state.boxArea = 2.0 * (x * y + y * z + z * x);
 }
 
+// The workers of the pair sweep, started with the first MD_init that wants
+// them and kept for the engine's life. Without them every step runs on the
+// caller's thread.
+void startWorkers(EngineState &state) {
+  if (state.threads > 1 && !state.workers) {
+    try {
+      state.workers = std::make_unique<WorkerPool>(state.threads - 1);
+    } catch (const std::bad_alloc &) {
+      state.workers.reset();
+    }
+  }
+}
+
 } // namespace
 } // namespace pavex
 
@@ -54,7 +68,8 @@ extern "C" int32_t MD_init(int32_t nx, int32_t ny, int32_t nz, double *box, int3
   state.n = n;
   *count = n;
   state.atoms = AtomArrays{};
-  if (!allocateAtomArrays(state.atoms, n)) {
+  startWorkers(state);
+  if (!allocateAtomArrays(state.atoms, n, state.workers ? state.workers->parts() : 1)) {
     return PAVEX_E_NO_ATOM_MEMORY;
   }
   resetSortRecordsAndMasses(state);

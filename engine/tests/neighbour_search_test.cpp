@@ -189,9 +189,11 @@ TEST_P(NeighbourSearch, CandidatesAreTheSlotsOfTheForwardWindow) {
   pavex::EngineState &s = state();
   const pavex::ColumnLayout layout = pavex::updateNeighbourGrid(s);
   const int32_t w = s.window;
-  std::vector<int32_t> found(s.n);
+  std::vector<int32_t> found(s.n + pavex::kCellLanes);
+  std::vector<int32_t> cursor(s.atoms.columnLimit);
+  pavex::placeCursors(s, layout, 0, cursor.data());
   for (int32_t a = 0; a + 1 < s.n; ++a) {
-    const int32_t count = pavex::gatherCandidates(s, layout, a, found.data());
+    const int32_t count = pavex::gatherCandidates(s, layout, a, cursor.data(), found.data());
     std::vector<int32_t> got(found.begin(), found.begin() + count);
     std::sort(got.begin(), got.end());
     std::vector<int32_t> expected;

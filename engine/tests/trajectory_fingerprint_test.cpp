@@ -30,8 +30,21 @@ uint64_t fingerprint(const std::vector<double> &values) {
   return hash;
 }
 
-class TrajectoryFingerprint : public EngineTest {
+// How the pair sweep may be cut: one thread; two threads below the size
+// that cuts it; two and three threads cutting every sweep into parts.
+struct Threading {
+  int32_t threads;
+  int32_t threadedFrom;
+};
+
+class TrajectoryFingerprint : public EngineTest, public ::testing::WithParamInterface<Threading> {
 protected:
+  void SetUp() override {
+    EngineTest::SetUp();
+    state().threads = GetParam().threads;
+    state().threadedFrom = GetParam().threadedFrom;
+  }
+
   // Fingerprints of positions and velocities, then the bits of the total,
   // potential and kinetic energy per atom and of the wall force sum.
   std::string summary() {
@@ -44,7 +57,7 @@ protected:
   }
 };
 
-TEST_F(TrajectoryFingerprint, WarmSmallLattice) {
+TEST_P(TrajectoryFingerprint, WarmSmallLattice) {
   ASSERT_EQ(init(5, 5, 5), PAVEX_OK); // 250 atoms
   ASSERT_EQ(MD_set_temperature(200), PAVEX_OK);
   ASSERT_EQ(MD_do_run(300), PAVEX_OK);
@@ -55,7 +68,7 @@ TEST_F(TrajectoryFingerprint, WarmSmallLattice) {
 
 // Two materials, gravity, the clamp and a quench on a lattice large enough
 // for the neighbour grid's columns.
-TEST_F(TrajectoryFingerprint, TwoMaterialsUnderGravityClampedThenQuenched) {
+TEST_P(TrajectoryFingerprint, TwoMaterialsUnderGravityClampedThenQuenched) {
   ASSERT_EQ(init(10, 10, 10), PAVEX_OK); // 2000 atoms
   const double params[12] = {1024, 2, 1412, 2048, 700, 1, 1300, 1800, 900, 2, 1500, 2000};
   ASSERT_EQ(MD_set_potential_function(2, params), PAVEX_OK);
@@ -69,6 +82,13 @@ TEST_F(TrajectoryFingerprint, TwoMaterialsUnderGravityClampedThenQuenched) {
             "3927b8f909df0e8a 810efd6d3c240925 c0b01d178befdc4e c0bc43079b63f419 40a84be01ee82f97 "
             "405d3bd6c2bc30a0");
 }
+
+INSTANTIATE_TEST_SUITE_P(OneThread, TrajectoryFingerprint,
+                         ::testing::Values(Threading{1, pavex::kThreadedFrom}));
+INSTANTIATE_TEST_SUITE_P(TwoThreadsBelowTheirSize, TrajectoryFingerprint,
+                         ::testing::Values(Threading{2, pavex::kThreadedFrom}));
+INSTANTIATE_TEST_SUITE_P(SweepInParts, TrajectoryFingerprint,
+                         ::testing::Values(Threading{2, 0}, Threading{3, 0}));
 
 } // namespace
 } // namespace pavex_test

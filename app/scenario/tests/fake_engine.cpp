@@ -2,12 +2,17 @@
 // log as its name and scalar arguments; the arrays handed in are kept so
 // tests can compare them. MD_init builds 2·nx·ny·nz atoms in a fixed box.
 // With "fail all" switched on every function with an error code returns one.
+// MD_do_run can be made to take a while, and a call that comes while a run
+// is still going on counts as an overlap.
 #include "pavex.h"
 
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <map>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -17,6 +22,9 @@ struct Recorder {
   std::map<std::string, std::vector<double>> arrays;
   std::int32_t atoms = 0;
   bool failAll = false;
+  int runMilliseconds = 0;
+  std::atomic<int> running{0};  // runs going on
+  std::atomic<int> overlaps{0}; // calls that came during a run
 };
 
 Recorder &recorder() {
@@ -25,6 +33,8 @@ Recorder &recorder() {
 }
 
 void record(const char *name, const std::string &arguments = "") {
+  if (recorder().running.load() > 0)
+    ++recorder().overlaps;
   recorder().log += std::string(name) + "(" + arguments + ")\n";
 }
 
@@ -48,6 +58,12 @@ __attribute__((visibility("default"))) const char *fake_pavex_log() {
   return recorder().log.c_str();
 }
 __attribute__((visibility("default"))) void fake_pavex_clear_log() { recorder().log.clear(); }
+__attribute__((visibility("default"))) void fake_pavex_set_run_time(int milliseconds) {
+  recorder().runMilliseconds = milliseconds;
+}
+__attribute__((visibility("default"))) int fake_pavex_overlaps() {
+  return recorder().overlaps.load();
+}
 __attribute__((visibility("default"))) void fake_pavex_fail_all(int on) {
   recorder().failAll = on != 0;
 }
@@ -95,6 +111,9 @@ void MD_get_all_energy(double *total, double *potential, double *kinetic) {
 }
 int32_t MD_do_run(int32_t steps) {
   record("MD_do_run", std::to_string(steps));
+  ++recorder().running;
+  std::this_thread::sleep_for(std::chrono::milliseconds(recorder().runMilliseconds));
+  --recorder().running;
   return result(8);
 }
 int32_t MD_do_quench(int32_t steps) {

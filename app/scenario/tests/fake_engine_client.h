@@ -20,6 +20,7 @@ public:
       throw std::runtime_error(dlerror());
     clearLog();
     failAll(false);
+    setRunTime(0);
   }
   ~FakeEngine() { dlclose(handle_); }
   FakeEngine(const FakeEngine &) = delete;
@@ -28,6 +29,12 @@ public:
   std::string log() const { return function<const char *()>("fake_pavex_log")(); }
   void clearLog() const { function<void()>("fake_pavex_clear_log")(); }
   void failAll(bool on) const { function<void(int)>("fake_pavex_fail_all")(on ? 1 : 0); }
+  // How long each MD_do_run takes from now on.
+  void setRunTime(int milliseconds) const {
+    function<void(int)>("fake_pavex_set_run_time")(milliseconds);
+  }
+  // Calls that reached the engine while a run was going on.
+  int overlaps() const { return function<int()>("fake_pavex_overlaps")(); }
 
   // The last array of this name that the program handed in.
   std::vector<double> array(const char *name) const {

@@ -176,16 +176,20 @@ void frmOrvelModel::formInitScreen() {
   ModDornDll::frameCount = 0;
 }
 
-void frmOrvelModel::Timer1_Timer() { advanceAndShow(&simulation::SimulationController::tick); }
+// The engine's run of a tick goes on on the controller's worker while the
+// frame of the previous run is drawn; the coordinates it leaves are fetched
+// once both are done, for the next frame.
+void frmOrvelModel::Timer1_Timer() { advanceAndShow(&simulation::SimulationController::startTick); }
 
 void frmOrvelModel::advanceAndShow(bool (simulation::SimulationController::*advance)()) {
   runGuarded([this, advance] {
     const bool reportFrame = ModDornDll::frameCount % kReportInterval == 0;
-    if ((controller.*advance)()) {
-      showFrame(reportFrame);
-      if (trajectory)
-        recordTrajectoryFrame();
-    }
+    if (!(controller.*advance)())
+      return;
+    showFrame(reportFrame);
+    if (trajectory)
+      recordTrajectoryFrame();
+    controller.finishTick();
   });
 }
 

@@ -216,7 +216,8 @@ private:
   void loadSunImages();
   void buildAtomView();
   void showAtomCount();
-  // A tick (or a Step) of the controller, and its frame if the atoms moved.
+  // A tick (startTick: the frame the window has is drawn while the engine
+  // runs) or a Step of the controller, and its frame if the atoms moved.
   void advanceAndShow(bool (simulation::SimulationController::*advance)());
   void showFrame(bool reportFrame);
   void showRunState();

@@ -22,7 +22,16 @@ double withinThermostatRange(double kelvin) {
 
 } // namespace
 
+SimulationController::~SimulationController() {
+  try {
+    finishTick();
+  } catch (...) {
+    // The program is ending: an engine error of its last tick changes nothing.
+  }
+}
+
 void SimulationController::startUp() {
+  finishTick();
   ModDornDll::initEngine();
   handStartUpValues();
   scenarioClampTarget_ = ModDornDll::temperature;
@@ -32,6 +41,7 @@ void SimulationController::startUp() {
 void SimulationController::load(const std::string &path) {
   if (path.empty())
     return;
+  finishTick();
   ModDornDll::loadScenarioFile(path);
   running_ = true;
   scenarioPath_ = path;
@@ -48,13 +58,31 @@ void SimulationController::load(const std::string &path) {
 }
 
 bool SimulationController::tick() {
-  if (!running_ || paused_)
+  if (!startTick())
     return false;
-  advance();
+  finishTick();
   return true;
 }
 
+bool SimulationController::startTick() {
+  finishTick();
+  if (!running_ || paused_)
+    return false;
+  inFlight_ = true;
+  worker_.start([steps = stepsPerTick_] { Pavex::MD_do_run(steps); });
+  return true;
+}
+
+void SimulationController::finishTick() {
+  if (!inFlight_)
+    return;
+  inFlight_ = false;
+  worker_.wait();
+  afterRun();
+}
+
 bool SimulationController::stepOnce() {
+  finishTick();
   if (!running_ || !paused_)
     return false;
   advance();
@@ -62,12 +90,19 @@ bool SimulationController::stepOnce() {
 }
 
 void SimulationController::advance() {
+  Pavex::MD_do_run(stepsPerTick_);
+  afterRun();
+}
+
+// The rest of a tick once the engine has run: coordinates (the ones they
+// replace kept while speeds are tracked), the ramp's thermostat and the
+// measurement.
+void SimulationController::afterRun() {
   if (trackingSpeeds_) {
     const auto values = std::ptrdiff_t(3) * ModDornDll::numAtoms;
     previousCoords_.assign(ModDornDll::atomCoords.begin(), ModDornDll::atomCoords.begin() + values);
     previousSteps_ = stepsPerTick_;
   }
-  Pavex::MD_do_run(stepsPerTick_);
   Pavex::MD_return_coordinates(ModDornDll::atomCoords.data());
   step_ += stepsPerTick_;
   advanceRamp();
@@ -97,6 +132,7 @@ void SimulationController::applyClampTarget() {
 }
 
 void SimulationController::ambientChanged(double kelvin) {
+  finishTick();
   ambient_ = kelvin;
   if (follow_) {
     held_ = withinThermostatRange(kelvin);
@@ -106,7 +142,10 @@ void SimulationController::ambientChanged(double kelvin) {
     Pavex::MD_set_temperature(kelvin);
 }
 
-void SimulationController::setPaused(bool paused) { paused_ = paused; }
+void SimulationController::setPaused(bool paused) {
+  finishTick();
+  paused_ = paused;
+}
 
 void SimulationController::setStepsPerTick(int steps) {
   if (steps >= 1 && steps <= kLargestStepsPerTick)
@@ -114,6 +153,7 @@ void SimulationController::setStepsPerTick(int steps) {
 }
 
 void SimulationController::setHold(bool hold) {
+  finishTick();
   if (hold == hold_)
     return;
   if (hold) {
@@ -129,6 +169,7 @@ void SimulationController::setHold(bool hold) {
 }
 
 double SimulationController::setThermostat(double kelvin) {
+  finishTick();
   held_ = withinThermostatRange(kelvin);
   hold_ = true;
   follow_ = false;
@@ -138,6 +179,7 @@ double SimulationController::setThermostat(double kelvin) {
 }
 
 void SimulationController::setFollowAmbient(bool follow) {
+  finishTick();
   if (follow == follow_)
     return;
   follow_ = follow;
@@ -150,6 +192,7 @@ void SimulationController::setFollowAmbient(bool follow) {
 }
 
 void SimulationController::startRamp(double to, std::int64_t steps) {
+  finishTick();
   held_ = withinThermostatRange(thermostat());
   hold_ = true;
   follow_ = false;
@@ -162,6 +205,7 @@ void SimulationController::startRamp(double to, std::int64_t steps) {
 void SimulationController::stopRamp() { ramp_.reset(); }
 
 void SimulationController::setMeasuring(bool measuring) {
+  finishTick();
   measuring_ = measuring;
   if (measuring && !latest_)
     measure();
@@ -194,6 +238,7 @@ std::int32_t SimulationController::atoms() const { return ModDornDll::numAtoms; 
 analysis::AtomFrame SimulationController::atomFrame() const { return programFrame(); }
 
 ModDornDll::ScenarioData SimulationController::snapshot() {
+  finishTick();
   ModDornDll::ScenarioData data = ModDornDll::snapshotOfEngine();
   // A file's one temperature becomes the clamp target when it is loaded.
   data.temperature = hold_ ? analysis::clampTargetFor(held_) : scenarioClampTarget_;

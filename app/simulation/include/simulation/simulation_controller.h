@@ -3,15 +3,18 @@
 // of the run controls and the thermostat. It publishes what the loop
 // measured as read-only state for the windows that show it.
 //
-// Every call happens on the loop's thread, between engine runs. With no
+// Every call happens on the loop's thread, between engine runs; only the
+// run of a tick may go on on a worker thread while the window draws, and
+// every call that reaches the engine first finishes that tick. With no
 // command given (not paused, five steps a tick, no thermostat held, nothing
-// measured) the engine sees exactly the calls of the plain loop.
+// measured) the engine sees exactly the calls of the plain loop, in order.
 #pragma once
 
 #include "analysis/atom_frame.h"
 #include "analysis/series.h"
 #include "analysis/thermostat.h"
 #include "scenario/scenario_data.h"
+#include "simulation/run_worker.h"
 
 #include <cstdint>
 #include <optional>
@@ -34,10 +37,19 @@ public:
   // thermostat and the records are then as they were.
   void load(const std::string &path);
 
+  // Finishes a tick in flight.
+  ~SimulationController();
+
   // One tick of the loop: the engine advances stepsPerTick() steps and the
   // atoms' coordinates are fetched. Does nothing while paused or before a
   // scenario has started; returns whether the atoms moved.
   bool tick();
+  // The same tick in two halves, so that the window can draw the frame it
+  // has while the engine runs: startTick() hands the run to the worker
+  // thread (returning whether the atoms will move), finishTick() waits for
+  // it and fetches the coordinates. The engine sees the calls of tick().
+  bool startTick();
+  void finishTick();
   // One tick while paused (Step); false when not paused or nothing runs.
   bool stepOnce();
 
@@ -46,6 +58,7 @@ public:
   // thermostat follows the ambient temperature, it moves there.
   void ambientChanged(double kelvin);
 
+  // Pausing finishes a tick in flight first.
   void setPaused(bool paused);
   // Steps per tick, 1 to 50; other values are ignored.
   void setStepsPerTick(int steps);
@@ -106,6 +119,7 @@ public:
 
 private:
   void advance();
+  void afterRun();
   void advanceRamp();
   void measure();
   void applyClampTarget();
@@ -116,6 +130,7 @@ private:
   std::int64_t step_ = 0;
   std::uint64_t scenarioStarts_ = 0;
   std::string scenarioPath_;
+  bool inFlight_ = false; // a tick's run handed to the worker
 
   double scenarioClampTarget_ = 0.0; // of the last load or of start-up
   double held_ = 0.0;
@@ -133,6 +148,7 @@ private:
   bool trackingSpeeds_ = false;
   std::vector<double> previousCoords_; // before the last tick, while tracking
   int previousSteps_ = 0;              // steps of that tick
+  RunWorker worker_; // last member: its thread ends before the rest goes
 };
 
 } // namespace simulation

@@ -1,0 +1,188 @@
+#include "pair_sweep.h"
+
+#include "cell_lanes.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace pavex {
+namespace {
+
+// The records of type t with every type u, at u.
+const PairRecord *pairRecordsOf(const EngineState &state, int32_t t) {
+  return state.pairMatrix.get() + static_cast<int64_t>(t) * state.pairTableTypes;
+}
+
+// Sorts the first `count` keys by slot; `slot` holds their slots, all
+// different, and has room for kCellLanes more. A few keys are placed by
+// counting how many slots are smaller, four slots at a time (no branches to
+// mispredict); more go through an insertion sort.
+void sortKeys(uint64_t *keys, int32_t *slot, int32_t count) {
+  constexpr int32_t kFew = 32;
+  if (count <= kFew) {
+    std::fill_n(slot + count, kCellLanes, INT32_MAX); // smaller than none
+    uint64_t sorted[kFew];
+    for (int32_t k = 0; k < count; ++k) {
+      CellLanes smaller = {0, 0, 0, 0};
+      for (int32_t m = 0; m < count; m += kCellLanes) {
+        smaller -= loadLanes(slot + m) < slot[k];
+      }
+      sorted[smaller[0] + smaller[1] + smaller[2] + smaller[3]] = keys[k];
+    }
+    std::copy_n(sorted, count, keys);
+    return;
+  }
+  for (int32_t k = 1; k < count; ++k) {
+    const uint64_t key = keys[k];
+    int32_t m = k;
+    for (; m > 0 && keys[m - 1] > key; --m) {
+      keys[m] = keys[m - 1];
+    }
+    keys[m] = key;
+  }
+}
+
+// Picks the `count` candidates of slot a that lie within their pair's
+// cut-off and returns how many there are. Their keys (slot in the high half,
+// candidate number in the low half) come out in slot order: sorted here
+// unless the candidates came in slot order already. candidateR2 holds the
+// squared distance of every candidate. Every key is written and only the
+// close ones are counted, which spares a branch that would often be
+// mispredicted.
+int32_t keepWithinCutoff(const EngineState &state, SweepScratch &scratch, int32_t a, int32_t count,
+                         bool sorted) {
+  const AtomArrays &atoms = state.atoms;
+  const double *p = atoms.slotPosition.get();
+  int32_t *slot = scratch.candidates.get();
+  double *dist = scratch.candidateR2.get();
+  uint64_t *keys = scratch.candidateKeys.get();
+  const int64_t a3 = 3 * static_cast<int64_t>(a);
+  const double xa = p[a3], ya = p[a3 + 1], za = p[a3 + 2];
+  const PairRecord *records = pairRecordsOf(state, atoms.slotType[a]);
+  int32_t kept = 0;
+  for (int32_t c = 0; c < count; ++c) {
+    const int32_t b = slot[c];
+    const int64_t b3 = 3 * static_cast<int64_t>(b);
+    const double dx = xa - p[b3];
+    const double dy = ya - p[b3 + 1];
+    const double dz = za - p[b3 + 2];
+    const double r2 = dz * dz + dy * dy + dx * dx;
+    dist[c] = r2;
+    keys[kept] = static_cast<uint64_t>(b) << 32 | static_cast<uint32_t>(c);
+    slot[kept] = b; // kept <= c: overwrites only candidates already read
+    kept += r2 < records[atoms.slotType[b]].d2;
+  }
+  if (!sorted) {
+    sortKeys(keys, slot, kept);
+  }
+  return kept;
+}
+
+// The pair's force strength (force on the first atom is -strength times the
+// distance vector) and s^2, at squared distance r2.
+struct PairTerms {
+  double strength;
+  double q;
+};
+
+PairTerms pairTerms(const PairRecord &pair, double r2) {
+  const double s = (r2 - pair.d2) * pair.r;
+  const double q = s * s;
+  return {s * (q - pair.halfB) * pair.k8, q};
+}
+
+// Adds the forces of the `kept` pairs of an owned slot a, in key order, to a
+// and to its owned partners, and their energies to the part.
+template <bool kOneOfSeveral>
+void addOwnedPairs(const EngineState &state, SweepScratch &scratch, int32_t a, int32_t kept,
+                   SweepPart &part) {
+  const AtomArrays &atoms = state.atoms;
+  const double *p = atoms.slotPosition.get();
+  double *f = atoms.slotForce.get();
+  const int64_t a3 = 3 * static_cast<int64_t>(a);
+  const double xi = p[a3], yi = p[a3 + 1], zi = p[a3 + 2];
+  const PairRecord *records = pairRecordsOf(state, atoms.slotType[a]);
+  double fxi = f[a3], fyi = f[a3 + 1], fzi = f[a3 + 2];
+  for (int32_t c = 0; c < kept; ++c) {
+    const uint64_t key = scratch.candidateKeys[c];
+    const auto b = static_cast<int32_t>(key >> 32);
+    const int64_t b3 = 3 * static_cast<int64_t>(b);
+    const PairRecord &pair = records[atoms.slotType[b]];
+    const double dx = xi - p[b3];
+    const double dy = yi - p[b3 + 1];
+    const double dz = zi - p[b3 + 2];
+    const PairTerms t = pairTerms(pair, scratch.candidateR2[key & 0xffffffffu]);
+    fxi -= t.strength * dx;
+    fyi -= t.strength * dy;
+    fzi -= t.strength * dz;
+    if (!kOneOfSeveral || b < part.ownTo) {
+      f[b3] += t.strength * dx;
+      f[b3 + 1] += t.strength * dy;
+      f[b3 + 2] += t.strength * dz;
+    }
+    const double energy = pair.a * t.q * (t.q - pair.b);
+    if constexpr (kOneOfSeveral) {
+      part.storeEnergy(energy);
+    } else {
+      part.energy += energy;
+    }
+  }
+  f[a3] = fxi;
+  f[a3 + 1] = fyi;
+  f[a3 + 2] = fzi;
+}
+
+// Adds the forces of the `kept` pairs of slot a, which the part does not
+// own, to those partners that it owns.
+void addToOwnedPartners(const EngineState &state, SweepScratch &scratch, int32_t a, int32_t kept,
+                        const SweepPart &part) {
+  const AtomArrays &atoms = state.atoms;
+  const double *p = atoms.slotPosition.get();
+  double *f = atoms.slotForce.get();
+  const int64_t a3 = 3 * static_cast<int64_t>(a);
+  const PairRecord *records = pairRecordsOf(state, atoms.slotType[a]);
+  for (int32_t c = 0; c < kept; ++c) {
+    const uint64_t key = scratch.candidateKeys[c];
+    const auto b = static_cast<int32_t>(key >> 32);
+    if (b < part.ownFrom || b >= part.ownTo) {
+      continue;
+    }
+    const int64_t b3 = 3 * static_cast<int64_t>(b);
+    const PairTerms t =
+        pairTerms(records[atoms.slotType[b]], scratch.candidateR2[key & 0xffffffffu]);
+    f[b3] += t.strength * (p[a3] - p[b3]);
+    f[b3 + 1] += t.strength * (p[a3 + 1] - p[b3 + 1]);
+    f[b3 + 2] += t.strength * (p[a3 + 2] - p[b3 + 2]);
+  }
+}
+
+template <bool kOneOfSeveral>
+void sweepSlots(const EngineState &state, const ColumnLayout &layout, SweepScratch &scratch,
+                SweepPart &part) {
+  for (int32_t a = part.searchFrom; a < part.ownTo && a + 1 < state.n; ++a) {
+    const int32_t count =
+        gatherCandidates(state, layout, a, scratch.cursor.get(), scratch.candidates.get());
+    const int32_t kept = keepWithinCutoff(state, scratch, a, count, !layout.filed);
+    if (a < part.ownFrom) {
+      addToOwnedPartners(state, scratch, a, kept, part);
+    } else {
+      addOwnedPairs<kOneOfSeveral>(state, scratch, a, kept, part);
+    }
+  }
+}
+
+} // namespace
+
+void sweep(const EngineState &state, const ColumnLayout &layout, SweepScratch &scratch,
+           SweepPart &part) {
+  if (layout.filed) {
+    placeCursors(state, layout, part.searchFrom, scratch.cursor.get());
+  }
+  if (part.terms != nullptr) {
+    sweepSlots<true>(state, layout, scratch, part);
+  } else {
+    sweepSlots<false>(state, layout, scratch, part);
+  }
+}
+
+} // namespace pavex

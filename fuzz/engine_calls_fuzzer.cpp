@@ -5,10 +5,11 @@
 //
 // Three limits keep an input within the memory and time a fuzzer can give
 // it; none hides a fault: lattices the engine would accept but that need
-// more than kMostAtoms atoms, and type counts it would accept beyond
+// more than kMostAtoms atoms (a pile of them costs the square of their count
+// each step), and type counts it would accept beyond
 // kMostTypes (their pair tables reach gigabytes at the engine's largest), are
 // skipped; counts beyond the engine's limits are passed on, to be refused.
-// The steps of one input's runs add up to at most kMostSteps.
+// The atom-steps of one input's runs add up to at most kMostAtomSteps.
 #include "fuzz_input.h"
 #include "message_layer.h"
 #include "pavex.h"
@@ -20,8 +21,8 @@
 
 namespace {
 
-constexpr std::int64_t kMostAtoms = 4096;
-constexpr std::int32_t kMostSteps = 200;
+constexpr std::int64_t kMostAtoms = 512;
+constexpr std::int64_t kMostAtomSteps = 20000;
 constexpr std::int32_t kMostTypes = 128;
 // The engine's own limits: 24 bytes per atom within 32-bit array sizes, and
 // at most INT32_MAX / 4 pairs of types.
@@ -63,8 +64,10 @@ private:
   }
   std::int32_t steps() {
     const std::int32_t wanted = in_.whole() % 64;
-    const std::int32_t granted = wanted > budget_ ? budget_ : wanted;
-    budget_ -= granted > 0 ? granted : 0;
+    const std::int64_t atoms = std::max<std::int64_t>(MD_number_of_coordinates(), 1);
+    const std::int32_t granted =
+        static_cast<std::int32_t>(std::min<std::int64_t>(wanted, budget_ / atoms));
+    budget_ -= granted > 0 ? granted * atoms : 0;
     return granted;
   }
 
@@ -219,7 +222,7 @@ private:
   }
 
   FuzzInput &in_;
-  std::int32_t budget_ = kMostSteps;
+  std::int64_t budget_ = kMostAtomSteps;
   std::int32_t types_ = 0;     // of the last pair table the engine took
   std::int32_t materials_ = 1; // the types in use
 };

@@ -75,7 +75,8 @@ private:
     const std::int32_t nx = in_.whole(), ny = in_.whole(), nz = in_.whole();
     std::int64_t product = 0;
     const bool overflows =
-        __builtin_mul_overflow(2 * static_cast<std::int64_t>(nx) * ny, nz, &product);
+        __builtin_mul_overflow(2 * static_cast<std::int64_t>(nx), std::int64_t{ny}, &product) ||
+        __builtin_mul_overflow(product, std::int64_t{nz}, &product);
     if (!overflows && product > kMostAtoms && product <= kEngineMostAtoms)
       return; // the engine takes it, but it needs more memory and time than an input gets
     double box[6];

@@ -20,10 +20,6 @@ using AtomModelFileIO::readNumber;
 
 constexpr int kListSlots = 21;
 constexpr std::size_t kMaxLineLength = 32767;
-// The highest coordinate slot 3N - 1 and the highest pair slot 4P - 1 stay
-// within 16 bits.
-constexpr std::int32_t kMaxAtoms = kMostScenarioAtoms;
-constexpr std::int32_t kMaxTypes = kMostScenarioTypes;
 
 // Slots of an atom line in the list buffer: field 1 (slot 0) is not used.
 constexpr int kAtomX = 1, kAtomVx = 4, kAtomMass = 7, kAtomType = 8;
@@ -120,11 +116,11 @@ void readHeader(LineSource &source, ScenarioData &data) {
   source.next("the version line");
   data.requestedAtoms = rounded(source, keyValue(source, "the number of atoms"), "an atom count");
   data.atomCount = 2 * rounded(source, data.requestedAtoms / 2.0, "an atom count");
-  if (data.atomCount < 2 || data.atomCount > kMaxAtoms)
+  if (data.atomCount < 2 || data.atomCount > kMostScenarioAtoms)
     source.fail("an atom count from 2 to 10,922 (odd counts round to even), found " +
                 std::to_string(data.requestedAtoms));
   data.typeCount = rounded(source, keyValue(source, "the number of types"), "a type count");
-  if (data.typeCount < 1 || data.typeCount > kMaxTypes)
+  if (data.typeCount < 1 || data.typeCount > kMostScenarioTypes)
     source.fail("a type count from 1 to 127, found " + std::to_string(data.typeCount));
   data.temperature = keyValue(source, "the temperature");
   data.gravity = keyValue(source, "the gravity");

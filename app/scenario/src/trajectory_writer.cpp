@@ -35,7 +35,8 @@ void TrajectoryWriter::writeFrame(std::span<const double> coords,
                                   std::span<const std::int32_t> materials,
                                   const std::array<double, 6> &box, std::int64_t step) {
   const auto &b = box;
-  char line[320];
+  // Room for three coordinates as large as a double can be in fixed notation.
+  char line[1100];
   out_ << materials.size() << '\n';
   std::snprintf(line, sizeof line,
                 "Lattice=\"%.9g 0 0 0 %.9g 0 0 0 %.9g\" Origin=\"%.9g %.9g %.9g\" "

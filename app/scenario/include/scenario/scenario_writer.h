@@ -10,7 +10,8 @@
 
 namespace ModDornDll {
 
-// The most atoms and types a scenario file can hold.
+// The most atoms and types a scenario file can hold: its highest coordinate
+// slot 3N - 1 and its highest pair slot 4P - 1 stay within 16 bits.
 constexpr std::int32_t kMostScenarioAtoms = 10922;
 constexpr std::int32_t kMostScenarioTypes = 127;
 

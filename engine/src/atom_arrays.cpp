@@ -62,6 +62,9 @@ bool allocateAtomArrays(AtomArrays &atoms, int32_t n, int32_t parts) {
   for (auto *array : {&fresh.columnSlot, &fresh.columnGx, &fresh.columnGy, &fresh.columnGz}) {
     take(*array, n + kCellLanes * fresh.columnLimit);
   }
+  for (auto *array : {&fresh.columnX, &fresh.columnY, &fresh.columnZ}) {
+    take(*array, n + kCellLanes * fresh.columnLimit);
+  }
   take(fresh.bucketStart, fresh.bucketCapacity + 1);
   take(fresh.bucketCursor, fresh.bucketCapacity);
   ok = ok && allocateSweeps(fresh, n, parts);

@@ -80,6 +80,9 @@ struct AtomArrays {
   std::unique_ptr<int32_t[]> columnGx;     // their grid x
   std::unique_ptr<int32_t[]> columnGy;     // their grid y
   std::unique_ptr<int32_t[]> columnGz;     // their grid z
+  std::unique_ptr<double[]> columnX;       // their positions, one array per axis, so
+  std::unique_ptr<double[]> columnY;       // that candidates found in a column are
+  std::unique_ptr<double[]> columnZ;       // measured from memory the walk just read
   std::unique_ptr<int32_t[]> slotGx;       // N + kCellLanes: grid x in slot order
   std::unique_ptr<int32_t[]> slotGy;       // N + kCellLanes: grid y in slot order
   std::unique_ptr<int32_t[]> slotGz;       // N + kCellLanes: grid z in slot order

@@ -143,6 +143,9 @@ void fileByColumn(EngineState &state, const ColumnLayout &layout) {
     atoms.columnGx[entry] = r.gx;
     atoms.columnGy[entry] = r.gy;
     atoms.columnGz[entry] = r.gz;
+    atoms.columnX[entry] = atoms.slotPosition[3 * static_cast<int64_t>(k)];
+    atoms.columnY[entry] = atoms.slotPosition[3 * static_cast<int64_t>(k) + 1];
+    atoms.columnZ[entry] = atoms.slotPosition[3 * static_cast<int64_t>(k) + 2];
     atoms.slotPlaces[k] = {entry, column};
   }
   for (int64_t c = 0; c < columns; ++c) {
@@ -242,7 +245,7 @@ int32_t walkColumn(const AtomArrays &atoms, const Window &win, int32_t k, int32_
   const int32_t *gz = atoms.columnGz.get();
   for (; gx[k] < win.hx; k += kCellLanes) {
     const CellLanes pass = inWindow(win, loadLanes(gx + k), loadLanes(gy + k), loadLanes(gz + k));
-    count = appendPassing(loadLanes(atoms.columnSlot.get() + k), pass, out, count);
+    count = appendPassing(kLaneOffsets + k, pass, out, count);
   }
   return count;
 }

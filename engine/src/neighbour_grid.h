@@ -55,8 +55,9 @@ ColumnLayout updateNeighbourGrid(EngineState &state);
 void placeCursors(const EngineState &state, const ColumnLayout &layout, int32_t from,
                   int32_t *cursor);
 
-// Writes the candidate slots of slot a to `out` and returns how many there
-// are; they come in slot order unless the slots are filed by column. Must be
+// Writes the candidates of slot a to `out` and returns how many there are:
+// slots, in slot order, when the x window is walked; column entries when the
+// slots are filed by column. Must be
 // called for a = from, from + 1, ... in turn after placeCursors(from) (each
 // column's cursor only moves forward).
 int32_t gatherCandidates(const EngineState &state, const ColumnLayout &layout, int32_t a,

@@ -15,19 +15,29 @@ const PairRecord *pairRecordsOf(const EngineState &state, int32_t t) {
 
 // Sorts the first `count` keys by slot; `slot` holds their slots, all
 // different, and has room for kCellLanes more. A few keys are placed by
-// counting how many slots are smaller, four slots at a time (no branches to
-// mispredict); more go through an insertion sort.
+// counting how many slots are smaller, for four keys at once against one
+// slot at a time (no branches to mispredict, no sums across lanes); more go
+// through an insertion sort.
 void sortKeys(uint64_t *keys, int32_t *slot, int32_t count) {
   constexpr int32_t kFew = 32;
   if (count <= kFew) {
     std::fill_n(slot + count, kCellLanes, INT32_MAX); // smaller than none
+    constexpr int32_t kGroups = kFew / kCellLanes;
+    const int32_t groups = (count + kCellLanes - 1) / kCellLanes;
+    CellLanes own[kGroups], smaller[kGroups];
+    for (int32_t g = 0; g < groups; ++g) {
+      own[g] = loadLanes(slot + kCellLanes * g);
+      smaller[g] = CellLanes{0, 0, 0, 0};
+    }
+    for (int32_t m = 0; m < count; ++m) {
+      const CellLanes other = CellLanes{0, 0, 0, 0} + slot[m];
+      for (int32_t g = 0; g < groups; ++g) {
+        smaller[g] -= other < own[g];
+      }
+    }
     uint64_t sorted[kFew];
     for (int32_t k = 0; k < count; ++k) {
-      CellLanes smaller = {0, 0, 0, 0};
-      for (int32_t m = 0; m < count; m += kCellLanes) {
-        smaller -= loadLanes(slot + m) < slot[k];
-      }
-      sorted[smaller[0] + smaller[1] + smaller[2] + smaller[3]] = keys[k];
+      sorted[smaller[k / kCellLanes][k % kCellLanes]] = keys[k];
     }
     std::copy_n(sorted, count, keys);
     return;
@@ -42,15 +52,35 @@ void sortKeys(uint64_t *keys, int32_t *slot, int32_t count) {
   }
 }
 
+// Where the candidates' positions are read: slots in slot order, or column
+// entries, whose positions lie beside the cells the column walk just read.
+struct SlotPositions {
+  const double *p;
+  int32_t slotOf(int32_t c) const { return c; }
+  double x(int32_t c) const { return p[3 * static_cast<int64_t>(c)]; }
+  double y(int32_t c) const { return p[3 * static_cast<int64_t>(c) + 1]; }
+  double z(int32_t c) const { return p[3 * static_cast<int64_t>(c) + 2]; }
+};
+
+struct EntryPositions {
+  const int32_t *slot;
+  const double *px, *py, *pz;
+  int32_t slotOf(int32_t e) const { return slot[e]; }
+  double x(int32_t e) const { return px[e]; }
+  double y(int32_t e) const { return py[e]; }
+  double z(int32_t e) const { return pz[e]; }
+};
+
 // Picks the `count` candidates of slot a that lie within their pair's
 // cut-off and returns how many there are. Their keys (slot in the high half,
 // candidate number in the low half) come out in slot order: sorted here
 // unless the candidates came in slot order already. candidateR2 holds the
-// squared distance of every candidate. Every key is written and only the
-// close ones are counted, which spares a branch that would often be
-// mispredicted.
+// squared distance of every candidate, and `candidates` the slots of those
+// kept. Every key is written and only the close ones are counted, which
+// spares a branch that would often be mispredicted.
+template <typename Positions>
 int32_t keepWithinCutoff(const EngineState &state, SweepScratch &scratch, int32_t a, int32_t count,
-                         bool sorted) {
+                         const Positions &at, bool sorted) {
   const AtomArrays &atoms = state.atoms;
   const double *p = atoms.slotPosition.get();
   int32_t *slot = scratch.candidates.get();
@@ -61,11 +91,11 @@ int32_t keepWithinCutoff(const EngineState &state, SweepScratch &scratch, int32_
   const PairRecord *records = pairRecordsOf(state, atoms.slotType[a]);
   int32_t kept = 0;
   for (int32_t c = 0; c < count; ++c) {
-    const int32_t b = slot[c];
-    const int64_t b3 = 3 * static_cast<int64_t>(b);
-    const double dx = xa - p[b3];
-    const double dy = ya - p[b3 + 1];
-    const double dz = za - p[b3 + 2];
+    const int32_t e = slot[c];
+    const int32_t b = at.slotOf(e);
+    const double dx = xa - at.x(e);
+    const double dy = ya - at.y(e);
+    const double dz = za - at.z(e);
     const double r2 = dz * dz + dy * dy + dx * dx;
     dist[c] = r2;
     keys[kept] = static_cast<uint64_t>(b) << 32 | static_cast<uint32_t>(c);
@@ -76,6 +106,18 @@ int32_t keepWithinCutoff(const EngineState &state, SweepScratch &scratch, int32_
     sortKeys(keys, slot, kept);
   }
   return kept;
+}
+
+int32_t keepWithinCutoff(const EngineState &state, const ColumnLayout &layout,
+                         SweepScratch &scratch, int32_t a, int32_t count) {
+  const AtomArrays &atoms = state.atoms;
+  if (!layout.filed) {
+    return keepWithinCutoff(state, scratch, a, count, SlotPositions{atoms.slotPosition.get()},
+                            true);
+  }
+  const EntryPositions entries{atoms.columnSlot.get(), atoms.columnX.get(), atoms.columnY.get(),
+                               atoms.columnZ.get()};
+  return keepWithinCutoff(state, scratch, a, count, entries, false);
 }
 
 // The pair's force strength (force on the first atom is -strength times the
@@ -162,7 +204,7 @@ void sweepSlots(const EngineState &state, const ColumnLayout &layout, SweepScrat
   for (int32_t a = part.searchFrom; a < part.ownTo && a + 1 < state.n; ++a) {
     const int32_t count =
         gatherCandidates(state, layout, a, scratch.cursor.get(), scratch.candidates.get());
-    const int32_t kept = keepWithinCutoff(state, scratch, a, count, !layout.filed);
+    const int32_t kept = keepWithinCutoff(state, layout, scratch, a, count);
     if (a < part.ownFrom) {
       addToOwnedPartners(state, scratch, a, kept, part);
     } else {

@@ -184,6 +184,9 @@ TEST_P(NeighbourSearch, OrderCarriedOverFromEarlierStepsStillMatches) {
   expectSameAsReferences();
 }
 
+// Candidates come as slots when the x window is walked and as column entries
+// when the slots are filed by column; either way they name the slots of the
+// forward window, and an entry holds its slot's position.
 TEST_P(NeighbourSearch, CandidatesAreTheSlotsOfTheForwardWindow) {
   randomAtoms(0, 6000, 5);
   pavex::EngineState &s = state();
@@ -194,7 +197,19 @@ TEST_P(NeighbourSearch, CandidatesAreTheSlotsOfTheForwardWindow) {
   pavex::placeCursors(s, layout, 0, cursor.data());
   for (int32_t a = 0; a + 1 < s.n; ++a) {
     const int32_t count = pavex::gatherCandidates(s, layout, a, cursor.data(), found.data());
-    std::vector<int32_t> got(found.begin(), found.begin() + count);
+    std::vector<int32_t> got;
+    for (int32_t c = 0; c < count; ++c) {
+      const int32_t e = found[c];
+      if (!layout.filed) {
+        got.push_back(e);
+        continue;
+      }
+      const int32_t b = s.atoms.columnSlot[e];
+      got.push_back(b);
+      ASSERT_EQ(s.atoms.columnX[e], s.atoms.slotPosition[3 * b]);
+      ASSERT_EQ(s.atoms.columnY[e], s.atoms.slotPosition[3 * b + 1]);
+      ASSERT_EQ(s.atoms.columnZ[e], s.atoms.slotPosition[3 * b + 2]);
+    }
     std::sort(got.begin(), got.end());
     std::vector<int32_t> expected;
     const pavex::SortRecord &ra = s.atoms.sortRecords[a];

@@ -46,7 +46,8 @@ struct SlotPlace {
 struct SweepScratch {
   std::unique_ptr<int32_t[]> candidates;     // N + kCellLanes: slots near the current one
   std::unique_ptr<double[]> candidateR2;     // N: their squared distances
-  std::unique_ptr<uint64_t[]> candidateKeys; // N: slot and candidate number
+  std::unique_ptr<uint64_t[]> candidateKeys; // N: slot and candidate number, in slot order
+  std::unique_ptr<uint64_t[]> unsortedKeys;  // N: the same before sorting
   std::unique_ptr<int32_t[]> cursor;         // columnLimit: each column's next entry
 };
 

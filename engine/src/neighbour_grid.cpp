@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstring>
 
 namespace pavex {
 namespace {
@@ -208,17 +209,38 @@ CellLanes inWindow(const Window &win, const CellLanes &x, const CellLanes &y, co
   return (x < win.hx) & (y > win.ly) & (y < win.hy) & (z > win.lz) & (z < win.hz);
 }
 
-// Appends the four slots at out[count] and counts those that pass; every
-// slot is written, so no branch depends on the test.
-int32_t appendPassing(const CellLanes &slots, const CellLanes &pass, int32_t *out, int32_t count) {
-  for (int32_t l = 0; l < kCellLanes; ++l) {
-    out[count] = slots[l];
-    count -= pass[l];
+// For each set of passing lanes (bit l for lane l): the passing lanes first,
+// in order, and how many there are.
+struct LanePacking {
+  alignas(16) int32_t lanes[16][kCellLanes];
+  int32_t count[16];
+};
+
+constexpr LanePacking packLanes() {
+  LanePacking packing{};
+  for (int32_t mask = 0; mask < 16; ++mask) {
+    int32_t n = 0;
+    for (int32_t l = 0; l < kCellLanes; ++l) {
+      if (mask >> l & 1) {
+        packing.lanes[mask][n++] = l;
+      }
+    }
+    packing.count[mask] = n;
   }
-  return count;
+  return packing;
 }
 
-constexpr CellLanes kLaneOffsets = {0, 1, 2, 3};
+constexpr LanePacking kLanePacking = packLanes();
+
+// Appends those of the four numbers first, first + 1, ... that pass at
+// out[count], in order, and returns the new count; four numbers are always
+// written, so no branch depends on the test.
+int32_t appendPassing(int32_t first, const CellLanes &pass, int32_t *out, int32_t count) {
+  const int32_t mask = laneMask(pass);
+  const CellLanes packed = loadLanes(kLanePacking.lanes[mask]) + first;
+  std::memcpy(out + count, &packed, sizeof packed);
+  return count + kLanePacking.count[mask];
+}
 
 // Candidates of slot a from the slots that follow it while their grid x is
 // below the window's, in slot order. Four slots are tested at once; a slot
@@ -231,7 +253,7 @@ int32_t sweepWindow(const AtomArrays &atoms, int32_t n, const Window &win, int32
   int32_t count = 0;
   for (int32_t b = a + 1; b < n && gx[b] < win.hx; b += kCellLanes) {
     const CellLanes pass = inWindow(win, loadLanes(gx + b), loadLanes(gy + b), loadLanes(gz + b));
-    count = appendPassing(kLaneOffsets + b, pass, out, count);
+    count = appendPassing(b, pass, out, count);
   }
   return count;
 }
@@ -245,7 +267,7 @@ int32_t walkColumn(const AtomArrays &atoms, const Window &win, int32_t k, int32_
   const int32_t *gz = atoms.columnGz.get();
   for (; gx[k] < win.hx; k += kCellLanes) {
     const CellLanes pass = inWindow(win, loadLanes(gx + k), loadLanes(gy + k), loadLanes(gz + k));
-    count = appendPassing(kLaneOffsets + k, pass, out, count);
+    count = appendPassing(k, pass, out, count);
   }
   return count;
 }

@@ -13,42 +13,52 @@ const PairRecord *pairRecordsOf(const EngineState &state, int32_t t) {
   return state.pairMatrix.get() + static_cast<int64_t>(t) * state.pairTableTypes;
 }
 
-// Sorts the first `count` keys by slot; `slot` holds their slots, all
-// different, and has room for kCellLanes more. A few keys are placed by
-// counting how many slots are smaller, for four keys at once against one
-// slot at a time (no branches to mispredict, no sums across lanes); more go
+// Ranks of `count` (<= 4 * kGroups) different slots, padded to 4 * kGroups
+// with slots larger than any: how many of the slots are smaller, for four at
+// once against one slot at a time (no branches to mispredict, no sums across
+// lanes, and a fixed number of lanes that stay in registers).
+template <int32_t kGroups>
+void rankSlots(const int32_t *slot, int32_t count, CellLanes *smaller) {
+  CellLanes own[kGroups];
+  for (int32_t g = 0; g < kGroups; ++g) {
+    own[g] = loadLanes(slot + kCellLanes * g);
+    smaller[g] = CellLanes{0, 0, 0, 0};
+  }
+  for (int32_t m = 0; m < count; ++m) {
+    const CellLanes other = CellLanes{0, 0, 0, 0} + slot[m];
+    for (int32_t g = 0; g < kGroups; ++g) {
+      smaller[g] -= other < own[g];
+    }
+  }
+}
+
+// Writes the first `count` keys to `sorted` in slot order; `slot` holds their
+// slots, all different. A few keys are placed by their ranks; more go
 // through an insertion sort.
-void sortKeys(uint64_t *keys, int32_t *slot, int32_t count) {
+void sortKeys(const uint64_t *keys, const int32_t *slot, int32_t count, uint64_t *sorted) {
   constexpr int32_t kFew = 32;
   if (count <= kFew) {
-    std::fill_n(slot + count, kCellLanes, INT32_MAX); // smaller than none
-    constexpr int32_t kGroups = kFew / kCellLanes;
-    const int32_t groups = (count + kCellLanes - 1) / kCellLanes;
-    CellLanes own[kGroups], smaller[kGroups];
-    for (int32_t g = 0; g < groups; ++g) {
-      own[g] = loadLanes(slot + kCellLanes * g);
-      smaller[g] = CellLanes{0, 0, 0, 0};
+    int32_t padded[kFew];
+    std::copy_n(slot, count, padded);
+    std::fill(padded + count, padded + kFew, INT32_MAX); // smaller than none
+    CellLanes smaller[kFew / kCellLanes];
+    if (count <= kFew / 2) {
+      rankSlots<kFew / kCellLanes / 2>(padded, count, smaller);
+    } else {
+      rankSlots<kFew / kCellLanes>(padded, count, smaller);
     }
-    for (int32_t m = 0; m < count; ++m) {
-      const CellLanes other = CellLanes{0, 0, 0, 0} + slot[m];
-      for (int32_t g = 0; g < groups; ++g) {
-        smaller[g] -= other < own[g];
-      }
-    }
-    uint64_t sorted[kFew];
     for (int32_t k = 0; k < count; ++k) {
       sorted[smaller[k / kCellLanes][k % kCellLanes]] = keys[k];
     }
-    std::copy_n(sorted, count, keys);
     return;
   }
-  for (int32_t k = 1; k < count; ++k) {
+  for (int32_t k = 0; k < count; ++k) {
     const uint64_t key = keys[k];
     int32_t m = k;
-    for (; m > 0 && keys[m - 1] > key; --m) {
-      keys[m] = keys[m - 1];
+    for (; m > 0 && sorted[m - 1] > key; --m) {
+      sorted[m] = sorted[m - 1];
     }
-    keys[m] = key;
+    sorted[m] = key;
   }
 }
 
@@ -85,7 +95,8 @@ int32_t keepWithinCutoff(const EngineState &state, SweepScratch &scratch, int32_
   const double *p = atoms.slotPosition.get();
   int32_t *slot = scratch.candidates.get();
   double *dist = scratch.candidateR2.get();
-  uint64_t *keys = scratch.candidateKeys.get();
+  // Keys to be sorted are written beside the sorted ones.
+  uint64_t *keys = sorted ? scratch.candidateKeys.get() : scratch.unsortedKeys.get();
   const int64_t a3 = 3 * static_cast<int64_t>(a);
   const double xa = p[a3], ya = p[a3 + 1], za = p[a3 + 2];
   const PairRecord *records = pairRecordsOf(state, atoms.slotType[a]);
@@ -103,7 +114,7 @@ int32_t keepWithinCutoff(const EngineState &state, SweepScratch &scratch, int32_
     kept += r2 < records[atoms.slotType[b]].d2;
   }
   if (!sorted) {
-    sortKeys(keys, slot, kept);
+    sortKeys(keys, slot, kept, scratch.candidateKeys.get());
   }
   return kept;
 }

@@ -25,7 +25,8 @@ bool allocateSweeps(AtomArrays &atoms, int32_t n, int32_t parts) {
   for (int32_t p = 0; ok && p < parts; ++p) {
     SweepScratch &s = atoms.sweeps[p];
     ok = allocate(s.candidates, n + kCellLanes) && allocate(s.candidateR2, n) &&
-         allocate(s.candidateKeys, n) && allocate(s.unsortedKeys, n) && allocate(s.cursor, atoms.columnLimit);
+         allocate(s.candidateKeys, n) && allocate(s.unsortedKeys, n) &&
+         allocate(s.cursor, atoms.columnLimit);
   }
   if (ok && parts > 1) {
     ok = allocate(atoms.energyTerms, kEnergyTermsPerAtom * n);

@@ -57,7 +57,7 @@ void placeCursors(const EngineState &state, const ColumnLayout &layout, int32_t 
 
 // Writes the candidates of slot a to `out` and returns how many there are:
 // slots, in slot order, when the x window is walked; column entries when the
-// slots are filed by column. Must be
+// slots are filed by column. `out` needs room for kCellLanes more. Must be
 // called for a = from, from + 1, ... in turn after placeCursors(from) (each
 // column's cursor only moves forward).
 int32_t gatherCandidates(const EngineState &state, const ColumnLayout &layout, int32_t a,

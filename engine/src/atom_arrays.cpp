@@ -24,8 +24,9 @@ bool allocateSweeps(AtomArrays &atoms, int32_t n, int32_t parts) {
   bool ok = atoms.sweeps != nullptr;
   for (int32_t p = 0; ok && p < parts; ++p) {
     SweepScratch &s = atoms.sweeps[p];
-    ok = allocate(s.candidates, n + kCellLanes) && allocate(s.candidateR2, n) &&
-         allocate(s.candidateKeys, n) && allocate(s.unsortedKeys, n) &&
+    ok = allocate(s.candidates, n + kCellLanes) &&
+         allocate(s.candidateR2, 2 * static_cast<int64_t>(n)) &&
+         allocate(s.candidateKeys, 2 * static_cast<int64_t>(n)) && allocate(s.unsortedKeys, n) &&
          allocate(s.cursor, atoms.columnLimit);
   }
   if (ok && parts > 1) {

@@ -44,9 +44,10 @@ struct SlotPlace {
 
 // Scratch of one part of the pair sweep; each thread has its own.
 struct SweepScratch {
-  std::unique_ptr<int32_t[]> candidates;     // N + kCellLanes: slots near the current one
-  std::unique_ptr<double[]> candidateR2;     // N: their squared distances
-  std::unique_ptr<uint64_t[]> candidateKeys; // N: slot and candidate number, in slot order
+  std::unique_ptr<int32_t[]> candidates; // N + kCellLanes: slots near the current one
+  // Two slots' worth each, N per slot: the current one and the next.
+  std::unique_ptr<double[]> candidateR2;     // 2N: their squared distances
+  std::unique_ptr<uint64_t[]> candidateKeys; // 2N: slot and candidate number, in slot order
   std::unique_ptr<uint64_t[]> unsortedKeys;  // N: the same before sorting
   std::unique_ptr<int32_t[]> cursor;         // columnLimit: each column's next entry
 };

@@ -17,8 +17,7 @@ const PairRecord *pairRecordsOf(const EngineState &state, int32_t t) {
 // with slots larger than any: how many of the slots are smaller, for four at
 // once against one slot at a time (no branches to mispredict, no sums across
 // lanes, and a fixed number of lanes that stay in registers).
-template <int32_t kGroups>
-void rankSlots(const int32_t *slot, int32_t count, CellLanes *smaller) {
+template <int32_t kGroups> void rankSlots(const int32_t *slot, int32_t count, CellLanes *smaller) {
   CellLanes own[kGroups];
   for (int32_t g = 0; g < kGroups; ++g) {
     own[g] = loadLanes(slot + kCellLanes * g);
@@ -81,22 +80,30 @@ struct EntryPositions {
   double z(int32_t e) const { return pz[e]; }
 };
 
+// The pairs found for one slot: their keys (slot in the high half, candidate
+// number in the low half) in slot order, and the squared distance of every
+// candidate.
+struct FoundPairs {
+  uint64_t *keys;
+  double *r2;
+  int32_t count = 0;
+};
+
 // Picks the `count` candidates of slot a that lie within their pair's
-// cut-off and returns how many there are. Their keys (slot in the high half,
-// candidate number in the low half) come out in slot order: sorted here
-// unless the candidates came in slot order already. candidateR2 holds the
-// squared distance of every candidate, and `candidates` the slots of those
-// kept. Every key is written and only the close ones are counted, which
-// spares a branch that would often be mispredicted.
+// cut-off and returns how many there are. Their keys go to `found` in slot
+// order: sorted here unless the candidates came in slot order already;
+// found.r2 gets the squared distance of every candidate, and `candidates`
+// the slots of those kept. Every key is written and only the close ones are
+// counted, which spares a branch that would often be mispredicted.
 template <typename Positions>
 int32_t keepWithinCutoff(const EngineState &state, SweepScratch &scratch, int32_t a, int32_t count,
-                         const Positions &at, bool sorted) {
+                         const Positions &at, bool sorted, FoundPairs &found) {
   const AtomArrays &atoms = state.atoms;
   const double *p = atoms.slotPosition.get();
   int32_t *slot = scratch.candidates.get();
-  double *dist = scratch.candidateR2.get();
+  double *dist = found.r2;
   // Keys to be sorted are written beside the sorted ones.
-  uint64_t *keys = sorted ? scratch.candidateKeys.get() : scratch.unsortedKeys.get();
+  uint64_t *keys = sorted ? found.keys : scratch.unsortedKeys.get();
   const int64_t a3 = 3 * static_cast<int64_t>(a);
   const double xa = p[a3], ya = p[a3 + 1], za = p[a3 + 2];
   const PairRecord *records = pairRecordsOf(state, atoms.slotType[a]);
@@ -114,21 +121,36 @@ int32_t keepWithinCutoff(const EngineState &state, SweepScratch &scratch, int32_
     kept += r2 < records[atoms.slotType[b]].d2;
   }
   if (!sorted) {
-    sortKeys(keys, slot, kept, scratch.candidateKeys.get());
+    sortKeys(keys, slot, kept, found.keys);
   }
   return kept;
 }
 
-int32_t keepWithinCutoff(const EngineState &state, const ColumnLayout &layout,
-                         SweepScratch &scratch, int32_t a, int32_t count) {
+// Finds the pairs of slot a with the slots after it, in slot order. Must be
+// called for a = from, from + 1, ... in turn after placeCursors(from).
+void findPairs(const EngineState &state, const ColumnLayout &layout, SweepScratch &scratch,
+               int32_t a, FoundPairs &found) {
   const AtomArrays &atoms = state.atoms;
+  const int32_t count =
+      gatherCandidates(state, layout, a, scratch.cursor.get(), scratch.candidates.get());
   if (!layout.filed) {
-    return keepWithinCutoff(state, scratch, a, count, SlotPositions{atoms.slotPosition.get()},
-                            true);
+    const SlotPositions slots{atoms.slotPosition.get()};
+    found.count = keepWithinCutoff(state, scratch, a, count, slots, true, found);
+    return;
   }
   const EntryPositions entries{atoms.columnSlot.get(), atoms.columnX.get(), atoms.columnY.get(),
                                atoms.columnZ.get()};
-  return keepWithinCutoff(state, scratch, a, count, entries, false);
+  found.count = keepWithinCutoff(state, scratch, a, count, entries, false, found);
+}
+
+// Asks for the memory of the partners' positions and forces ahead of their
+// use, while the slot before is still being summed.
+void prefetchPartners(const EngineState &state, const FoundPairs &found) {
+  for (int32_t c = 0; c < found.count; ++c) {
+    const int64_t b3 = 3 * static_cast<int64_t>(found.keys[c] >> 32);
+    __builtin_prefetch(state.atoms.slotForce.get() + b3, 1);
+    __builtin_prefetch(state.atoms.slotPosition.get() + b3);
+  }
 }
 
 // The pair's force strength (force on the first atom is -strength times the
@@ -144,11 +166,10 @@ PairTerms pairTerms(const PairRecord &pair, double r2) {
   return {s * (q - pair.halfB) * pair.k8, q};
 }
 
-// Adds the forces of the `kept` pairs of an owned slot a, in key order, to a
+// Adds the forces of the pairs found for an owned slot a, in key order, to a
 // and to its owned partners, and their energies to the part.
 template <bool kOneOfSeveral>
-void addOwnedPairs(const EngineState &state, SweepScratch &scratch, int32_t a, int32_t kept,
-                   SweepPart &part) {
+void addOwnedPairs(const EngineState &state, const FoundPairs &found, int32_t a, SweepPart &part) {
   const AtomArrays &atoms = state.atoms;
   const double *p = atoms.slotPosition.get();
   double *f = atoms.slotForce.get();
@@ -156,15 +177,15 @@ void addOwnedPairs(const EngineState &state, SweepScratch &scratch, int32_t a, i
   const double xi = p[a3], yi = p[a3 + 1], zi = p[a3 + 2];
   const PairRecord *records = pairRecordsOf(state, atoms.slotType[a]);
   double fxi = f[a3], fyi = f[a3 + 1], fzi = f[a3 + 2];
-  for (int32_t c = 0; c < kept; ++c) {
-    const uint64_t key = scratch.candidateKeys[c];
+  for (int32_t c = 0; c < found.count; ++c) {
+    const uint64_t key = found.keys[c];
     const auto b = static_cast<int32_t>(key >> 32);
     const int64_t b3 = 3 * static_cast<int64_t>(b);
     const PairRecord &pair = records[atoms.slotType[b]];
     const double dx = xi - p[b3];
     const double dy = yi - p[b3 + 1];
     const double dz = zi - p[b3 + 2];
-    const PairTerms t = pairTerms(pair, scratch.candidateR2[key & 0xffffffffu]);
+    const PairTerms t = pairTerms(pair, found.r2[key & 0xffffffffu]);
     fxi -= t.strength * dx;
     fyi -= t.strength * dy;
     fzi -= t.strength * dz;
@@ -185,41 +206,54 @@ void addOwnedPairs(const EngineState &state, SweepScratch &scratch, int32_t a, i
   f[a3 + 2] = fzi;
 }
 
-// Adds the forces of the `kept` pairs of slot a, which the part does not
+// Adds the forces of the pairs found for slot a, which the part does not
 // own, to those partners that it owns.
-void addToOwnedPartners(const EngineState &state, SweepScratch &scratch, int32_t a, int32_t kept,
+void addToOwnedPartners(const EngineState &state, const FoundPairs &found, int32_t a,
                         const SweepPart &part) {
   const AtomArrays &atoms = state.atoms;
   const double *p = atoms.slotPosition.get();
   double *f = atoms.slotForce.get();
   const int64_t a3 = 3 * static_cast<int64_t>(a);
   const PairRecord *records = pairRecordsOf(state, atoms.slotType[a]);
-  for (int32_t c = 0; c < kept; ++c) {
-    const uint64_t key = scratch.candidateKeys[c];
+  for (int32_t c = 0; c < found.count; ++c) {
+    const uint64_t key = found.keys[c];
     const auto b = static_cast<int32_t>(key >> 32);
     if (b < part.ownFrom || b >= part.ownTo) {
       continue;
     }
     const int64_t b3 = 3 * static_cast<int64_t>(b);
-    const PairTerms t =
-        pairTerms(records[atoms.slotType[b]], scratch.candidateR2[key & 0xffffffffu]);
+    const PairTerms t = pairTerms(records[atoms.slotType[b]], found.r2[key & 0xffffffffu]);
     f[b3] += t.strength * (p[a3] - p[b3]);
     f[b3 + 1] += t.strength * (p[a3 + 1] - p[b3 + 1]);
     f[b3 + 2] += t.strength * (p[a3 + 2] - p[b3 + 2]);
   }
 }
 
+// Sweeps the part's slots in order. The pairs of the next slot are found
+// before the forces of the current one are summed, so that its partners'
+// memory is on its way while the current slot is summed.
 template <bool kOneOfSeveral>
 void sweepSlots(const EngineState &state, const ColumnLayout &layout, SweepScratch &scratch,
                 SweepPart &part) {
-  for (int32_t a = part.searchFrom; a < part.ownTo && a + 1 < state.n; ++a) {
-    const int32_t count =
-        gatherCandidates(state, layout, a, scratch.cursor.get(), scratch.candidates.get());
-    const int32_t kept = keepWithinCutoff(state, layout, scratch, a, count);
+  const int32_t end = std::min(part.ownTo, state.n - 1); // the last slot has no later partner
+  if (part.searchFrom >= end) {
+    return;
+  }
+  const int64_t n = state.n;
+  FoundPairs found[2] = {{scratch.candidateKeys.get(), scratch.candidateR2.get()},
+                         {scratch.candidateKeys.get() + n, scratch.candidateR2.get() + n}};
+  findPairs(state, layout, scratch, part.searchFrom, found[0]);
+  for (int32_t a = part.searchFrom; a < end; ++a) {
+    const FoundPairs &now = found[(a - part.searchFrom) & 1];
+    if (a + 1 < end) {
+      FoundPairs &next = found[(a + 1 - part.searchFrom) & 1];
+      findPairs(state, layout, scratch, a + 1, next);
+      prefetchPartners(state, next);
+    }
     if (a < part.ownFrom) {
-      addToOwnedPartners(state, scratch, a, kept, part);
+      addToOwnedPartners(state, now, a, part);
     } else {
-      addOwnedPairs<kOneOfSeveral>(state, scratch, a, kept, part);
+      addOwnedPairs<kOneOfSeveral>(state, now, a, part);
     }
   }
 }

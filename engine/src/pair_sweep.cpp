@@ -143,6 +143,12 @@ void findPairs(const EngineState &state, const ColumnLayout &layout, SweepScratc
   found.count = keepWithinCutoff(state, scratch, a, count, entries, false, found);
 }
 
+// Fewest atoms for which the partners' memory is asked for ahead: with
+// fewer, their positions and forces stay in the nearest caches and asking
+// only costs time (measured: 5 % lost at 2,000 and 9,826 atoms, 10 % gained
+// at 128,000).
+constexpr int32_t kPrefetchFrom = 32768;
+
 // Asks for the memory of the partners' positions and forces ahead of their
 // use, while the slot before is still being summed.
 void prefetchPartners(const EngineState &state, const FoundPairs &found) {
@@ -248,7 +254,9 @@ void sweepSlots(const EngineState &state, const ColumnLayout &layout, SweepScrat
     if (a + 1 < end) {
       FoundPairs &next = found[(a + 1 - part.searchFrom) & 1];
       findPairs(state, layout, scratch, a + 1, next);
-      prefetchPartners(state, next);
+      if (state.n >= kPrefetchFrom) {
+        prefetchPartners(state, next);
+      }
     }
     if (a < part.ownFrom) {
       addToOwnedPartners(state, now, a, part);

@@ -63,7 +63,9 @@ void sortKeys(const uint64_t *keys, const int32_t *slot, int32_t count, uint64_t
 
 // Where the candidates' positions are read: slots in slot order, or column
 // entries, whose positions lie beside the cells the column walk just read.
+// Slots come in slot order; entries from several columns need sorting.
 struct SlotPositions {
+  static constexpr bool kInSlotOrder = true;
   const double *p;
   int32_t slotOf(int32_t c) const { return c; }
   double x(int32_t c) const { return p[3 * static_cast<int64_t>(c)]; }
@@ -72,6 +74,7 @@ struct SlotPositions {
 };
 
 struct EntryPositions {
+  static constexpr bool kInSlotOrder = false;
   const int32_t *slot;
   const double *px, *py, *pz;
   int32_t slotOf(int32_t e) const { return slot[e]; }
@@ -97,13 +100,13 @@ struct FoundPairs {
 // counted, which spares a branch that would often be mispredicted.
 template <typename Positions>
 int32_t keepWithinCutoff(const EngineState &state, SweepScratch &scratch, int32_t a, int32_t count,
-                         const Positions &at, bool sorted, FoundPairs &found) {
+                         const Positions &at, FoundPairs &found) {
   const AtomArrays &atoms = state.atoms;
   const double *p = atoms.slotPosition.get();
   int32_t *slot = scratch.candidates.get();
   double *dist = found.r2;
   // Keys to be sorted are written beside the sorted ones.
-  uint64_t *keys = sorted ? found.keys : scratch.unsortedKeys.get();
+  uint64_t *keys = Positions::kInSlotOrder ? found.keys : scratch.unsortedKeys.get();
   const int64_t a3 = 3 * static_cast<int64_t>(a);
   const double xa = p[a3], ya = p[a3 + 1], za = p[a3 + 2];
   const PairRecord *records = pairRecordsOf(state, atoms.slotType[a]);
@@ -120,7 +123,7 @@ int32_t keepWithinCutoff(const EngineState &state, SweepScratch &scratch, int32_
     slot[kept] = b; // kept <= c: overwrites only candidates already read
     kept += r2 < records[atoms.slotType[b]].d2;
   }
-  if (!sorted) {
+  if constexpr (!Positions::kInSlotOrder) {
     sortKeys(keys, slot, kept, found.keys);
   }
   return kept;
@@ -135,12 +138,12 @@ void findPairs(const EngineState &state, const ColumnLayout &layout, SweepScratc
       gatherCandidates(state, layout, a, scratch.cursor.get(), scratch.candidates.get());
   if (!layout.filed) {
     const SlotPositions slots{atoms.slotPosition.get()};
-    found.count = keepWithinCutoff(state, scratch, a, count, slots, true, found);
+    found.count = keepWithinCutoff(state, scratch, a, count, slots, found);
     return;
   }
   const EntryPositions entries{atoms.columnSlot.get(), atoms.columnX.get(), atoms.columnY.get(),
                                atoms.columnZ.get()};
-  found.count = keepWithinCutoff(state, scratch, a, count, entries, false, found);
+  found.count = keepWithinCutoff(state, scratch, a, count, entries, found);
 }
 
 // Fewest atoms for which the partners' memory is asked for ahead: with
@@ -246,6 +249,7 @@ void sweepSlots(const EngineState &state, const ColumnLayout &layout, SweepScrat
     return;
   }
   const int64_t n = state.n;
+  const bool prefetch = n >= kPrefetchFrom;
   FoundPairs found[2] = {{scratch.candidateKeys.get(), scratch.candidateR2.get()},
                          {scratch.candidateKeys.get() + n, scratch.candidateR2.get() + n}};
   findPairs(state, layout, scratch, part.searchFrom, found[0]);
@@ -254,7 +258,7 @@ void sweepSlots(const EngineState &state, const ColumnLayout &layout, SweepScrat
     if (a + 1 < end) {
       FoundPairs &next = found[(a + 1 - part.searchFrom) & 1];
       findPairs(state, layout, scratch, a + 1, next);
-      if (state.n >= kPrefetchFrom) {
+      if (prefetch) {
         prefetchPartners(state, next);
       }
     }

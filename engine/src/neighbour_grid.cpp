@@ -144,9 +144,10 @@ void fileByColumn(EngineState &state, const ColumnLayout &layout) {
     atoms.columnGx[entry] = r.gx;
     atoms.columnGy[entry] = r.gy;
     atoms.columnGz[entry] = r.gz;
-    atoms.columnX[entry] = atoms.slotPosition[3 * static_cast<int64_t>(k)];
-    atoms.columnY[entry] = atoms.slotPosition[3 * static_cast<int64_t>(k) + 1];
-    atoms.columnZ[entry] = atoms.slotPosition[3 * static_cast<int64_t>(k) + 2];
+    const double *p = atoms.slotPosition.get() + 3 * static_cast<int64_t>(k);
+    atoms.columnX[entry] = p[0];
+    atoms.columnY[entry] = p[1];
+    atoms.columnZ[entry] = p[2];
     atoms.slotPlaces[k] = {entry, column};
   }
   for (int64_t c = 0; c < columns; ++c) {

@@ -91,6 +91,12 @@ std::string_view phaseName(Phase phase) {
   return "";
 }
 
+std::string_view phaseLabel(Phase phase, double temperature, std::optional<double> meltingPoint) {
+  if (phase == Phase::Liquid && meltingPoint && temperature < *meltingPoint)
+    return "supercooled liquid";
+  return phaseName(phase);
+}
+
 std::vector<TypeSummary> summarisePhases(const AtomFrame &start, const AtomFrame &recent,
                                          const AtomFrame &now) {
   return summarise(&start, recent, now);

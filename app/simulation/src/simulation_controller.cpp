@@ -36,6 +36,8 @@ void SimulationController::startUp() {
   handStartUpValues();
   scenarioClampTarget_ = ModDornDll::temperature;
   previousCoords_.clear();
+  card_.reset();
+  cardProblem_.clear();
 }
 
 void SimulationController::load(const std::string &path) {
@@ -45,6 +47,9 @@ void SimulationController::load(const std::string &path) {
   ModDornDll::loadScenarioFile(path);
   running_ = true;
   scenarioPath_ = path;
+  auto found = ModDornDll::lookUpCard(path, ModDornDll::numTypes);
+  card_ = std::move(found.card);
+  cardProblem_ = std::move(found.problem);
   step_ = 0;
   ++scenarioStarts_;
   scenarioClampTarget_ = ModDornDll::temperature;

@@ -7,6 +7,7 @@
 #include "analysis/atom_frame.h"
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -16,6 +17,10 @@ enum class Phase { None, Solid, Liquid, Gas }; // None: the type has no atoms
 
 // "solid", "liquid", "gas", or "" for None.
 std::string_view phaseName(Phase phase);
+// The name as a reader should take it: a liquid below its material's
+// melting point is a "supercooled liquid". meltingPoint (kelvin) is the
+// model's own, where it is known; temperature is the measured one.
+std::string_view phaseLabel(Phase phase, double temperature, std::optional<double> meltingPoint);
 
 // The stretch before the end of a run over which recent displacement counts.
 constexpr int kRecentSteps = 1000;

@@ -13,6 +13,7 @@
 #include "analysis/atom_frame.h"
 #include "analysis/series.h"
 #include "analysis/thermostat.h"
+#include "scenario/material_card.h"
 #include "scenario/scenario_data.h"
 #include "simulation/run_worker.h"
 
@@ -97,6 +98,12 @@ public:
   // Counts scenario starts; a new value means the records start afresh.
   std::uint64_t scenarioStarts() const { return scenarioStarts_; }
   const std::string &scenarioPath() const { return scenarioPath_; }
+  // The material card beside the running scenario file, when it has one
+  // that could be used; without it the scenario runs in model units.
+  const std::optional<ModDornDll::MaterialCard> &card() const { return card_; }
+  // Why the card beside the last file loaded could not be used: the file,
+  // the line and the reason; empty when it could, or when there was none.
+  const std::string &cardProblem() const { return cardProblem_; }
   bool holding() const { return hold_; }
   bool followingAmbient() const { return follow_; }
   bool measuring() const { return measuring_; }
@@ -130,6 +137,8 @@ private:
   std::int64_t step_ = 0;
   std::uint64_t scenarioStarts_ = 0;
   std::string scenarioPath_;
+  std::optional<ModDornDll::MaterialCard> card_;
+  std::string cardProblem_;
   bool inFlight_ = false; // a tick's run handed to the worker
 
   double scenarioClampTarget_ = 0.0; // of the last load or of start-up

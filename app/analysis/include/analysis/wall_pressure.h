@@ -1,0 +1,23 @@
+// What the soft walls of the box mean for pressure and volume.
+#pragma once
+
+#include <array>
+
+namespace analysis {
+
+// The walls push an atom back only within this distance of each face.
+constexpr double kWallSkin = 2048.0;
+
+// The room inside the wall skins, where an atom feels no wall: each edge of
+// the box less a skin at either end (0 when the skins meet).
+double innerVolume(const std::array<double, 6> &box);
+// The area of the skins' inner faces, which the atoms press against.
+double innerArea(const std::array<double, 6> &box);
+
+// The engine divides its wall force sum by the area of the whole box, but
+// the walls act at the inner faces of their skins: this is the same force
+// per area of those faces, the pressure the atoms exert (model units). 0
+// for a box whose skins meet.
+double wallPressure(double enginePressure, const std::array<double, 6> &box);
+
+} // namespace analysis

@@ -1,0 +1,45 @@
+#include "analysis/real_units.h"
+
+#include <cmath>
+
+namespace analysis {
+
+namespace {
+constexpr double kJoulesPerEnergy = kBoltzmann; // the energy unit is k·(1 K)
+} // namespace
+
+double secondsPerTime(const ModelUnits &units) {
+  return units.metres * std::sqrt(units.kilograms / kJoulesPerEnergy);
+}
+
+double metresPerSecondPerSpeed(const ModelUnits &units) {
+  return units.metres / secondsPerTime(units);
+}
+
+double pascalsPerPressure(const ModelUnits &units) {
+  return kJoulesPerEnergy / (units.metres * units.metres * units.metres);
+}
+
+double kilojoulesPerMole(double kelvin) { return kelvin * kBoltzmann * kAvogadro / 1000.0; }
+
+double picoseconds(double steps, double timeStep, const ModelUnits &units) {
+  return steps * timeStep * secondsPerTime(units) / kSecondsPerPicosecond;
+}
+
+double angstroms(double length, const ModelUnits &units) {
+  return length * units.metres / kMetresPerAngstrom;
+}
+
+double fromPascals(double pascals, PressureUnit unit) {
+  return unit == PressureUnit::Atmosphere ? pascals / kPascalsPerAtmosphere : pascals / 1000.0;
+}
+
+std::string_view pressureSymbol(PressureUnit unit) {
+  return unit == PressureUnit::Atmosphere ? "atm" : "kPa";
+}
+
+PressureUnit pressureUnitFromSymbol(std::string_view symbol) {
+  return symbol == "atm" ? PressureUnit::Atmosphere : PressureUnit::Kilopascal;
+}
+
+} // namespace analysis

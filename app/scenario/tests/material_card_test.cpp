@@ -1,0 +1,229 @@
+// Material cards: what a good card says, every way a card is refused with
+// its file, line and reason, and a written card reading back the same.
+#include "scenario/material_card.h"
+#include "scenario/scenario_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include <unistd.h>
+
+using namespace ModDornDll;
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr double kAtomicMassUnit = 1.66053906660e-27;
+
+const std::string kWaterAndAir = R"(# Material card of liquid-gas.ams
+length unit = 0.2 pm
+mass unit = 32.4 u   # water's engine mass is 0.556
+
+material 0
+name = water
+symbol = O
+melting point = 273.15 K
+melting point source = CRC Handbook of Chemistry and Physics
+boiling point = 373.12 K
+boiling point source = CRC Handbook of Chemistry and Physics
+model melting point = 266 K
+
+Material 1
+Name = nitrogen
+symbol = N
+melting point = 63.15 K
+melting point source = CRC Handbook
+)";
+
+// The message of the card `text` refused, or "" when it is taken.
+std::string refusal(const std::string &text) {
+  try {
+    parseMaterialCard(text, "test.card");
+  } catch (const CardError &error) {
+    return error.what();
+  }
+  return "";
+}
+
+// A card with one good material, with `line` put in at line 3.
+std::string withLine(const std::string &line) {
+  return "length unit = 0.2 pm\nmass unit = 18 u\n" + line +
+         "\nmaterial 0\nname = water\nsymbol = O\nmelting point = 273.15 K\n"
+         "melting point source = CRC\n";
+}
+
+} // namespace
+
+TEST(MaterialCard, AGoodCardGivesTheUnitsAndEveryMaterial) {
+  const MaterialCard card = parseMaterialCard(kWaterAndAir, "liquid-gas.card");
+  EXPECT_DOUBLE_EQ(card.metresPerLength, 0.2e-12);
+  EXPECT_DOUBLE_EQ(card.kilogramsPerMass, 32.4 * kAtomicMassUnit);
+  ASSERT_EQ(card.materials.size(), 2u);
+  const CardMaterial &water = card.materials[0];
+  EXPECT_EQ(water.name, "water");
+  EXPECT_EQ(water.symbol, "O");
+  EXPECT_DOUBLE_EQ(water.meltingPoint, 273.15);
+  EXPECT_EQ(water.meltingSource, "CRC Handbook of Chemistry and Physics");
+  EXPECT_EQ(water.boilingPoint, 373.12);
+  EXPECT_EQ(water.modelMeltingPoint, 266.0);
+  EXPECT_EQ(card.materials[1].name, "nitrogen"); // keys and "material" in any case
+  EXPECT_FALSE(card.materials[1].boilingPoint);
+  EXPECT_FALSE(card.materials[1].modelMeltingPoint);
+}
+
+TEST(MaterialCard, EveryLengthAndMassUnitAndAnyLineEnd) {
+  const std::pair<const char *, double> lengths[] = {
+      {"2e-13 m", 2e-13}, {"0.0002 nm", 2e-13}, {"0.002 \u00C5", 2e-13}, {"0.002 A", 2e-13}};
+  for (const auto &[text, metres] : lengths) {
+    std::string card = withLine("");
+    card.replace(card.find("0.2 pm"), 6, text);
+    EXPECT_NEAR(parseMaterialCard(card, "c").metresPerLength, metres, 1e-25) << text;
+  }
+  std::string kilograms = withLine("");
+  kilograms.replace(kilograms.find("18 u"), 4, "3e-26 kg");
+  EXPECT_DOUBLE_EQ(parseMaterialCard(kilograms, "c").kilogramsPerMass, 3e-26);
+  std::string crlf;
+  for (const char c : withLine(""))
+    crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  EXPECT_EQ(parseMaterialCard(crlf, "c").materials.at(0).meltingSource, "CRC");
+}
+
+TEST(MaterialCard, BrokenLinesAreRefusedWithFileLineAndReason) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"colour = blue", "test.card, line 3: unknown key \"colour\""},
+      {"just words", "test.card, line 3: expected \"key = value\" or \"material N\""},
+      {"name = water", "test.card, line 3: \"name\" belongs to a material"},
+      {"mass unit = 4 u", "test.card, line 3: \"mass unit\" is given twice"},
+      {"length unit =", "test.card, line 3: \"length unit\" has no value"},
+      {"material x", "test.card, line 3: a material is numbered from 0 to 126, not \"x\""},
+      {"material 127", "not \"127\""},
+      {"material -1", "not \"-1\""},
+  };
+  for (const auto &[line, message] : cases)
+    EXPECT_NE(refusal(withLine(line)).find(message), std::string::npos)
+        << line << " gave: " << refusal(withLine(line));
+}
+
+TEST(MaterialCard, MeasuresNeedAPositiveNumberAndAKnownUnit) {
+  for (const char *value : {"0.2", "0.2 furlong", "-0.2 pm", "0 pm", "pm", "nan pm", "0.2pmx"}) {
+    std::string card = withLine("");
+    card.replace(card.find("0.2 pm"), 6, value);
+    EXPECT_NE(refusal(card).find("test.card, line 1: length unit must be a positive number"),
+              std::string::npos)
+        << value << " gave: " << refusal(card);
+  }
+  std::string celsius = withLine("");
+  celsius.replace(celsius.find("273.15 K"), 8, "0 C");
+  EXPECT_NE(refusal(celsius).find("line 7: melting point must be a positive number and K"),
+            std::string::npos);
+}
+
+TEST(MaterialCard, MissingPartsAreNamed) {
+  EXPECT_NE(refusal("mass unit = 1 u\nmaterial 0\n").find("test.card: the card gives no length unit"),
+            std::string::npos);
+  EXPECT_NE(refusal("length unit = 1 pm\n").find("no mass unit"), std::string::npos);
+  EXPECT_NE(refusal("length unit = 1 pm\nmass unit = 1 u\n").find("names no material"),
+            std::string::npos);
+  std::string noSource = withLine("");
+  noSource.erase(noSource.find("melting point source"));
+  EXPECT_NE(refusal(noSource).find("line 4: this material has no \"melting point source\""),
+            std::string::npos);
+  EXPECT_NE(refusal(withLine("") + "boiling point = 373 K\n").find("no \"boiling point source\""),
+            std::string::npos);
+  EXPECT_NE(refusal(withLine("") + "material 2\n").find("material 1 is missing"),
+            std::string::npos);
+  EXPECT_NE(refusal(withLine("") + "material 0\n").find("material 0 is given twice"),
+            std::string::npos);
+  EXPECT_NE(refusal(withLine("") + "symbol = N\n").find("\"symbol\" is given twice"),
+            std::string::npos);
+}
+
+TEST(MaterialCard, ASymbolMustLookLikeAnElements) {
+  for (const char *symbol : {"o", "OX", "Sill", "S1", "H2O"}) {
+    std::string card = withLine("");
+    card.replace(card.find("symbol = O"), 10, std::string("symbol = ") + symbol);
+    EXPECT_NE(refusal(card).find("the symbol must be a chemical element's"), std::string::npos)
+        << symbol;
+  }
+}
+
+TEST(MaterialCard, ACardMustCoverEveryTypeOfItsScenario) {
+  const MaterialCard card = parseMaterialCard(kWaterAndAir, "c");
+  EXPECT_NO_THROW(checkCardCovers(card, 2, "c"));
+  EXPECT_NO_THROW(checkCardCovers(card, 1, "c"));
+  try {
+    checkCardCovers(card, 3, "three.card");
+    FAIL() << "a card of two materials covered three types";
+  } catch (const CardError &error) {
+    EXPECT_STREQ(error.what(),
+                 "three.card: the card names 2 material(s), but the scenario has 3.");
+  }
+}
+
+TEST(MaterialCard, TheCardOfAScenarioLiesBesideIt) {
+  EXPECT_EQ(cardPathFor("/data/liquid.ams"), "/data/liquid.card");
+  EXPECT_EQ(cardPathFor("/data/LIQUID.AMS"), "/data/LIQUID.card");
+  EXPECT_EQ(cardPathFor("/data/notes.txt"), "/data/notes.txt.card");
+  EXPECT_EQ(cardPathFor(".ams"), ".card");
+}
+
+class CardFiles : public ::testing::Test {
+protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() / ("corvanta-cards-" + std::to_string(::getpid()));
+    fs::create_directories(folder_);
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+  std::string path(const std::string &name) const { return (folder_ / name).string(); }
+  void write(const std::string &name, const std::string &text) const {
+    std::ofstream(path(name)) << text;
+  }
+  fs::path folder_;
+};
+
+TEST_F(CardFiles, AWrittenCardReadsBackTheSame) {
+  const MaterialCard card = parseMaterialCard(kWaterAndAir, "c");
+  writeMaterialCard(path("snap.card"), card, "snap.ams");
+  const MaterialCard back = readMaterialCard(path("snap.card"));
+  EXPECT_NEAR(back.metresPerLength, card.metresPerLength, 1e-24);
+  EXPECT_NEAR(back.kilogramsPerMass, card.kilogramsPerMass, 1e-36);
+  ASSERT_EQ(back.materials.size(), 2u);
+  for (std::size_t k = 0; k < 2; ++k) {
+    EXPECT_EQ(back.materials[k].name, card.materials[k].name);
+    EXPECT_EQ(back.materials[k].symbol, card.materials[k].symbol);
+    EXPECT_EQ(back.materials[k].meltingPoint, card.materials[k].meltingPoint);
+    EXPECT_EQ(back.materials[k].meltingSource, card.materials[k].meltingSource);
+    EXPECT_EQ(back.materials[k].boilingPoint, card.materials[k].boilingPoint);
+    EXPECT_EQ(back.materials[k].modelMeltingPoint, card.materials[k].modelMeltingPoint);
+  }
+}
+
+TEST_F(CardFiles, LookingUpACardBesideAScenario) {
+  EXPECT_FALSE(lookUpCard(path("none.ams"), 1).card);
+  EXPECT_TRUE(lookUpCard(path("none.ams"), 1).problem.empty());
+
+  write("good.card", kWaterAndAir);
+  EXPECT_EQ(lookUpCard(path("good.ams"), 2).card->materials.size(), 2u);
+
+  const CardLookup tooFew = lookUpCard(path("good.ams"), 3);
+  EXPECT_FALSE(tooFew.card);
+  EXPECT_NE(tooFew.problem.find("good.card: the card names 2"), std::string::npos);
+
+  write("broken.card", "length unit = 0.2 pm\nmass unit = lots\n");
+  const CardLookup broken = lookUpCard(path("broken.ams"), 1);
+  EXPECT_FALSE(broken.card);
+  EXPECT_EQ(broken.problem.rfind(path("broken.card") + ", line 2: mass unit", 0), 0u);
+}
+
+TEST_F(CardFiles, AnUnreadableCardIsRefusedByName) {
+  try {
+    readMaterialCard(path("missing.card"));
+    FAIL() << "a missing card was read";
+  } catch (const CardError &error) {
+    EXPECT_EQ(std::string(error.what()), path("missing.card") + ": the card cannot be opened.");
+  }
+  EXPECT_THROW(writeMaterialCard(path("no/such/folder/x.card"), MaterialCard{}, "x.ams"),
+               SaveError);
+}

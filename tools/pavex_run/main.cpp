@@ -60,6 +60,7 @@ public:
         recent_ = engineFrame();
       const int target = nextStop(step);
       const std::int32_t code = Pavex::MD_do_run(target - step);
+      thermostat_.afterRun(target - step);
       step = target;
       if (code != 0)
         return stop(step, code);

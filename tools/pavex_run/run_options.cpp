@@ -27,18 +27,13 @@ int parsePositive(const std::string &text, const std::string &what) {
   return value;
 }
 
-// A temperature the clamp can hold the atoms at: its target, 3/2 of the
-// temperature, must stay within what the engine takes.
+// A temperature the thermostat can hold the atoms at.
 double checkHeld(double temperature, const std::string &option) {
-  using namespace analysis;
-  if (temperature >= 0.0 && temperature <= largestHeldTemperature() &&
-      clampTargetFor(temperature) <= kLargestClampTarget)
+  if (temperature >= 0.0 && temperature <= analysis::largestHeldTemperature())
     return temperature;
   char text[200];
-  std::snprintf(text, sizeof text,
-                "%s must lie between 0 and %.1f K: the clamp target is 3/2 of the temperature, "
-                "and the engine takes targets up to %g",
-                option.c_str(), largestHeldTemperature(), kLargestClampTarget);
+  std::snprintf(text, sizeof text, "%s must lie between 0 and %g K", option.c_str(),
+                analysis::largestHeldTemperature());
   throw UsageError(text);
 }
 

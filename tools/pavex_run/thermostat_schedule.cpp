@@ -24,12 +24,13 @@ double ThermostatSchedule::clampTargetAt(int step) const {
   return analysis::clampTargetFor(heldAt(step));
 }
 
-void ThermostatSchedule::applyAt(int step) const {
+void ThermostatSchedule::applyAt(int step) {
   if (!options_.ramp && !options_.hold)
     return;
-  const double target = clampTargetAt(step);
-  if (Pavex::MD_set_clamp_temp(target) != 0)
-    throw Pavex::EngineError("the engine refused the clamp target " + std::to_string(target));
+  const double held = heldAt(step);
+  if (hold_.holdAt(held) != 0)
+    throw Pavex::EngineError("the engine refused the clamp target for " + std::to_string(held) +
+                             " K");
 }
 
 } // namespace PavexRun

@@ -108,6 +108,7 @@ void SimulationController::afterRun() {
     previousCoords_.assign(ModDornDll::atomCoords.begin(), ModDornDll::atomCoords.begin() + values);
     previousSteps_ = stepsPerTick_;
   }
+  temperatureHold_.afterRun(stepsPerTick_);
   Pavex::MD_return_coordinates(ModDornDll::atomCoords.data());
   step_ += stepsPerTick_;
   advanceRamp();
@@ -132,9 +133,7 @@ void SimulationController::measure() {
   records_.add(*latest_, ramp_.has_value());
 }
 
-void SimulationController::applyClampTarget() {
-  Pavex::MD_set_clamp_temp(analysis::clampTargetFor(held_));
-}
+void SimulationController::applyClampTarget() { temperatureHold_.holdAt(held_); }
 
 void SimulationController::ambientChanged(double kelvin) {
   finishTick();
@@ -170,7 +169,7 @@ void SimulationController::setHold(bool hold) {
   hold_ = false;
   follow_ = false;
   ramp_.reset();
-  Pavex::MD_set_clamp_temp(scenarioClampTarget_);
+  temperatureHold_.release(scenarioClampTarget_);
 }
 
 double SimulationController::setThermostat(double kelvin) {

@@ -19,12 +19,39 @@ TEST_F(Thermostat, HoldSendsOneAndAHalfTimesTheTemperatureAndReleaseGivesBackThe
   EXPECT_EQ(calls(), "MD_set_clamp_temp(100)\n");
 }
 
-TEST_F(Thermostat, HeldValueStopsAtTheEnginesLimits) {
+TEST_F(Thermostat, HeldValueStopsAtTheThermostatsLimits) {
   startScenario();
   EXPECT_DOUBLE_EQ(controller.setThermostat(5000.0), analysis::largestHeldTemperature());
-  EXPECT_EQ(calls(), "MD_set_clamp_temp(2000)\n");
   EXPECT_EQ(controller.setThermostat(-40.0), 0.0);
-  EXPECT_EQ(calls(), "MD_set_clamp_temp(0)\n");
+  EXPECT_EQ(calls(), "MD_set_clamp_on_off(0)\nMD_set_clamp_temp(0)\n");
+}
+
+TEST_F(Thermostat, BeyondTheClampsReachTheVelocitiesAreRescaledAfterEveryTick) {
+  startScenario();
+  controller.setThermostat(1333.0);
+  EXPECT_EQ(calls(), "MD_set_clamp_temp(1999.5)\n");
+  controller.setThermostat(2500.0);
+  EXPECT_EQ(calls(), "MD_set_clamp_on_off(0)\n") << "the clamp would pull the atoms back";
+  controller.tick();
+  EXPECT_EQ(calls(), "MD_do_run(5)\nMD_get_kinetic_energy()\nMD_return_velocity()\nMD_set_velocity()\n"
+                     "MD_return_coordinates()\n");
+  controller.setThermostat(300.0);
+  EXPECT_EQ(calls(), "MD_set_clamp_temp(450)\n");
+  controller.tick();
+  EXPECT_EQ(calls(), "MD_do_run(5)\nMD_return_coordinates()\n") << "the clamp holds again";
+}
+
+TEST_F(Thermostat, ReleasingOrReloadingAHotHoldGivesTheClampBack) {
+  startScenario();
+  controller.setThermostat(2500.0);
+  controller.load(dataFile("two_types.ams")); // the loader switches the clamp on again
+  calls();
+  controller.tick();
+  EXPECT_NE(calls().find("MD_set_velocity"), std::string::npos) << "still held after the load";
+  controller.setHold(false);
+  EXPECT_EQ(calls(), "MD_set_clamp_temp(100)\n");
+  controller.tick();
+  EXPECT_EQ(calls(), "MD_do_run(5)\nMD_return_coordinates()\n");
 }
 
 TEST_F(Thermostat, WhileHeldTheAmbientGivesNoFreshVelocities) {

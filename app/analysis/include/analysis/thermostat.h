@@ -16,8 +16,22 @@ constexpr double kLargestClampTarget = 2000.0;
 double clampTargetFor(double temperature);
 double heldTemperatureFor(double clampTarget);
 
-// The highest temperature the atoms can be held at (2000 / 1.5).
+// The hottest the atoms can be held: well past the melting point of rock
+// (quartz melts at 1,986 K).
+constexpr double kHottestHeld = 3000.0;
 double largestHeldTemperature();
+
+// Whether the engine's clamp can hold the atoms at this temperature: its
+// target, 3/2 of it, must stay within what the engine takes (so up to
+// 1,333 K). Hotter, the program holds the temperature itself.
+bool clampReaches(double temperature);
+
+// The factor by which the program multiplies every velocity after a run of
+// `steps` steps to hold the atoms at `temperature` where the clamp cannot:
+// it moves the mean kinetic energy toward 3/2·temperature as fast as the
+// engine's clamp would at its rate of 0.01 per step. 1 when the atoms stand
+// still (there is nothing to scale) or the run made no step.
+double rescaleFactor(double meanKinetic, double temperature, int steps);
 
 // A steady move of the thermostat from one temperature to another over a
 // number of steps.

@@ -16,6 +16,7 @@
 #include "scenario/material_card.h"
 #include "scenario/scenario_data.h"
 #include "simulation/run_worker.h"
+#include "simulation/temperature_hold.h"
 
 #include <cstdint>
 #include <optional>
@@ -67,9 +68,10 @@ public:
   // clamp back to the scenario's own target. Releasing the hold also stops
   // following the ambient temperature and any ramp.
   void setHold(bool hold);
-  // Moves the thermostat (kelvin) and holds the atoms there. A value outside
-  // 0 .. analysis::largestHeldTemperature() is held at the nearer limit;
-  // returns the value held.
+  // Moves the thermostat (kelvin) and holds the atoms there, through the
+  // engine's clamp or, hotter than it reaches, by rescaling the velocities
+  // after each tick. A value outside 0 .. analysis::largestHeldTemperature()
+  // is held at the nearer limit; returns the value held.
   double setThermostat(double kelvin);
   // While on, the thermostat holds the atoms and follows the ambient
   // temperature.
@@ -142,6 +144,7 @@ private:
   bool inFlight_ = false; // a tick's run handed to the worker
 
   double scenarioClampTarget_ = 0.0; // of the last load or of start-up
+  TemperatureHold temperatureHold_;
   double held_ = 0.0;
   bool hold_ = false;
   bool follow_ = false;

@@ -58,8 +58,36 @@ TEST(PhaseSummary, AtomsThatMoveAgainstTheirNeighboursMakeALiquid) {
   const auto summary = summarisePhases(start, start, tetrahedronTurnedOn(start));
   EXPECT_NEAR(summary[0].rmsDisplacement, 4.0 / 3.0, 1e-9);
   EXPECT_NEAR(summary[0].recentDisplacement, 4.0 / 3.0, 1e-9);
+  EXPECT_EQ(summary[0].mobileShare, 1.0);
   EXPECT_EQ(summary[0].freeShare, 0.0);
   EXPECT_EQ(summary[0].phase, Phase::Liquid);
+}
+
+// A glass: a few atoms hop far while the rest stay at their places. Their
+// large moves lift the mean displacement above what a crystal shows, but
+// most atoms did not move, so it is no liquid.
+TEST(PhaseSummary, AFewFarHoppingAtomsDoNotMakeAGlassALiquid) {
+  const double r0 = minimumDistance(kLiquidPair);
+  const AtomFrame start = crystal(r0);
+  AtomFrame hopped = start;
+  int moved = 0;
+  for (std::size_t i = 0; i < hopped.types.size(); i += 11, ++moved)
+    hopped.coords[3 * i] += (moved % 2 == 0 ? 2.0 : -2.0) * r0;
+  const auto summary = summarisePhases(start, start, hopped);
+  EXPECT_GT(summary[0].recentDisplacement, 0.3);
+  // The hoppers, and a surface atom or two with few neighbours, one of them a hopper.
+  EXPECT_GE(summary[0].mobileShare, moved / 108.0);
+  EXPECT_LT(summary[0].mobileShare, 0.15);
+  EXPECT_EQ(summary[0].phase, Phase::Solid);
+}
+
+TEST(PhaseLabel, ALiquidBelowItsMeltingPointIsSupercooled) {
+  EXPECT_EQ(phaseLabel(Phase::Liquid, 255.0, 266.0), "supercooled liquid");
+  EXPECT_EQ(phaseLabel(Phase::Liquid, 266.0, 266.0), "liquid");
+  EXPECT_EQ(phaseLabel(Phase::Liquid, 255.0, std::nullopt), "liquid") << "melting point unknown";
+  EXPECT_EQ(phaseLabel(Phase::Solid, 255.0, 266.0), "solid");
+  EXPECT_EQ(phaseLabel(Phase::Gas, 20.0, 63.0), "gas");
+  EXPECT_EQ(phaseLabel(Phase::None, 255.0, 266.0), "");
 }
 
 TEST(PhaseSummary, RmsCountsSinceTheStartAndRecentSinceTheRecentFrame) {

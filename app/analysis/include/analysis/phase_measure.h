@@ -33,10 +33,13 @@ struct TypeSummary {
   // moving or turning as a whole shows only its vibration.
   double rmsDisplacement = 0.0;    // since the start, in units of r0
   double recentDisplacement = 0.0; // over the last stretch of the run, in units of r0
+  // Share of atoms that moved more than kMobileDistance·r0 over the last
+  // stretch: a liquid's atoms nearly all wander, a glass's few do.
+  double mobileShare = 0.0;
   double neighbours = 0.0;         // mean count within the neighbour radius
   double freeShare = 0.0;          // share of atoms with fewer than 3 neighbours
   double lowerThird = 0.0;         // share of atoms in the lowest third of the box
-  Phase phase = Phase::None;       // gas, else solid or liquid by recent displacement
+  Phase phase = Phase::None;       // gas, else liquid when most atoms wander, else solid
 };
 
 // One summary per type (index = type). recent is a frame from shortly before

@@ -236,6 +236,7 @@ private:
   void chooseBuiltIn(const QString &name, const QString &statusText);
   // `searched` ends the message for a file that cannot be loaded.
   bool chooseScenario(const QString &path, const QString &statusText, const QString &searched = {});
+  void reportCardProblem();
 
   // scenario files, snapshots and trajectories
   void showRecentFiles();

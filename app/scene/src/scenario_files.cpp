@@ -1,8 +1,8 @@
 // Scenario files from anywhere: File > Open Scenario, the recent list, the
 // command line and a file dropped on the window all load through the same
 // check-first loader as the built-in entries. Save Snapshot writes the
-// running simulation as a scenario file; Export > Trajectory records the
-// frames shown.
+// running simulation as a scenario file, with its material card beside it;
+// Export > Trajectory records the frames shown.
 #include "frm_orvel_model.h"
 
 #include "message_box.h"
@@ -98,6 +98,9 @@ bool frmOrvelModel::saveSnapshot(const QString &path) {
   runGuarded([&] {
     try {
       ModDornDll::writeScenarioFile(path.toStdString(), controller.snapshot());
+      if (const auto &card = controller.card())
+        ModDornDll::writeMaterialCard(ModDornDll::cardPathFor(path.toStdString()), *card,
+                                      QFileInfo(path).fileName().toStdString());
       saved = true;
     } catch (const ModDornDll::SaveError &error) {
       scene::showMessage(this, windowTitle(),
@@ -129,8 +132,8 @@ void frmOrvelModel::mnuFileExportTrajectory_Click() {
 
 bool frmOrvelModel::startTrajectory(const QString &path, int every) {
   try {
-    trajectory =
-        std::make_unique<scene::TrajectoryRecording>(path.toStdString(), every, controller.step());
+    trajectory = std::make_unique<scene::TrajectoryRecording>(path.toStdString(), every,
+                                                              controller.step(), controller.card());
   } catch (const ModDornDll::SaveError &error) {
     scene::showMessage(this, windowTitle(),
                        QStringLiteral("The trajectory cannot be recorded:\n%1")

@@ -88,6 +88,18 @@ bool frmOrvelModel::chooseScenario(const QString &path, const QString &statusTex
     showRunState();
     StatusBar1->setPanelText(5, statusText);
     showAtomCount();
+    reportCardProblem();
   });
   return started;
+}
+
+// A card beside the file that cannot be used leaves the scenario running in
+// model units; the user learns which line of which file to mend.
+void frmOrvelModel::reportCardProblem() {
+  if (controller.cardProblem().empty())
+    return;
+  scene::showMessage(this, windowTitle(),
+                     QStringLiteral("The material card cannot be used:\n%1\n\n"
+                                    "The scenario runs in model units.")
+                         .arg(QString::fromStdString(controller.cardProblem())));
 }

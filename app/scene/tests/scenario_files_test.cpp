@@ -177,6 +177,30 @@ TEST_F(ScenarioFiles, ASavedSnapshotLoadsBackWhereTheAtomsStood) {
   EXPECT_TRUE(messages[0].contains(QStringLiteral("no/such/folder/x.ams")));
 }
 
+TEST_F(ScenarioFiles, AMaterialCardTravelsWithItsSnapshotAndABrokenOneIsNamed) {
+  frmOrvelModel &f = openWindow();
+  writeText(QStringLiteral("solid.card"),
+            "length unit = 0.2 pm\nmass unit = 30 u\nmaterial 0\nname = quartz\nsymbol = Si\n"
+            "melting point = 1986 K\nmelting point source = CRC\n");
+  f.mnuOptionsSolid->trigger();
+  ASSERT_TRUE(f.simulation().card());
+  EXPECT_TRUE(messages.isEmpty());
+  const QString saved = other_.filePath(QStringLiteral("kept.ams"));
+  ASSERT_TRUE(f.saveSnapshot(saved));
+  ASSERT_TRUE(f.openScenarioFile(saved));
+  ASSERT_TRUE(f.simulation().card()) << "the card was written beside the snapshot";
+  EXPECT_EQ(f.simulation().card()->materials.at(0).name, "quartz");
+  EXPECT_NEAR(f.simulation().card()->kilogramsPerMass, 30 * 1.66053906660e-27, 1e-36);
+
+  writeText(QStringLiteral("solid.card"), "length unit = 0.2 pm\nmass unit = 30\n");
+  f.mnuOptionsSolid->trigger();
+  EXPECT_FALSE(f.simulation().card());
+  EXPECT_TRUE(f.Timer1->isActive()) << "the scenario runs all the same";
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(messages[0].contains(QStringLiteral("solid.card, line 2: mass unit")));
+  EXPECT_TRUE(messages[0].contains(QStringLiteral("model units")));
+}
+
 TEST_F(ScenarioFiles, ATrajectoryRecordsEveryKthFrameUntilStopped) {
   frmOrvelModel &f = openWindow();
   f.mnuOptionsLiquid->trigger();

@@ -30,6 +30,10 @@ double angstroms(double length, const ModelUnits &units) {
   return length * units.metres / kMetresPerAngstrom;
 }
 
+double atomicMassUnits(double mass, const ModelUnits &units) {
+  return mass * units.kilograms / kAtomicMassUnit;
+}
+
 double fromPascals(double pascals, PressureUnit unit) {
   return unit == PressureUnit::Atmosphere ? pascals / kPascalsPerAtmosphere : pascals / 1000.0;
 }

@@ -1,7 +1,8 @@
 // The trajectory file, read back by a small reader that follows the extended
 // XYZ rules: a count line, a comment line of key=value pairs whose
 // Properties name the columns, then one line per atom with exactly those
-// columns; species must be chemical symbols.
+// columns; species must be chemical symbols. With a material card the frames
+// carry the card's symbols, positions in ångström and masses in u.
 #include "scenario/trajectory_writer.h"
 
 #include <gtest/gtest.h>
@@ -76,6 +77,7 @@ struct Atom {
   std::string species;
   double x, y, z;
   int material;
+  double mass = 0.0; // from a masses column, when there is one
 };
 
 struct Frame {
@@ -104,10 +106,12 @@ std::vector<Frame> readFrames(const std::string &path) {
       for (const Column &c : cols)
         expected += c.width;
       EXPECT_EQ(values.size(), expected) << line;
-      if (values.size() != 5)
+      if (values.size() != expected || values.size() < 5)
         continue;
       frame.atoms.push_back({values[0], std::stod(values[1]), std::stod(values[2]),
-                             std::stod(values[3]), std::stoi(values[4])});
+                             std::stod(values[3]), std::stoi(values.back())});
+      if (values.size() == 6)
+        frame.atoms.back().mass = std::stod(values[4]);
     }
     frames.push_back(frame);
   }
@@ -120,6 +124,23 @@ std::string temporaryPath(const std::string &name) {
       .string();
 }
 
+// Water and quartz at 0.2 pm per length unit (0.002 Å) and 18 u per mass unit.
+MaterialCard waterAndQuartz() {
+  MaterialCard card;
+  card.metresPerLength = 0.2e-12;
+  card.kilogramsPerMass = 18 * 1.66053906660e-27;
+  card.materials = {{"water", "O", 273.15, "CRC", 373.12, "CRC", 266.0},
+                    {"quartz", "Si", 1986.0, "CRC", std::nullopt, "", std::nullopt}};
+  return card;
+}
+
+std::string fileText(const std::string &path) {
+  std::ifstream in(path);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
 } // namespace
 
 TEST(TrajectoryWriter, FramesFollowTheExtendedXyzRules) {
@@ -129,8 +150,8 @@ TEST(TrajectoryWriter, FramesFollowTheExtendedXyzRules) {
   const std::array<double, 6> box = {0, -10, 0, 100, 200, 300};
   {
     TrajectoryWriter writer(path);
-    writer.writeFrame(coords, materials, box, 0);
-    writer.writeFrame(coords, std::vector<std::int32_t>{0, 1}, box, 50);
+    writer.writeFrame(coords, materials, {}, box, 0);
+    writer.writeFrame(coords, std::vector<std::int32_t>{0, 1}, {}, box, 50);
   }
   const auto frames = readFrames(path);
   std::filesystem::remove(path);
@@ -161,8 +182,73 @@ TEST(TrajectoryWriter, EveryMaterialIsNamedByAChemicalSymbol) {
   EXPECT_EQ(speciesName(118), "Ar");
 }
 
-TEST(TrajectoryWriter, AFileThatCannotBeWrittenIsReported) {
+TEST(TrajectoryWriter, WithoutACardTheFrameIsInModelUnitsLineForLine) {
+  const std::string path = temporaryPath("model.xyz");
+  {
+    TrajectoryWriter writer(path, std::nullopt);
+    const std::vector<double> masses = {5, 7};
+    writer.writeFrame(std::vector<double>{1000, 2000.5, 3000, 4, 5, 6},
+                      std::vector<std::int32_t>{0, 1}, masses, {0, -10, 0, 100, 200, 300}, 7);
+  }
+  EXPECT_EQ(fileText(path), "2\n"
+                            "Lattice=\"100 0 0 0 210 0 0 0 300\" Origin=\"0 -10 0\" "
+                            "Properties=species:S:1:pos:R:3:material:I:1 Time=7 pbc=\"F F F\"\n"
+                            "Ar 1000.000 2000.500 3000.000 0\n"
+                            "Ne 4.000 5.000 6.000 1\n");
+  std::filesystem::remove(path);
+}
+
+TEST(TrajectoryWriter, WithACardSpeciesAreItsSymbolsLengthsAngstromAndMassesAtomicUnits) {
+  const std::string path = temporaryPath("real.xyz");
+  {
+    TrajectoryWriter writer(path, waterAndQuartz());
+    // Masses 1 and 2 of 18 u; 1000 length units of 0.2 pm are 2 Å.
+    writer.writeFrame(std::vector<double>{1000, 2000, 3000, 500, 0, 250},
+                      std::vector<std::int32_t>{0, 1}, std::vector<double>{1, 2},
+                      {-500, 0, 0, 10000, 5000, 2500}, 40);
+  }
+  const auto frames = readFrames(path);
+  std::filesystem::remove(path);
+  ASSERT_EQ(frames.size(), 1u);
+  const Frame &frame = frames[0];
+  EXPECT_EQ(frame.info.at("Properties"), "species:S:1:pos:R:3:masses:R:1:material:I:1");
+  EXPECT_EQ(frame.info.at("Lattice"), "21 0 0 0 10 0 0 0 5");
+  EXPECT_EQ(frame.info.at("Origin"), "-1 0 0");
+  EXPECT_EQ(frame.info.at("length_unit"), "Angstrom");
+  EXPECT_EQ(frame.info.at("mass_unit"), "u");
+  ASSERT_EQ(frame.atoms.size(), 2u);
+  EXPECT_EQ(frame.atoms[0].species, "O");
+  EXPECT_EQ(frame.atoms[1].species, "Si");
+  EXPECT_NEAR(frame.atoms[0].x, 2.0, 1e-9);
+  EXPECT_NEAR(frame.atoms[0].z, 6.0, 1e-9);
+  EXPECT_NEAR(frame.atoms[1].x, 1.0, 1e-9);
+  EXPECT_NEAR(frame.atoms[0].mass, 18.0, 1e-9);
+  EXPECT_NEAR(frame.atoms[1].mass, 36.0, 1e-9);
+  EXPECT_EQ(frame.atoms[1].material, 1);
+}
+
+TEST(TrajectoryWriter, AFrameItCannotWriteWholeIsRefusedBeforeAnyOfItIsWritten) {
   EXPECT_THROW(TrajectoryWriter("/no/such/folder/frames.xyz"), SaveError);
+  const std::string path = temporaryPath("refused.xyz");
+  const std::vector<std::int32_t> materials = {0, 1};
+  const std::array<double, 6> box = {0, 0, 0, 10, 10, 10};
+  {
+    TrajectoryWriter model(path);
+    EXPECT_THROW(model.writeFrame(std::vector<double>{1, 2, 3, 4, 5}, materials, {}, box, 0),
+                 std::invalid_argument);
+  }
+  EXPECT_EQ(fileText(path), "") << "a count line promising atoms the frame lacks";
+  {
+    TrajectoryWriter real(path, waterAndQuartz());
+    const std::vector<double> coords = {1, 2, 3, 4, 5, 6};
+    EXPECT_THROW(real.writeFrame(coords, materials, std::vector<double>{1}, box, 0),
+                 std::invalid_argument);
+    EXPECT_THROW(real.writeFrame(coords, std::vector<std::int32_t>{0, 2},
+                                 std::vector<double>{1, 1}, box, 0),
+                 SaveError);
+  }
+  EXPECT_EQ(fileText(path), "");
+  std::filesystem::remove(path);
 }
 
 // ASE reads the file unchanged, when it is installed (Debian's python3-ase, for Debian's own
@@ -174,13 +260,24 @@ TEST(TrajectoryWriter, AseReadsTheFile) {
   {
     TrajectoryWriter writer(path);
     const std::vector<double> coords = {1, 2, 3, 4, 5, 6};
-    writer.writeFrame(coords, std::vector<std::int32_t>{0, 1}, {0, 0, 0, 10, 10, 10}, 5);
-    writer.writeFrame(coords, std::vector<std::int32_t>{1, 1}, {0, 0, 0, 10, 10, 10}, 10);
+    writer.writeFrame(coords, std::vector<std::int32_t>{0, 1}, {}, {0, 0, 0, 10, 10, 10}, 5);
+    writer.writeFrame(coords, std::vector<std::int32_t>{1, 1}, {}, {0, 0, 0, 10, 10, 10}, 10);
   }
   const std::string check =
       "/usr/bin/python3 -c \"import ase.io; f = ase.io.read('" + path +
       "', index=':'); assert len(f) == 2; assert f[0].get_chemical_symbols() == ['Ar', 'Ne'];"
       " assert list(f[1].arrays['material']) == [1, 1]; assert f[0].positions[1][2] == 6\"";
   EXPECT_EQ(std::system(check.c_str()), 0);
+  {
+    TrajectoryWriter writer(path, waterAndQuartz());
+    writer.writeFrame(std::vector<double>{1000, 0, 0, 0, 0, 500}, std::vector<std::int32_t>{0, 1},
+                      std::vector<double>{1, 2}, {0, 0, 0, 2000, 2000, 2000}, 0);
+  }
+  const std::string real =
+      "/usr/bin/python3 -c \"import ase.io; a = ase.io.read('" + path +
+      "'); assert a.get_chemical_symbols() == ['O', 'Si'];"
+      " assert abs(a.get_masses()[1] - 36) < 1e-9; assert abs(a.positions[0][0] - 2) < 1e-9;"
+      " assert abs(a.cell[2][2] - 4) < 1e-9\"";
+  EXPECT_EQ(std::system(real.c_str()), 0);
   std::filesystem::remove(path);
 }

@@ -7,8 +7,9 @@
 
 namespace scene {
 
-TrajectoryRecording::TrajectoryRecording(const std::string &path, int every, std::int64_t step)
-    : writer_(path), every_(std::max(every, 1)) {
+TrajectoryRecording::TrajectoryRecording(const std::string &path, int every, std::int64_t step,
+                                         const std::optional<ModDornDll::MaterialCard> &card)
+    : writer_(path, card), every_(std::max(every, 1)) {
   write(step);
 }
 
@@ -21,7 +22,7 @@ void TrajectoryRecording::write(std::int64_t step) {
   using namespace ModDornDll;
   const auto atoms = static_cast<std::size_t>(numAtoms);
   writer_.writeFrame(std::span(atomCoords).first(3 * atoms), std::span(atomTypes).first(atoms),
-                     boxDims, step);
+                     std::span(atomMasses).first(atoms), boxDims, step);
   ++written_;
 }
 

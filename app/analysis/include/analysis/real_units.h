@@ -45,6 +45,9 @@ double picoseconds(double steps, double timeStep, const ModelUnits &units);
 // A length of the model in ångström.
 double angstroms(double length, const ModelUnits &units);
 
+// A mass of the model in unified atomic mass units (u, daltons).
+double atomicMassUnits(double mass, const ModelUnits &units);
+
 enum class PressureUnit { Kilopascal, Atmosphere };
 
 double fromPascals(double pascals, PressureUnit unit);

@@ -46,8 +46,10 @@ void BM_LargeViewFrame(benchmark::State &state, const std::string &name,
   const std::vector<double> speeds = controller.atomSpeeds();
   QImage picture(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
   views::SphereSprites sprites;
+  const views::AtomColouring atoms{colouring, speeds,
+                                   views::speedUnit(views::cardUnits(controller.card()))};
   for (auto _ : state)
-    views::drawLargeView(picture, frame, speeds, kTurned, colouring, sprites);
+    views::drawLargeView(picture, frame, kTurned, atoms, sprites);
   state.counters["atoms"] = static_cast<double>(frame.types.size());
   state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(frame.types.size()));
 }

@@ -15,16 +15,26 @@ namespace views {
 
 namespace {
 
-QString materialName(std::int32_t type) {
+QString colourName(std::int32_t type) {
   const auto t = static_cast<std::size_t>(type);
   return t < view::kAtomColourNames.size() ? QString::fromLatin1(view::kAtomColourNames[t])
                                            : QStringLiteral("type %1").arg(type);
 }
 
+QString materialName(std::int32_t type, const std::optional<ModDornDll::MaterialCard> &card) {
+  const auto t = static_cast<std::size_t>(type);
+  if (!card || type < 0 || t >= card->materials.size())
+    return colourName(type);
+  return QString::fromStdString(card->materials[t].name);
+}
+
+QString joined(const QString &a, const QString &b) { return a + QStringLiteral(" \u2013 ") + b; }
+
 } // namespace
 
-QString pairName(std::int32_t a, std::int32_t b) {
-  return materialName(a) + QStringLiteral(" \u2013 ") + materialName(b);
+QString pairName(std::int32_t a, std::int32_t b,
+                 const std::optional<ModDornDll::MaterialCard> &card) {
+  return joined(materialName(a, card), materialName(b, card));
 }
 
 InteractionsWindow::InteractionsWindow(simulation::SimulationController &controller,
@@ -64,13 +74,19 @@ void InteractionsWindow::refresh() {
 
 void InteractionsWindow::buildCharts() {
   const analysis::AtomFrame frame = controller_.atomFrame();
+  const auto &card = controller_.card();
+  const std::optional<analysis::ModelUnits> units = cardUnits(card);
+  const ShownUnit length = lengthUnit(units), energy = energyUnit(units);
   const int shown = pairs->currentIndex();
   while (pairs->count() > 0)
     delete pairs->widget(0);
   for (std::int32_t a = 0; a < frame.typeCount; ++a) {
     for (std::int32_t b = 0; b <= a; ++b) {
       const double *p = analysis::pairOf(frame, a, b);
-      pairs->addTab(new PairChart(a, b, {p[0], p[1], p[2], p[3]}, pairs), pairName(a, b));
+      const int tab =
+          pairs->addTab(new PairChart(a, b, {p[0], p[1], p[2], p[3]}, length, energy, pairs),
+                        pairName(a, b, card));
+      pairs->setTabToolTip(tab, joined(colourName(a), colourName(b)) + QStringLiteral(" atoms"));
     }
   }
   pairs->setCurrentIndex(std::min(std::max(shown, 0), pairs->count() - 1));

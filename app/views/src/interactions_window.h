@@ -4,9 +4,12 @@
 // simulation controller publishes; it never calls the engine.
 #pragma once
 
+#include "scenario/material_card.h"
+
 #include <QWidget>
 
 #include <cstdint>
+#include <optional>
 
 class QLabel;
 class QTabWidget;
@@ -51,7 +54,10 @@ private:
   std::int64_t shownStep_ = -1;
 };
 
-// "blue – red": the materials of a pair, named by the colour they are drawn in.
-QString pairName(std::int32_t a, std::int32_t b);
+// "water – quartz": the materials of a pair, named by the substances of the
+// scenario's card; without a card, or for a material it does not name, by
+// the colour they are drawn in ("blue – red").
+QString pairName(std::int32_t a, std::int32_t b,
+                 const std::optional<ModDornDll::MaterialCard> &card);
 
 } // namespace views

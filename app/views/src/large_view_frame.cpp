@@ -50,26 +50,26 @@ std::vector<double> sphereSizes(const analysis::AtomFrame &frame) {
 }
 
 // The colour of every atom (0 for an atom that has no colour and is not drawn).
-std::vector<QRgb> atomColours(const analysis::AtomFrame &frame, std::span<const double> speeds,
-                              Colouring colouring) {
+std::vector<QRgb> atomColours(const analysis::AtomFrame &frame, const AtomColouring &colouring) {
   std::vector<QRgb> colours(frame.types.size(), 0);
+  const std::span<const double> speeds = colouring.speeds;
   const SpeedSpread spread = speedSpread(speeds);
   for (std::size_t a = 0; a < colours.size(); ++a) {
     const auto type = static_cast<std::size_t>(frame.types[a]);
     if (type >= view::kAtomColours.size())
       continue; // as in the atom view: a type without an image is not drawn
     const double speed = a < speeds.size() ? speeds[a] : spread.slowest;
-    colours[a] = colouring == Colouring::Speed ? rgbOf(rampColour(rampLevel(spread, speed)))
-                                               : rgbOf(view::kAtomColours[type]);
+    colours[a] = colouring.by == Colouring::Speed ? rgbOf(rampColour(rampLevel(spread, speed)))
+                                                  : rgbOf(view::kAtomColours[type]);
   }
   return colours;
 }
 
 // The atoms that can be drawn, sorted far to near.
-std::vector<Sphere> placeSpheres(const analysis::AtomFrame &frame, std::span<const double> speeds,
-                                 Colouring colouring, const TurnedProjection &projection) {
+std::vector<Sphere> placeSpheres(const analysis::AtomFrame &frame, const AtomColouring &colouring,
+                                 const TurnedProjection &projection) {
   const std::vector<double> sizes = sphereSizes(frame);
-  const std::vector<QRgb> colours = atomColours(frame, speeds, colouring);
+  const std::vector<QRgb> colours = atomColours(frame, colouring);
   std::vector<Sphere> spheres;
   spheres.reserve(frame.types.size());
   for (std::size_t a = 0; a < frame.types.size(); ++a) {
@@ -121,8 +121,8 @@ void drawEdges(QPainter &painter, const std::array<ScreenPoint, 8> &corners, boo
   }
 }
 
-void drawLegend(QPainter &painter, const QImage &picture, std::span<const double> speeds) {
-  const SpeedSpread spread = speedSpread(speeds);
+void drawLegend(QPainter &painter, const QImage &picture, const AtomColouring &colouring) {
+  const SpeedLegend legend = speedLegend(colouring.speeds, colouring.speedUnit);
   const QRect bar(kLegendMargin, picture.height() - kLegendMargin - kLegendHeight, kLegendBar,
                   kLegendHeight);
   QLinearGradient ramp(bar.topLeft(), bar.topRight());
@@ -132,10 +132,10 @@ void drawLegend(QPainter &painter, const QImage &picture, std::span<const double
   painter.setPen(kText);
   const QFontMetrics metrics = painter.fontMetrics();
   const int baseline = bar.top() - metrics.descent() - 3;
-  painter.drawText(bar.left(), baseline, QString::number(spread.slowest, 'f', 0));
-  const QString fast = QString::number(spread.fastest, 'f', 0);
-  painter.drawText(bar.right() - metrics.horizontalAdvance(fast), baseline, fast);
-  painter.drawText(bar.right() + 8, bar.bottom() - metrics.descent(), speedUnitText());
+  painter.drawText(bar.left(), baseline, legend.slowest);
+  painter.drawText(bar.right() - metrics.horizontalAdvance(legend.fastest), baseline,
+                   legend.fastest);
+  painter.drawText(bar.right() + 8, bar.bottom() - metrics.descent(), legend.unit);
 }
 
 void drawMessage(QPainter &painter, const QImage &picture, const QString &text) {
@@ -146,11 +146,14 @@ void drawMessage(QPainter &painter, const QImage &picture, const QString &text) 
 
 } // namespace
 
-QString speedUnitText() { return QStringLiteral("speed, engine units of length per unit of time"); }
+SpeedLegend speedLegend(std::span<const double> speeds, const ShownUnit &unit) {
+  const SpeedSpread spread = speedSpread(speeds);
+  return {unit.number(spread.slowest), unit.number(spread.fastest),
+          QStringLiteral("speed, ") + unit.symbol};
+}
 
-bool drawLargeView(QImage &picture, const analysis::AtomFrame &frame,
-                   std::span<const double> speeds, const Camera &camera, Colouring colouring,
-                   SphereSprites &sprites) {
+bool drawLargeView(QImage &picture, const analysis::AtomFrame &frame, const Camera &camera,
+                   const AtomColouring &colouring, SphereSprites &sprites) {
   picture.fill(kViewBackground);
   QPainter painter(&picture);
   try {
@@ -159,7 +162,7 @@ bool drawLargeView(QImage &picture, const analysis::AtomFrame &frame,
     const auto corners = boxCorners(frame, projection);
     painter.setRenderHint(QPainter::Antialiasing);
     drawEdges(painter, corners, false);
-    for (const Sphere &s : placeSpheres(frame, speeds, colouring, projection))
+    for (const Sphere &s : placeSpheres(frame, colouring, projection))
       painter.drawImage(QPoint(s.left, s.top), sprites.sphere(s.colour, s.diameter));
     drawEdges(painter, corners, true);
   } catch (const std::logic_error &error) {
@@ -170,8 +173,8 @@ bool drawLargeView(QImage &picture, const analysis::AtomFrame &frame,
         QStringLiteral("The box cannot be shown:\n%1").arg(QString::fromUtf8(error.what())));
     return false;
   }
-  if (colouring == Colouring::Speed)
-    drawLegend(painter, picture, speeds);
+  if (colouring.by == Colouring::Speed)
+    drawLegend(painter, picture, colouring);
   return true;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "analysis/atom_frame.h"
+#include "shown_units.h"
 #include "turned_projection.h"
 
 #include <QColor>
@@ -26,15 +27,27 @@ extern const QColor kViewBackground;
 // that neighbours in a crystal stand apart and the lattice shows through.
 constexpr double kSphereShare = 0.5;
 
-// Draws the frame into the whole picture. speeds holds one speed per atom,
-// or nothing when none are known yet (every atom then takes the slow end).
-// A box the view cannot draw gives a picture with the reason written on
-// it, and the result false.
-bool drawLargeView(QImage &picture, const analysis::AtomFrame &frame,
-                   std::span<const double> speeds, const Camera &camera, Colouring colouring,
-                   SphereSprites &sprites);
+// How the atoms are coloured; by speed, the engine's speeds (one per atom, or
+// nothing when none are known yet and every atom takes the slow end) and
+// the unit the legend writes them in.
+struct AtomColouring {
+  Colouring by = Colouring::Material;
+  std::span<const double> speeds;
+  ShownUnit speedUnit;
+};
 
-// What the legend says the speeds are measured in.
-QString speedUnitText();
+// Draws the frame into the whole picture. A box the view cannot draw gives
+// a picture with the reason written on it, and the result false.
+bool drawLargeView(QImage &picture, const analysis::AtomFrame &frame, const Camera &camera,
+                   const AtomColouring &colouring, SphereSprites &sprites);
+
+// The words of the speed legend: the slowest and the fastest speed, and
+// what they are measured in.
+struct SpeedLegend {
+  QString slowest;
+  QString fastest;
+  QString unit;
+};
+SpeedLegend speedLegend(std::span<const double> speeds, const ShownUnit &unit);
 
 } // namespace views

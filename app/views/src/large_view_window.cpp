@@ -81,7 +81,8 @@ void LargeViewWindow::redraw() {
   const std::vector<double> speeds =
       colouring() == Colouring::Speed ? controller_.atomSpeeds() : std::vector<double>{};
   QImage picture(canvas->size(), QImage::Format_ARGB32_Premultiplied);
-  drawLargeView(picture, frame, speeds, canvas->camera(), colouring(), sprites_);
+  drawLargeView(picture, frame, canvas->camera(),
+                {colouring(), speeds, speedUnit(cardUnits(controller_.card()))}, sprites_);
   canvas->showPicture(std::move(picture));
   drawnStep_ = controller_.step();
   drawnStart_ = controller_.scenarioStarts();

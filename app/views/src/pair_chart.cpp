@@ -30,20 +30,23 @@ double roundStep(double span) {
   return 10.0 * power;
 }
 
-// Ticks at round numbers between the axis's ends.
+// Ticks at round numbers between the axis's ends, labelled with as many
+// decimals as the spacing needs.
 void roundTicks(QValueAxis *axis) {
   const double span = axis->max() - axis->min();
   if (!(span > 0.0))
     return;
+  const double step = roundStep(span);
+  const int decimals = std::max(0, static_cast<int>(std::ceil(-std::log10(step) - 1e-9)));
   axis->setTickType(QValueAxis::TicksDynamic);
   axis->setTickAnchor(0.0);
-  axis->setTickInterval(roundStep(span));
+  axis->setTickInterval(step);
+  axis->setLabelFormat(QStringLiteral("%.%1f").arg(decimals));
 }
 
 QValueAxis *makeAxis(QChart *chart, const QString &title, Qt::Alignment side) {
   auto *axis = new QValueAxis(chart);
   axis->setTitleText(title);
-  axis->setLabelFormat(QStringLiteral("%.0f"));
   chart->addAxis(axis, side);
   return axis;
 }
@@ -53,20 +56,20 @@ QValueAxis *makeAxis(QChart *chart, const QString &title, Qt::Alignment side) {
 QString engineNumber(double value) { return QString::number(value, 'f', 0); }
 
 PairChart::PairChart(std::int32_t a, std::int32_t b, const std::array<double, 4> &pair,
-                     QWidget *parent)
+                     const ShownUnit &length, const ShownUnit &energyUnit, QWidget *parent)
     // The chart is handed to the view's constructor: setChart would leave the
     // view's own first chart to nobody.
-    : QChartView(new QChart, parent), a_(a), b_(b), pair_(pair) {
+    : QChartView(new QChart, parent), a_(a), b_(b), pair_(pair), length_(length),
+      energy_(energyUnit) {
   QChart *chart = this->chart();
   chart->legend()->setAlignment(Qt::AlignBottom);
   setRenderHint(QPainter::Antialiasing);
   setMinimumSize(480, 360);
   distanceAxis =
-      makeAxis(chart, QStringLiteral("distance r (engine length units)"), Qt::AlignBottom);
+      makeAxis(chart, QStringLiteral("distance r (%1)").arg(length_.symbol), Qt::AlignBottom);
   energyAxis =
-      makeAxis(chart, QStringLiteral("pair energy V(r) (engine energy units)"), Qt::AlignLeft);
+      makeAxis(chart, QStringLiteral("pair energy V(r) (%1)").arg(energy_.symbol), Qt::AlignLeft);
   distributionAxis = makeAxis(chart, QStringLiteral("radial distribution g(r)"), Qt::AlignRight);
-  distributionAxis->setLabelFormat(QStringLiteral("%.1f"));
   addEnergyCurve();
   addMarks();
   addDistribution();
@@ -78,7 +81,7 @@ void PairChart::addEnergyCurve() {
   energy->setPen(QPen(QColor(30, 90, 200), 2.5));
   double low = 0.0, high = 0.0;
   for (const analysis::CurvePoint &p : analysis::potentialCurve(pair_.data(), kCurvePoints)) {
-    energy->append(p.r, p.energy);
+    energy->append(length_.shown(p.r), energy_.shown(p.energy));
     low = std::min(low, p.energy);
     high = std::max(high, p.energy);
   }
@@ -86,8 +89,8 @@ void PairChart::addEnergyCurve() {
   energy->attachAxis(distanceAxis);
   energy->attachAxis(energyAxis);
   const double margin = std::max(kHeadroom * (high - low), 1.0);
-  energyAxis->setRange(low - margin, high + margin);
-  distanceAxis->setRange(analysis::wallStart(pair_.data()), pair_[3]);
+  energyAxis->setRange(energy_.shown(low - margin), energy_.shown(high + margin));
+  distanceAxis->setRange(length_.shown(analysis::wallStart(pair_.data())), length_.shown(pair_[3]));
   roundTicks(energyAxis);
   roundTicks(distanceAxis);
 }
@@ -95,16 +98,17 @@ void PairChart::addEnergyCurve() {
 void PairChart::addMarks() {
   const analysis::PotentialWell bottom = analysis::potentialWell(pair_.data());
   well = new QScatterSeries(this);
-  well->setName(QStringLiteral("minimum: bond length %1, depth %2")
-                    .arg(engineNumber(bottom.distance), engineNumber(bottom.energy)));
+  well->setName(QStringLiteral("minimum: bond length %1, energy %2")
+                    .arg(length_.text(bottom.distance), energy_.text(bottom.energy)));
   well->setMarkerSize(11.0);
   well->setColor(QColor(220, 60, 40));
-  well->append(bottom.distance, bottom.energy);
+  well->append(length_.shown(bottom.distance), energy_.shown(bottom.energy));
   cutOff = new QLineSeries(this);
-  cutOff->setName(QStringLiteral("cut-off %1").arg(engineNumber(pair_[3])));
+  cutOff->setName(QStringLiteral("cut-off %1").arg(length_.text(pair_[3])));
   cutOff->setPen(QPen(QColor(90, 90, 90), 1.5, Qt::DashLine));
-  cutOff->append(pair_[3], energyAxis->min());
-  cutOff->append(pair_[3], energyAxis->max());
+  const double cut = length_.shown(pair_[3]);
+  cutOff->append(cut, energyAxis->min());
+  cutOff->append(cut, energyAxis->max());
   for (QXYSeries *series : {static_cast<QXYSeries *>(well), static_cast<QXYSeries *>(cutOff)}) {
     chart()->addSeries(series);
     series->attachAxis(distanceAxis);
@@ -129,8 +133,8 @@ void PairChart::showDistances(const analysis::DistanceHistogram &histogram) {
   for (std::size_t k = 0; k < histogram.distribution.size(); ++k) {
     const double from = histogram.shellWidth * static_cast<double>(k);
     const double g = histogram.distribution[k];
-    steps.append({from, g});
-    steps.append({from + histogram.shellWidth, g});
+    steps.append({length_.shown(from), g});
+    steps.append({length_.shown(from + histogram.shellWidth), g});
     highest = std::max(highest, g);
   }
   distribution->replace(steps);

@@ -2,9 +2,11 @@
 // from just inside the repulsive wall to the cut-off, the well's minimum
 // (bond length and depth) and the cut-off marked and named in the legend,
 // and over it the radial distribution of the pairs' distances right now.
+// The chart keeps the pair in engine units and draws it in the units given.
 #pragma once
 
 #include "analysis/pair_distances.h"
+#include "shown_units.h"
 
 #include <QChartView>
 
@@ -25,8 +27,10 @@ public:
   static constexpr int kCurvePoints = 200;
   static constexpr int kShells = 100;
 
-  // The materials a and b, and their pair's A, b, C, D.
-  PairChart(std::int32_t a, std::int32_t b, const std::array<double, 4> &pair, QWidget *parent);
+  // The materials a and b, their pair's A, b, C, D, and the units of the
+  // distances and energies drawn.
+  PairChart(std::int32_t a, std::int32_t b, const std::array<double, 4> &pair,
+            const ShownUnit &length, const ShownUnit &energyUnit, QWidget *parent);
 
   std::int32_t typeA() const { return a_; }
   std::int32_t typeB() const { return b_; }
@@ -49,9 +53,12 @@ private:
   std::int32_t a_;
   std::int32_t b_;
   std::array<double, 4> pair_;
+  ShownUnit length_;
+  ShownUnit energy_;
 };
 
-// A number as the chart's labels write it: whole engine units.
+// A number of the engine as the chart writes it without a card: whole
+// model units.
 QString engineNumber(double value);
 
 } // namespace views

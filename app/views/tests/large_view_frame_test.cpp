@@ -43,7 +43,7 @@ QImage draw(const analysis::AtomFrame &frame, const std::vector<double> &speeds,
             Colouring colouring, const Camera &camera = {}) {
   QImage picture(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
   SphereSprites sprites;
-  EXPECT_TRUE(drawLargeView(picture, frame, speeds, camera, colouring, sprites));
+  EXPECT_TRUE(drawLargeView(picture, frame, camera, {colouring, speeds, speedUnit({})}, sprites));
   return picture;
 }
 
@@ -102,10 +102,9 @@ TEST(LargeViewFrame, ABoxThatCannotBeDrawnGivesAMessageAndNoAtoms) {
   frame.box = {0, 0, -20000, 20000, 20000, 0};
   QImage picture(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
   SphereSprites sprites;
-  EXPECT_FALSE(drawLargeView(picture, frame, {}, {}, Colouring::Material, sprites));
+  EXPECT_FALSE(drawLargeView(picture, frame, {}, {}, sprites));
   EXPECT_EQ(sprites.cachedImages(), 0u);
-  EXPECT_FALSE(
-      drawLargeView(picture, frameOf({1, 1, 1}, {7}), {}, {}, Colouring::Material, sprites))
+  EXPECT_FALSE(drawLargeView(picture, frameOf({1, 1, 1}, {7}), {}, {}, sprites))
       << "a type beyond the pair table";
 }
 

@@ -1,0 +1,44 @@
+#include "shown_units.h"
+
+namespace views {
+
+namespace {
+
+const QString kModelUnits = QStringLiteral("model units");
+
+} // namespace
+
+std::optional<analysis::ModelUnits> cardUnits(const std::optional<ModDornDll::MaterialCard> &card) {
+  if (!card)
+    return std::nullopt;
+  return analysis::ModelUnits{card->metresPerLength, card->kilogramsPerMass};
+}
+
+QString ShownUnit::number(double engineValue) const {
+  return QString::number(shown(engineValue), 'f', decimals);
+}
+
+QString ShownUnit::text(double engineValue) const {
+  return number(engineValue) + QLatin1Char(' ') + symbol;
+}
+
+ShownUnit speedUnit(const std::optional<analysis::ModelUnits> &units) {
+  if (!units)
+    return {1.0, 0, kModelUnits};
+  return {analysis::metresPerSecondPerSpeed(*units), 0, QStringLiteral("m/s")};
+}
+
+ShownUnit lengthUnit(const std::optional<analysis::ModelUnits> &units) {
+  if (!units)
+    return {1.0, 0, kModelUnits};
+  return {analysis::angstroms(1.0, *units), 2, QStringLiteral("\u00c5")};
+}
+
+// Without a card the engine's own energy unit, the kelvin, is still true.
+ShownUnit energyUnit(const std::optional<analysis::ModelUnits> &units) {
+  if (!units)
+    return {1.0, 0, QStringLiteral("K")};
+  return {analysis::kilojoulesPerMole(1.0), 2, QStringLiteral("kJ/mol")};
+}
+
+} // namespace views

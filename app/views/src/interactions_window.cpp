@@ -51,7 +51,7 @@ InteractionsWindow::InteractionsWindow(simulation::SimulationController &control
   auto *layout = new QVBoxLayout(this);
   layout->addWidget(pairs, 1);
   layout->addWidget(note_);
-  resize(760, 560);
+  resize(900, 580);
 
   refreshTimer_ = new QTimer(this);
   refreshTimer_->setInterval(kRefreshMs);

@@ -98,7 +98,7 @@ void PairChart::addEnergyCurve() {
 void PairChart::addMarks() {
   const analysis::PotentialWell bottom = analysis::potentialWell(pair_.data());
   well = new QScatterSeries(this);
-  well->setName(QStringLiteral("minimum: bond length %1, energy %2")
+  well->setName(QStringLiteral("bond length %1, energy %2")
                     .arg(length_.text(bottom.distance), energy_.text(bottom.energy)));
   well->setMarkerSize(11.0);
   well->setColor(QColor(220, 60, 40));

@@ -55,8 +55,7 @@ TEST(PairChart, WithACardTheWellAndCutOffAreInAngstromAndKilojoulesPerMole) {
   ASSERT_EQ(chart.well->count(), 1);
   EXPECT_NEAR(chart.well->at(0).x(), kWellAngstrom, 1e-3);
   EXPECT_NEAR(chart.well->at(0).y(), kWellKilojoulesPerMole, 1e-3);
-  EXPECT_EQ(chart.well->name(),
-            QStringLiteral("minimum: bond length 3.25 \u00c5, energy -4.73 kJ/mol"));
+  EXPECT_EQ(chart.well->name(), QStringLiteral("bond length 3.25 \u00c5, energy -4.73 kJ/mol"));
   EXPECT_NEAR(chart.cutOff->at(0).x(), kCutOffAngstrom, 1e-12);
   EXPECT_EQ(chart.cutOff->name(), QStringLiteral("cut-off 4.10 \u00c5"));
   EXPECT_EQ(chart.distanceAxis->titleText(), QStringLiteral("distance r (\u00c5)"));
@@ -86,8 +85,7 @@ TEST(PairChart, WithoutACardTheFiguresAreInModelUnitsAndKelvin) {
   const PairChart chart = chartFor(std::nullopt);
   EXPECT_NEAR(chart.well->at(0).x(), 1624.0, 1.0);
   EXPECT_NEAR(chart.well->at(0).y(), kWellK, 1e-9);
-  EXPECT_EQ(chart.well->name(),
-            QStringLiteral("minimum: bond length 1624 model units, energy -569 K"));
+  EXPECT_EQ(chart.well->name(), QStringLiteral("bond length 1624 model units, energy -569 K"));
   EXPECT_EQ(chart.cutOff->at(0).x(), kPair[3]);
   EXPECT_EQ(chart.cutOff->name(), QStringLiteral("cut-off 2048 model units"));
   EXPECT_EQ(chart.distanceAxis->titleText(), QStringLiteral("distance r (model units)"));

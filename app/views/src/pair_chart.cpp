@@ -53,8 +53,6 @@ QValueAxis *makeAxis(QChart *chart, const QString &title, Qt::Alignment side) {
 
 } // namespace
 
-QString engineNumber(double value) { return QString::number(value, 'f', 0); }
-
 PairChart::PairChart(std::int32_t a, std::int32_t b, const std::array<double, 4> &pair,
                      const ShownUnit &length, const ShownUnit &energyUnit, QWidget *parent)
     // The chart is handed to the view's constructor: setChart would leave the

@@ -57,8 +57,4 @@ private:
   ShownUnit energy_;
 };
 
-// A number of the engine as the chart writes it without a card: whole
-// model units.
-QString engineNumber(double value);
-
 } // namespace views

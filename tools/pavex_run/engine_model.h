@@ -2,8 +2,11 @@
 // settings the engine has no getter for taken from the program side.
 #pragma once
 
+#include "analysis/real_units.h"
+
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +21,9 @@ struct ModelSettings {
   double clampTarget = 0.0; // the mean kinetic energy per atom the clamp drives to
   std::string source;       // the scenario file or the lattice it came from
   int step = 0;             // steps run before the export
+  // The real size of the length and mass units, from the scenario's
+  // material card; the deck states them for its reader.
+  std::optional<analysis::ModelUnits> realUnits;
 };
 
 struct EngineModel {

@@ -24,7 +24,7 @@ void checkClampTarget(const ModelSettings &settings) {
 
 } // namespace
 
-void exportLammps(const RunOptions &options) {
+void exportLammps(const RunOptions &options, const std::optional<ModDornDll::MaterialCard> &card) {
   ModelSettings settings;
   settings.gravity = heldGravity(ModDornDll::gravity);
   settings.timeStep = heldTimeStep(ModDornDll::timeStep);
@@ -33,6 +33,8 @@ void exportLammps(const RunOptions &options) {
       ThermostatSchedule(options, ModDornDll::temperature).clampTargetAt(options.steps);
   settings.source = options.lattice ? "the lattice " + options.lattice->text() : options.scenario;
   settings.step = options.steps;
+  if (card)
+    settings.realUnits = analysis::ModelUnits{card->metresPerLength, card->kilogramsPerMass};
   checkClampTarget(settings);
   writeLammpsDeck(options.lammpsDir, readEngineModel(settings));
 }

@@ -69,6 +69,25 @@ double largestReach(const EngineModel &model) {
   return reach;
 }
 
+// What the deck's units are, and with the scenario's material card how large
+// they are in SI units.
+std::string unitsNote(const std::optional<analysis::ModelUnits> &real) {
+  std::string note =
+      "# The deck keeps the model's units, as pavex-run --units model prints them:\n"
+      "# energy in kelvin (Boltzmann's constant is 1, so temperatures are in kelvin),\n"
+      "# the scenario's own length and mass units, and the time unit\n"
+      "# length * sqrt(mass / energy). Pressures are energy per length cubed.\n";
+  if (!real)
+    return note + "# The scenario has no material card: these units have no real size.\n";
+  char text[300];
+  std::snprintf(text, sizeof text,
+                "# The scenario's material card makes one length unit %.6g m, one mass unit\n"
+                "# %.6g kg (%.6g u) and one time unit %.6g s.\n",
+                real->metres, real->kilograms, analysis::atomicMassUnits(1.0, *real),
+                analysis::secondsPerTime(*real));
+  return note + text;
+}
+
 void writeSetUp(std::ostream &out, const EngineModel &model) {
   const ModelSettings &s = model.settings;
   out << "# Exported by pavex-run from " << commentSafe(s.source) << " after " << s.step
@@ -79,10 +98,10 @@ void writeSetUp(std::ostream &out, const EngineModel &model) {
                 "#   mpirun -np P lmp -in %s [-var steps N]\n\n"
                 "variable steps index %d\n\n"
                 "units lj            # the engine's own units: length, energy, mass; time "
-                "such that F = m a\n"
-                "atom_style atomic\nboundary f f f\nread_data %s\n\n",
-                kDeckInput.c_str(), kDeckInput.c_str(), kDeckSteps, kDeckData.c_str());
-  out << text;
+                "such that F = m a\n",
+                kDeckInput.c_str(), kDeckInput.c_str(), kDeckSteps);
+  out << text << unitsNote(s.realUnits);
+  out << "atom_style atomic\nboundary f f f\nread_data " << kDeckData << "\n\n";
 }
 
 void writePairs(std::ostream &out, const EngineModel &model, const LammpsTypes &types) {

@@ -3,9 +3,11 @@
 #include "analysis/mobility.h"
 #include "analysis/phase_measure.h"
 #include "engine_frame.h"
+#include "engine_model.h"
 #include "lammps_deck.h"
 #include "lammps_export.h"
 #include "progress.h"
+#include "report_units.h"
 #include "run_options.h"
 #include "run_report.h"
 #include "scenario/engine_binding.h"
@@ -14,11 +16,13 @@
 #include "scenario/trajectory_writer.h"
 #include "simulation/engine_readings.h"
 #include "thermostat_schedule.h"
+#include "units_option.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <optional>
+#include <span>
 
 using namespace PavexRun;
 using analysis::AtomFrame;
@@ -41,11 +45,12 @@ int nextMultiple(int step, int every, int limit) {
 
 class Run {
 public:
-  explicit Run(const RunOptions &options)
+  Run(const RunOptions &options, const ReportUnits &units)
       : options_(options), thermostat_(options, ModDornDll::temperature),
-        report_(stdout, options.csvPath), progress_(options.steps) {
+        report_(stdout, options.csvPath, units, heldTimeStep(ModDornDll::timeStep)),
+        progress_(options.steps) {
     if (!options.xyzPath.empty())
-      xyz_.emplace(options.xyzPath);
+      xyz_.emplace(options.xyzPath, units.card);
   }
 
   int execute() {
@@ -67,7 +72,8 @@ public:
       measure(step);
       progress_.update(step);
     }
-    report_.printSummary(analysis::summarisePhases(start_, recent_, engineFrame()), options_.steps);
+    report_.printSummary(analysis::summarisePhases(start_, recent_, engineFrame()), options_.steps,
+                         Pavex::MD_get_temperature());
     if (!options_.savePath.empty())
       ModDornDll::writeScenarioFile(options_.savePath, ModDornDll::snapshotOfEngine());
     return 0;
@@ -75,9 +81,10 @@ public:
 
 private:
   void record(int step, const AtomFrame &now) {
-    report_.addRow(simulation::readEngine(step, thermostat_.heldAt(step)));
+    report_.addRow(simulation::readEngine(step, thermostat_.heldAt(step)), now.box);
     if (xyz_)
-      xyz_->writeFrame(now.coords, now.types, now.box, step);
+      xyz_->writeFrame(now.coords, now.types,
+                       std::span(ModDornDll::atomMasses).first(now.types.size()), now.box, step);
   }
 
   // A row every K steps, and the end of a mobility window.
@@ -125,7 +132,8 @@ private:
     record(step, engineFrame());
     std::fprintf(stderr, "pavex-run: the engine stopped at step %d: %s\n", step,
                  engineMessage(code).c_str());
-    report_.printSummary(analysis::summarisePhases(start_, recent_, engineFrame()), step);
+    report_.printSummary(analysis::summarisePhases(start_, recent_, engineFrame()), step,
+                         Pavex::MD_get_temperature());
     return 1;
   }
 
@@ -144,14 +152,18 @@ private:
 
 int main(int argc, char **argv) {
   RunOptions options;
+  bool realUnits = true;
   try {
-    options = parseRunOptions(std::vector<std::string>(argv + 1, argv + argc));
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    realUnits = takeUnitsOption(arguments);
+    options = parseRunOptions(arguments);
   } catch (const UsageError &error) {
-    std::fprintf(stderr, "pavex-run: %s\n%s", error.what(), usageText().c_str());
+    std::fprintf(stderr, "pavex-run: %s\n%s%s", error.what(), usageText().c_str(),
+                 unitsUsageText().c_str());
     return 2;
   }
   if (options.help) {
-    std::printf("%s", usageText().c_str());
+    std::printf("%s%s", usageText().c_str(), unitsUsageText().c_str());
     return 0;
   }
   try {
@@ -161,9 +173,11 @@ int main(int argc, char **argv) {
       startLattice(*options.lattice);
     else
       ModDornDll::loadScenarioFile(options.scenario);
-    const int code = Run(options).execute();
+    const ReportUnits units =
+        chooseReportUnits(realUnits, options.scenario, ModDornDll::numTypes, stderr);
+    const int code = Run(options, units).execute();
     if (code == 0 && !options.lammpsDir.empty())
-      exportLammps(options);
+      exportLammps(options, units.card);
     return code;
   } catch (const Pavex::EngineError &error) {
     std::fprintf(stderr, "pavex-run: %s\n", error.what());

@@ -2,35 +2,78 @@
 
 #include "analysis/mobility.h"
 
+#include <algorithm>
+#include <cstring>
 #include <stdexcept>
+#include <utility>
 
 namespace PavexRun {
+namespace {
 
-RunReport::RunReport(std::FILE *out, const std::string &csvPath) : out_(out) {
-  std::fprintf(out_, "%8s %12s %12s %12s %12s %12s %11s\n", "step", "temperature", "kinetic",
-               "potential", "total", "pressure", "thermostat");
+// What the summary's r0 is measured in; the plain summary does not say.
+const char *lengthNote(UnitSystem system) {
+  switch (system) {
+  case UnitSystem::Real:
+    return " (r0 in Å)";
+  case UnitSystem::Model:
+    return " (r0 in model units)";
+  case UnitSystem::PlainModel:
+    break;
+  }
+  return "";
+}
+
+} // namespace
+
+RunReport::RunReport(std::FILE *out, const std::string &csvPath, ReportUnits units, double timeStep)
+    : out_(out), units_(std::move(units)), timeStep_(timeStep),
+      columns_(reportColumns(units_.system)) {
+  printHeader();
   if (csvPath.empty())
     return;
   csv_.open(csvPath);
   if (!csv_)
     throw std::runtime_error("cannot write the table " + csvPath);
-  csv_ << "step,temperature (K),kinetic (per atom),potential (per atom),total (per atom),"
-          "pressure (force per area),thermostat (K)\n";
+  csv_ << "step";
+  for (const ReportColumn &column : columns_)
+    csv_ << ',' << column.name << " (" << column.unit << ')';
+  csv_ << '\n';
 }
 
-void RunReport::addRow(const analysis::Sample &row) {
-  char line[200];
-  std::snprintf(line, sizeof line, "%lld,%.6g,%.6g,%.6g,%.6g,%.6g,%.6g",
-                static_cast<long long>(row.step), row.temperature, row.kinetic, row.potential,
-                row.total, row.pressure, row.thermostat);
+// The names, and under them the units unless the headers are the plain ones.
+void RunReport::printHeader() {
+  std::fprintf(out_, "%8s", "step");
+  for (const ReportColumn &column : columns_)
+    std::fprintf(out_, " %*s", column.width, column.name.c_str());
+  std::fprintf(out_, "\n");
+  if (units_.system == UnitSystem::PlainModel)
+    return;
+  std::fprintf(out_, "%8s", "");
+  for (const ReportColumn &column : columns_)
+    std::fprintf(out_, " %*s", column.width, column.screenUnit.c_str());
+  std::fprintf(out_, "\n");
+}
+
+void RunReport::addRow(const analysis::Sample &row, const std::array<double, 6> &box) {
+  const std::vector<double> figures = reportFigures(row, box, timeStep_, units_);
+  const auto step = static_cast<long long>(row.step);
   if (csv_.is_open()) {
-    csv_ << line << '\n';
+    csv_ << step;
+    char value[32];
+    for (const double figure : figures) {
+      std::snprintf(value, sizeof value, ",%.6g", figure);
+      csv_ << value;
+    }
+    csv_ << '\n';
     if (!csv_)
       throw std::runtime_error("cannot write the table");
   }
-  std::fprintf(out_, "%8lld %12.3f %12.3f %12.3f %12.3f %12.4g %11.1f\n",
-               static_cast<long long>(row.step), row.temperature, row.kinetic, row.potential,
-               row.total, row.pressure, row.thermostat);
+  std::fprintf(out_, "%8lld", step);
+  for (std::size_t k = 0; k < figures.size(); ++k) {
+    std::fprintf(out_, " ");
+    std::fprintf(out_, columns_[k].format, columns_[k].width, figures[k]);
+  }
+  std::fprintf(out_, "\n");
 }
 
 void RunReport::addNote(const std::string &note) {
@@ -39,19 +82,40 @@ void RunReport::addNote(const std::string &note) {
 
 void RunReport::addMobility(const MobilityWindow &window) { mobility_.push_back(window); }
 
-void RunReport::printSummary(const std::vector<analysis::TypeSummary> &summaries, int steps) {
-  std::fprintf(out_, "\nphase summary after %d steps\n", steps);
-  std::fprintf(out_, "%4s %6s %8s %8s %8s %11s %6s %10s  %s\n", "type", "atoms", "r0", "rms/r0",
-               "recent", "neighbours", "free", "low third", "phase");
-  for (const analysis::TypeSummary &s : summaries) {
-    if (s.atoms == 0)
-      continue;
-    std::fprintf(out_, "%4d %6d %8.1f %8.3f %8.3f %11.2f %6.2f %10.2f  %s\n", s.type, s.atoms,
-                 s.minimumDistance, s.rmsDisplacement, s.recentDisplacement, s.neighbours,
-                 s.freeShare, s.lowerThird, std::string(analysis::phaseName(s.phase)).c_str());
+void RunReport::printSummary(const std::vector<analysis::TypeSummary> &summaries, int steps,
+                             double temperature) {
+  std::fprintf(out_, "\nphase summary after %d steps%s\n", steps, lengthNote(units_.system));
+  // Only real units name the materials' substances.
+  int nameWidth = 0;
+  if (units_.system == UnitSystem::Real) {
+    nameWidth = static_cast<int>(std::strlen("material"));
+    for (const analysis::TypeSummary &s : summaries)
+      nameWidth = std::max(nameWidth, static_cast<int>(units_.materialName(s.type).size()));
   }
+  std::fprintf(out_, "%4s", "type");
+  if (nameWidth > 0)
+    std::fprintf(out_, " %-*s", nameWidth, "material");
+  std::fprintf(out_, " %6s %8s %8s %8s %11s %6s %10s  %s\n", "atoms", "r0", "rms/r0", "recent",
+               "neighbours", "free", "low third", "phase");
+  for (const analysis::TypeSummary &s : summaries)
+    if (s.atoms > 0)
+      printSummaryRow(s, nameWidth, temperature);
   if (!mobility_.empty())
     printMobility();
+}
+
+void RunReport::printSummaryRow(const analysis::TypeSummary &s, int nameWidth, double temperature) {
+  std::fprintf(out_, "%4d", s.type);
+  if (nameWidth > 0)
+    std::fprintf(out_, " %-*s", nameWidth, units_.materialName(s.type).c_str());
+  const bool real = units_.system == UnitSystem::Real;
+  const double r0 =
+      real ? analysis::angstroms(s.minimumDistance, units_.units()) : s.minimumDistance;
+  const std::string phase(
+      analysis::phaseLabel(s.phase, temperature, units_.modelMeltingPoint(s.type)));
+  std::fprintf(out_, real ? " %6d %8.2f" : " %6d %8.1f", s.atoms, r0);
+  std::fprintf(out_, " %8.3f %8.3f %11.2f %6.2f %10.2f  %s\n", s.rmsDisplacement,
+               s.recentDisplacement, s.neighbours, s.freeShare, s.lowerThird, phase.c_str());
 }
 
 void RunReport::printMobility() {

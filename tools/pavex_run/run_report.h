@@ -1,10 +1,13 @@
 // The figures of a run: one row every K steps on standard output (and as CSV
-// when asked), and at the end the phase summary and the mobility windows.
+// when asked), and at the end the phase summary and the mobility windows, in
+// the units report_units.h describes.
 #pragma once
 
 #include "analysis/phase_measure.h"
 #include "analysis/series.h"
+#include "report_units.h"
 
+#include <array>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -22,20 +25,30 @@ struct MobilityWindow {
 
 class RunReport {
 public:
-  // csvPath may be empty. Throws std::runtime_error when it cannot be written.
-  RunReport(std::FILE *out, const std::string &csvPath);
-  // One row: the engine's figures at a step (analysis::Sample).
-  void addRow(const analysis::Sample &row);
+  // csvPath may be empty; timeStep (model units) dates the rows in real
+  // units. Throws std::runtime_error when the table cannot be written.
+  RunReport(std::FILE *out, const std::string &csvPath, ReportUnits units, double timeStep);
+  // One row: the engine's figures at a step (analysis::Sample) and the box
+  // they were taken in.
+  void addRow(const analysis::Sample &row, const std::array<double, 6> &box);
   void addNote(const std::string &note);
   void addMobility(const MobilityWindow &window);
-  // The phase summary, then the mobility windows if there were any.
-  void printSummary(const std::vector<analysis::TypeSummary> &summaries, int steps);
+  // The phase summary, then the mobility windows if there were any;
+  // temperature is the measured one at the end (kelvin), against each
+  // material's melting point.
+  void printSummary(const std::vector<analysis::TypeSummary> &summaries, int steps,
+                    double temperature);
 
 private:
+  void printHeader();
+  void printSummaryRow(const analysis::TypeSummary &summary, int nameWidth, double temperature);
   void printMobility();
 
   std::FILE *out_;
   std::ofstream csv_;
+  ReportUnits units_;
+  double timeStep_;
+  std::vector<ReportColumn> columns_;
   std::vector<MobilityWindow> mobility_;
 };
 

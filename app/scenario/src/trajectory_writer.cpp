@@ -42,9 +42,8 @@ std::string commentLine(const std::array<double, 6> &box, double scale, const ch
   std::snprintf(line, sizeof line,
                 "Lattice=\"%.9g 0 0 0 %.9g 0 0 0 %.9g\" Origin=\"%.9g %.9g %.9g\" "
                 "Properties=%s Time=%lld pbc=\"F F F\"%s\n",
-                (b[3] - b[0]) * scale, (b[4] - b[1]) * scale, (b[5] - b[2]) * scale,
-                b[0] * scale, b[1] * scale, b[2] * scale, columns, static_cast<long long>(step),
-                tail);
+                (b[3] - b[0]) * scale, (b[4] - b[1]) * scale, (b[5] - b[2]) * scale, b[0] * scale,
+                b[1] * scale, b[2] * scale, columns, static_cast<long long>(step), tail);
   return line;
 }
 
@@ -55,8 +54,7 @@ std::string speciesName(std::int32_t material) {
   return kSpecies[slot < 0 ? slot + kSpeciesCount : slot];
 }
 
-TrajectoryWriter::TrajectoryWriter(const std::string &path,
-                                   const std::optional<MaterialCard> &card)
+TrajectoryWriter::TrajectoryWriter(const std::string &path, const std::optional<MaterialCard> &card)
     : path_(path), out_(path), card_(card) {
   if (!out_)
     throw SaveError(path + ": the trajectory cannot be written there.");
@@ -64,8 +62,8 @@ TrajectoryWriter::TrajectoryWriter(const std::string &path,
 
 void TrajectoryWriter::writeFrame(std::span<const double> coords,
                                   std::span<const std::int32_t> materials,
-                                  std::span<const double> masses,
-                                  const std::array<double, 6> &box, std::int64_t step) {
+                                  std::span<const double> masses, const std::array<double, 6> &box,
+                                  std::int64_t step) {
   checkFrame(coords, materials, masses);
   out_ << materials.size() << '\n';
   if (card_) {
@@ -93,8 +91,8 @@ void TrajectoryWriter::checkFrame(std::span<const double> coords,
     return;
   for (const std::int32_t material : materials)
     if (material < 0 || static_cast<std::size_t>(material) >= card_->materials.size())
-      throw SaveError(path_ + ": the material card names no material " +
-                      std::to_string(material) + ".");
+      throw SaveError(path_ + ": the material card names no material " + std::to_string(material) +
+                      ".");
 }
 
 void TrajectoryWriter::writeModelAtoms(std::span<const double> coords,

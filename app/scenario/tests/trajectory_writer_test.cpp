@@ -243,9 +243,9 @@ TEST(TrajectoryWriter, AFrameItCannotWriteWholeIsRefusedBeforeAnyOfItIsWritten) 
     const std::vector<double> coords = {1, 2, 3, 4, 5, 6};
     EXPECT_THROW(real.writeFrame(coords, materials, std::vector<double>{1}, box, 0),
                  std::invalid_argument);
-    EXPECT_THROW(real.writeFrame(coords, std::vector<std::int32_t>{0, 2},
-                                 std::vector<double>{1, 1}, box, 0),
-                 SaveError);
+    EXPECT_THROW(
+        real.writeFrame(coords, std::vector<std::int32_t>{0, 2}, std::vector<double>{1, 1}, box, 0),
+        SaveError);
   }
   EXPECT_EQ(fileText(path), "");
   std::filesystem::remove(path);

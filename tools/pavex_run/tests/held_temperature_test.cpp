@@ -37,8 +37,8 @@ struct HeldRun {
 HeldRun runLiquid(const std::string &thermostat) {
   const std::string csv = temporaryPath("held.csv");
   const Outcome outcome =
-      runPavexRun(std::string(SCENARIO_FOLDER) + "/liquid.ams " + thermostat + " --steps " +
-                  std::to_string(kSteps) + " --every 500 --csv " + csv);
+      runPavexRun(std::string(SCENARIO_FOLDER) + "/liquid.ams --units model " + thermostat +
+                  " --steps " + std::to_string(kSteps) + " --every 500 --csv " + csv);
   EXPECT_EQ(outcome.exitCode, 0) << outcome.output;
   HeldRun run;
   const auto lines = readLines(csv);

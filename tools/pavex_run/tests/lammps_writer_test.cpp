@@ -1,6 +1,6 @@
 // The LAMMPS deck's files as text: the pair table against the potential's
 // known values and its own derivative, the data file's counts, types and
-// box, and the input script's pair coefficients, gravity and clamp.
+// box, and the input script's pair coefficients, gravity, clamp and units.
 #include "lammps_data.h"
 #include "lammps_input.h"
 #include "lammps_table.h"
@@ -43,7 +43,7 @@ EngineModel threeAtoms() {
   model.box = {-10, 0, 5, 30000, 20000, 10000};
   model.typeCount = 2;
   model.pairParams = {1024, 2, 1412, 2048, 512, 1.5, 1300, 1900, 256, 1, 1200, 1800};
-  model.settings = {0.0625, 2.0, true, 300.0, "three.ams", 0};
+  model.settings = {0.0625, 2.0, true, 300.0, "three.ams", 0, std::nullopt};
   return model;
 }
 
@@ -178,4 +178,30 @@ TEST(LammpsInput, PairsGravityAndClampFollowTheModel) {
   std::ostringstream without;
   writeInputScript(without, unclamped, lammpsTypes(unclamped));
   EXPECT_FALSE(contains(without.str(), "fix clamp"));
+}
+
+// Every line of the note is a comment, so LAMMPS runs the model's units as
+// before; the card's sizes are stated for the reader.
+TEST(LammpsInput, TheUnitsStayTheModelsAndTheCardSaysHowLargeTheyAre) {
+  const EngineModel plain = threeAtoms();
+  EngineModel carded = threeAtoms();
+  carded.settings.realUnits = analysis::ModelUnits{0.2e-12, 18 * 1.66053906660e-27};
+  std::ostringstream without, with;
+  writeInputScript(without, plain, lammpsTypes(plain));
+  writeInputScript(with, carded, lammpsTypes(carded));
+  for (const std::string &text : {without.str(), with.str()}) {
+    EXPECT_TRUE(contains(text, "\nunits lj "));
+    EXPECT_TRUE(contains(text, "# energy in kelvin (Boltzmann's constant is 1")) << text;
+  }
+  EXPECT_TRUE(contains(without.str(), "# The scenario has no material card"));
+  EXPECT_FALSE(contains(with.str(), "no material card"));
+  // One time unit: 0.2 pm * sqrt(18 u / k) = 9.3057e-15 s.
+  EXPECT_TRUE(contains(with.str(), "one length unit 2e-13 m, one mass unit\n"
+                                   "# 2.98897e-26 kg (18 u) and one time unit 9.3057e-15 s."))
+      << with.str();
+  for (const std::string &line : linesOf(with.str())) {
+    if (contains(line, "material card") || contains(line, "time unit")) {
+      EXPECT_EQ(line.rfind("# ", 0), 0u) << line;
+    }
+  }
 }

@@ -109,7 +109,7 @@ private:
       const double t = options_.kicks[nextKick_].temperature;
       Pavex::MD_set_temperature(t);
       char note[64];
-      std::snprintf(note, sizeof note, "fresh velocities for temperature %g", t);
+      std::snprintf(note, sizeof note, "fresh velocities for temperature %g K", t);
       report_.addNote(note);
     }
   }

@@ -90,7 +90,7 @@ TEST(PavexRunCommand, ARunWritesRowsTableAndTrajectory) {
       runPavexRun(dataFile("two_types.ams") + " --steps 20 --every 10 --kick 10:300 --csv " + csv +
                   " --xyz " + xyz);
   EXPECT_EQ(outcome.exitCode, 0) << outcome.output;
-  EXPECT_NE(outcome.output.find("fresh velocities for temperature 300"), std::string::npos);
+  EXPECT_NE(outcome.output.find("fresh velocities for temperature 300 K\n"), std::string::npos);
   EXPECT_NE(outcome.output.find("phase summary after 20 steps"), std::string::npos);
   const auto table = readLines(csv);
   ASSERT_EQ(table.size(), 4u); // header, steps 0, 10 and 20

@@ -16,7 +16,6 @@
 #include "scenario/trajectory_writer.h"
 #include "simulation/engine_readings.h"
 #include "thermostat_schedule.h"
-#include "units_option.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -152,18 +151,14 @@ private:
 
 int main(int argc, char **argv) {
   RunOptions options;
-  bool realUnits = true;
   try {
-    std::vector<std::string> arguments(argv + 1, argv + argc);
-    realUnits = takeUnitsOption(arguments);
-    options = parseRunOptions(arguments);
+    options = parseRunOptions(std::vector<std::string>(argv + 1, argv + argc));
   } catch (const UsageError &error) {
-    std::fprintf(stderr, "pavex-run: %s\n%s%s", error.what(), usageText().c_str(),
-                 unitsUsageText().c_str());
+    std::fprintf(stderr, "pavex-run: %s\n%s", error.what(), usageText().c_str());
     return 2;
   }
   if (options.help) {
-    std::printf("%s%s", usageText().c_str(), unitsUsageText().c_str());
+    std::printf("%s", usageText().c_str());
     return 0;
   }
   try {
@@ -174,7 +169,7 @@ int main(int argc, char **argv) {
     else
       ModDornDll::loadScenarioFile(options.scenario);
     const ReportUnits units =
-        chooseReportUnits(realUnits, options.scenario, ModDornDll::numTypes, stderr);
+        chooseReportUnits(options.realUnits, options.scenario, ModDornDll::numTypes, stderr);
     const int code = Run(options, units).execute();
     if (code == 0 && !options.lammpsDir.empty())
       exportLammps(options, units.card);

@@ -65,6 +65,12 @@ Kick parseKick(const std::string &text) {
   return kick;
 }
 
+bool parseUnits(const std::string &what) {
+  if (what != "real" && what != "model")
+    throw UsageError("--units takes real or model, not \"" + what + "\"");
+  return what == "real";
+}
+
 const std::string &valueOf(const std::vector<std::string> &arguments, std::size_t &i) {
   if (i + 1 >= arguments.size())
     throw UsageError(arguments[i] + " needs a value");
@@ -108,6 +114,8 @@ RunOptions parseRunOptions(const std::vector<std::string> &arguments) {
       options.hold = checkHeld(parseWhole<double>(valueOf(arguments, i), "--hold"), "--hold");
     else if (argument == "--ramp")
       options.ramp = parseRamp(valueOf(arguments, i));
+    else if (argument == "--units")
+      options.realUnits = parseUnits(valueOf(arguments, i));
     else if (argument == "--mobility")
       options.mobilityWindow = parsePositive(valueOf(arguments, i), "--mobility");
     else if (argument == "--lattice")
@@ -139,14 +147,14 @@ RunOptions parseRunOptions(const std::vector<std::string> &arguments) {
 std::string usageText() {
   return "usage: pavex-run FILE.ams [--steps N] [--every K] [--csv OUT.csv] [--xyz OUT.xyz]\n"
          "                [--kick STEP:T]... [--hold T | --ramp T0:T1] [--mobility W]\n"
-         "                [--save END.ams]\n"
+         "                [--save END.ams] [--units real|model]\n"
          "Loads the scenario as the program does, runs N steps (default 10000) and prints\n"
          "every K steps (default 1000): step, temperature (K), kinetic, potential and total\n"
          "energy per atom, wall pressure, and the thermostat: the temperature the clamp\n"
          "holds the atoms at (K). --kick gives the atoms fresh velocities for temperature\n"
          "T at that step, as the time-of-day control does. --hold T holds the atoms at T\n"
          "instead of the file's temperature; --ramp T0:T1 moves the thermostat steadily\n"
-         "from T0 to T1 over the run (both 0 to 1333.3 K). --csv writes the same rows as\n"
+         "from T0 to T1 over the run (both 0 to 3000 K). --csv writes the same rows as\n"
          "CSV, --xyz an extended-XYZ trajectory (a frame every K steps). --mobility W\n"
          "prints, per W-step window, the share of each type's atoms that moved more than\n"
          "0.5 r0 against their neighbours of the same type. --save writes the state at\n"
@@ -164,13 +172,23 @@ std::string usageText() {
          "              (never beyond the pair's cut-off D)\n"
          "  free        share of the type's atoms with fewer than 3 neighbours\n"
          "  low third   share of the type's atoms in the lowest third of the box height\n"
-         "  phase       gas when free > 0.5; else solid when recent < 0.3, else liquid\n"
+         "  phase       gas when free > 0.5; else liquid when at least half the atoms\n"
+         "              moved more than 0.5 r0 over the last 1000 steps, else solid\n"
          "Larger models and LAMMPS:\n"
          "  --lattice NXxNYxNZ   instead of FILE.ams: the engine's own start-up lattice\n"
          "                       of NX x NY x NZ cells, two atoms each, with the\n"
          "                       program's start-up values (up to 89,478,485 atoms)\n"
          "  --export-lammps DIR  after the run (--steps 0: as loaded) writes the model\n"
          "                       as a LAMMPS deck: DIR/in.pavex, pavex.data, pavex.table\n"
+         "Units (--units real, the default, or --units model):\n"
+         "  With a material card beside the scenario (FILE.card) the rows are in real\n"
+         "  units: time (ps) beside the step, temperature (K), energies (kJ/mol per\n"
+         "  atom), pressure (kPa); the phase summary names each material's substance and\n"
+         "  gives r0 in angstrom; --xyz writes the card's chemical symbols, positions in\n"
+         "  angstrom and masses in u. Without a card (or with one that cannot be used,\n"
+         "  which is reported) the figures are the model's own: kelvin for temperatures,\n"
+         "  \"model units\" for the rest. --units model ignores the card and writes the\n"
+         "  model's figures under the plain headers of earlier versions.\n"
          "Exit codes: 0 done, 1 engine stopped or missing, 2 bad input.\n";
 }
 

@@ -31,6 +31,9 @@ struct RunOptions {
   std::optional<double> hold;
   std::optional<analysis::Ramp> ramp; // its steps are the run's
   int mobilityWindow = 0;             // steps per mobility window; 0: none
+  // Real units from the scenario's material card (--units real, the
+  // default), or the model's own figures under the plain headers (--units model).
+  bool realUnits = true;
   bool help = false;
 
   std::optional<LatticeCells> lattice; // the engine's own lattice instead of a file

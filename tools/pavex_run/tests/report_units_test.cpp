@@ -4,7 +4,6 @@
 #include "report_units.h"
 #include "run_options.h"
 #include "run_report.h"
-#include "units_option.h"
 
 #include <gtest/gtest.h>
 
@@ -218,15 +217,9 @@ TEST(ReportUnits, TheCardBesideTheScenarioChoosesRealUnitsAndARefusedOneIsNamed)
   EXPECT_EQ(text.find(".; running"), std::string::npos) << text;
 }
 
-TEST(UnitsOption, TakesRealOrModelOutOfTheCommandLine) {
-  std::vector<std::string> plain = {"a.ams", "--steps", "5"};
-  EXPECT_TRUE(takeUnitsOption(plain));
-  EXPECT_EQ(plain.size(), 3u);
-  std::vector<std::string> model = {"--units", "real", "a.ams", "--units", "model", "--csv", "x"};
-  EXPECT_FALSE(takeUnitsOption(model));
-  EXPECT_EQ(model, (std::vector<std::string>{"a.ams", "--csv", "x"}));
-  std::vector<std::string> unknown = {"a.ams", "--units", "si"};
-  EXPECT_THROW(takeUnitsOption(unknown), UsageError);
-  std::vector<std::string> missing = {"a.ams", "--units"};
-  EXPECT_THROW(takeUnitsOption(missing), UsageError);
+TEST(UnitsOption, RealOrModelAndRealByDefault) {
+  EXPECT_TRUE(parseRunOptions({"a.ams", "--steps", "5"}).realUnits);
+  EXPECT_FALSE(parseRunOptions({"--units", "real", "a.ams", "--units", "model"}).realUnits);
+  EXPECT_THROW(parseRunOptions({"a.ams", "--units", "si"}), UsageError);
+  EXPECT_THROW(parseRunOptions({"a.ams", "--units"}), UsageError);
 }

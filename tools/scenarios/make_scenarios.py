@@ -1,10 +1,16 @@
 #!/usr/bin/env python3
-"""Writes the seven scenario files of Corvanta into app/resources/.
+"""Writes the seven scenario files of Corvanta into app/resources/, each with
+its material card (X.card beside X.ams).
 
 Each scenario is built from crystal blocks (face-centred cubic, nearest
-neighbours at the energy minimum of their pair) and random gas atoms, with
-pair parameters chosen per material. The figures behind every choice were
-measured with pavex-run; see the notes beside each scenario below.
+neighbours at the energy minimum of their pair) and random gas atoms. Every
+material stands for a real substance (water, quartz, nitrogen, oxygen): its
+pair depth puts the model's melting point near the real one, and the masses
+of a file stand in the ratio of the real molar masses. The card names the
+substances, their real melting and boiling points with the source, the
+model's melting point and the real size of the length and mass units. The
+figures behind every choice were measured with pavex-run and
+bench/melting_point; see docs/materials.md and the notes below.
 
 usage: make_scenarios.py PAVEX_RUN [OUTPUT_FOLDER]
 
@@ -65,6 +71,12 @@ def fmt(value):
     return ("%.3f" % value).rstrip("0").rstrip(".")
 
 
+def fmt_mass(value):
+    """Masses keep six significant digits: the masses of two materials stand
+    in the ratio of their real molar masses."""
+    return "%.6g" % value
+
+
 def write_scenario(path, temperature, gravity, box, pairs, atoms, masses_by_type):
     """atoms: list of (x, y, z, mass, type). pairs: (A, b, C, D) in the
     order (0,0), (1,0), (1,1). Lines end in CR LF."""
@@ -80,33 +92,100 @@ def write_scenario(path, temperature, gravity, box, pairs, atoms, masses_by_type
         "box min dimensions = %s, %s, %s" % tuple(fmt(v) for v in box[:3]),
         "box max dimensions = %s, %s, %s" % tuple(fmt(v) for v in box[3:]),
     ]
-    lines += ["Type %d has mass %s" % (t, fmt(m)) for t, m in enumerate(masses_by_type)]
+    lines += ["Type %d has mass %s" % (t, fmt_mass(m)) for t, m in enumerate(masses_by_type)]
     lines.append("Potential functions:")
     lines += ["%s, %s, %s, %s" % tuple(fmt(v) for v in pair) for pair in pairs]
     lines.append(" x, y, z, vx, vy, vz, mass, type")
     for k, (x, y, z, mass, atom_type) in enumerate(atoms):
-        lines.append("%d, %s, %s, %s, 0, 0, 0, %s, %d" % (k, fmt(x), fmt(y), fmt(z), fmt(mass),
+        lines.append("%d, %s, %s, %s, 0, 0, 0, %s, %d" % (k, fmt(x), fmt(y), fmt(z), fmt_mass(mass),
                                                          atom_type))
     lines.append("**** End Of File ****")
     with open(path, "w", newline="") as out:
         out.write("\r\n".join(lines) + "\r\n")
 
 
-# Materials: pair parameters (A, b, C, D). With b = 1 the energy minimum lies
-# at r0 = 1624 and the finite core (about 9.6 A at r = 0) stays far above what
-# a site gains by merging two atoms, so dense phases keep their structure
-# (with b = 2 they collapse). Every cut-off stays at 2048: the engine's
-# neighbour search reaches about 2048 whatever the pair table says.
-LIQUID = (4096.0, 1.0, 1412.0, 2048.0)   # well depth 1024, mass 1
-CRYSTAL = (8192.0, 1.0, 1412.0, 2048.0)  # well depth 2048, mass 2: same vibration
-                                         # frequency as the liquid, twice the melting point
-WEAK = (256.0, 1.0, 1412.0, 2048.0)      # well depth 64: never condenses at these temperatures
-CRYSTAL_MASS = 2.0
-HARD_CRYSTAL = (16384.0, 1.0, 1412.0, 2048.0)  # well depth 4096, mass 4: again the same
-HARD_CRYSTAL_MASS = 4.0                        # frequency, four times the liquid's melting point
-SLIGHT = (1024.0, 1.0, 1412.0, 2048.0)   # well depth 256: a liquid resting on a crystal without
-                                         # freezing onto it
-R0 = minimum_distance(LIQUID)           # the same for all three
+# Every material is a real substance. The engine's energy unit is the kelvin
+# (Boltzmann's constant is 1), and every pair has b = 1, C = 1412, D = 2048:
+# with b = 1 the energy minimum lies at r0 = 1624 and the finite core (about
+# 9.6 A at r = 0) stays far above what a site gains by merging two atoms, so
+# dense phases keep their structure (with b = 2 they collapse), and the
+# engine's neighbour search reaches about 2048 whatever the pair table says.
+# At these b, C and D the melting point is proportional to the depth A:
+# bench/melting_point finds 0.1263 A for a crystal block of 600 atoms beside
+# its melt (larger blocks melt a few per cent higher). So A = melting point /
+# 0.1263, set a little below the real melting point: the crystals of the
+# files are small, and water must stay liquid at 273 K (see docs/materials.md).
+# With one length unit of 0.2 pm, r0 = 1624 is 3.25 angstrom.
+LENGTH_UNIT = "0.2 pm"
+CRC = ("CRC Handbook of Chemistry and Physics, 97th ed. (2016), "
+       "Physical Constants of Inorganic Compounds")
+
+
+class Material:
+    """A real substance: its name, a chemical symbol for trajectory viewers,
+    its molar mass (u), real melting and boiling points (K, None where the
+    source gives none), the model's pair depth A and the melting point
+    measured for that A with bench/melting_point (K)."""
+
+    def __init__(self, name, symbol, molar_mass, melting, boiling, depth, model_melting):
+        self.name = name
+        self.symbol = symbol
+        self.molar_mass = molar_mass
+        self.melting = melting
+        self.boiling = boiling
+        self.pair = (depth, 1.0, 1412.0, 2048.0)
+        self.model_melting = model_melting
+
+
+WATER = Material("water", "O", 18.015, 273.15, 373.12, 2080.0, 263)
+QUARTZ = Material("quartz", "Si", 60.08, 1986.0, None, 15360.0, 1940)
+NITROGEN = Material("nitrogen", "N", 28.014, 63.15, 77.36, 488.0, 62)
+OXYGEN = Material("oxygen", "O", 31.998, 54.36, 90.19, 420.0, 53)
+
+
+def cross(depth):
+    return (depth, 1.0, 1412.0, 2048.0)
+
+
+# Pairs between two materials. Water rests on quartz with a slight attraction
+# (a quarter of water's own): as strong as water's own, its lowest layers froze
+# onto the crystal, whose sites match its spacing. A gas hardly attracts a
+# condensed phase. Nitrogen and oxygen attract each other as the geometric mean
+# of their own depths.
+WATER_ON_QUARTZ = cross(WATER.pair[0] / 4.0)
+GAS_ON_CONDENSED = cross(128.0)
+NITROGEN_OXYGEN = cross(round(math.sqrt(NITROGEN.pair[0] * OXYGEN.pair[0])))
+
+R0 = minimum_distance(WATER.pair)  # the same for every pair
+
+# The room temperature of the files: the clamp drives the mean kinetic energy
+# per atom to the file's temperature, so the atoms settle at 2/3 of it, 296 K.
+ROOM = 444.0
+
+
+def masses_for(materials, first_mass):
+    """Engine masses in the ratio of the real molar masses, the first
+    material's being first_mass: one mass unit per file."""
+    unit = materials[0].molar_mass / first_mass
+    return [m.molar_mass / unit for m in materials]
+
+
+# Engine masses. A condensed material vibrates with a frequency per step of
+# sqrt(A / m). Water alone keeps A / m near 4096, which the time step of 1
+# handles (mass 0.5). Quartz gets A / m = 2048 (mass 7.5) in every file: at
+# 4096 or 5120 its crystal gains energy from the integrator faster than it
+# hands it on through the weak pairs to a gas or liquid beside it, so the
+# clamp, which scales all atoms alike, kept the crystal near 375 K and cooled
+# the nitrogen of solid-gas.ams to 130 K and below, where it froze onto the
+# rock, and froze the water of solid-liquid.ams; at 2048 both keep moving.
+# The other material of a file follows from the ratio of the real molar
+# masses (water 2.25 beside quartz, nitrogen 3.50). A gas's speed
+# sqrt(3T / m) stays at or below about 34 length units per step at 296 K
+# (nitrogen 0.75 alone): a much lighter gas crosses the 600-unit force range
+# in too few steps.
+QUARTZ_MASS = 7.5
+WATER_ALONE = 0.5
+NITROGEN_ALONE = 0.75
 
 
 class Engine:
@@ -130,17 +209,20 @@ class Engine:
         return [tuple(float(v) for v in line.split()[1:4]) for line in last]
 
 
-def liquid_body(engine, cells, box, gravity, temperature):
-    """A face-centred block of the liquid material on the floor, molten at
-    a high temperature and settled at the scenario's: a crystal heated just
-    above its melting point stays a superheated crystal for a long time."""
+def liquid_body(engine, material, mass, cells, box, gravity, temperature):
+    """A face-centred block of a liquid on the floor, molten at a high
+    temperature and settled at the scenario's: a crystal heated just above its
+    melting point stays a superheated crystal for a long time."""
     a = R0 * math.sqrt(2.0)
     origin = ((box[3] - cells[0] * a) / 2 + a / 4, box[1] + WALL_SKIN,
               (box[5] - cells[2] * a) / 2 + a / 4)
-    atoms = [(x, y, z, 1.0, 0) for x, y, z in fcc_block(cells, R0, origin)]
-    sites = engine.run(1000.0, gravity, box, [LIQUID], atoms, [1.0], 4000)
-    atoms = [(x, y, z, 1.0, 0) for x, y, z in sites]
-    return engine.run(temperature, gravity, box, [LIQUID], atoms, [1.0], 4000)
+    atoms = [(x, y, z, mass, 0) for x, y, z in fcc_block(cells, R0, origin)]
+    # 2.5 times the melting point, as measured temperature; the clamp's target
+    # is 3/2 of that.
+    hot = 1.5 * 2.5 * material.model_melting
+    sites = engine.run(hot, gravity, box, [material.pair], atoms, [mass], 4000)
+    atoms = [(x, y, z, mass, 0) for x, y, z in sites]
+    return engine.run(temperature, gravity, box, [material.pair], atoms, [mass], 4000)
 
 
 def crystal_slab(cells, box, lift=0.0):
@@ -172,84 +254,116 @@ def gas(count, box, rng, floor=0.0, taken=()):
 
 
 # Each scenario: (temperature, gravity, box, pairs, atoms as (x, y, z, mass,
-# type), mass per type). The temperature is both the set-point and the
-# clamp's target for the mean kinetic energy per atom.
+# type), mass per type, material per type). The temperature is both the
+# set-point and the clamp's target for the mean kinetic energy per atom.
+# Gravity: a liquid rests on the floor at any of these; a gas fills the box
+# when its scale height T / (g m) is several times the box's height.
 
 def solid(engine, rng):
-    """A crystal at a quarter of its well depth per atom: kicks by the
-    time-of-day control (mean kinetic energy 380-475) stay far from melting."""
+    """Quartz rock at room temperature, a seventh of its melting point: kicks
+    by the time-of-day control (255-317 K) stay far from melting."""
     box = (0.0, 0.0, 0.0, 32000.0, 24000.0, 22000.0)
-    atoms = [(x, y, z, CRYSTAL_MASS, 0) for x, y, z in crystal_slab((6, 5, 6), box)]
-    return 300.0, 0.05, box, [CRYSTAL], atoms, [CRYSTAL_MASS]
+    atoms = [(x, y, z, QUARTZ_MASS, 0) for x, y, z in crystal_slab((6, 5, 6), box)]
+    return ROOM, 0.05, box, [QUARTZ.pair], atoms, [QUARTZ_MASS], [QUARTZ]
 
 
 def liquid(engine, rng):
-    """A molten drop resting on the floor; at 550 it diffuses freely and
-    hardly evaporates."""
+    """A drop of water resting on the floor at room temperature."""
     box = (0.0, 0.0, 0.0, 32000.0, 24000.0, 22000.0)
-    sites = liquid_body(engine, (7, 4, 7), box, 0.05, 700.0)
-    return 700.0, 0.05, box, [LIQUID], [(x, y, z, 1.0, 0) for x, y, z in sites], [1.0]
+    sites = liquid_body(engine, WATER, WATER_ALONE, (7, 4, 7), box, 0.05, ROOM)
+    return (ROOM, 0.05, box, [WATER.pair], [(x, y, z, WATER_ALONE, 0) for x, y, z in sites],
+            [WATER_ALONE], [WATER])
 
 
 def gas_only(engine, rng):
-    """Weakly attracting atoms far apart; gravity small enough that the gas
-    fills the height of the box (its scale height is ten times the box's)."""
+    """Air as nitrogen at room temperature, far above its boiling point;
+    gravity small enough that it fills the height of the box (its scale height
+    is seven times the box's)."""
     box = (0.0, 0.0, 0.0, 36000.0, 27000.0, 24000.0)
-    atoms = [(x, y, z, 1.0, 0) for x, y, z in gas(500, box, rng)]
-    return 600.0, 0.005, box, [WEAK], atoms, [1.0]
+    atoms = [(x, y, z, NITROGEN_ALONE, 0) for x, y, z in gas(500, box, rng)]
+    return ROOM, 0.002, box, [NITROGEN.pair], atoms, [NITROGEN_ALONE], [NITROGEN]
 
 
 def gas_gas(engine, rng):
-    """A light gas over a heavy one (mass 4): they mix by diffusion, but
-    gravity keeps the heavy gas low (its scale height is a quarter of the
-    light one's)."""
+    """Nitrogen over oxygen, started apart: they mix by diffusion (their
+    masses differ by only 14 %, so gravity hardly sorts them)."""
     box = (0.0, 0.0, 0.0, 36000.0, 27000.0, 24000.0)
     low, high = inner_region(box)
     middle = (low[1] + high[1]) / 2
+    masses = masses_for([NITROGEN, OXYGEN], NITROGEN_ALONE)
     heavy = gas_sites(300, low, (high[0], middle, high[2]), R0, rng)
     light = gas_sites(300, (low[0], middle, low[2]), high, R0, rng)
-    atoms = [(x, y, z, 1.0, 0) for x, y, z in light] + [(x, y, z, 4.0, 1) for x, y, z in heavy]
-    return 600.0, 0.02, box, [WEAK, WEAK, WEAK], atoms, [1.0, 4.0]
+    atoms = ([(x, y, z, masses[0], 0) for x, y, z in light] +
+             [(x, y, z, masses[1], 1) for x, y, z in heavy])
+    return (ROOM, 0.002, box, [NITROGEN.pair, NITROGEN_OXYGEN, OXYGEN.pair], atoms, masses,
+            [NITROGEN, OXYGEN])
 
 
 def liquid_gas(engine, rng):
-    """A drop of liquid on the floor under a gas that hardly attracts it."""
+    """A drop of water on the floor under air (nitrogen) that hardly
+    attracts it."""
     box = (0.0, 0.0, 0.0, 32000.0, 24000.0, 22000.0)
-    sites = liquid_body(engine, (7, 3, 7), box, 0.02, 700.0)
+    masses = masses_for([WATER, NITROGEN], WATER_ALONE)
+    sites = liquid_body(engine, WATER, masses[0], (7, 3, 7), box, 0.003, ROOM)
     top = surface_height(sites) + R0
-    atoms = [(x, y, z, 1.0, 0) for x, y, z in sites]
-    atoms += [(x, y, z, 1.0, 1) for x, y, z in gas(250, box, rng, top, sites)]
-    return 700.0, 0.02, box, [LIQUID, WEAK, WEAK], atoms, [1.0, 1.0]
+    atoms = [(x, y, z, masses[0], 0) for x, y, z in sites]
+    atoms += [(x, y, z, masses[1], 1) for x, y, z in gas(250, box, rng, top, sites)]
+    return (ROOM, 0.003, box, [WATER.pair, GAS_ON_CONDENSED, NITROGEN.pair], atoms, masses,
+            [WATER, NITROGEN])
 
 
 def solid_liquid(engine, rng):
-    """A liquid resting on a crystal slab. Where the two attracted each other
-    as strongly as the liquid attracts itself, the liquid's lowest layers
-    froze onto the crystal, whose sites match its own spacing: over 5,000-step
-    windows only about half of its atoms moved half a bond length. With a
-    slight attraction between them every liquid atom keeps moving (over 95 %
-    per window) and the liquid rests on the crystal as a flat drop. The hard
-    crystal, at under a third of its melting point, vibrates in place (under
-    1 % of its atoms move), also where the liquid touches it."""
+    """Water resting on a quartz slab. Where the two attracted each other as
+    strongly as water attracts itself, water's lowest layers froze onto the
+    crystal, whose sites match its own spacing; with a slight attraction every
+    water atom keeps moving and the water rests on the crystal as a flat drop.
+    Quartz, at a seventh of its melting point, vibrates in place, also where
+    the water touches it."""
     box = (0.0, 0.0, 0.0, 28000.0, 24000.0, 18000.0)
+    masses = masses_for([QUARTZ, WATER], QUARTZ_MASS)
     slab = crystal_slab((10, 2, 6), box)
-    # The liquid is molten in the space above the slab, whose floor lies one
+    # The water is molten in the space above the slab, whose floor lies one
     # neighbour distance above the slab's top layer.
     above = (box[0], max(y for _, y, _ in slab) + R0 - WALL_SKIN) + box[2:]
-    body = liquid_body(engine, (6, 3, 6), above, 0.05, 750.0)
-    atoms = [(x, y, z, HARD_CRYSTAL_MASS, 0) for x, y, z in slab]
-    atoms += [(x, y, z, 1.0, 1) for x, y, z in body]
-    return (750.0, 0.05, box, [HARD_CRYSTAL, SLIGHT, LIQUID], atoms,
-            [HARD_CRYSTAL_MASS, 1.0])
+    body = liquid_body(engine, WATER, masses[1], (6, 3, 6), above, 0.05, ROOM)
+    atoms = [(x, y, z, masses[0], 0) for x, y, z in slab]
+    atoms += [(x, y, z, masses[1], 1) for x, y, z in body]
+    return (ROOM, 0.05, box, [QUARTZ.pair, WATER_ON_QUARTZ, WATER.pair], atoms, masses,
+            [QUARTZ, WATER])
 
 
 def solid_gas(engine, rng):
-    """A crystal on the floor in a gas that hardly attracts it."""
+    """A quartz rock on the floor in air (nitrogen) that hardly attracts it."""
     box = (0.0, 0.0, 0.0, 32000.0, 24000.0, 22000.0)
+    masses = masses_for([QUARTZ, NITROGEN], QUARTZ_MASS)
     block = crystal_slab((6, 4, 6), box)
-    atoms = [(x, y, z, CRYSTAL_MASS, 0) for x, y, z in block]
-    atoms += [(x, y, z, 1.0, 1) for x, y, z in gas(300, box, rng, 0.0, block)]
-    return 400.0, 0.01, box, [CRYSTAL, WEAK, WEAK], atoms, [CRYSTAL_MASS, 1.0]
+    atoms = [(x, y, z, masses[0], 0) for x, y, z in block]
+    atoms += [(x, y, z, masses[1], 1) for x, y, z in gas(300, box, rng, 0.0, block)]
+    return (ROOM, 0.003, box, [QUARTZ.pair, GAS_ON_CONDENSED, NITROGEN.pair], atoms, masses,
+            [QUARTZ, NITROGEN])
+
+
+def write_card(path, scenario, masses, materials):
+    """The material card beside a scenario file: the real substance of every
+    material type and the real size of the length and mass units. The mass
+    unit is the first material's molar mass over its engine mass."""
+    lines = [
+        "# Material card of %s: the real substance behind each material" % scenario,
+        '# and the real size of the model\'s units. Lines are "key = value"; "#" starts a comment.',
+        "length unit = %s" % LENGTH_UNIT,
+        "mass unit = %.4g u" % (materials[0].molar_mass / masses[0]),
+    ]
+    for number, material in enumerate(materials):
+        lines += ["", "material %d" % number, "name = %s" % material.name,
+                  "symbol = %s" % material.symbol,
+                  "melting point = %s K" % fmt(material.melting),
+                  "melting point source = %s" % CRC]
+        if material.boiling is not None:
+            lines += ["boiling point = %s K" % fmt(material.boiling),
+                      "boiling point source = %s" % CRC]
+        lines.append("model melting point = %d K" % material.model_melting)
+    with open(path, "w", newline="") as out:
+        out.write("\n".join(lines) + "\n")
 
 
 SCENARIOS = {
@@ -271,9 +385,10 @@ def main(argv):
     folder = argv[2] if len(argv) == 3 else os.path.join(here, "..", "..", "app", "resources")
     for name, build in SCENARIOS.items():
         rng = random.Random(name)
-        temperature, gravity, box, pairs, atoms, masses = build(engine, rng)
+        temperature, gravity, box, pairs, atoms, masses, materials = build(engine, rng)
         write_scenario(os.path.join(folder, name), temperature, gravity, box, pairs, atoms, masses)
-        print("%-17s %5d atoms" % (name, len(atoms)))
+        write_card(os.path.join(folder, name[:-len(".ams")] + ".card"), name, masses, materials)
+        print("%-17s %5d atoms, %s" % (name, len(atoms), ", ".join(m.name for m in materials)))
 
 
 if __name__ == "__main__":

@@ -111,10 +111,14 @@ def write_scenario(path, temperature, gravity, box, pairs, atoms, masses_by_type
 # dense phases keep their structure (with b = 2 they collapse), and the
 # engine's neighbour search reaches about 2048 whatever the pair table says.
 # At these b, C and D the melting point is proportional to the depth A:
-# bench/melting_point finds 0.1263 A for a crystal block of 600 atoms beside
-# its melt (larger blocks melt a few per cent higher). So A = melting point /
-# 0.1263, set a little below the real melting point: the crystals of the
-# files are small, and water must stay liquid at 273 K (see docs/materials.md).
+# bench/melting_point, a crystal block of 600 atoms beside its melt, finds
+# 0.131 A (nitrogen 0.1316, oxygen 0.1317, quartz 0.1306). That holds while
+# A / m stays at or below about 2048: stiffer or lighter, the time step of 1
+# is coarse for the vibration, the kinetic temperature reads low, and the
+# crystal melts at a lower reading (0.126 A at A / m = 4096, 0.120 A at 4160).
+# So every condensed material keeps A / m at or below 2048, and A is the
+# melting point aimed at over 0.131: water a little below its real melting
+# point, as it must stay liquid at 273 K (see docs/materials.md).
 # With one length unit of 0.2 pm, r0 = 1624 is 3.25 angstrom.
 LENGTH_UNIT = "0.2 pm"
 CRC = ("CRC Handbook of Chemistry and Physics, 97th ed. (2016), "
@@ -137,10 +141,10 @@ class Material:
         self.model_melting = model_melting
 
 
-WATER = Material("water", "O", 18.015, 273.15, 373.12, 2080.0, 263)
-QUARTZ = Material("quartz", "Si", 60.08, 1986.0, None, 15360.0, 1940)
-NITROGEN = Material("nitrogen", "N", 28.014, 63.15, 77.36, 488.0, 62)
-OXYGEN = Material("oxygen", "O", 31.998, 54.36, 90.19, 420.0, 53)
+WATER = Material("water", "O", 18.015, 273.15, 373.12, 2020.0, 268)
+QUARTZ = Material("quartz", "Si", 60.08, 1986.0, None, 15360.0, 2006)
+NITROGEN = Material("nitrogen", "N", 28.014, 63.15, 77.36, 488.0, 64)
+OXYGEN = Material("oxygen", "O", 31.998, 54.36, 90.19, 420.0, 55)
 
 
 def cross(depth):
@@ -171,20 +175,20 @@ def masses_for(materials, first_mass):
 
 
 # Engine masses. A condensed material vibrates with a frequency per step of
-# sqrt(A / m). Water alone keeps A / m near 4096, which the time step of 1
-# handles (mass 0.5). Quartz gets A / m = 2048 (mass 7.5) in every file: at
-# 4096 or 5120 its crystal gains energy from the integrator faster than it
-# hands it on through the weak pairs to a gas or liquid beside it, so the
-# clamp, which scales all atoms alike, kept the crystal near 375 K and cooled
-# the nitrogen of solid-gas.ams to 130 K and below, where it froze onto the
-# rock, and froze the water of solid-liquid.ams; at 2048 both keep moving.
-# The other material of a file follows from the ratio of the real molar
-# masses (water 2.25 beside quartz, nitrogen 3.50). A gas's speed
-# sqrt(3T / m) stays at or below about 34 length units per step at 296 K
-# (nitrogen 0.75 alone): a much lighter gas crosses the 600-unit force range
-# in too few steps.
+# sqrt(A / m); A / m stays at or below 2048 (see above): water 1.0 alone
+# (2020), quartz 7.5 in every file (2048). Quartz also needs it beside a gas
+# or liquid: at A / m = 4096 or 5120 its crystal gains energy from the
+# integrator faster than it hands it on through the weak pairs, so the clamp,
+# which scales all atoms alike, kept the crystal near 375 K and cooled the
+# nitrogen of solid-gas.ams to 130 K and below, where it froze onto the rock,
+# and froze the water of solid-liquid.ams; at 2048 both keep moving. The
+# other material of a file follows from the ratio of the real molar masses
+# (water 2.25 beside quartz, nitrogen 3.50 beside quartz, 1.56 beside water).
+# A gas's speed sqrt(3T / m) stays at or below about 34 length units per step
+# at 296 K (nitrogen 0.75 alone): a much lighter gas crosses the 600-unit
+# force range in too few steps.
 QUARTZ_MASS = 7.5
-WATER_ALONE = 0.5
+WATER_ALONE = 1.0
 NITROGEN_ALONE = 0.75
 
 
@@ -212,17 +216,28 @@ class Engine:
 def liquid_body(engine, material, mass, cells, box, gravity, temperature):
     """A face-centred block of a liquid on the floor, molten at a high
     temperature and settled at the scenario's: a crystal heated just above its
-    melting point stays a superheated crystal for a long time."""
+    melting point stays a superheated crystal for a long time. The block is
+    molten inside walls around its own volume: in the open box it would boil
+    away and the settled liquid would be a fog of droplets (these liquids
+    evaporate at about 1.1 to 1.5 times their melting point)."""
     a = R0 * math.sqrt(2.0)
     origin = ((box[3] - cells[0] * a) / 2 + a / 4, box[1] + WALL_SKIN,
               (box[5] - cells[2] * a) / 2 + a / 4)
     atoms = [(x, y, z, mass, 0) for x, y, z in fcc_block(cells, R0, origin)]
-    # 2.5 times the melting point, as measured temperature; the clamp's target
-    # is 3/2 of that.
-    hot = 1.5 * 2.5 * material.model_melting
-    sites = engine.run(hot, gravity, box, [material.pair], atoms, [mass], 4000)
-    atoms = [(x, y, z, mass, 0) for x, y, z in sites]
-    return engine.run(temperature, gravity, box, [material.pair], atoms, [mass], 4000)
+    confined = (origin[0] - a / 4 - WALL_SKIN, box[1], origin[2] - a / 4 - WALL_SKIN,
+                origin[0] + (cells[0] - 0.25) * a + WALL_SKIN,
+                origin[1] + (cells[1] - 0.25) * a + WALL_SKIN,
+                origin[2] + (cells[2] - 0.25) * a + WALL_SKIN)
+    # Twice the melting point as measured temperature; the clamp's target is
+    # 3/2 of that.
+    hot = 1.5 * 2.0 * material.model_melting
+    sites = engine.run(hot, gravity, confined, [material.pair], atoms, [mass], 4000)
+    # Cooled to the scenario's temperature still inside the walls: released
+    # hot, the compressed melt would burst into a spray.
+    sites = engine.run(temperature, gravity, confined, [material.pair],
+                       [(x, y, z, mass, 0) for x, y, z in sites], [mass], 3000)
+    return engine.run(temperature, gravity, box, [material.pair],
+                      [(x, y, z, mass, 0) for x, y, z in sites], [mass], 6000)
 
 
 def crystal_slab(cells, box, lift=0.0):
@@ -235,10 +250,11 @@ def crystal_slab(cells, box, lift=0.0):
 
 
 def surface_height(sites):
-    """Height below which 95 % of the atoms lie: the top of a condensed body
-    without the odd atom of its vapour."""
+    """Height below which 80 % of the atoms lie: the top of a condensed body
+    without its vapour (water at room temperature, 1.1 times its melting point
+    here, keeps about a tenth of its atoms as vapour in these boxes)."""
     heights = sorted(y for _, y, _ in sites)
-    return heights[int(0.95 * (len(heights) - 1))]
+    return heights[int(0.80 * (len(heights) - 1))]
 
 
 def inner_region(box, floor=0.0):
@@ -301,14 +317,16 @@ def gas_gas(engine, rng):
 
 def liquid_gas(engine, rng):
     """A drop of water on the floor under air (nitrogen) that hardly
-    attracts it."""
+    attracts it. Gravity 0.005: the nitrogen's scale height is four times the
+    box's, and the drop, some 15,000 units across, rests on the floor a little
+    flattened (in a weaker pull it stands as a ball)."""
     box = (0.0, 0.0, 0.0, 32000.0, 24000.0, 22000.0)
     masses = masses_for([WATER, NITROGEN], WATER_ALONE)
-    sites = liquid_body(engine, WATER, masses[0], (7, 3, 7), box, 0.003, ROOM)
+    sites = liquid_body(engine, WATER, masses[0], (7, 3, 7), box, 0.005, ROOM)
     top = surface_height(sites) + R0
     atoms = [(x, y, z, masses[0], 0) for x, y, z in sites]
     atoms += [(x, y, z, masses[1], 1) for x, y, z in gas(250, box, rng, top, sites)]
-    return (ROOM, 0.003, box, [WATER.pair, GAS_ON_CONDENSED, NITROGEN.pair], atoms, masses,
+    return (ROOM, 0.005, box, [WATER.pair, GAS_ON_CONDENSED, NITROGEN.pair], atoms, masses,
             [WATER, NITROGEN])
 
 

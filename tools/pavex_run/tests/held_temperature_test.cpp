@@ -2,11 +2,11 @@
 // temperature is the temperature the atoms settle at, and it decides the
 // phase; a ramp is followed as it moves.
 //
-// The liquid material (A 4096) melts at about 500–550 K (bench/heating_curves:
-// its glass melts there when heated) and boils away over roughly 600–800 K in
-// the closed box. Held at 150 K, well below melting, liquid.ams freezes; held
-// at 900 K, above boiling, it is a dense vapour around what is left of the
-// drop: liquid or gas, never solid.
+// The water of liquid.ams melts at about 268 K on the model (docs/materials.md)
+// and evaporates in the closed box well below 900 K. Held at 150 K, far below
+// melting, it freezes (or sets into a glass: either way its atoms stay put);
+// held at 900 K it is a dense vapour around what is left of the drop: liquid
+// or gas, never solid.
 #include "pavex_run_command.h"
 
 #include <gtest/gtest.h>
@@ -88,9 +88,8 @@ TEST(HeldTemperature, HeldHighTheLiquidSettlesThereAndStaysFluid) {
 }
 
 // The clamp pulls the atoms after the thermostat a few hundred steps late: at
-// this ramp's pace (450 K over 8,000 steps) 20–35 K behind it once the heat
-// the liquid gives off as it freezes (around 500 K) is gone. Without the ramp
-// the atoms would stay near 467 K.
+// this ramp's pace (450 K over 8,000 steps) 20–35 K behind it. Without the
+// ramp the atoms would stay near the file's 296 K.
 TEST(HeldTemperature, TheAtomsFollowARampAsItMoves) {
   constexpr double kLag = 50.0;
   const HeldRun run = runLiquid("--ramp 600:150");

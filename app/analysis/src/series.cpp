@@ -1,5 +1,7 @@
 #include "analysis/series.h"
 
+#include "analysis/wall_pressure.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <limits>
@@ -7,6 +9,8 @@
 namespace analysis {
 
 namespace {
+
+constexpr std::string_view kModelUnits = "model units";
 
 void keepWithin(std::deque<Sample> &samples) {
   while (samples.size() > SeriesRecorder::kMaxSamples)
@@ -59,15 +63,50 @@ std::vector<CurvePoint> heatingCurvePoints(const std::deque<Sample> &curve, std:
   return points;
 }
 
-void writeSeriesCsv(std::ostream &out, const std::deque<Sample> &samples, TemperatureUnit unit) {
-  const std::string_view letter = unitLetter(unit);
-  out << "step,temperature (" << letter << "),thermostat (" << letter
-      << "),kinetic energy (per atom),potential energy (per atom),total energy (per atom),"
-         "wall pressure (force per area)\n";
+double shownTime(std::int64_t step, const SeriesUnits &units) {
+  if (!units.real)
+    return double(step) * units.timeStep;
+  return picoseconds(double(step), units.timeStep, *units.real);
+}
+
+double shownEnergy(double kelvin, const SeriesUnits &units) {
+  return units.real ? kilojoulesPerMole(kelvin) : kelvin;
+}
+
+double shownPressure(double enginePressure, const SeriesUnits &units) {
+  const double onWalls = wallPressure(enginePressure, units.box);
+  if (!units.real)
+    return onWalls;
+  return fromPascals(onWalls * pascalsPerPressure(*units.real), units.pressure);
+}
+
+std::string_view timeSymbol(const SeriesUnits &units) {
+  return units.real ? "ps" : kModelUnits;
+}
+
+std::string_view energySymbol(const SeriesUnits &units) {
+  return units.real ? "kJ/mol" : kModelUnits;
+}
+
+std::string_view pressureSymbol(const SeriesUnits &units) {
+  return units.real ? pressureSymbol(units.pressure) : kModelUnits;
+}
+
+void writeSeriesCsv(std::ostream &out, const std::deque<Sample> &samples,
+                    const SeriesUnits &units) {
+  const std::string_view letter = unitLetter(units.temperature);
+  const std::string_view energy = energySymbol(units);
+  out << "step,time (" << timeSymbol(units) << "),temperature (" << letter << "),thermostat ("
+      << letter << "),kinetic energy per atom (" << energy << "),potential energy per atom ("
+      << energy << "),total energy per atom (" << energy << "),wall pressure ("
+      << pressureSymbol(units) << ")\n";
   for (const Sample &s : samples) {
     out << s.step;
-    for (const double value : {fromKelvin(s.temperature, unit), fromKelvin(s.thermostat, unit),
-                               s.kinetic, s.potential, s.total, s.pressure}) {
+    for (const double value :
+         {shownTime(s.step, units), fromKelvin(s.temperature, units.temperature),
+          fromKelvin(s.thermostat, units.temperature), shownEnergy(s.kinetic, units),
+          shownEnergy(s.potential, units), shownEnergy(s.total, units),
+          shownPressure(s.pressure, units)}) {
       out << ',';
       writeNumber(out, value);
     }

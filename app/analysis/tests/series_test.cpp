@@ -4,13 +4,19 @@
 
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
+using analysis::PressureUnit;
 using analysis::Sample;
 using analysis::SeriesRecorder;
 using analysis::TemperatureUnit;
 
 namespace {
+
+// A cube of 3 × 2048 with walls 2048 deep: the skins' inner faces have a
+// ninth of the box's area.
+constexpr std::array<double, 6> kNineTimesTheInnerArea{0, 0, 0, 6144, 6144, 6144};
 
 Sample sampleAt(std::int64_t step) {
   return {step, 300.0 + step / 7.0, 310.0, 450.1 + step, -1023.3 / 3.0, -572.9 + step, 1e-7 / 3.0};
@@ -26,32 +32,67 @@ std::vector<std::string> split(const std::string &line) {
 
 } // namespace
 
-TEST(SeriesCsv, HeaderNamesTheUnitsAndEveryRowReadsBackTheSameDoubles) {
+TEST(SeriesCsv, WithoutRealUnitsTheHeaderSaysModelUnitsAndRowsReadBackTheSameDoubles) {
   std::deque<Sample> samples;
   for (std::int64_t step = 20; step <= 100; step += 20)
     samples.push_back(sampleAt(step));
   for (const auto unit : {TemperatureUnit::Fahrenheit, TemperatureUnit::Kelvin}) {
     std::stringstream csv;
-    analysis::writeSeriesCsv(csv, samples, unit);
+    analysis::writeSeriesCsv(csv, samples, {unit, std::nullopt, PressureUnit::Atmosphere,
+                                            kNineTimesTheInnerArea, 0.25});
     std::string line;
     std::getline(csv, line);
     const auto header = split(line);
-    ASSERT_EQ(header.size(), 7u);
-    EXPECT_EQ(header[1], "temperature (" + std::string(analysis::unitLetter(unit)) + ")");
-    EXPECT_EQ(header[4], "potential energy (per atom)");
+    ASSERT_EQ(header.size(), 8u);
+    EXPECT_EQ(header[1], "time (model units)");
+    EXPECT_EQ(header[2], "temperature (" + std::string(analysis::unitLetter(unit)) + ")");
+    EXPECT_EQ(header[5], "potential energy per atom (model units)");
+    EXPECT_EQ(header[7], "wall pressure (model units)");
     for (const Sample &s : samples) {
       ASSERT_TRUE(std::getline(csv, line));
       const auto f = split(line);
-      ASSERT_EQ(f.size(), 7u) << line;
+      ASSERT_EQ(f.size(), 8u) << line;
       EXPECT_EQ(std::stoll(f[0]), s.step);
-      EXPECT_EQ(std::stod(f[1]), analysis::fromKelvin(s.temperature, unit));
-      EXPECT_EQ(std::stod(f[2]), analysis::fromKelvin(s.thermostat, unit));
-      EXPECT_EQ(std::stod(f[3]), s.kinetic);
-      EXPECT_EQ(std::stod(f[4]), s.potential);
-      EXPECT_EQ(std::stod(f[5]), s.total);
-      EXPECT_EQ(std::stod(f[6]), s.pressure);
+      EXPECT_EQ(std::stod(f[1]), 0.25 * double(s.step));
+      EXPECT_EQ(std::stod(f[2]), analysis::fromKelvin(s.temperature, unit));
+      EXPECT_EQ(std::stod(f[3]), analysis::fromKelvin(s.thermostat, unit));
+      EXPECT_EQ(std::stod(f[4]), s.kinetic);
+      EXPECT_EQ(std::stod(f[5]), s.potential);
+      EXPECT_EQ(std::stod(f[6]), s.total);
+      EXPECT_DOUBLE_EQ(std::stod(f[7]), 9.0 * s.pressure) << "on the skins' inner faces";
     }
     EXPECT_FALSE(std::getline(csv, line));
+  }
+}
+
+// Units chosen so that the figures are round: one length unit is 1 Å, so a
+// pressure unit is k/Å³; one mass unit is k kilograms, so a time unit is
+// 100 ps and a step of 0.01 lasts 1 ps.
+TEST(SeriesCsv, WithRealUnitsEveryColumnIsInItsRealUnit) {
+  const analysis::ModelUnits units{1e-10, analysis::kBoltzmann};
+  const double oneAtmosphere = 101325.0 / (9.0 * analysis::kBoltzmann / 1e-30);
+  const Sample sample{250, 273.0, 300.0, 1000.0, -2000.0, -1000.0, oneAtmosphere};
+  for (const auto &[pressure, symbol, expected] :
+       {std::tuple{PressureUnit::Kilopascal, "kPa", 101.325},
+        std::tuple{PressureUnit::Atmosphere, "atm", 1.0}}) {
+    std::stringstream csv;
+    analysis::writeSeriesCsv(csv, {sample},
+                             {TemperatureUnit::Celsius, units, pressure, kNineTimesTheInnerArea,
+                              0.01});
+    std::string line;
+    std::getline(csv, line);
+    EXPECT_EQ(line, "step,time (ps),temperature (C),thermostat (C),kinetic energy per atom "
+                    "(kJ/mol),potential energy per atom (kJ/mol),total energy per atom "
+                    "(kJ/mol),wall pressure (" +
+                        std::string(symbol) + ")");
+    ASSERT_TRUE(std::getline(csv, line));
+    const auto f = split(line);
+    ASSERT_EQ(f.size(), 8u) << line;
+    EXPECT_NEAR(std::stod(f[1]), 250.0, 1e-9);
+    EXPECT_NEAR(std::stod(f[2]), 0.0, 1e-12);
+    EXPECT_NEAR(std::stod(f[4]), 8.314462618, 1e-8);
+    EXPECT_NEAR(std::stod(f[5]), -16.628925236, 1e-8);
+    EXPECT_NEAR(std::stod(f[7]), expected, 1e-9);
   }
 }
 

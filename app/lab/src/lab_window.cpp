@@ -1,8 +1,10 @@
 #include "lab_window.h"
 
+#include "materials_panel.h"
 #include "readout_panel.h"
 #include "remembered_settings.h"
 #include "series_charts.h"
+#include "scenario/mod_dorn_dll.h"
 #include "simulation/simulation_controller.h"
 #include "thermostat_panel.h"
 #include "unit_text.h"
@@ -26,12 +28,12 @@ namespace {
 constexpr analysis::TemperatureUnit kUnits[] = {analysis::TemperatureUnit::Fahrenheit,
                                                 analysis::TemperatureUnit::Celsius,
                                                 analysis::TemperatureUnit::Kelvin};
+constexpr analysis::PressureUnit kPressureUnits[] = {analysis::PressureUnit::Kilopascal,
+                                                     analysis::PressureUnit::Atmosphere};
 
-std::vector<std::string> phaseNames(const std::vector<analysis::Phase> &phases) {
-  std::vector<std::string> names;
-  for (const analysis::Phase phase : phases)
-    names.emplace_back(analysis::phaseName(phase));
-  return names;
+QString pressureUnitText(analysis::PressureUnit unit) {
+  const std::string_view symbol = analysis::pressureSymbol(unit);
+  return QString::fromLatin1(symbol.data(), qsizetype(symbol.size()));
 }
 
 } // namespace
@@ -42,6 +44,7 @@ LabWindow::LabWindow(simulation::SimulationController &controller,
   setWindowTitle(QStringLiteral("Lab"));
   thermostat = new ThermostatPanel(controller_, this);
   readouts = new ReadoutPanel(this);
+  materials = new MaterialsPanel(this);
   charts = new SeriesCharts(this);
   saveCsv = new QPushButton(QStringLiteral("&Save CSV\u2026"), this);
   saveCsv->setToolTip(QStringLiteral("Save every recorded sample as a table: one row per "
@@ -50,6 +53,7 @@ LabWindow::LabWindow(simulation::SimulationController &controller,
   auto *left = new QVBoxLayout;
   left->addWidget(thermostat);
   left->addWidget(readouts);
+  left->addWidget(materials);
   left->addStretch();
   auto *right = new QVBoxLayout;
   right->addWidget(charts, 1);
@@ -69,6 +73,7 @@ LabWindow::LabWindow(simulation::SimulationController &controller,
   connect(thermostat, &ThermostatPanel::commanded, this, &LabWindow::thermostatCommanded);
   connect(saveCsv, &QPushButton::clicked, this, &LabWindow::saveCsvClicked);
   clock_.start();
+  setPressureUnit(rememberedPressureUnit());
 }
 
 QWidget *LabWindow::createToolBar(const QList<QAction *> &runActions) {
@@ -76,18 +81,42 @@ QWidget *LabWindow::createToolBar(const QList<QAction *> &runActions) {
   bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
   bar->addActions(runActions);
   bar->addSeparator();
+  addUnitChoosers(bar);
+  return bar;
+}
+
+// The temperature unit, shared with the main window's status bar, and the
+// Lab's own pressure unit.
+void LabWindow::addUnitChoosers(QToolBar *bar) {
   auto *caption = new QLabel(QStringLiteral("&Units "), bar);
   units = new QComboBox(bar);
-  for (const auto unit : kUnits) {
+  for (const auto unit : kUnits)
     units->addItem(unitSymbolText(unit), int(unit));
-  }
+  units->setAccessibleName(QStringLiteral("Temperature unit"));
+  units->setToolTip(QStringLiteral("The unit of every temperature, here and in the status bar"));
   caption->setBuddy(units);
   bar->addWidget(caption);
   bar->addWidget(units);
   connect(units, &QComboBox::activated, this, [this](int index) {
     emit unitChosen(static_cast<analysis::TemperatureUnit>(units->itemData(index).toInt()));
   });
-  return bar;
+
+  auto *pressureCaption = new QLabel(QStringLiteral(" &Pressure "), bar);
+  pressureUnits = new QComboBox(bar);
+  for (const auto unit : kPressureUnits)
+    pressureUnits->addItem(pressureUnitText(unit), int(unit));
+  pressureUnits->setAccessibleName(QStringLiteral("Pressure unit"));
+  pressureUnits->setToolTip(QStringLiteral("The unit of the wall pressure: kilopascal or "
+                                           "standard atmosphere (101.325 kPa)"));
+  pressureCaption->setBuddy(pressureUnits);
+  bar->addWidget(pressureCaption);
+  bar->addWidget(pressureUnits);
+  connect(pressureUnits, &QComboBox::activated, this, [this](int index) {
+    const auto chosen =
+        static_cast<analysis::PressureUnit>(pressureUnits->itemData(index).toInt());
+    rememberPressureUnit(chosen);
+    setPressureUnit(chosen);
+  });
 }
 
 void LabWindow::setUnit(analysis::TemperatureUnit unit) {
@@ -97,22 +126,38 @@ void LabWindow::setUnit(analysis::TemperatureUnit unit) {
   refresh();
 }
 
+void LabWindow::setPressureUnit(analysis::PressureUnit unit) {
+  pressureUnit_ = unit;
+  pressureUnits->setCurrentIndex(pressureUnits->findData(int(unit)));
+  refresh();
+}
+
+LabUnits LabWindow::shownUnits() const {
+  return {unit_, cardUnits(controller_.card()), pressureUnit_, ModDornDll::boxDims,
+          ModDornDll::timeStep};
+}
+
 void LabWindow::refresh() {
   if (controller_.scenarioStarts() != shownStart_) {
     shownStart_ = controller_.scenarioStarts();
     phases_.clear();
   }
-  Readings shown;
-  shown.latest = controller_.latest();
-  shown.atoms = controller_.atoms();
-  shown.step = controller_.step();
-  shown.atomStepsPerSecond = atomStepsPerSecond();
+  const LabUnits shown = shownUnits();
+  Readings readings;
+  readings.latest = controller_.latest();
+  readings.atoms = controller_.atoms();
+  readings.step = controller_.step();
+  readings.atomStepsPerSecond = atomStepsPerSecond();
   if (controller_.running()) {
     phases_.add(controller_.step(), controller_.atomFrame());
-    shown.phases = phaseNames(phases_.phases());
+    readings.materials =
+        materialPhases(phases_.phases(), controller_.card(),
+                       readings.latest ? std::optional(readings.latest->temperature)
+                                       : std::nullopt);
   }
-  readouts->show(shown, unit_);
-  charts->show(controller_.records(), unit_);
+  readouts->show(readings, shown);
+  materials->show(controller_.card(), controller_.cardProblem(), unit_, ModDornDll::timeStep);
+  charts->show(controller_.records(), shown);
   thermostat->refresh();
 }
 
@@ -131,7 +176,7 @@ double LabWindow::atomStepsPerSecond() {
 QString LabWindow::saveSeries(const QString &path) const {
   std::ofstream out(path.toStdString(), std::ios::binary);
   if (out)
-    analysis::writeSeriesCsv(out, controller_.records().samples(), unit_);
+    analysis::writeSeriesCsv(out, controller_.records().samples(), shownUnits());
   out.close();
   if (!out)
     return QStringLiteral("%1 cannot be written: the folder is missing or not writable, or "

@@ -1,11 +1,13 @@
 // The Lab: a window beside the main one (or on a projector) with the run
-// controls, the thermostat, live readouts and graphs of the running
-// simulation. It reads what the simulation controller publishes and sends
+// controls, the thermostat, live readouts, the material card and graphs of
+// the running simulation, in real units when the scenario has a card. It reads what the simulation controller publishes and sends
 // it commands; it never calls the engine itself.
 #pragma once
 
 #include "analysis/phase_tracker.h"
+#include "analysis/real_units.h"
 #include "analysis/units.h"
+#include "lab_units.h"
 
 #include <QElapsedTimer>
 #include <QList>
@@ -15,6 +17,7 @@ class QAction;
 class QComboBox;
 class QPushButton;
 class QTimer;
+class QToolBar;
 
 namespace simulation {
 class SimulationController;
@@ -22,6 +25,7 @@ class SimulationController;
 
 namespace lab {
 
+class MaterialsPanel;
 class ReadoutPanel;
 class SeriesCharts;
 class ThermostatPanel;
@@ -40,6 +44,11 @@ public:
 
   void setUnit(analysis::TemperatureUnit unit);
   analysis::TemperatureUnit unit() const { return unit_; }
+  // The pressure unit, chosen in the Lab and remembered there.
+  void setPressureUnit(analysis::PressureUnit unit);
+  analysis::PressureUnit pressureUnit() const { return pressureUnit_; }
+  // The units the running scenario's numbers are shown in now.
+  LabUnits shownUnits() const;
   // Writes every recorded sample as CSV; an empty result, or what went wrong.
   QString saveSeries(const QString &path) const;
   // Reads the controller anew: readouts, graphs, thermostat.
@@ -47,8 +56,10 @@ public:
 
   ThermostatPanel *thermostat = nullptr;
   ReadoutPanel *readouts = nullptr;
+  MaterialsPanel *materials = nullptr;
   SeriesCharts *charts = nullptr;
   QComboBox *units = nullptr;
+  QComboBox *pressureUnits = nullptr;
   QPushButton *saveCsv = nullptr;
 
 signals:
@@ -62,11 +73,13 @@ protected:
 
 private:
   QWidget *createToolBar(const QList<QAction *> &runActions);
+  void addUnitChoosers(QToolBar *bar);
   void saveCsvClicked();
   double atomStepsPerSecond();
 
   simulation::SimulationController &controller_;
   analysis::TemperatureUnit unit_ = analysis::TemperatureUnit::Fahrenheit;
+  analysis::PressureUnit pressureUnit_ = analysis::PressureUnit::Kilopascal;
   QTimer *refreshTimer_ = nullptr;
   analysis::PhaseTracker phases_;
   std::uint64_t shownStart_ = 0; // the scenario start the records belong to

@@ -13,23 +13,55 @@ namespace lab {
 namespace {
 
 const QString kNothingYet = QStringLiteral("\u2013");
-const QString kEnergyUnits = QStringLiteral("In the engine's energy units, per atom");
 
-QString energy(double value) { return QString::number(value, 'f', 1); }
+QString energyTip(const LabUnits &units) {
+  return units.real ? QStringLiteral("Per atom, in kilojoules per mole of atoms")
+                    : QStringLiteral("Per atom, in the model's units: the scenario has no "
+                                     "material card");
+}
+
+QString pressureTip(const LabUnits &units) {
+  const QString what =
+      QStringLiteral("Force of the walls on the atoms per area of the walls' inner faces");
+  return units.real ? what : what + QStringLiteral(", in the model's units: the scenario has no "
+                                                   "material card");
+}
+
+QString stepsTip(const LabUnits &units) {
+  const QString what = QStringLiteral("Time steps since the scenario started");
+  return units.real ? what + QStringLiteral(", and the time they simulated") : what;
+}
 
 } // namespace
+
+std::vector<MaterialPhase> materialPhases(const std::vector<analysis::Phase> &phases,
+                                          const std::optional<ModDornDll::MaterialCard> &card,
+                                          std::optional<double> temperature) {
+  std::vector<MaterialPhase> rows;
+  for (std::size_t type = 0; type < phases.size(); ++type) {
+    const ModDornDll::CardMaterial *material =
+        card && type < card->materials.size() ? &card->materials[type] : nullptr;
+    const std::optional<double> meltingPoint =
+        material && temperature ? material->modelMeltingPoint : std::nullopt;
+    const std::string_view phase =
+        analysis::phaseLabel(phases[type], temperature.value_or(0.0), meltingPoint);
+    rows.push_back({material ? QString::fromStdString(material->name)
+                             : QStringLiteral("Material %1").arg(type + 1),
+                    QString::fromUtf8(phase.data(), qsizetype(phase.size()))});
+  }
+  return rows;
+}
 
 ReadoutPanel::ReadoutPanel(QWidget *parent) : QGroupBox(QStringLiteral("Readouts"), parent) {
   form_ = new QFormLayout(this);
   temperature = addRow(QStringLiteral("Temperature"),
                        QStringLiteral("Measured: 2/3 of the mean kinetic energy per atom"));
-  kinetic = addRow(QStringLiteral("Kinetic energy"), kEnergyUnits);
-  potential = addRow(QStringLiteral("Potential energy"), kEnergyUnits);
-  total = addRow(QStringLiteral("Total energy"), kEnergyUnits);
-  pressure = addRow(QStringLiteral("Wall pressure"),
-                    QStringLiteral("Force of the walls on the atoms per area of the box"));
+  kinetic = addRow(QStringLiteral("Kinetic energy"), QString());
+  potential = addRow(QStringLiteral("Potential energy"), QString());
+  total = addRow(QStringLiteral("Total energy"), QString());
+  pressure = addRow(QStringLiteral("Wall pressure"), QString());
   atoms = addRow(QStringLiteral("Atoms"), QString());
-  steps = addRow(QStringLiteral("Steps"), QStringLiteral("Time steps since the scenario started"));
+  steps = addRow(QStringLiteral("Steps"), QString());
   speed = addRow(QStringLiteral("Speed"),
                  QStringLiteral("Atoms times time steps simulated per second"));
 }
@@ -42,26 +74,36 @@ QLabel *ReadoutPanel::addRow(const QString &caption, const QString &toolTip) {
   return shown;
 }
 
-void ReadoutPanel::show(const Readings &readings, analysis::TemperatureUnit unit) {
+void ReadoutPanel::show(const Readings &readings, const LabUnits &units) {
   const QLocale locale;
   if (readings.latest) {
     const analysis::Sample &s = *readings.latest;
-    temperature->setText(QString::number(analysis::fromKelvin(s.temperature, unit), 'f', 1) +
-                         QChar(' ') + unitSymbolText(unit));
-    kinetic->setText(energy(s.kinetic));
-    potential->setText(energy(s.potential));
-    total->setText(energy(s.total));
-    pressure->setText(QString::number(s.pressure, 'g', 4));
+    temperature->setText(QString::number(analysis::fromKelvin(s.temperature, units.temperature),
+                                         'f', 1) +
+                         QChar(' ') + unitSymbolText(units.temperature));
+    kinetic->setText(energyText(s.kinetic, units));
+    potential->setText(energyText(s.potential, units));
+    total->setText(energyText(s.total, units));
+    pressure->setText(pressureText(s.pressure, units));
   }
   atoms->setText(locale.toString(readings.atoms));
-  steps->setText(locale.toString(qlonglong(readings.step)));
+  steps->setText(stepsText(readings.step, units));
   speed->setText(locale.toString(qlonglong(std::llround(readings.atomStepsPerSecond))) +
                  QStringLiteral(" atom-steps/s"));
-  showPhases(readings.phases);
+  showUnitTips(units);
+  showPhases(readings.materials);
 }
 
-// One row per material, made anew when the number of materials changes.
-void ReadoutPanel::showPhases(const std::vector<std::string> &shown) {
+void ReadoutPanel::showUnitTips(const LabUnits &units) {
+  for (QLabel *energy : {kinetic, potential, total})
+    energy->setToolTip(energyTip(units));
+  pressure->setToolTip(pressureTip(units));
+  steps->setToolTip(stepsTip(units));
+}
+
+// One row per material, made anew when the number of materials changes;
+// each captioned by its substance.
+void ReadoutPanel::showPhases(const std::vector<MaterialPhase> &shown) {
   while (phases.size() > qsizetype(shown.size())) {
     form_->removeRow(form_->rowCount() - 1);
     phases.removeLast();
@@ -72,8 +114,10 @@ void ReadoutPanel::showPhases(const std::vector<std::string> &shown) {
                                         "how many neighbours they keep")));
   }
   for (qsizetype t = 0; t < phases.size(); ++t) {
-    const std::string &phase = shown[std::size_t(t)];
-    phases[t]->setText(phase.empty() ? QStringLiteral("\u2026") : QString::fromStdString(phase));
+    const MaterialPhase &material = shown[std::size_t(t)];
+    if (auto *caption = qobject_cast<QLabel *>(form_->labelForField(phases[t])))
+      caption->setText(material.substance);
+    phases[t]->setText(material.phase.isEmpty() ? QStringLiteral("\u2026") : material.phase);
   }
 }
 

@@ -1,15 +1,17 @@
 // The Lab's readouts: measured temperature, energies per atom, wall
-// pressure, atoms, steps, speed, and the phase of every material.
+// pressure, atoms, steps and the time they simulated, speed, and the phase
+// of every material.
 #pragma once
 
+#include "analysis/phase_measure.h"
 #include "analysis/series.h"
-#include "analysis/units.h"
+#include "lab_units.h"
+#include "scenario/material_card.h"
 
 #include <QGroupBox>
 #include <QList>
 
 #include <optional>
-#include <string>
 #include <vector>
 
 class QFormLayout;
@@ -17,14 +19,27 @@ class QLabel;
 
 namespace lab {
 
+// One material's row: its substance ("water", or "Material 1" without a
+// card) and its phase; the phase is empty while it cannot be told yet.
+struct MaterialPhase {
+  QString substance;
+  QString phase;
+};
+
+// The rows of the materials: each phase as phaseLabel gives it for the
+// measured temperature (kelvin), so that a liquid below the model's melting
+// point reads "supercooled liquid"; a plain phase while none is measured.
+std::vector<MaterialPhase> materialPhases(const std::vector<analysis::Phase> &phases,
+                                          const std::optional<ModDornDll::MaterialCard> &card,
+                                          std::optional<double> temperature);
+
 // What the readouts show at one refresh.
 struct Readings {
   std::optional<analysis::Sample> latest;
   int atoms = 0;
   std::int64_t step = 0;
   double atomStepsPerSecond = 0.0;
-  // Per material: "solid", "liquid", "gas"; empty while it cannot be told yet.
-  std::vector<std::string> phases;
+  std::vector<MaterialPhase> materials;
 };
 
 class ReadoutPanel : public QGroupBox {
@@ -32,7 +47,7 @@ class ReadoutPanel : public QGroupBox {
 
 public:
   explicit ReadoutPanel(QWidget *parent);
-  void show(const Readings &readings, analysis::TemperatureUnit unit);
+  void show(const Readings &readings, const LabUnits &units);
 
   QLabel *temperature = nullptr;
   QLabel *kinetic = nullptr;
@@ -46,7 +61,8 @@ public:
 
 private:
   QLabel *addRow(const QString &caption, const QString &toolTip);
-  void showPhases(const std::vector<std::string> &shown);
+  void showUnitTips(const LabUnits &units);
+  void showPhases(const std::vector<MaterialPhase> &shown);
 
   QFormLayout *form_ = nullptr;
 };

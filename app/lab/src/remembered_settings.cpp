@@ -11,6 +11,7 @@ namespace {
 QSettings settings() { return QSettings(QStringLiteral("Corvanta"), QStringLiteral("Corvanta")); }
 
 const QString kUnit = QStringLiteral("units/temperature");
+const QString kPressureUnit = QStringLiteral("units/pressure");
 const QString kSpeed = QStringLiteral("simulation/stepsPerTick");
 const QString kFollow = QStringLiteral("thermostat/followAmbient");
 const QString kLabGeometry = QStringLiteral("lab/geometry");
@@ -24,6 +25,15 @@ analysis::TemperatureUnit rememberedUnit() {
 
 void rememberUnit(analysis::TemperatureUnit unit) {
   settings().setValue(kUnit, unitLetterText(unit));
+}
+
+analysis::PressureUnit rememberedPressureUnit() {
+  return analysis::pressureUnitFromSymbol(settings().value(kPressureUnit).toString().toStdString());
+}
+
+void rememberPressureUnit(analysis::PressureUnit unit) {
+  const std::string_view symbol = analysis::pressureSymbol(unit);
+  settings().setValue(kPressureUnit, QString::fromLatin1(symbol.data(), qsizetype(symbol.size())));
 }
 
 int rememberedStepsPerTick() { return settings().value(kSpeed, 0).toInt(); }

@@ -1,9 +1,10 @@
 // The choices the program remembers between runs (QSettings, organisation
-// and application "Corvanta"): temperature unit, speed, following the
-// ambient temperature, where the Lab stood, and the scenario files opened
-// last.
+// and application "Corvanta"): temperature and pressure units, speed,
+// following the ambient temperature, where the Lab stood, and the scenario
+// files opened last.
 #pragma once
 
+#include "analysis/real_units.h"
 #include "analysis/units.h"
 
 #include <QByteArray>
@@ -13,6 +14,10 @@ namespace lab {
 
 analysis::TemperatureUnit rememberedUnit();
 void rememberUnit(analysis::TemperatureUnit unit);
+
+// Kilopascal when nothing is remembered.
+analysis::PressureUnit rememberedPressureUnit();
+void rememberPressureUnit(analysis::PressureUnit unit);
 
 // Steps per tick; 0 when nothing is remembered.
 int rememberedStepsPerTick();

@@ -15,8 +15,12 @@ namespace lab {
 
 namespace {
 
-QString temperatureTitle(analysis::TemperatureUnit unit) {
-  return QStringLiteral("Temperature (%1)").arg(unitSymbolText(unit));
+QString temperatureTitle(const LabUnits &units) {
+  return QStringLiteral("Temperature (%1)").arg(unitSymbolText(units.temperature));
+}
+
+QString energyTitle(const QString &what, const LabUnits &units) {
+  return QStringLiteral("%1 (%2)").arg(what, energySymbolText(units));
 }
 
 constexpr double kStepTicks = 5000.0;
@@ -76,19 +80,18 @@ void fitY(QValueAxis *axis, const QList<QList<QPointF>> &series) {
 } // namespace
 
 SeriesCharts::SeriesCharts(QWidget *parent) : QTabWidget(parent) {
-  temperaturePlot_ = addPlot(QStringLiteral("&Temperature"), QStringLiteral("Steps"), QString());
-  temperature = addSeries(temperaturePlot_, QStringLiteral("Measured"));
-  thermostat = addSeries(temperaturePlot_, QStringLiteral("Thermostat"));
-  energyPlot_ = addPlot(QStringLiteral("&Energy"), QStringLiteral("Steps"),
-                        QStringLiteral("Energy per atom"));
-  kinetic = addSeries(energyPlot_, QStringLiteral("Kinetic"));
-  potential = addSeries(energyPlot_, QStringLiteral("Potential"));
-  total = addSeries(energyPlot_, QStringLiteral("Total"));
-  heatingPlot_ =
-      addPlot(QStringLiteral("&Heating curve"), QStringLiteral("Total energy per atom"), QString());
-  heating = addSeries(heatingPlot_, QStringLiteral("Measured temperature during the ramp"));
-  heatingPlot_.x->setTickType(QValueAxis::TicksFixed);
-  heatingPlot_.x->setLabelFormat(QStringLiteral("%.0f"));
+  temperaturePlot = addPlot(QStringLiteral("&Temperature"), QStringLiteral("Steps"), QString());
+  temperature = addSeries(temperaturePlot, QStringLiteral("Measured"));
+  thermostat = addSeries(temperaturePlot, QStringLiteral("Thermostat"));
+  energyPlot = addPlot(QStringLiteral("&Energy"), QStringLiteral("Steps"), QString());
+  kinetic = addSeries(energyPlot, QStringLiteral("Kinetic"));
+  potential = addSeries(energyPlot, QStringLiteral("Potential"));
+  total = addSeries(energyPlot, QStringLiteral("Total"));
+  pressurePlot = addPlot(QStringLiteral("&Wall pressure"), QStringLiteral("Steps"), QString());
+  pressure = addSeries(pressurePlot, QStringLiteral("On the walls"));
+  heatingPlot = addPlot(QStringLiteral("&Heating curve"), QString(), QString());
+  heating = addSeries(heatingPlot, QStringLiteral("Measured temperature during the ramp"));
+  heatingPlot.x->setTickType(QValueAxis::TicksFixed);
   connect(this, &QTabWidget::currentChanged, this, &SeriesCharts::showCurrent);
 }
 
@@ -123,25 +126,27 @@ QLineSeries *SeriesCharts::addSeries(Plot &plot, const QString &name) {
   return series;
 }
 
-void SeriesCharts::show(const analysis::SeriesRecorder &records, analysis::TemperatureUnit unit) {
+void SeriesCharts::show(const analysis::SeriesRecorder &records, const LabUnits &units) {
   records_ = &records;
-  unit_ = unit;
+  units_ = units;
   showCurrent();
 }
 
 void SeriesCharts::showCurrent() {
   if (records_ == nullptr)
     return;
-  Plot *const plots[] = {&temperaturePlot_, &energyPlot_, &heatingPlot_};
+  Plot *const plots[] = {&temperaturePlot, &energyPlot, &pressurePlot, &heatingPlot};
   Plot &plot = *plots[currentIndex()];
-  if (plot.shownRevision == records_->revision() && plot.shownUnit == unit_)
+  if (plot.shownRevision == records_->revision() && sameUnits(plot.shownUnits, units_))
     return;
   plot.shownRevision = records_->revision();
-  plot.shownUnit = unit_;
-  if (&plot == &temperaturePlot_)
+  plot.shownUnits = units_;
+  if (&plot == &temperaturePlot)
     showTemperatures(records_->samples());
-  else if (&plot == &energyPlot_)
+  else if (&plot == &energyPlot)
     showEnergies(records_->samples());
+  else if (&plot == &pressurePlot)
+    showPressures(records_->samples());
   else
     showHeatingCurve(records_->heatingCurve());
 }
@@ -149,28 +154,40 @@ void SeriesCharts::showCurrent() {
 void SeriesCharts::showTemperatures(const std::deque<analysis::Sample> &samples) {
   QList<QPointF> measured, held;
   for (auto s = shownStretch(samples); s != samples.end(); ++s) {
-    measured.append({double(s->step), analysis::fromKelvin(s->temperature, unit_)});
-    held.append({double(s->step), analysis::fromKelvin(s->thermostat, unit_)});
+    measured.append({double(s->step), analysis::fromKelvin(s->temperature, units_.temperature)});
+    held.append({double(s->step), analysis::fromKelvin(s->thermostat, units_.temperature)});
   }
   temperature->replace(measured);
   thermostat->replace(held);
-  showStepRange(temperaturePlot_, samples);
-  temperaturePlot_.y->setTitleText(temperatureTitle(unit_));
-  fitY(temperaturePlot_.y, {measured, held});
+  showStepRange(temperaturePlot, samples);
+  temperaturePlot.y->setTitleText(temperatureTitle(units_));
+  fitY(temperaturePlot.y, {measured, held});
 }
 
 void SeriesCharts::showEnergies(const std::deque<analysis::Sample> &samples) {
   QList<QPointF> kin, pot, tot;
   for (auto s = shownStretch(samples); s != samples.end(); ++s) {
-    kin.append({double(s->step), s->kinetic});
-    pot.append({double(s->step), s->potential});
-    tot.append({double(s->step), s->total});
+    kin.append({double(s->step), analysis::shownEnergy(s->kinetic, units_)});
+    pot.append({double(s->step), analysis::shownEnergy(s->potential, units_)});
+    tot.append({double(s->step), analysis::shownEnergy(s->total, units_)});
   }
   kinetic->replace(kin);
   potential->replace(pot);
   total->replace(tot);
-  showStepRange(energyPlot_, samples);
-  fitY(energyPlot_.y, {kin, pot, tot});
+  showStepRange(energyPlot, samples);
+  energyPlot.y->setTitleText(energyTitle(QStringLiteral("Energy per atom"), units_));
+  fitY(energyPlot.y, {kin, pot, tot});
+}
+
+void SeriesCharts::showPressures(const std::deque<analysis::Sample> &samples) {
+  QList<QPointF> onWalls;
+  for (auto s = shownStretch(samples); s != samples.end(); ++s)
+    onWalls.append({double(s->step), analysis::shownPressure(s->pressure, units_)});
+  pressure->replace(onWalls);
+  showStepRange(pressurePlot, samples);
+  pressurePlot.y->setTitleText(
+      QStringLiteral("Wall pressure (%1)").arg(pressureSymbolText(units_)));
+  fitY(pressurePlot.y, {onWalls});
 }
 
 void SeriesCharts::showHeatingCurve(const std::deque<analysis::Sample> &curve) {
@@ -178,14 +195,17 @@ void SeriesCharts::showHeatingCurve(const std::deque<analysis::Sample> &curve) {
   double low = std::numeric_limits<double>::infinity();
   double high = -low;
   for (const analysis::CurvePoint &p : analysis::heatingCurvePoints(curve, kCurveBlock)) {
-    points.append({p.total, analysis::fromKelvin(p.temperature, unit_)});
-    low = std::min(low, p.total);
-    high = std::max(high, p.total);
+    const double total = analysis::shownEnergy(p.total, units_);
+    points.append({total, analysis::fromKelvin(p.temperature, units_.temperature)});
+    low = std::min(low, total);
+    high = std::max(high, total);
   }
   heating->replace(points);
-  fitAxis(heatingPlot_.x, low, high);
-  heatingPlot_.y->setTitleText(temperatureTitle(unit_));
-  fitY(heatingPlot_.y, {points});
+  fitAxis(heatingPlot.x, low, high);
+  heatingPlot.x->setTitleText(energyTitle(QStringLiteral("Total energy per atom"), units_));
+  heatingPlot.x->setLabelFormat(units_.real ? QStringLiteral("%.1f") : QStringLiteral("%.0f"));
+  heatingPlot.y->setTitleText(temperatureTitle(units_));
+  fitY(heatingPlot.y, {points});
 }
 
 } // namespace lab

@@ -1,10 +1,11 @@
-// The Lab's live graphs: temperature and the three energies per atom
-// against the steps of the last stretch of the run, and the heating curve
-// of the current ramp (measured temperature against total energy per atom).
+// The Lab's live graphs: temperature, the three energies per atom and the
+// wall pressure against the steps of the last stretch of the run, and the
+// heating curve of the current ramp (measured temperature against total
+// energy per atom). Every axis names its unit.
 #pragma once
 
 #include "analysis/series.h"
-#include "analysis/units.h"
+#include "lab_units.h"
 
 #include <QTabWidget>
 
@@ -24,15 +25,16 @@ public:
 
   explicit SeriesCharts(QWidget *parent);
   // Draws the records on the graph in view (a cheap no-op when neither they
-  // nor the unit changed since it was last drawn); the others are drawn when
-  // their tab is chosen.
-  void show(const analysis::SeriesRecorder &records, analysis::TemperatureUnit unit);
+  // nor the units changed since it was last drawn); the others are drawn
+  // when their tab is chosen.
+  void show(const analysis::SeriesRecorder &records, const LabUnits &units);
 
   QLineSeries *temperature = nullptr;
   QLineSeries *thermostat = nullptr;
   QLineSeries *kinetic = nullptr;
   QLineSeries *potential = nullptr;
   QLineSeries *total = nullptr;
+  QLineSeries *pressure = nullptr;
   QLineSeries *heating = nullptr;
 
   // One graph: its chart and axes, and what it shows now.
@@ -41,8 +43,12 @@ public:
     QValueAxis *x = nullptr;
     QValueAxis *y = nullptr;
     std::uint64_t shownRevision = ~std::uint64_t{0};
-    analysis::TemperatureUnit shownUnit = analysis::TemperatureUnit::Fahrenheit;
+    LabUnits shownUnits;
   };
+  Plot temperaturePlot;
+  Plot energyPlot;
+  Plot pressurePlot;
+  Plot heatingPlot;
 
 private:
   Plot addPlot(const QString &tab, const QString &xTitle, const QString &yTitle);
@@ -50,13 +56,11 @@ private:
   void showCurrent();
   void showTemperatures(const std::deque<analysis::Sample> &samples);
   void showEnergies(const std::deque<analysis::Sample> &samples);
+  void showPressures(const std::deque<analysis::Sample> &samples);
   void showHeatingCurve(const std::deque<analysis::Sample> &curve);
 
-  Plot temperaturePlot_;
-  Plot energyPlot_;
-  Plot heatingPlot_;
   const analysis::SeriesRecorder *records_ = nullptr;
-  analysis::TemperatureUnit unit_ = analysis::TemperatureUnit::Fahrenheit;
+  LabUnits units_;
 };
 
 } // namespace lab

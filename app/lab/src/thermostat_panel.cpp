@@ -8,6 +8,7 @@
 #include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -23,11 +24,19 @@ constexpr int kSliderPerUnit = 10;
 // A ramp long enough for the atoms to keep up, so that melting shows as a
 // plateau near the melting point rather than late and smeared.
 constexpr int kDefaultRampSteps = 200000;
-// Kelvin: above the melting point of the shipped crystals (about 1,020 K).
+// Kelvin: above the model's melting point of every shipped substance but
+// quartz (about 2,000 K).
 constexpr double kDefaultRampTarget = 1300.0;
 
 QString unitSuffix(analysis::TemperatureUnit unit) {
   return QStringLiteral(" ") + unitSymbolText(unit);
+}
+
+// A limit of the controls as they reach it, to a tenth of the unit and
+// without trailing zeros: "3,000 K", "4,940.6 °F".
+QString reachText(double shown, analysis::TemperatureUnit unit) {
+  const double tenths = std::round(shown * 10.0) / 10.0;
+  return QLocale().toString(tenths, 'g', QLocale::FloatingPointShortest) + unitSuffix(unit);
 }
 
 int sliderPosition(double shown) { return int(std::lrint(shown * kSliderPerUnit)); }
@@ -105,8 +114,8 @@ void ThermostatPanel::setUnit(analysis::TemperatureUnit unit) {
   showValue(controller_.thermostat());
 }
 
-// The controls reach from 0 K to the largest temperature the engine's clamp
-// can hold the atoms at, and say so.
+// The controls reach from 0 K to the hottest the program holds the atoms
+// at, and say so.
 void ThermostatPanel::setRanges() {
   const double lowest = analysis::fromKelvin(0.0, unit_);
   const double largest = analysis::fromKelvin(analysis::largestHeldTemperature(), unit_);
@@ -120,11 +129,8 @@ void ThermostatPanel::setRanges() {
     box->setSuffix(unitSuffix(unit_));
   }
   const QString why =
-      QStringLiteral("The temperature the atoms are held at. The engine's clamp takes at most "
-                     "%1, so the atoms can be held at most at %2%3.")
-          .arg(analysis::kLargestClampTarget)
-          .arg(largest, 0, 'f', 1)
-          .arg(unitSuffix(unit_));
+      QStringLiteral("The temperature the atoms are held at: from %1 to %2.")
+          .arg(reachText(lowest, unit_), reachText(largest, unit_));
   slider->setToolTip(why);
   value->setToolTip(why);
   rampTo->setToolTip(why);

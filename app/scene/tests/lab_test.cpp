@@ -3,6 +3,7 @@
 #include "run_folder_fixture.h"
 
 #include "lab_window.h"
+#include "materials_panel.h"
 #include "panel_status_bar.h"
 #include "readout_panel.h"
 #include "remembered_settings.h"
@@ -14,6 +15,7 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QFormLayout>
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
@@ -21,6 +23,7 @@
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QValueAxis>
 
 #include <cmath>
 
@@ -35,8 +38,19 @@ protected:
   static void chooseUnit(lab::LabWindow &lab, analysis::TemperatureUnit unit) {
     emit lab.units->activated(lab.units->findData(int(unit)));
   }
+  static void choosePressureUnit(lab::LabWindow &lab, analysis::PressureUnit unit) {
+    emit lab.pressureUnits->activated(lab.pressureUnits->findData(int(unit)));
+  }
+  // The shipped liquid (water) with its material card.
+  void useShippedLiquid() {
+    for (const QString &name : {QStringLiteral("liquid.ams"), QStringLiteral("liquid.card")}) {
+      QFile::remove(path(name));
+      ASSERT_TRUE(QFile::copy(QStringLiteral(CORVANTA_RESOURCES_DIR "/") + name, path(name)));
+    }
+  }
   void TearDown() override {
     lab::rememberUnit(analysis::TemperatureUnit::Fahrenheit);
+    lab::rememberPressureUnit(analysis::PressureUnit::Kilopascal);
     lab::rememberFollowAmbient(false);
     RunFolderTest::TearDown();
   }
@@ -66,7 +80,7 @@ TEST_F(Lab, OpensBesideTheWindowAndRecordsOnWhileClosed) {
   EXPECT_EQ(lab.charts->temperature->count(), qsizetype(f.simulation().records().samples().size()));
 }
 
-TEST_F(Lab, ThermostatHoldsInTheChosenUnitAndStopsAtTheEnginesLimit) {
+TEST_F(Lab, ThermostatHoldsInTheChosenUnitAndReachesThreeThousandKelvin) {
   frmOrvelModel &f = openWindow();
   f.mnuOptionsGas->trigger();
   lab::LabWindow &lab = openLab(f);
@@ -77,13 +91,20 @@ TEST_F(Lab, ThermostatHoldsInTheChosenUnitAndStopsAtTheEnginesLimit) {
   EXPECT_TRUE(lab.thermostat->hold->isChecked());
   EXPECT_EQ(lab.thermostat->slider->value(), 1500);
 
-  EXPECT_NEAR(lab.thermostat->value->maximum(), 2000.0 / 1.5, 0.05);
-  EXPECT_TRUE(lab.thermostat->value->toolTip().contains(QStringLiteral("2000")));
+  EXPECT_NEAR(lab.thermostat->value->maximum(), 3000.0, 0.05);
+  EXPECT_EQ(lab.thermostat->value->toolTip(),
+            QStringLiteral("The temperature the atoms are held at: from 0 K to 3,000 K."));
   lab.thermostat->slider->setValue(lab.thermostat->slider->maximum());
-  EXPECT_LE(f.simulation().thermostat(), 2000.0 / 1.5);
+  EXPECT_DOUBLE_EQ(f.simulation().thermostat(), 3000.0);
 
   chooseUnit(lab, analysis::TemperatureUnit::Celsius);
-  EXPECT_NEAR(lab.thermostat->value->value(), 2000.0 / 1.5 - 273.0, 0.05);
+  EXPECT_NEAR(lab.thermostat->value->value(), 3000.0 - 273.0, 0.05);
+  EXPECT_TRUE(lab.thermostat->slider->toolTip().endsWith(
+      QStringLiteral("from -273 \u00B0C to 2,727 \u00B0C.")));
+  chooseUnit(lab, analysis::TemperatureUnit::Fahrenheit);
+  EXPECT_TRUE(lab.thermostat->rampTo->toolTip().endsWith(
+      QStringLiteral("from -459.4 \u00B0F to 4,940.6 \u00B0F.")));
+  chooseUnit(lab, analysis::TemperatureUnit::Celsius);
   lab.thermostat->hold->setChecked(false);
   EXPECT_FALSE(f.simulation().holding());
   EXPECT_NEAR(lab.thermostat->value->value(), 50.0 / 1.5 - 273.0, 0.05) << "the file's again";
@@ -138,7 +159,8 @@ TEST_F(Lab, CsvHoldsEveryRecordedSampleAndAnUnwritableFileIsReported) {
   ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
   const QList<QByteArray> lines = csv.readAll().trimmed().split('\n');
   ASSERT_EQ(qsizetype(lines.size()), qsizetype(f.simulation().records().samples().size()) + 1);
-  EXPECT_TRUE(lines[0].startsWith("step,temperature (F),thermostat (F)"));
+  EXPECT_TRUE(lines[0].startsWith("step,time (model units),temperature (F),thermostat (F)"))
+      << "the test scenarios have no material card";
   EXPECT_EQ(lines.last().split(',')[0].toLongLong(), f.simulation().step() - 5);
 
   const QString nowhere = out.filePath(QStringLiteral("missing/series.csv"));
@@ -195,11 +217,91 @@ TEST_F(Lab, RemembersWhereItStood) {
   lab::rememberLabGeometry({});
 }
 
+TEST_F(Lab, WithTheShippedWaterCardEverythingIsInRealUnits) {
+  useShippedLiquid();
+  frmOrvelModel &f = openWindow();
+  f.mnuOptionsLiquid->trigger();
+  lab::LabWindow &lab = openLab(f);
+  for (int tick = 0; tick < 10; ++tick)
+    f.Timer1_Timer();
+  lab.refresh();
+  EXPECT_TRUE(lab.readouts->kinetic->text().endsWith(QStringLiteral(" kJ/mol")));
+  EXPECT_TRUE(lab.readouts->pressure->text().endsWith(QStringLiteral(" kPa")));
+  EXPECT_TRUE(lab.readouts->steps->text().startsWith(QStringLiteral("50 (")));
+  EXPECT_TRUE(lab.readouts->steps->text().endsWith(QStringLiteral(" ps)")));
+  ASSERT_EQ(lab.materials->rows.size(), 1);
+  EXPECT_EQ(lab.materials->rows[0].name->text(), QStringLiteral("water"));
+  EXPECT_EQ(lab.materials->rows[0].melting->text(), QStringLiteral("32 \u00B0F"));
+  EXPECT_TRUE(lab.materials->rows[0].melting->toolTip().contains(QStringLiteral("CRC")));
+  EXPECT_EQ(lab.materials->lengthUnit->text(), QStringLiteral("0.2 pm"));
+  EXPECT_EQ(lab.materials->massUnit->text(), QStringLiteral("18.02 u"));
+  EXPECT_TRUE(lab.materials->note->isHidden());
+
+  for (int tab = 0; tab < lab.charts->count(); ++tab)
+    lab.charts->setCurrentIndex(tab);
+  EXPECT_EQ(lab.charts->energyPlot.y->titleText(), QStringLiteral("Energy per atom (kJ/mol)"));
+  EXPECT_EQ(lab.charts->pressurePlot.y->titleText(), QStringLiteral("Wall pressure (kPa)"));
+  EXPECT_EQ(lab.charts->heatingPlot.x->titleText(),
+            QStringLiteral("Total energy per atom (kJ/mol)"));
+
+  QTemporaryDir out;
+  const QString file = out.filePath(QStringLiteral("series.csv"));
+  ASSERT_EQ(lab.saveSeries(file), QString());
+  QFile csv(file);
+  ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+  EXPECT_EQ(csv.readLine().trimmed(),
+            "step,time (ps),temperature (F),thermostat (F),kinetic energy per atom (kJ/mol),"
+            "potential energy per atom (kJ/mol),total energy per atom (kJ/mol),"
+            "wall pressure (kPa)");
+}
+
+TEST_F(Lab, WithoutACardTheLabSaysModelUnitsAndWhyACardWasRefused) {
+  frmOrvelModel &f = openWindow();
+  f.mnuOptionsLiquid->trigger();
+  lab::LabWindow &lab = openLab(f);
+  for (int tick = 0; tick < 10; ++tick)
+    f.Timer1_Timer();
+  lab.refresh();
+  EXPECT_TRUE(lab.readouts->kinetic->text().endsWith(QStringLiteral(" model units")));
+  EXPECT_TRUE(lab.readouts->pressure->text().endsWith(QStringLiteral(" model units")));
+  EXPECT_EQ(lab.materials->note->text(), QStringLiteral("No material card: model units"));
+  lab.charts->setCurrentIndex(1);
+  EXPECT_EQ(lab.charts->energyPlot.y->titleText(),
+            QStringLiteral("Energy per atom (model units)"));
+
+  writeText(QStringLiteral("liquid.card"), "length unit = 0.2 pm\nmass unit = 18\n");
+  f.mnuOptionsLiquid->trigger();
+  lab.refresh();
+  EXPECT_EQ(lab.materials->note->text(),
+            QStringLiteral("The material card was refused: model units"));
+  EXPECT_TRUE(lab.materials->note->toolTip().contains(QStringLiteral("liquid.card")));
+}
+
+TEST_F(Lab, PressureUnitIsChosenInTheLabAndRemembered) {
+  useShippedLiquid();
+  frmOrvelModel &f = openWindow();
+  f.mnuOptionsLiquid->trigger();
+  lab::LabWindow &lab = openLab(f);
+  EXPECT_EQ(lab.pressureUnit(), analysis::PressureUnit::Kilopascal);
+  EXPECT_FALSE(lab.pressureUnits->accessibleName().isEmpty());
+  EXPECT_FALSE(lab.pressureUnits->toolTip().isEmpty());
+  for (int tick = 0; tick < 10; ++tick)
+    f.Timer1_Timer();
+  choosePressureUnit(lab, analysis::PressureUnit::Atmosphere);
+  EXPECT_TRUE(lab.readouts->pressure->text().endsWith(QStringLiteral(" atm")));
+  EXPECT_EQ(lab::rememberedPressureUnit(), analysis::PressureUnit::Atmosphere);
+  EXPECT_EQ(f.StatusBar1->panelText(4), "Temperature: 98.5 F") << "the main window is as before";
+
+  window.reset();
+  frmOrvelModel &again = openWindow();
+  lab::LabWindow &reopened = openLab(again);
+  EXPECT_EQ(reopened.pressureUnit(), analysis::PressureUnit::Atmosphere);
+  EXPECT_EQ(reopened.pressureUnits->currentText(), QStringLiteral("atm"));
+}
+
 // The shipped liquid held cold freezes, as the phase readout tells.
 TEST_F(Lab, HoldingTheLiquidColdFreezesIt) {
-  ASSERT_TRUE(QFile::remove(path(QStringLiteral("liquid.ams"))));
-  ASSERT_TRUE(QFile::copy(QStringLiteral(CORVANTA_RESOURCES_DIR "/liquid.ams"),
-                          path(QStringLiteral("liquid.ams"))));
+  useShippedLiquid();
   frmOrvelModel &f = openWindow();
   f.mnuOptionsLiquid->trigger();
   lab::LabWindow &lab = openLab(f);
@@ -222,4 +324,9 @@ TEST_F(Lab, HoldingTheLiquidColdFreezesIt) {
   EXPECT_NEAR(sum / samples, 150.0, 7.5);
   ASSERT_EQ(lab.readouts->phases.size(), 1);
   EXPECT_EQ(lab.readouts->phases[0]->text(), QStringLiteral("solid"));
+  const auto *caption =
+      qobject_cast<QLabel *>(static_cast<QFormLayout *>(lab.readouts->layout())
+                                 ->labelForField(lab.readouts->phases[0]));
+  ASSERT_NE(caption, nullptr);
+  EXPECT_EQ(caption->text(), QStringLiteral("water"));
 }

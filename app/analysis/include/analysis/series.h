@@ -3,12 +3,16 @@
 // heating curve of the current thermostat ramp.
 #pragma once
 
+#include "analysis/real_units.h"
 #include "analysis/units.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <ostream>
+#include <string_view>
 #include <vector>
 
 namespace analysis {
@@ -58,9 +62,33 @@ struct CurvePoint {
 // otherwise hide the plateaus. A block of 0 counts as 1.
 std::vector<CurvePoint> heatingCurvePoints(const std::deque<Sample> &curve, std::size_t block);
 
-// One row per sample after a header row that names each column's unit;
-// temperatures in the given unit, numbers with enough digits to read back
-// the same doubles.
-void writeSeriesCsv(std::ostream &out, const std::deque<Sample> &samples, TemperatureUnit unit);
+// The units a table of the series is written in. With the scenario's real
+// units the time is in picoseconds, the energies in kJ/mol and the wall
+// pressure in `pressure`; without them (no material card) those stay in the
+// model's units. Temperatures are in `temperature` either way.
+struct SeriesUnits {
+  TemperatureUnit temperature = TemperatureUnit::Fahrenheit;
+  std::optional<ModelUnits> real;
+  PressureUnit pressure = PressureUnit::Kilopascal;
+  std::array<double, 6> box{}; // the scenario's box, whose walls the pressure is on
+  double timeStep = 0.0;       // model time units per step
+};
+
+// A sample's time (of `step` steps), energy per atom (kelvin) and wall
+// pressure (the engine's, see wallPressure) in these units.
+double shownTime(std::int64_t step, const SeriesUnits &units);
+double shownEnergy(double kelvin, const SeriesUnits &units);
+double shownPressure(double enginePressure, const SeriesUnits &units);
+// "ps", "kJ/mol", "kPa" or "atm"; "model units" without real units.
+std::string_view timeSymbol(const SeriesUnits &units);
+std::string_view energySymbol(const SeriesUnits &units);
+std::string_view pressureSymbol(const SeriesUnits &units);
+
+// One row per sample after a header row that names each column's unit:
+// step, time, temperature, thermostat, the three energies per atom and the
+// wall pressure (wallPressure), numbers with enough digits to read back the
+// same doubles.
+void writeSeriesCsv(std::ostream &out, const std::deque<Sample> &samples,
+                    const SeriesUnits &units);
 
 } // namespace analysis

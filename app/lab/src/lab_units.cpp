@@ -1,0 +1,73 @@
+#include "lab_units.h"
+
+#include <QLocale>
+
+#include <algorithm>
+#include <cmath>
+#include <string_view>
+
+namespace lab {
+
+namespace {
+
+constexpr int kPressureDigits = 4;
+
+QString text(std::string_view utf8) {
+  return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+}
+
+} // namespace
+
+QString significantText(double value, int digits) {
+  if (value == 0.0 || !std::isfinite(value))
+    return QLocale().toString(value, 'f', std::max(0, digits - 1));
+  const int magnitude = int(std::floor(std::log10(std::abs(value))));
+  int decimals = std::max(0, digits - 1 - magnitude);
+  // 0.99996 rounds up to 1.000, a digit fewer after the point.
+  const double scale = std::pow(10.0, decimals);
+  if (decimals > 0 && std::abs(std::round(value * scale) / scale) >= std::pow(10.0, magnitude + 1))
+    --decimals;
+  return QLocale().toString(value, 'f', decimals);
+}
+
+bool sameUnits(const LabUnits &a, const LabUnits &b) {
+  const bool sameReal = a.real.has_value() == b.real.has_value() &&
+                        (!a.real || (a.real->metres == b.real->metres &&
+                                     a.real->kilograms == b.real->kilograms));
+  return sameReal && a.temperature == b.temperature && a.pressure == b.pressure &&
+         a.box == b.box && a.timeStep == b.timeStep;
+}
+
+std::optional<analysis::ModelUnits> cardUnits(const std::optional<ModDornDll::MaterialCard> &card) {
+  if (!card)
+    return std::nullopt;
+  return analysis::ModelUnits{card->metresPerLength, card->kilogramsPerMass};
+}
+
+QString timeSymbolText(const LabUnits &units) { return text(analysis::timeSymbol(units)); }
+
+QString energySymbolText(const LabUnits &units) { return text(analysis::energySymbol(units)); }
+
+QString pressureSymbolText(const LabUnits &units) { return text(analysis::pressureSymbol(units)); }
+
+QString energyText(double kelvin, const LabUnits &units) {
+  return QString::number(analysis::shownEnergy(kelvin, units), 'f', units.real ? 2 : 1) +
+         QLatin1Char(' ') + energySymbolText(units);
+}
+
+QString pressureText(double enginePressure, const LabUnits &units) {
+  return significantText(analysis::shownPressure(enginePressure, units), kPressureDigits) +
+         QLatin1Char(' ') + pressureSymbolText(units);
+}
+
+QString stepsText(std::int64_t steps, const LabUnits &units) {
+  const QLocale locale;
+  const QString counted = locale.toString(qlonglong(steps));
+  if (!units.real)
+    return counted;
+  return QStringLiteral("%1 (%2 %3)")
+      .arg(counted, locale.toString(analysis::shownTime(steps, units), 'f', 2),
+           timeSymbolText(units));
+}
+
+} // namespace lab

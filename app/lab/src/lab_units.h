@@ -1,0 +1,43 @@
+// How the Lab writes the running scenario's numbers: in real units when the
+// scenario has a material card, in model units (kelvin for temperatures)
+// when it has none. The conversions are the series table's (analysis::
+// SeriesUnits), so the readouts, graphs and the CSV agree.
+#pragma once
+
+#include "analysis/series.h"
+#include "scenario/material_card.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+namespace lab {
+
+using LabUnits = analysis::SeriesUnits;
+
+// Whether the graphs drawn in one set of units must be drawn again.
+bool sameUnits(const LabUnits &a, const LabUnits &b);
+
+// The real size of a card's units, or none without a card.
+std::optional<analysis::ModelUnits> cardUnits(const std::optional<ModDornDll::MaterialCard> &card);
+
+// A number with `digits` significant digits in fixed notation (at least its
+// whole part): "101.3", "0.9869", "1.000", "32,322".
+QString significantText(double value, int digits);
+
+// The unit symbols as the Lab writes them: "ps", "kJ/mol", "kPa", "atm" or
+// "model units".
+QString timeSymbolText(const LabUnits &units);
+QString energySymbolText(const LabUnits &units);
+QString pressureSymbolText(const LabUnits &units);
+
+// An energy per atom: "8.31 kJ/mol", "1000.0 model units".
+QString energyText(double kelvin, const LabUnits &units);
+// The wall pressure from the engine's, four significant digits in fixed
+// notation: "101.3 kPa", "0.9869 atm".
+QString pressureText(double enginePressure, const LabUnits &units);
+// The steps, and with a card the time they simulated: "1,000 (9.31 ps)".
+QString stepsText(std::int64_t steps, const LabUnits &units);
+
+} // namespace lab

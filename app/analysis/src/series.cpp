@@ -80,9 +80,7 @@ double shownPressure(double enginePressure, const SeriesUnits &units) {
   return fromPascals(onWalls * pascalsPerPressure(*units.real), units.pressure);
 }
 
-std::string_view timeSymbol(const SeriesUnits &units) {
-  return units.real ? "ps" : kModelUnits;
-}
+std::string_view timeSymbol(const SeriesUnits &units) { return units.real ? "ps" : kModelUnits; }
 
 std::string_view energySymbol(const SeriesUnits &units) {
   return units.real ? "kJ/mol" : kModelUnits;

@@ -38,8 +38,8 @@ TEST(SeriesCsv, WithoutRealUnitsTheHeaderSaysModelUnitsAndRowsReadBackTheSameDou
     samples.push_back(sampleAt(step));
   for (const auto unit : {TemperatureUnit::Fahrenheit, TemperatureUnit::Kelvin}) {
     std::stringstream csv;
-    analysis::writeSeriesCsv(csv, samples, {unit, std::nullopt, PressureUnit::Atmosphere,
-                                            kNineTimesTheInnerArea, 0.25});
+    analysis::writeSeriesCsv(
+        csv, samples, {unit, std::nullopt, PressureUnit::Atmosphere, kNineTimesTheInnerArea, 0.25});
     std::string line;
     std::getline(csv, line);
     const auto header = split(line);
@@ -76,9 +76,8 @@ TEST(SeriesCsv, WithRealUnitsEveryColumnIsInItsRealUnit) {
        {std::tuple{PressureUnit::Kilopascal, "kPa", 101.325},
         std::tuple{PressureUnit::Atmosphere, "atm", 1.0}}) {
     std::stringstream csv;
-    analysis::writeSeriesCsv(csv, {sample},
-                             {TemperatureUnit::Celsius, units, pressure, kNineTimesTheInnerArea,
-                              0.01});
+    analysis::writeSeriesCsv(
+        csv, {sample}, {TemperatureUnit::Celsius, units, pressure, kNineTimesTheInnerArea, 0.01});
     std::string line;
     std::getline(csv, line);
     EXPECT_EQ(line, "step,time (ps),temperature (C),thermostat (C),kinetic energy per atom "

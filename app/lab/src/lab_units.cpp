@@ -31,11 +31,11 @@ QString significantText(double value, int digits) {
 }
 
 bool sameUnits(const LabUnits &a, const LabUnits &b) {
-  const bool sameReal = a.real.has_value() == b.real.has_value() &&
-                        (!a.real || (a.real->metres == b.real->metres &&
-                                     a.real->kilograms == b.real->kilograms));
-  return sameReal && a.temperature == b.temperature && a.pressure == b.pressure &&
-         a.box == b.box && a.timeStep == b.timeStep;
+  const bool sameReal =
+      a.real.has_value() == b.real.has_value() &&
+      (!a.real || (a.real->metres == b.real->metres && a.real->kilograms == b.real->kilograms));
+  return sameReal && a.temperature == b.temperature && a.pressure == b.pressure && a.box == b.box &&
+         a.timeStep == b.timeStep;
 }
 
 std::optional<analysis::ModelUnits> cardUnits(const std::optional<ModDornDll::MaterialCard> &card) {

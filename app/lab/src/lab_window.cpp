@@ -3,8 +3,8 @@
 #include "materials_panel.h"
 #include "readout_panel.h"
 #include "remembered_settings.h"
-#include "series_charts.h"
 #include "scenario/mod_dorn_dll.h"
+#include "series_charts.h"
 #include "simulation/simulation_controller.h"
 #include "thermostat_panel.h"
 #include "unit_text.h"
@@ -112,8 +112,7 @@ void LabWindow::addUnitChoosers(QToolBar *bar) {
   bar->addWidget(pressureCaption);
   bar->addWidget(pressureUnits);
   connect(pressureUnits, &QComboBox::activated, this, [this](int index) {
-    const auto chosen =
-        static_cast<analysis::PressureUnit>(pressureUnits->itemData(index).toInt());
+    const auto chosen = static_cast<analysis::PressureUnit>(pressureUnits->itemData(index).toInt());
     rememberPressureUnit(chosen);
     setPressureUnit(chosen);
   });
@@ -150,10 +149,9 @@ void LabWindow::refresh() {
   readings.atomStepsPerSecond = atomStepsPerSecond();
   if (controller_.running()) {
     phases_.add(controller_.step(), controller_.atomFrame());
-    readings.materials =
-        materialPhases(phases_.phases(), controller_.card(),
-                       readings.latest ? std::optional(readings.latest->temperature)
-                                       : std::nullopt);
+    readings.materials = materialPhases(
+        phases_.phases(), controller_.card(),
+        readings.latest ? std::optional(readings.latest->temperature) : std::nullopt);
   }
   readouts->show(readings, shown);
   materials->show(controller_.card(), controller_.cardProblem(), unit_, ModDornDll::timeStep);

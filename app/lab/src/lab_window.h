@@ -1,7 +1,7 @@
 // The Lab: a window beside the main one (or on a projector) with the run
 // controls, the thermostat, live readouts, the material card and graphs of
-// the running simulation, in real units when the scenario has a card. It reads what the simulation controller publishes and sends
-// it commands; it never calls the engine itself.
+// the running simulation, in real units when the scenario has a card. It reads what the simulation
+// controller publishes and sends it commands; it never calls the engine itself.
 #pragma once
 
 #include "analysis/phase_tracker.h"

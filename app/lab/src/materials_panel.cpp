@@ -93,9 +93,8 @@ void MaterialsPanel::show(const std::optional<ModDornDll::MaterialCard> &card,
   units_->setVisible(card.has_value());
   note->setVisible(!card);
   if (!card) {
-    note->setText(problem.empty()
-                      ? QStringLiteral("No material card: model units")
-                      : QStringLiteral("The material card was refused: model units"));
+    note->setText(problem.empty() ? QStringLiteral("No material card: model units")
+                                  : QStringLiteral("The material card was refused: model units"));
     note->setToolTip(problem.empty()
                          ? QStringLiteral("The scenario has no card beside it that names its "
                                           "substances, so it runs in model units")
@@ -141,13 +140,12 @@ void MaterialsPanel::showUnits(const ModDornDll::MaterialCard &card, double step
   lengthUnit->setText(
       locale.toString(card.metresPerLength / analysis::kMetresPerPicometre, 'g', kUnitDigits) +
       QStringLiteral(" pm"));
-  massUnit->setText(
-      locale.toString(analysis::atomicMassUnits(1.0, units), 'g', kUnitDigits) +
-      QStringLiteral(" u"));
-  timeStep->setText(significantText(analysis::picoseconds(1.0, step, units) *
-                                        kFemtosecondsPerPicosecond,
-                                    kStepDigits) +
-                    QStringLiteral(" fs"));
+  massUnit->setText(locale.toString(analysis::atomicMassUnits(1.0, units), 'g', kUnitDigits) +
+                    QStringLiteral(" u"));
+  timeStep->setText(
+      significantText(analysis::picoseconds(1.0, step, units) * kFemtosecondsPerPicosecond,
+                      kStepDigits) +
+      QStringLiteral(" fs"));
 }
 
 } // namespace lab

@@ -23,8 +23,9 @@ QString energyTip(const LabUnits &units) {
 QString pressureTip(const LabUnits &units) {
   const QString what =
       QStringLiteral("Force of the walls on the atoms per area of the walls' inner faces");
-  return units.real ? what : what + QStringLiteral(", in the model's units: the scenario has no "
-                                                   "material card");
+  return units.real ? what
+                    : what + QStringLiteral(", in the model's units: the scenario has no "
+                                            "material card");
 }
 
 QString stepsTip(const LabUnits &units) {
@@ -78,9 +79,9 @@ void ReadoutPanel::show(const Readings &readings, const LabUnits &units) {
   const QLocale locale;
   if (readings.latest) {
     const analysis::Sample &s = *readings.latest;
-    temperature->setText(QString::number(analysis::fromKelvin(s.temperature, units.temperature),
-                                         'f', 1) +
-                         QChar(' ') + unitSymbolText(units.temperature));
+    temperature->setText(
+        QString::number(analysis::fromKelvin(s.temperature, units.temperature), 'f', 1) +
+        QChar(' ') + unitSymbolText(units.temperature));
     kinetic->setText(energyText(s.kinetic, units));
     potential->setText(energyText(s.potential, units));
     total->setText(energyText(s.total, units));

@@ -128,9 +128,8 @@ void ThermostatPanel::setRanges() {
     box->setRange(lowest, largest);
     box->setSuffix(unitSuffix(unit_));
   }
-  const QString why =
-      QStringLiteral("The temperature the atoms are held at: from %1 to %2.")
-          .arg(reachText(lowest, unit_), reachText(largest, unit_));
+  const QString why = QStringLiteral("The temperature the atoms are held at: from %1 to %2.")
+                          .arg(reachText(lowest, unit_), reachText(largest, unit_));
   slider->setToolTip(why);
   value->setToolTip(why);
   rampTo->setToolTip(why);

@@ -20,8 +20,8 @@ inline lab::LabUnits withCard(analysis::PressureUnit pressure) {
 }
 
 inline lab::LabUnits withoutCard() {
-  return {analysis::TemperatureUnit::Kelvin, std::nullopt, analysis::PressureUnit::Atmosphere,
-          kBox, kTimeStep};
+  return {analysis::TemperatureUnit::Kelvin, std::nullopt, analysis::PressureUnit::Atmosphere, kBox,
+          kTimeStep};
 }
 
 } // namespace known

@@ -12,9 +12,9 @@ TEST(LabUnits, OneAtmosphereOnTheWallsReadsInKilopascalsOrAtmospheres) {
             QStringLiteral("101.3 kPa"));
   EXPECT_EQ(lab::pressureText(known::kOneAtmosphere, known::withCard(PressureUnit::Atmosphere)),
             QStringLiteral("1.000 atm"));
-  EXPECT_EQ(lab::pressureText(-known::kOneAtmosphere * 1000.0,
-                              known::withCard(PressureUnit::Atmosphere)),
-            QStringLiteral("-1,000 atm"));
+  EXPECT_EQ(
+      lab::pressureText(-known::kOneAtmosphere * 1000.0, known::withCard(PressureUnit::Atmosphere)),
+      QStringLiteral("-1,000 atm"));
 }
 
 TEST(LabUnits, SignificantDigitsStayFourWhenANumberRoundsUpToTheNextPowerOfTen) {
@@ -28,8 +28,7 @@ TEST(LabUnits, SignificantDigitsStayFourWhenANumberRoundsUpToTheNextPowerOfTen) 
 TEST(LabUnits, WithoutACardPressureAndEnergiesAreInModelUnits) {
   EXPECT_EQ(lab::pressureText(2.5, known::withoutCard()), QStringLiteral("22.50 model units"))
       << "the wall pressure, nine times the engine's in this box";
-  EXPECT_EQ(lab::energyText(1000.0, known::withoutCard()),
-            QStringLiteral("1000.0 model units"));
+  EXPECT_EQ(lab::energyText(1000.0, known::withoutCard()), QStringLiteral("1000.0 model units"));
   EXPECT_EQ(lab::stepsText(250, known::withoutCard()), QStringLiteral("250"));
   EXPECT_EQ(lab::pressureText(1.0, {}), QStringLiteral("0.000 model units"))
       << "a box whose skins meet has no room inside, and no pressure";

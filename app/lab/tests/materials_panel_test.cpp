@@ -10,7 +10,8 @@
 using analysis::TemperatureUnit;
 
 TEST(CardTemperatures, WholeDegreesInCelsiusAndFahrenheitTwoDecimalsInKelvin) {
-  EXPECT_EQ(lab::cardTemperatureText(273.15, TemperatureUnit::Celsius), QStringLiteral("0 \u00B0C"));
+  EXPECT_EQ(lab::cardTemperatureText(273.15, TemperatureUnit::Celsius),
+            QStringLiteral("0 \u00B0C"));
   EXPECT_EQ(lab::cardTemperatureText(373.12, TemperatureUnit::Celsius),
             QStringLiteral("100 \u00B0C"));
   EXPECT_EQ(lab::cardTemperatureText(273.15, TemperatureUnit::Fahrenheit),

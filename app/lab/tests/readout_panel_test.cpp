@@ -3,8 +3,8 @@
 #include "readout_panel.h"
 #include "test_cards.h"
 
-#include <QLabel>
 #include <QFormLayout>
+#include <QLabel>
 #include <gtest/gtest.h>
 
 using analysis::Phase;
@@ -14,8 +14,8 @@ namespace {
 
 lab::Readings readings() {
   lab::Readings shown;
-  shown.latest = analysis::Sample{250, 300.0, 300.0, 1000.0, -2000.0, -1000.0,
-                                  known::kOneAtmosphere};
+  shown.latest =
+      analysis::Sample{250, 300.0, 300.0, 1000.0, -2000.0, -1000.0, known::kOneAtmosphere};
   shown.atoms = 784;
   shown.step = 250;
   return shown;

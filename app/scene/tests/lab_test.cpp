@@ -266,8 +266,7 @@ TEST_F(Lab, WithoutACardTheLabSaysModelUnitsAndWhyACardWasRefused) {
   EXPECT_TRUE(lab.readouts->pressure->text().endsWith(QStringLiteral(" model units")));
   EXPECT_EQ(lab.materials->note->text(), QStringLiteral("No material card: model units"));
   lab.charts->setCurrentIndex(1);
-  EXPECT_EQ(lab.charts->energyPlot.y->titleText(),
-            QStringLiteral("Energy per atom (model units)"));
+  EXPECT_EQ(lab.charts->energyPlot.y->titleText(), QStringLiteral("Energy per atom (model units)"));
 
   writeText(QStringLiteral("liquid.card"), "length unit = 0.2 pm\nmass unit = 18\n");
   f.mnuOptionsLiquid->trigger();
@@ -324,9 +323,8 @@ TEST_F(Lab, HoldingTheLiquidColdFreezesIt) {
   EXPECT_NEAR(sum / samples, 150.0, 7.5);
   ASSERT_EQ(lab.readouts->phases.size(), 1);
   EXPECT_EQ(lab.readouts->phases[0]->text(), QStringLiteral("solid"));
-  const auto *caption =
-      qobject_cast<QLabel *>(static_cast<QFormLayout *>(lab.readouts->layout())
-                                 ->labelForField(lab.readouts->phases[0]));
+  const auto *caption = qobject_cast<QLabel *>(
+      static_cast<QFormLayout *>(lab.readouts->layout())->labelForField(lab.readouts->phases[0]));
   ASSERT_NE(caption, nullptr);
   EXPECT_EQ(caption->text(), QStringLiteral("water"));
 }

@@ -88,7 +88,6 @@ std::string_view pressureSymbol(const SeriesUnits &units);
 // step, time, temperature, thermostat, the three energies per atom and the
 // wall pressure (wallPressure), numbers with enough digits to read back the
 // same doubles.
-void writeSeriesCsv(std::ostream &out, const std::deque<Sample> &samples,
-                    const SeriesUnits &units);
+void writeSeriesCsv(std::ostream &out, const std::deque<Sample> &samples, const SeriesUnits &units);
 
 } // namespace analysis

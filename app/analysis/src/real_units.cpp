@@ -26,6 +26,10 @@ double picoseconds(double steps, double timeStep, const ModelUnits &units) {
   return steps * timeStep * secondsPerTime(units) / kSecondsPerPicosecond;
 }
 
+double femtosecondsPerStep(double timeStep, const ModelUnits &units) {
+  return timeStep * secondsPerTime(units) / kSecondsPerFemtosecond;
+}
+
 double angstroms(double length, const ModelUnits &units) {
   return length * units.metres / kMetresPerAngstrom;
 }

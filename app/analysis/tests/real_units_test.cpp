@@ -50,6 +50,7 @@ TEST(RealUnits, LengthsAndTimesFromTheCard) {
   EXPECT_NEAR(secondsPerTime(units), tau, tau * 1e-12);
   EXPECT_NEAR(picoseconds(1000.0, 1.0, units), 1000.0 * tau * 1e12, 1e-9);
   EXPECT_NEAR(picoseconds(1000.0, 0.5, units), 500.0 * tau * 1e12, 1e-9);
+  EXPECT_NEAR(femtosecondsPerStep(1.0, units), tau * 1e15, 1e-9);
 }
 
 TEST(RealUnits, PressureUnitsAreNamedAndReadBack) {

@@ -17,7 +17,6 @@ namespace lab {
 namespace {
 
 const QString kNone = QStringLiteral("\u2013");
-constexpr double kFemtosecondsPerPicosecond = 1000.0;
 constexpr int kUnitDigits = 6; // as many as a card gives
 constexpr int kStepDigits = 3;
 
@@ -143,8 +142,7 @@ void MaterialsPanel::showUnits(const ModDornDll::MaterialCard &card, double step
   massUnit->setText(locale.toString(analysis::atomicMassUnits(1.0, units), 'g', kUnitDigits) +
                     QStringLiteral(" u"));
   timeStep->setText(
-      significantText(analysis::picoseconds(1.0, step, units) * kFemtosecondsPerPicosecond,
-                      kStepDigits) +
+      significantText(analysis::femtosecondsPerStep(step, units), kStepDigits) +
       QStringLiteral(" fs"));
 }
 

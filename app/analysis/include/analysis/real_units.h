@@ -22,6 +22,7 @@ constexpr double kMetresPerAngstrom = 1e-10;
 constexpr double kMetresPerPicometre = 1e-12;
 constexpr double kMetresPerNanometre = 1e-9;
 constexpr double kSecondsPerPicosecond = 1e-12;
+constexpr double kSecondsPerFemtosecond = 1e-15;
 
 // The real size of a scenario's length and mass units.
 struct ModelUnits {
@@ -39,8 +40,9 @@ double pascalsPerPressure(const ModelUnits &units);
 double kilojoulesPerMole(double kelvin);
 
 // Time simulated over a number of steps of a time step (model units), in
-// picoseconds.
+// picoseconds, and one step in femtoseconds.
 double picoseconds(double steps, double timeStep, const ModelUnits &units);
+double femtosecondsPerStep(double timeStep, const ModelUnits &units);
 
 // A length of the model in ångström.
 double angstroms(double length, const ModelUnits &units);

@@ -47,7 +47,7 @@ void BM_LargeViewFrame(benchmark::State &state, const std::string &name,
   QImage picture(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
   views::SphereSprites sprites;
   const views::AtomColouring atoms{colouring, speeds,
-                                   views::speedUnit(views::cardUnits(controller.card()))};
+                                   views::speedUnit(ModDornDll::unitsOf(controller.card()))};
   for (auto _ : state)
     views::drawLargeView(picture, frame, kTurned, atoms, sprites);
   state.counters["atoms"] = static_cast<double>(frame.types.size());

@@ -33,8 +33,7 @@ void exportLammps(const RunOptions &options, const std::optional<ModDornDll::Mat
       ThermostatSchedule(options, ModDornDll::temperature).clampTargetAt(options.steps);
   settings.source = options.lattice ? "the lattice " + options.lattice->text() : options.scenario;
   settings.step = options.steps;
-  if (card)
-    settings.realUnits = analysis::ModelUnits{card->metresPerLength, card->kilogramsPerMass};
+  settings.realUnits = ModDornDll::unitsOf(card);
   checkClampTarget(settings);
   writeLammpsDeck(options.lammpsDir, readEngineModel(settings));
 }

@@ -39,8 +39,7 @@ std::vector<ReportColumn> realColumns() {
 } // namespace
 
 analysis::ModelUnits ReportUnits::units() const {
-  return card ? analysis::ModelUnits{card->metresPerLength, card->kilogramsPerMass}
-              : analysis::ModelUnits{};
+  return ModDornDll::unitsOf(card).value_or(analysis::ModelUnits{});
 }
 
 std::string ReportUnits::materialName(std::int32_t type) const {

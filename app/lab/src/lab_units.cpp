@@ -38,12 +38,6 @@ bool sameUnits(const LabUnits &a, const LabUnits &b) {
          a.timeStep == b.timeStep;
 }
 
-std::optional<analysis::ModelUnits> cardUnits(const std::optional<ModDornDll::MaterialCard> &card) {
-  if (!card)
-    return std::nullopt;
-  return analysis::ModelUnits{card->metresPerLength, card->kilogramsPerMass};
-}
-
 QString timeSymbolText(const LabUnits &units) { return text(analysis::timeSymbol(units)); }
 
 QString energySymbolText(const LabUnits &units) { return text(analysis::energySymbol(units)); }

@@ -5,7 +5,6 @@
 #pragma once
 
 #include "analysis/series.h"
-#include "scenario/material_card.h"
 
 #include <QString>
 
@@ -18,9 +17,6 @@ using LabUnits = analysis::SeriesUnits;
 
 // Whether the graphs drawn in one set of units must be drawn again.
 bool sameUnits(const LabUnits &a, const LabUnits &b);
-
-// The real size of a card's units, or none without a card.
-std::optional<analysis::ModelUnits> cardUnits(const std::optional<ModDornDll::MaterialCard> &card);
 
 // A number with `digits` significant digits in fixed notation (at least its
 // whole part): "101.3", "0.9869", "1.000", "32,322".

@@ -132,7 +132,7 @@ void LabWindow::setPressureUnit(analysis::PressureUnit unit) {
 }
 
 LabUnits LabWindow::shownUnits() const {
-  return {unit_, cardUnits(controller_.card()), pressureUnit_, ModDornDll::boxDims,
+  return {unit_, ModDornDll::unitsOf(controller_.card()), pressureUnit_, ModDornDll::boxDims,
           ModDornDll::timeStep};
 }
 

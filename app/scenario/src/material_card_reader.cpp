@@ -234,6 +234,12 @@ CardError::CardError(const std::string &file, int line, const std::string &reaso
                          ": " + reason + "."),
       line_(line) {}
 
+std::optional<analysis::ModelUnits> unitsOf(const std::optional<MaterialCard> &card) {
+  if (!card)
+    return std::nullopt;
+  return analysis::ModelUnits{card->metresPerLength, card->kilogramsPerMass};
+}
+
 std::string cardPathFor(const std::string &scenarioPath) {
   constexpr std::string_view kScenario = ".ams";
   std::string path = scenarioPath;

@@ -75,7 +75,7 @@ void InteractionsWindow::refresh() {
 void InteractionsWindow::buildCharts() {
   const analysis::AtomFrame frame = controller_.atomFrame();
   const auto &card = controller_.card();
-  const std::optional<analysis::ModelUnits> units = cardUnits(card);
+  const std::optional<analysis::ModelUnits> units = ModDornDll::unitsOf(card);
   const ShownUnit length = lengthUnit(units), energy = energyUnit(units);
   const int shown = pairs->currentIndex();
   while (pairs->count() > 0)

@@ -82,7 +82,7 @@ void LargeViewWindow::redraw() {
       colouring() == Colouring::Speed ? controller_.atomSpeeds() : std::vector<double>{};
   QImage picture(canvas->size(), QImage::Format_ARGB32_Premultiplied);
   drawLargeView(picture, frame, canvas->camera(),
-                {colouring(), speeds, speedUnit(cardUnits(controller_.card()))}, sprites_);
+                {colouring(), speeds, speedUnit(ModDornDll::unitsOf(controller_.card()))}, sprites_);
   canvas->showPicture(std::move(picture));
   drawnStep_ = controller_.step();
   drawnStart_ = controller_.scenarioStarts();

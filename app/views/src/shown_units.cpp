@@ -8,12 +8,6 @@ const QString kModelUnits = QStringLiteral("model units");
 
 } // namespace
 
-std::optional<analysis::ModelUnits> cardUnits(const std::optional<ModDornDll::MaterialCard> &card) {
-  if (!card)
-    return std::nullopt;
-  return analysis::ModelUnits{card->metresPerLength, card->kilogramsPerMass};
-}
-
 QString ShownUnit::number(double engineValue) const {
   return QString::number(shown(engineValue), 'f', decimals);
 }

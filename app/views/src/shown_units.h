@@ -4,16 +4,12 @@
 #pragma once
 
 #include "analysis/real_units.h"
-#include "scenario/material_card.h"
 
 #include <QString>
 
 #include <optional>
 
 namespace views {
-
-// The real size of the running scenario's units, or none without a card.
-std::optional<analysis::ModelUnits> cardUnits(const std::optional<ModDornDll::MaterialCard> &card);
 
 // One kind of quantity as the views write it.
 struct ShownUnit {

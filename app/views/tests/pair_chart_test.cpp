@@ -4,6 +4,7 @@
 // energies in kelvin.
 #include "interactions_window.h"
 #include "pair_chart.h"
+#include "scenario/material_card.h"
 
 #include <QLineSeries>
 #include <QScatterSeries>
@@ -33,7 +34,7 @@ ModDornDll::MaterialCard cardOf(std::vector<std::string> names) {
 }
 
 PairChart chartFor(const std::optional<ModDornDll::MaterialCard> &card) {
-  const auto units = cardUnits(card);
+  const auto units = ModDornDll::unitsOf(card);
   return PairChart(0, 0, kPair, lengthUnit(units), energyUnit(units), nullptr);
 }
 

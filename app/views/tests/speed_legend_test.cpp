@@ -2,6 +2,7 @@
 // speeds are in m/s, checked against a textbook speed; without one they are
 // the engine's own, in model units.
 #include "large_view_frame.h"
+#include "scenario/material_card.h"
 
 #include <gtest/gtest.h>
 
@@ -28,14 +29,14 @@ TEST(SpeedLegend, WithACardTheSpeedsReadInMetresPerSecond) {
   // units; for nitrogen it is √(3RT/M) = 516.9 m/s.
   const double rms = std::sqrt(3.0 * 300.0 / 1.0);
   const std::vector<double> speeds{0.0, rms / 2.0, rms};
-  const SpeedLegend legend = speedLegend(speeds, speedUnit(cardUnits(nitrogenCard())));
+  const SpeedLegend legend = speedLegend(speeds, speedUnit(ModDornDll::unitsOf(nitrogenCard())));
   EXPECT_EQ(legend.unit, QStringLiteral("speed, m/s"));
   EXPECT_EQ(legend.slowest, QStringLiteral("0"));
   EXPECT_EQ(legend.fastest, QStringLiteral("517"));
 }
 
 TEST(SpeedLegend, WithoutACardTheSpeedsAreTheEnginesInModelUnits) {
-  EXPECT_FALSE(cardUnits(std::nullopt).has_value());
+  EXPECT_FALSE(ModDornDll::unitsOf(std::nullopt).has_value());
   const std::vector<double> speeds{12.4, 40.0, 25.0};
   const SpeedLegend legend = speedLegend(speeds, speedUnit(std::nullopt));
   EXPECT_EQ(legend.unit, QStringLiteral("speed, model units"));

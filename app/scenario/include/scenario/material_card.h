@@ -19,6 +19,8 @@
 //   model melting point = 266 K           (optional: measured on the model)
 #pragma once
 
+#include "analysis/real_units.h"
+
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
@@ -43,6 +45,9 @@ struct MaterialCard {
   double kilogramsPerMass = 0.0;
   std::vector<CardMaterial> materials; // index = material type
 };
+
+// The real size of the units a card gives; none without a card.
+std::optional<analysis::ModelUnits> unitsOf(const std::optional<MaterialCard> &card);
 
 // A card that cannot be used: what() names the file, the line (where there
 // is one) and the reason.

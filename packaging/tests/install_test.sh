@@ -20,7 +20,8 @@ while read -r file; do
 done <"$build/install_manifest.txt"
 
 for file in bin/Corvanta bin/pavex-run include/pavex.h \
-  share/corvanta/solid.ams share/corvanta/solid-liquid.ams share/corvanta/bitmaps/eye.ico \
+  share/corvanta/solid.ams share/corvanta/solid-liquid.ams share/corvanta/solid.card \
+  share/corvanta/liquid.card share/corvanta/bitmaps/eye.ico \
   share/corvanta/bitmaps/atom6.bmp share/applications/org.corvanta.Corvanta.desktop \
   share/mime/packages/org.corvanta.Corvanta.xml share/metainfo/org.corvanta.Corvanta.metainfo.xml \
   share/icons/hicolor/16x16/apps/org.corvanta.Corvanta.png \
@@ -40,6 +41,7 @@ libdir=$(dirname "$library")
 (cd / && "$prefix/bin/pavex-run" "$prefix/share/corvanta/solid.ams" --steps 20 --every 10) \
   >"$work/run.log" || fail "pavex-run from the prefix: $(cat "$work/run.log")"
 grep -q "phase summary after 20 steps" "$work/run.log" || fail "pavex-run printed no summary"
+grep -q "quartz" "$work/run.log" || fail "pavex-run did not read the installed material card"
 
 # Another program, built against the installed engine.
 cmake -S "$consumer" -B "$work/consumer" -DCMAKE_PREFIX_PATH="$prefix" >/dev/null

@@ -31,11 +31,28 @@ constexpr UnitFactor kLengthUnits[] = {
 constexpr UnitFactor kMassUnits[] = {{"u", 1.66053906660e-27}, {"kg", 1.0}};
 constexpr UnitFactor kTemperatureUnits[] = {{"K", 1.0}};
 
+// What a card may say, in SI units: from a nuclear radius to a metre, from
+// an electron's mass to a kilogram, up to a million kelvin. Beyond these a
+// card describes no molecular model, and its figures would not survive
+// being written back in picometres and atomic mass units.
+struct Range {
+  double lowest;
+  double highest;
+  const char *text;
+};
+constexpr Range kLengthRange{1e-18, 1.0, "1e-18 m and 1 m"};
+constexpr Range kMassRange{1e-31, 1.0, "1e-31 kg and 1 kg"};
+constexpr Range kTemperatureRange{1e-6, 1e6, "1e-6 K and 1e6 K"};
+
+// Blanks around a key or value; a carriage return among them is no part of
+// the text either, wherever a comment cut the line.
+constexpr const char *kBlanks = " \t\r\v\f";
+
 std::string_view trimmed(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t");
+  const auto first = text.find_first_not_of(kBlanks);
   if (first == std::string_view::npos)
     return {};
-  const auto last = text.find_last_not_of(" \t");
+  const auto last = text.find_last_not_of(kBlanks);
   return text.substr(first, last - first + 1);
 }
 
@@ -118,26 +135,33 @@ private:
 
   // A positive number followed by one of the units; its value in SI units.
   double measure(std::string_view value, const std::string &key,
-                 std::span<const UnitFactor> units, const std::string &unitNames) const {
+                 std::span<const UnitFactor> units, const std::string &unitNames,
+                 const Range &range) const {
     double number = 0.0;
     const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number);
     const std::string_view unit = trimmed(value.substr(std::size_t(end - value.data())));
     if (error == std::errc() && std::isfinite(number) && number > 0.0)
       for (const UnitFactor &known : units)
         if (unit == known.unit)
-          return number * known.factor;
+          return inRange(number * known.factor, key, range);
     fail(key + " must be a positive number and " + unitNames + ", not \"" + std::string(value) +
          "\"");
+  }
+
+  double inRange(double si, const std::string &key, const Range &range) const {
+    if (si < range.lowest || si > range.highest)
+      fail(key + " must lie between " + range.text);
+    return si;
   }
 
   void setUnit(const std::string &key, std::string_view value) {
     if (key == "length unit") {
       once(unitKeys_, key);
       card_.metresPerLength =
-          measure(value, key, kLengthUnits, "one of m, nm, \u00C5, A, pm");
+          measure(value, key, kLengthUnits, "one of m, nm, \u00C5, A, pm", kLengthRange);
     } else if (key == "mass unit") {
       once(unitKeys_, key);
-      card_.kilogramsPerMass = measure(value, key, kMassUnits, "u or kg");
+      card_.kilogramsPerMass = measure(value, key, kMassUnits, "u or kg", kMassRange);
     } else if (isMaterialKey(key)) {
       fail("\"" + key + "\" belongs to a material: start its block with \"material N\"");
     } else {
@@ -160,7 +184,7 @@ private:
   }
 
   double kelvin(std::string_view value, const std::string &key) const {
-    return measure(value, key, kTemperatureUnits, "K");
+    return measure(value, key, kTemperatureUnits, "K", kTemperatureRange);
   }
 
   void setProperty(Block &block, const std::string &key, std::string_view value) {

@@ -88,6 +88,9 @@ TEST(MaterialCard, EveryLengthAndMassUnitAndAnyLineEnd) {
   for (const char c : withLine(""))
     crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
   EXPECT_EQ(parseMaterialCard(crlf, "c").materials.at(0).meltingSource, "CRC");
+  std::string commented = withLine("");
+  commented.replace(commented.find("name = water"), 12, "name = water\r# the lake");
+  EXPECT_EQ(parseMaterialCard(commented, "c").materials.at(0).name, "water");
 }
 
 TEST(MaterialCard, BrokenLinesAreRefusedWithFileLineAndReason) {
@@ -118,6 +121,24 @@ TEST(MaterialCard, MeasuresNeedAPositiveNumberAndAKnownUnit) {
   celsius.replace(celsius.find("273.15 K"), 8, "0 C");
   EXPECT_NE(refusal(celsius).find("line 7: melting point must be a positive number and K"),
             std::string::npos);
+}
+
+TEST(MaterialCard, UnitsAndTemperaturesOutsideAMolecularModelAreRefused) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"1e300 m", "length unit must lie between 1e-18 m and 1 m"},
+      {"1e-9 pm", "length unit must lie between"},
+  };
+  for (const auto &[value, message] : cases) {
+    std::string card = withLine("");
+    card.replace(card.find("0.2 pm"), 6, value);
+    EXPECT_NE(refusal(card).find(message), std::string::npos) << value << ": " << refusal(card);
+  }
+  std::string heavy = withLine("");
+  heavy.replace(heavy.find("18 u"), 4, "1e300 kg");
+  EXPECT_NE(refusal(heavy).find("mass unit must lie between 1e-31 kg and 1 kg"), std::string::npos);
+  std::string hot = withLine("");
+  hot.replace(hot.find("273.15 K"), 8, "2e6 K");
+  EXPECT_NE(refusal(hot).find("line 7: melting point must lie between"), std::string::npos);
 }
 
 TEST(MaterialCard, MissingPartsAreNamed) {

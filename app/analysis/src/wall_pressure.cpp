@@ -6,6 +6,18 @@ namespace analysis {
 
 namespace {
 
+// The walls' depth and rest distance, as the engine's step uses them.
+constexpr double kWallDepth = 512.0;
+constexpr double kWallRest = 1412.0;
+constexpr double kWallStiffness = 8.0 * kWallDepth / (kWallSkin - kWallRest);
+
+// The push of a wall on an atom `depth` inside its skin (0 at the skin's
+// inner face).
+double wallPush(double depth) {
+  const double s = 1.0 + depth / (kWallSkin - kWallRest);
+  return kWallStiffness * s * (s * s - 1.0);
+}
+
 std::array<double, 3> innerEdges(const std::array<double, 6> &box) {
   std::array<double, 3> edges{};
   for (std::size_t k = 0; k < 3; ++k)
@@ -32,6 +44,25 @@ double wallPressure(double enginePressure, const std::array<double, 6> &box) {
     return 0.0;
   const double whole = faceArea({box[3] - box[0], box[4] - box[1], box[5] - box[2]});
   return enginePressure * whole / inner;
+}
+
+double wallPushPressure(const std::vector<double> &coords, const std::array<double, 6> &box) {
+  const double inner = innerArea(box);
+  if (!(inner > 0.0))
+    return 0.0;
+  double push = 0.0;
+  for (std::size_t i = 0; i + 2 < coords.size(); i += 3) {
+    for (std::size_t k = 0; k < 3; ++k) {
+      const double x = coords[i + k];
+      const double lo = box[k] + kWallSkin;
+      const double hi = box[k + 3] - kWallSkin;
+      if (x < lo)
+        push += wallPush(lo - x);
+      else if (x > hi)
+        push += wallPush(x - hi);
+    }
+  }
+  return push / inner;
 }
 
 } // namespace analysis

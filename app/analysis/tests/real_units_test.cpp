@@ -78,3 +78,20 @@ TEST(WallPressure, ABoxWhoseSkinsMeetHasNoRoomAndNoPressure) {
   EXPECT_DOUBLE_EQ(innerArea(inside), 0.0);
   EXPECT_DOUBLE_EQ(wallPressure(5.0, inside), 0.0);
 }
+
+TEST(WallPressure, OnlyAtomsInsideASkinArePushedAndDeeperOnesHarder) {
+  const std::array<double, 6> box{0, 0, 0, 10096, 10096, 10096};
+  const double k = 8.0 * 512.0 / (2048.0 - 1412.0);
+  // In the middle, and exactly at a skin's inner face: no push.
+  EXPECT_DOUBLE_EQ(wallPushPressure({5048, 5048, 5048, 2048, 5048, 8048}, box), 0.0);
+  // 318 units into the floor's skin: s = 1.5.
+  const double floor = wallPushPressure({5048, 2048 - 318, 5048}, box);
+  EXPECT_NEAR(floor, k * 1.5 * 1.25 / innerArea(box), 1e-15);
+  // The same depth under the lid pushes as hard; twice as deep pushes harder.
+  EXPECT_DOUBLE_EQ(wallPushPressure({5048, 8048 + 318, 5048}, box), floor);
+  EXPECT_GT(wallPushPressure({5048, 2048 - 636, 5048}, box), 2.0 * floor);
+  // Two atoms in two skins push as the sum.
+  EXPECT_DOUBLE_EQ(wallPushPressure({5048, 2048 - 318, 5048, 8048 + 318, 5048, 5048}, box),
+                   2.0 * floor);
+  EXPECT_DOUBLE_EQ(wallPushPressure({5048, 1000, 5048}, {0, 0, 0, 4000, 4000, 4000}), 0.0);
+}

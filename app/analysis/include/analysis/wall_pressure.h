@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 namespace analysis {
 
@@ -19,5 +20,12 @@ double innerArea(const std::array<double, 6> &box);
 // per area of those faces, the pressure the atoms exert (model units). 0
 // for a box whose skins meet.
 double wallPressure(double enginePressure, const std::array<double, 6> &box);
+
+// The pressure the walls themselves exert, from where the atoms are (x, y, z
+// per atom): the walls' own push on every atom inside a skin, summed and
+// divided by innerArea (model units; 0 for a box whose skins meet). The
+// engine's wall force sum also counts the pair and gravity forces on those
+// atoms, which are not the walls' and need not sum to nothing.
+double wallPushPressure(const std::vector<double> &coords, const std::array<double, 6> &box);
 
 } // namespace analysis

@@ -4,7 +4,10 @@
 #include "analysis/mobility.h"
 #include "analysis/neighbour_cells.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <utility>
 
 namespace analysis {
 namespace {
@@ -43,7 +46,11 @@ void addAtoms(std::vector<TypeSummary> &summaries, const std::vector<double> &si
     summary.recentDisplacement += sinceRecent[i];
     summary.mobileShare += sinceRecent[i] > mobile * mobile ? 1.0 : 0.0;
     summary.neighbours += neighbours[i];
-    summary.freeShare += neighbours[i] < kFreeNeighbours ? 1.0 : 0.0;
+    const bool free = neighbours[i] < kFreeNeighbours;
+    const bool moved = sinceRecent[i] > mobile * mobile;
+    summary.freeShare += free ? 1.0 : 0.0;
+    summary.liquidShare += !free && moved ? 1.0 : 0.0;
+    summary.solidShare += !free && !moved ? 1.0 : 0.0;
     summary.lowerThird += now.coords[3 * i + 1] < lowerThirdTop ? 1.0 : 0.0;
   }
 }
@@ -64,8 +71,11 @@ void finish(TypeSummary &summary) {
   summary.mobileShare /= atoms;
   summary.neighbours /= atoms;
   summary.freeShare /= atoms;
+  summary.liquidShare /= atoms;
+  summary.solidShare /= atoms;
   summary.lowerThird /= atoms;
   summary.phase = phaseOf(summary);
+  summary.mix = phaseMixOf(summary);
 }
 
 std::vector<double> displacementsSince(const AtomFrame &from, const AtomFrame &now) {
@@ -99,6 +109,49 @@ std::string_view phaseName(Phase phase) {
     break;
   }
   return "";
+}
+
+constexpr std::array<std::pair<PhaseMix, std::string_view>, 6> kMixNames{{
+    {PhaseMix::Solid, "solid"},
+    {PhaseMix::Liquid, "liquid"},
+    {PhaseMix::Gas, "gas"},
+    {PhaseMix::SolidLiquid, "solid and liquid"},
+    {PhaseMix::LiquidGas, "liquid and gas"},
+    {PhaseMix::SolidGas, "solid and gas"},
+}};
+
+std::string_view phaseMixName(PhaseMix mix) {
+  for (const auto &[known, name] : kMixNames)
+    if (known == mix)
+      return name;
+  return "";
+}
+
+std::optional<PhaseMix> phaseMixFromName(std::string_view name) {
+  for (const auto &[known, text] : kMixNames)
+    if (text == name)
+      return known;
+  return std::nullopt;
+}
+
+PhaseMix phaseMixOf(const TypeSummary &summary) {
+  if (summary.atoms == 0)
+    return PhaseMix::None;
+  // The phases by share, largest first; a phase counts from kCoexistingShare.
+  std::array<std::pair<double, Phase>, 3> shares{{{summary.solidShare, Phase::Solid},
+                                                  {summary.liquidShare, Phase::Liquid},
+                                                  {summary.freeShare, Phase::Gas}}};
+  std::stable_sort(shares.begin(), shares.end(),
+                   [](const auto &a, const auto &b) { return a.first > b.first; });
+  const Phase first = shares[0].second;
+  if (shares[1].first < kCoexistingShare)
+    return first == Phase::Solid ? PhaseMix::Solid
+           : first == Phase::Liquid ? PhaseMix::Liquid
+                                    : PhaseMix::Gas;
+  const auto has = [&](Phase p) { return first == p || shares[1].second == p; };
+  if (!has(Phase::Gas))
+    return PhaseMix::SolidLiquid;
+  return has(Phase::Liquid) ? PhaseMix::LiquidGas : PhaseMix::SolidGas;
 }
 
 std::string_view phaseLabel(Phase phase, double temperature, std::optional<double> meltingPoint) {

@@ -164,3 +164,45 @@ TEST(ClassifyPhases, RefusesFramesThatAreNotWholeOrNotOfOneRun) {
     EXPECT_THROW(summarisePhases(*bad, good, good), std::invalid_argument);
   }
 }
+
+TEST(PhaseMix, ACrystalBesideAThinGasIsSolidAndGasAndTheSharesAddUp) {
+  AtomFrame s = crystal(minimumDistance(kLiquidPair));
+  s.box = {0, 0, 0, 200000, 30000, 30000};
+  for (int k = 0; k < 40; ++k) { // far apart, beyond the crystal
+    s.coords.insert(s.coords.end(), {40000.0 + 4000.0 * k, 15000.0, 15000.0});
+    s.types.push_back(0);
+  }
+  const TypeSummary summary = summarisePhases(s, s, s)[0];
+  EXPECT_DOUBLE_EQ(summary.freeShare, 40.0 / 148.0);
+  EXPECT_DOUBLE_EQ(summary.solidShare, 108.0 / 148.0);
+  EXPECT_EQ(summary.liquidShare, 0.0);
+  EXPECT_EQ(summary.mix, PhaseMix::SolidGas);
+  EXPECT_EQ(summary.phase, Phase::Solid) << "the single verdict keeps the majority's phase";
+}
+
+TEST(PhaseMix, APhaseCountsFromItsShareAndThreeGiveTheTwoLargest) {
+  const auto mixOf = [](double solid, double liquid, double gas) {
+    TypeSummary summary;
+    summary.atoms = 100;
+    summary.solidShare = solid;
+    summary.liquidShare = liquid;
+    summary.freeShare = gas;
+    return phaseMixOf(summary);
+  };
+  EXPECT_EQ(mixOf(0.85, 0.15, 0.0), PhaseMix::Solid);
+  EXPECT_EQ(mixOf(0.8, 0.2, 0.0), PhaseMix::SolidLiquid);
+  EXPECT_EQ(mixOf(0.05, 0.6, 0.35), PhaseMix::LiquidGas);
+  EXPECT_EQ(mixOf(0.0, 0.1, 0.9), PhaseMix::Gas);
+  EXPECT_EQ(mixOf(0.5, 0.2, 0.3), PhaseMix::SolidGas);
+  EXPECT_EQ(mixOf(0.25, 0.45, 0.3), PhaseMix::LiquidGas);
+  EXPECT_EQ(phaseMixOf(TypeSummary{}), PhaseMix::None);
+}
+
+TEST(PhaseMix, NamesReadBackAndNothingElseIsAMix) {
+  for (const auto mix : {PhaseMix::Solid, PhaseMix::Liquid, PhaseMix::Gas, PhaseMix::SolidLiquid,
+                         PhaseMix::LiquidGas, PhaseMix::SolidGas})
+    EXPECT_EQ(phaseMixFromName(phaseMixName(mix)), mix);
+  EXPECT_EQ(phaseMixName(PhaseMix::LiquidGas), "liquid and gas");
+  EXPECT_EQ(phaseMixFromName(""), std::nullopt);
+  EXPECT_EQ(phaseMixFromName("plasma"), std::nullopt);
+}

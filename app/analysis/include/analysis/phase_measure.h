@@ -15,6 +15,19 @@ namespace analysis {
 
 enum class Phase { None, Solid, Liquid, Gas }; // None: the type has no atoms
 
+// What a material is when two phases may stand side by side: each atom is
+// a gas atom (almost no neighbours), a liquid atom (bound, and it wandered)
+// or a solid atom (bound, and it stayed), and every phase holding at least
+// kCoexistingShare of the atoms counts. None: the type has no atoms.
+enum class PhaseMix { None, Solid, Liquid, Gas, SolidLiquid, LiquidGas, SolidGas };
+constexpr double kCoexistingShare = 0.2;
+
+// "solid", "liquid", "gas", "solid and liquid", "liquid and gas",
+// "solid and gas", or "" for None.
+std::string_view phaseMixName(PhaseMix mix);
+// The name read back; nullopt for any other text.
+std::optional<PhaseMix> phaseMixFromName(std::string_view name);
+
 // "solid", "liquid", "gas", or "" for None.
 std::string_view phaseName(Phase phase);
 // The name as a reader should take it: a liquid below its material's
@@ -39,8 +52,17 @@ struct TypeSummary {
   double neighbours = 0.0;         // mean count within the neighbour radius
   double freeShare = 0.0;          // share of atoms with fewer than 3 neighbours
   double lowerThird = 0.0;         // share of atoms in the lowest third of the box
+  // Each atom as a gas, liquid or solid atom (see PhaseMix): the three
+  // shares add up to 1. The gas share is freeShare.
+  double solidShare = 0.0;
+  double liquidShare = 0.0;
   Phase phase = Phase::None;       // gas, else liquid when most atoms wander, else solid
+  PhaseMix mix = PhaseMix::None;   // the phases side by side
 };
+
+// The phases side by side from a summary's shares: those holding at least
+// kCoexistingShare of the atoms; when three do, the two largest.
+PhaseMix phaseMixOf(const TypeSummary &summary);
 
 // One summary per type (index = type). recent is a frame from shortly before
 // now (kRecentSteps): vibration about a site moves an atom little over such a

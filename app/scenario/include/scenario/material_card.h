@@ -17,6 +17,10 @@
 //   boiling point = 373.12 K              (optional, with its source)
 //   boiling point source = CRC Handbook of Chemistry and Physics
 //   model melting point = 266 K           (optional: measured on the model)
+//   triple point = 273.16 K, 0.611657 kPa (optional, with its source)
+//   triple point source = ...
+//   critical point = 647.1 K, 22064 kPa   (optional, with its source)
+//   critical point source = ...
 #pragma once
 
 #include "analysis/real_units.h"
@@ -30,6 +34,12 @@
 
 namespace ModDornDll {
 
+// A temperature and pressure of the real substance, such as its triple point.
+struct CardStatePoint {
+  double kelvin = 0.0;
+  double kilopascals = 0.0;
+};
+
 struct CardMaterial {
   std::string name;
   std::string symbol;
@@ -38,6 +48,10 @@ struct CardMaterial {
   std::optional<double> boilingPoint; // kelvin
   std::string boilingSource;
   std::optional<double> modelMeltingPoint; // kelvin, as measured on the model
+  std::optional<CardStatePoint> triplePoint;
+  std::string tripleSource;
+  std::optional<CardStatePoint> criticalPoint;
+  std::string criticalSource;
 };
 
 struct MaterialCard {

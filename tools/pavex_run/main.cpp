@@ -14,6 +14,7 @@
 #include "scenario/engine_snapshot.h"
 #include "scenario/mod_dorn_dll.h"
 #include "scenario/trajectory_writer.h"
+#include "simulation/box_control.h"
 #include "simulation/engine_readings.h"
 #include "thermostat_schedule.h"
 
@@ -28,7 +29,15 @@ using analysis::AtomFrame;
 
 namespace {
 
-constexpr int kStepsPerCall = 100; // keeps the progress line and a ramp moving
+constexpr int kStepsPerCall = 100;  // keeps the progress line and a ramp moving
+constexpr int kStepsPerLidMove = 5; // while the lid may move: the program's tick
+
+// The held pressure of the command line in model units: kPa with real units.
+std::optional<double> heldModelPressure(const RunOptions &options, const ReportUnits &units) {
+  if (!options.holdPressure || units.system != UnitSystem::Real)
+    return options.holdPressure;
+  return *options.holdPressure * 1000.0 / analysis::pascalsPerPressure(units.units());
+}
 
 std::string engineMessage(std::int32_t code) {
   char text[128] = {};
@@ -47,13 +56,17 @@ public:
   Run(const RunOptions &options, const ReportUnits &units)
       : options_(options), thermostat_(options, ModDornDll::temperature),
         report_(stdout, options.csvPath, units, heldTimeStep(ModDornDll::timeStep)),
-        progress_(options.steps) {
+        progress_(options.steps), lidInUse_(options.volume || options.holdPressure) {
     if (!options.xyzPath.empty())
       xyz_.emplace(options.xyzPath, units.card);
+    box_.reset(ModDornDll::boxDims);
+    if (options.volume)
+      box_.setLidTarget(*options.volume);
+    box_.holdPressure(heldModelPressure(options, units));
   }
 
   int execute() {
-    start_ = engineFrame();
+    start_ = frame();
     recent_ = start_;
     windowStart_ = start_;
     record(0, start_);
@@ -61,26 +74,53 @@ public:
       applyKicks(step);
       thermostat_.applyAt(step);
       if (step == recentStep())
-        recent_ = engineFrame();
+        recent_ = frame();
       const int target = nextStop(step);
-      const std::int32_t code = Pavex::MD_do_run(target - step);
-      thermostat_.afterRun(target - step);
+      const int stepsRun = target - step;
+      const std::int32_t code = Pavex::MD_do_run(stepsRun);
+      thermostat_.afterRun(stepsRun);
       step = target;
       if (code != 0)
         return stop(step, code);
+      Pavex::MD_return_coordinates(ModDornDll::atomCoords.data());
+      box_.afterRun(step, stepsRun, ModDornDll::atomCoords);
       measure(step);
       progress_.update(step);
     }
-    report_.printSummary(analysis::summarisePhases(start_, recent_, engineFrame()), options_.steps,
+    report_.printSummary(analysis::summarisePhases(start_, recent_, frame()), options_.steps,
                          Pavex::MD_get_temperature());
     if (!options_.savePath.empty())
-      ModDornDll::writeScenarioFile(options_.savePath, ModDornDll::snapshotOfEngine());
+      save();
     return 0;
   }
 
 private:
+  // The atoms now, in the box as it stands.
+  AtomFrame frame() const {
+    AtomFrame now = engineFrame();
+    now.box = box_.lid().box();
+    return now;
+  }
+
+  void save() const {
+    ModDornDll::ScenarioData data = ModDornDll::snapshotOfEngine();
+    data.box = box_.lid().box();
+    ModDornDll::writeScenarioFile(options_.savePath, data);
+  }
+
+  // Where the lid stands, after each row of a run that moves it.
+  void noteLid() {
+    if (!lidInUse_)
+      return;
+    char note[96];
+    std::snprintf(note, sizeof note, "lid at %.4f of the file's box height", box_.lid().height());
+    const std::string &hold = box_.lid().hold();
+    report_.addNote(hold.empty() ? note : std::string(note) + ": " + hold);
+  }
+
   void record(int step, const AtomFrame &now) {
-    report_.addRow(simulation::readEngine(step, thermostat_.heldAt(step)), now.box);
+    report_.addRow(simulation::readEngine(step, thermostat_.heldAt(step), box_.pressure()));
+    noteLid();
     if (xyz_)
       xyz_->writeFrame(now.coords, now.types,
                        std::span(ModDornDll::atomMasses).first(now.types.size()), now.box, step);
@@ -92,7 +132,7 @@ private:
     const bool window = options_.mobilityWindow > 0 && step % options_.mobilityWindow == 0;
     if (!row && !window)
       return;
-    const AtomFrame now = engineFrame();
+    const AtomFrame now = frame();
     if (window) {
       report_.addMobility(
           {step - options_.mobilityWindow, step, analysis::mobileShares(windowStart_, now)});
@@ -124,14 +164,16 @@ private:
       target = std::min(target, recentStep());
     if (nextKick_ < options_.kicks.size())
       target = std::min(target, options_.kicks[nextKick_].step);
+    if (lidInUse_)
+      target = std::min(target, step + kStepsPerLidMove);
     return target;
   }
 
   int stop(int step, std::int32_t code) {
-    record(step, engineFrame());
+    record(step, frame());
     std::fprintf(stderr, "pavex-run: the engine stopped at step %d: %s\n", step,
                  engineMessage(code).c_str());
-    report_.printSummary(analysis::summarisePhases(start_, recent_, engineFrame()), step,
+    report_.printSummary(analysis::summarisePhases(start_, recent_, frame()), step,
                          Pavex::MD_get_temperature());
     return 1;
   }
@@ -145,6 +187,8 @@ private:
   AtomFrame recent_;
   AtomFrame windowStart_;
   std::size_t nextKick_ = 0;
+  simulation::BoxControl box_;
+  bool lidInUse_;
 };
 
 } // namespace

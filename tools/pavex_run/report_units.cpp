@@ -1,7 +1,5 @@
 #include "report_units.h"
 
-#include "analysis/wall_pressure.h"
-
 namespace PavexRun {
 namespace {
 
@@ -81,14 +79,14 @@ std::vector<ReportColumn> reportColumns(UnitSystem system) {
   return modelColumns("per atom", "force per area", false);
 }
 
-std::vector<double> reportFigures(const analysis::Sample &sample, const std::array<double, 6> &box,
-                                  double timeStep, const ReportUnits &units) {
+std::vector<double> reportFigures(const analysis::Sample &sample, double timeStep,
+                                  const ReportUnits &units) {
   const analysis::Sample &s = sample;
   if (units.system != UnitSystem::Real)
-    return {s.temperature, s.kinetic, s.potential, s.total, s.pressure, s.thermostat};
+    return {s.temperature, s.kinetic, s.potential, s.total, s.wallPush, s.thermostat};
   using namespace analysis;
   const ModelUnits real = units.units();
-  const double pascals = wallPressure(s.pressure, box) * pascalsPerPressure(real);
+  const double pascals = s.wallPush * pascalsPerPressure(real);
   return {picoseconds(static_cast<double>(s.step), timeStep, real),
           s.temperature,
           kilojoulesPerMole(s.kinetic),

@@ -11,7 +11,6 @@
 #include "analysis/series.h"
 #include "scenario/material_card.h"
 
-#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <optional>
@@ -56,9 +55,10 @@ struct ReportColumn {
 
 std::vector<ReportColumn> reportColumns(UnitSystem system);
 
-// The figures of a sample in the order of reportColumns: box and time step
-// (model units) turn the engine's wall pressure and the step into real ones.
-std::vector<double> reportFigures(const analysis::Sample &sample, const std::array<double, 6> &box,
-                                  double timeStep, const ReportUnits &units);
+// The figures of a sample in the order of reportColumns; the pressure is the
+// walls' own (Sample::wallPush), and the time step (model units) turns the
+// step into time in real units.
+std::vector<double> reportFigures(const analysis::Sample &sample, double timeStep,
+                                  const ReportUnits &units);
 
 } // namespace PavexRun

@@ -1,9 +1,11 @@
 #include "run_options.h"
 
 #include "scenario/scenario_writer.h"
+#include "simulation/lid.h"
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <utility>
 
@@ -65,6 +67,24 @@ Kick parseKick(const std::string &text) {
   return kick;
 }
 
+double parseVolume(const std::string &text) {
+  const double fraction = parseWhole<double>(text, "--volume");
+  if (fraction >= simulation::Lid::kSmallest && fraction <= 1.0)
+    return fraction;
+  char message[120];
+  std::snprintf(message, sizeof message,
+                "--volume must lie between %g and 1 (a fraction of the file's box height)",
+                simulation::Lid::kSmallest);
+  throw UsageError(message);
+}
+
+double parsePressure(const std::string &text) {
+  const double pressure = parseWhole<double>(text, "--hold-pressure");
+  if (!(pressure > 0.0) || !std::isfinite(pressure))
+    throw UsageError("--hold-pressure must be a pressure above 0");
+  return pressure;
+}
+
 bool parseUnits(const std::string &what) {
   if (what != "real" && what != "model")
     throw UsageError("--units takes real or model, not \"" + what + "\"");
@@ -82,6 +102,9 @@ void checkCounts(const RunOptions &options) {
     throw UsageError("--steps must not be negative");
   if (options.hold && options.ramp)
     throw UsageError("--hold and --ramp cannot be used together");
+  if (options.volume && options.holdPressure)
+    throw UsageError("--volume and --hold-pressure cannot be used together: the barostat moves "
+                     "the lid");
   if (options.mobilityWindow > options.steps)
     throw UsageError("--mobility must not exceed --steps " + std::to_string(options.steps));
   for (const Kick &kick : options.kicks)
@@ -114,6 +137,10 @@ RunOptions parseRunOptions(const std::vector<std::string> &arguments) {
       options.hold = checkHeld(parseWhole<double>(valueOf(arguments, i), "--hold"), "--hold");
     else if (argument == "--ramp")
       options.ramp = parseRamp(valueOf(arguments, i));
+    else if (argument == "--volume")
+      options.volume = parseVolume(valueOf(arguments, i));
+    else if (argument == "--hold-pressure")
+      options.holdPressure = parsePressure(valueOf(arguments, i));
     else if (argument == "--units")
       options.realUnits = parseUnits(valueOf(arguments, i));
     else if (argument == "--mobility")
@@ -148,6 +175,7 @@ std::string usageText() {
   return "usage: pavex-run FILE.ams [--steps N] [--every K] [--csv OUT.csv] [--xyz OUT.xyz]\n"
          "                [--kick STEP:T]... [--hold T | --ramp T0:T1] [--mobility W]\n"
          "                [--save END.ams] [--units real|model]\n"
+         "                [--volume F | --hold-pressure P]\n"
          "Loads the scenario as the program does, runs N steps (default 10000) and prints\n"
          "every K steps (default 1000): step, temperature (K), kinetic, potential and total\n"
          "energy per atom, wall pressure, and the thermostat: the temperature the clamp\n"
@@ -160,6 +188,15 @@ std::string usageText() {
          "0.5 r0 against their neighbours of the same type. --save writes the state at\n"
          "the end of the run as a scenario file (its velocities are drawn afresh when it\n"
          "is loaded, as for every scenario file).\n"
+         "The lid (the top of the box) and the pressure:\n"
+         "  --volume F          moves the lid from the start, at its safe pace (2 length\n"
+         "                      units a step), to F times the file's box height (0.3 to 1)\n"
+         "  --hold-pressure P   holds the pressure P on the walls (kPa with a material\n"
+         "                      card, model units without one or with --units model) by\n"
+         "                      moving the lid: a slow damped barostat\n"
+         "  The pressure column is the walls' own push per area of their skins' inner\n"
+         "  faces, averaged like a gauge over the last 2000 steps (until then, the last\n"
+         "  reading). --save writes the box as it stands.\n"
          "At the end a phase summary per material type:\n"
          "  r0          distance of the energy minimum of the type's own pair\n"
          "  rms/r0      root-mean-square displacement since step 0, in units of r0, of\n"

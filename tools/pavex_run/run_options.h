@@ -31,6 +31,11 @@ struct RunOptions {
   std::optional<double> hold;
   std::optional<analysis::Ramp> ramp; // its steps are the run's
   int mobilityWindow = 0;             // steps per mobility window; 0: none
+  // The lid: the box height as a fraction of the file's (kSmallest to 1),
+  // reached at the lid's pace from the start; and a pressure held by moving
+  // the lid, in kPa with real units, in model units otherwise.
+  std::optional<double> volume;
+  std::optional<double> holdPressure;
   // Real units from the scenario's material card (--units real, the
   // default), or the model's own figures under the plain headers (--units model).
   bool realUnits = true;

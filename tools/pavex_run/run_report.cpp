@@ -54,8 +54,8 @@ void RunReport::printHeader() {
   std::fprintf(out_, "\n");
 }
 
-void RunReport::addRow(const analysis::Sample &row, const std::array<double, 6> &box) {
-  const std::vector<double> figures = reportFigures(row, box, timeStep_, units_);
+void RunReport::addRow(const analysis::Sample &row) {
+  const std::vector<double> figures = reportFigures(row, timeStep_, units_);
   const auto step = static_cast<long long>(row.step);
   if (csv_.is_open()) {
     csv_ << step;

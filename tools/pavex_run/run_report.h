@@ -28,9 +28,8 @@ public:
   // csvPath may be empty; timeStep (model units) dates the rows in real
   // units. Throws std::runtime_error when the table cannot be written.
   RunReport(std::FILE *out, const std::string &csvPath, ReportUnits units, double timeStep);
-  // One row: the engine's figures at a step (analysis::Sample) and the box
-  // they were taken in.
-  void addRow(const analysis::Sample &row, const std::array<double, 6> &box);
+  // One row: the figures at a step (analysis::Sample).
+  void addRow(const analysis::Sample &row);
   void addNote(const std::string &note);
   void addMobility(const MobilityWindow &window);
   // The phase summary, then the mobility windows if there were any;

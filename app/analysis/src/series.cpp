@@ -1,7 +1,5 @@
 #include "analysis/series.h"
 
-#include "analysis/wall_pressure.h"
-
 #include <algorithm>
 #include <cstdio>
 #include <limits>
@@ -73,11 +71,10 @@ double shownEnergy(double kelvin, const SeriesUnits &units) {
   return units.real ? kilojoulesPerMole(kelvin) : kelvin;
 }
 
-double shownPressure(double enginePressure, const SeriesUnits &units) {
-  const double onWalls = wallPressure(enginePressure, units.box);
+double shownPressure(double modelPressure, const SeriesUnits &units) {
   if (!units.real)
-    return onWalls;
-  return fromPascals(onWalls * pascalsPerPressure(*units.real), units.pressure);
+    return modelPressure;
+  return fromPascals(modelPressure * pascalsPerPressure(*units.real), units.pressure);
 }
 
 std::string_view timeSymbol(const SeriesUnits &units) { return units.real ? "ps" : kModelUnits; }
@@ -104,7 +101,7 @@ void writeSeriesCsv(std::ostream &out, const std::deque<Sample> &samples,
          {shownTime(s.step, units), fromKelvin(s.temperature, units.temperature),
           fromKelvin(s.thermostat, units.temperature), shownEnergy(s.kinetic, units),
           shownEnergy(s.potential, units), shownEnergy(s.total, units),
-          shownPressure(s.pressure, units)}) {
+          shownPressure(s.wallPush, units)}) {
       out << ',';
       writeNumber(out, value);
     }

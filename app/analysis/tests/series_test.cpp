@@ -14,12 +14,11 @@ using analysis::TemperatureUnit;
 
 namespace {
 
-// A cube of 3 × 2048 with walls 2048 deep: the skins' inner faces have a
-// ninth of the box's area.
-constexpr std::array<double, 6> kNineTimesTheInnerArea{0, 0, 0, 6144, 6144, 6144};
-
+// The engine's boundary pressure differs from the walls' own push, which is
+// the one written.
 Sample sampleAt(std::int64_t step) {
-  return {step, 300.0 + step / 7.0, 310.0, 450.1 + step, -1023.3 / 3.0, -572.9 + step, 1e-7 / 3.0};
+  return {step,          300.0 + step / 7.0, 310.0,      450.1 + step,
+          -1023.3 / 3.0, -572.9 + step,      1e-7 / 3.0, 2e-8 / 7.0 + 1e-12 * double(step)};
 }
 
 std::vector<std::string> split(const std::string &line) {
@@ -38,8 +37,7 @@ TEST(SeriesCsv, WithoutRealUnitsTheHeaderSaysModelUnitsAndRowsReadBackTheSameDou
     samples.push_back(sampleAt(step));
   for (const auto unit : {TemperatureUnit::Fahrenheit, TemperatureUnit::Kelvin}) {
     std::stringstream csv;
-    analysis::writeSeriesCsv(
-        csv, samples, {unit, std::nullopt, PressureUnit::Atmosphere, kNineTimesTheInnerArea, 0.25});
+    analysis::writeSeriesCsv(csv, samples, {unit, std::nullopt, PressureUnit::Atmosphere, 0.25});
     std::string line;
     std::getline(csv, line);
     const auto header = split(line);
@@ -59,7 +57,7 @@ TEST(SeriesCsv, WithoutRealUnitsTheHeaderSaysModelUnitsAndRowsReadBackTheSameDou
       EXPECT_EQ(std::stod(f[4]), s.kinetic);
       EXPECT_EQ(std::stod(f[5]), s.potential);
       EXPECT_EQ(std::stod(f[6]), s.total);
-      EXPECT_DOUBLE_EQ(std::stod(f[7]), 9.0 * s.pressure) << "on the skins' inner faces";
+      EXPECT_EQ(std::stod(f[7]), s.wallPush) << "the walls' own push, not the engine's figure";
     }
     EXPECT_FALSE(std::getline(csv, line));
   }
@@ -70,14 +68,14 @@ TEST(SeriesCsv, WithoutRealUnitsTheHeaderSaysModelUnitsAndRowsReadBackTheSameDou
 // 100 ps and a step of 0.01 lasts 1 ps.
 TEST(SeriesCsv, WithRealUnitsEveryColumnIsInItsRealUnit) {
   const analysis::ModelUnits units{1e-10, analysis::kBoltzmann};
-  const double oneAtmosphere = 101325.0 / (9.0 * analysis::kBoltzmann / 1e-30);
-  const Sample sample{250, 273.0, 300.0, 1000.0, -2000.0, -1000.0, oneAtmosphere};
+  const double oneAtmosphere = 101325.0 / (analysis::kBoltzmann / 1e-30);
+  const Sample sample{250,          273.0, 300.0, 1000.0, -2000.0, -1000.0, 5.0 * oneAtmosphere,
+                      oneAtmosphere};
   for (const auto &[pressure, symbol, expected] :
        {std::tuple{PressureUnit::Kilopascal, "kPa", 101.325},
         std::tuple{PressureUnit::Atmosphere, "atm", 1.0}}) {
     std::stringstream csv;
-    analysis::writeSeriesCsv(
-        csv, {sample}, {TemperatureUnit::Celsius, units, pressure, kNineTimesTheInnerArea, 0.01});
+    analysis::writeSeriesCsv(csv, {sample}, {TemperatureUnit::Celsius, units, pressure, 0.01});
     std::string line;
     std::getline(csv, line);
     EXPECT_EQ(line, "step,time (ps),temperature (C),thermostat (C),kinetic energy per atom "

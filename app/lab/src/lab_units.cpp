@@ -34,7 +34,7 @@ bool sameUnits(const LabUnits &a, const LabUnits &b) {
   const bool sameReal =
       a.real.has_value() == b.real.has_value() &&
       (!a.real || (a.real->metres == b.real->metres && a.real->kilograms == b.real->kilograms));
-  return sameReal && a.temperature == b.temperature && a.pressure == b.pressure && a.box == b.box &&
+  return sameReal && a.temperature == b.temperature && a.pressure == b.pressure &&
          a.timeStep == b.timeStep;
 }
 
@@ -49,8 +49,8 @@ QString energyText(double kelvin, const LabUnits &units) {
          QLatin1Char(' ') + energySymbolText(units);
 }
 
-QString pressureText(double enginePressure, const LabUnits &units) {
-  return significantText(analysis::shownPressure(enginePressure, units), kPressureDigits) +
+QString pressureText(double modelPressure, const LabUnits &units) {
+  return significantText(analysis::shownPressure(modelPressure, units), kPressureDigits) +
          QLatin1Char(' ') + pressureSymbolText(units);
 }
 

@@ -30,9 +30,9 @@ QString pressureSymbolText(const LabUnits &units);
 
 // An energy per atom: "8.31 kJ/mol", "1000.0 model units".
 QString energyText(double kelvin, const LabUnits &units);
-// The wall pressure from the engine's, four significant digits in fixed
+// The pressure on the walls (model units), four significant digits in fixed
 // notation: "101.3 kPa", "0.9869 atm".
-QString pressureText(double enginePressure, const LabUnits &units);
+QString pressureText(double modelPressure, const LabUnits &units);
 // The steps, and with a card the time they simulated: "1,000 (9.31 ps)".
 QString stepsText(std::int64_t steps, const LabUnits &units);
 

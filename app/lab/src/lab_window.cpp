@@ -132,8 +132,7 @@ void LabWindow::setPressureUnit(analysis::PressureUnit unit) {
 }
 
 LabUnits LabWindow::shownUnits() const {
-  return {unit_, ModDornDll::unitsOf(controller_.card()), pressureUnit_, ModDornDll::boxDims,
-          ModDornDll::timeStep};
+  return {unit_, ModDornDll::unitsOf(controller_.card()), pressureUnit_, ModDornDll::timeStep};
 }
 
 void LabWindow::refresh() {
@@ -144,6 +143,7 @@ void LabWindow::refresh() {
   const LabUnits shown = shownUnits();
   Readings readings;
   readings.latest = controller_.latest();
+  readings.gauge = controller_.gaugePressure();
   readings.atoms = controller_.atoms();
   readings.step = controller_.step();
   readings.atomStepsPerSecond = atomStepsPerSecond();

@@ -1,5 +1,6 @@
 #include "readout_panel.h"
 
+#include "analysis/pressure_gauge.h"
 #include "unit_text.h"
 
 #include <QFormLayout>
@@ -22,7 +23,9 @@ QString energyTip(const LabUnits &units) {
 
 QString pressureTip(const LabUnits &units) {
   const QString what =
-      QStringLiteral("Force of the walls on the atoms per area of the walls' inner faces");
+      QStringLiteral("Force of the walls on the atoms per area of the walls' inner faces, "
+                     "averaged like a gauge over the last %1 steps")
+          .arg(QLocale().toString(qlonglong(analysis::PressureGauge::kWindowSteps)));
   return units.real ? what
                     : what + QStringLiteral(", in the model's units: the scenario has no "
                                             "material card");
@@ -85,8 +88,8 @@ void ReadoutPanel::show(const Readings &readings, const LabUnits &units) {
     kinetic->setText(energyText(s.kinetic, units));
     potential->setText(energyText(s.potential, units));
     total->setText(energyText(s.total, units));
-    pressure->setText(pressureText(s.pressure, units));
   }
+  pressure->setText(readings.gauge ? pressureText(*readings.gauge, units) : kNothingYet);
   atoms->setText(locale.toString(readings.atoms));
   steps->setText(stepsText(readings.step, units));
   speed->setText(locale.toString(qlonglong(std::llround(readings.atomStepsPerSecond))) +

@@ -182,7 +182,7 @@ void SeriesCharts::showEnergies(const std::deque<analysis::Sample> &samples) {
 void SeriesCharts::showPressures(const std::deque<analysis::Sample> &samples) {
   QList<QPointF> onWalls;
   for (auto s = shownStretch(samples); s != samples.end(); ++s)
-    onWalls.append({double(s->step), analysis::shownPressure(s->pressure, units_)});
+    onWalls.append({double(s->step), analysis::shownPressure(s->wallPush, units_)});
   pressure->replace(onWalls);
   showStepRange(pressurePlot, samples);
   pressurePlot.y->setTitleText(

@@ -26,12 +26,9 @@ TEST(LabUnits, SignificantDigitsStayFourWhenANumberRoundsUpToTheNextPowerOfTen) 
 }
 
 TEST(LabUnits, WithoutACardPressureAndEnergiesAreInModelUnits) {
-  EXPECT_EQ(lab::pressureText(2.5, known::withoutCard()), QStringLiteral("22.50 model units"))
-      << "the wall pressure, nine times the engine's in this box";
+  EXPECT_EQ(lab::pressureText(2.5, known::withoutCard()), QStringLiteral("2.500 model units"));
   EXPECT_EQ(lab::energyText(1000.0, known::withoutCard()), QStringLiteral("1000.0 model units"));
   EXPECT_EQ(lab::stepsText(250, known::withoutCard()), QStringLiteral("250"));
-  EXPECT_EQ(lab::pressureText(1.0, {}), QStringLiteral("0.000 model units"))
-      << "a box whose skins meet has no room inside, and no pressure";
 }
 
 TEST(LabUnits, EnergiesPerAtomAreInKilojoulesPerMole) {
@@ -59,7 +56,7 @@ TEST(LabUnits, AnyChangeOfUnitsCountsForTheGraphs) {
   lab::LabUnits celsius = base;
   celsius.temperature = analysis::TemperatureUnit::Celsius;
   EXPECT_FALSE(lab::sameUnits(base, celsius));
-  lab::LabUnits wider = base;
-  wider.box[3] += 1.0;
-  EXPECT_FALSE(lab::sameUnits(base, wider));
+  lab::LabUnits longer = base;
+  longer.timeStep *= 2.0;
+  EXPECT_FALSE(lab::sameUnits(base, longer));
 }

@@ -5,13 +5,14 @@
 
 namespace simulation {
 
-analysis::Sample readEngine(std::int64_t step, double thermostat) {
+analysis::Sample readEngine(std::int64_t step, double thermostat, double wallPush) {
   analysis::Sample sample;
   sample.step = step;
   sample.temperature = Pavex::MD_get_temperature();
   Pavex::MD_get_all_energy(&sample.total, &sample.potential, &sample.kinetic);
   sample.pressure = Pavex::MD_get_boundary_pressure();
   sample.thermostat = thermostat;
+  sample.wallPush = wallPush;
   return sample;
 }
 

@@ -35,6 +35,7 @@ void SimulationController::startUp() {
   ModDornDll::initEngine();
   handStartUpValues();
   scenarioClampTarget_ = ModDornDll::temperature;
+  boxControl_.reset(ModDornDll::boxDims);
   previousCoords_.clear();
   card_.reset();
   cardProblem_.clear();
@@ -57,6 +58,7 @@ void SimulationController::load(const std::string &path) {
   records_.clear();
   latest_.reset();
   lastSample_ = 0;
+  boxControl_.reset(ModDornDll::boxDims);
   previousCoords_.clear();
   if (hold_)
     applyClampTarget();
@@ -100,8 +102,8 @@ void SimulationController::advance() {
 }
 
 // The rest of a tick once the engine has run: coordinates (the ones they
-// replace kept while speeds are tracked), the ramp's thermostat and the
-// measurement.
+// replace kept while speeds are tracked), the ramp's thermostat, the lid and
+// the measurement.
 void SimulationController::afterRun() {
   if (trackingSpeeds_) {
     const auto values = std::ptrdiff_t(3) * ModDornDll::numAtoms;
@@ -111,6 +113,7 @@ void SimulationController::afterRun() {
   temperatureHold_.afterRun(stepsPerTick_);
   Pavex::MD_return_coordinates(ModDornDll::atomCoords.data());
   step_ += stepsPerTick_;
+  boxControl_.afterRun(step_, stepsPerTick_, ModDornDll::atomCoords);
   advanceRamp();
   measure();
   if (ramp_ && ramp_->finishedAfter(step_ - rampStart_))
@@ -128,7 +131,7 @@ void SimulationController::measure() {
   const bool due = !latest_ || paused_ || step_ - lastSample_ >= kSampleSteps;
   if (!measuring_ || !running_ || !due)
     return;
-  latest_ = readEngine(step_, thermostat());
+  latest_ = readEngine(step_, thermostat(), boxControl_.pressure());
   lastSample_ = step_;
   records_.add(*latest_, ramp_.has_value());
 }
@@ -239,13 +242,28 @@ std::vector<double> SimulationController::atomSpeeds() const {
 
 std::int32_t SimulationController::atoms() const { return ModDornDll::numAtoms; }
 
-analysis::AtomFrame SimulationController::atomFrame() const { return programFrame(); }
+analysis::AtomFrame SimulationController::atomFrame() const {
+  analysis::AtomFrame frame = programFrame();
+  frame.box = box();
+  return frame;
+}
+
+void SimulationController::setLidTarget(double fraction) {
+  finishTick();
+  boxControl_.setLidTarget(fraction);
+}
+
+void SimulationController::holdPressure(std::optional<double> modelPressure) {
+  finishTick();
+  boxControl_.holdPressure(modelPressure);
+}
 
 ModDornDll::ScenarioData SimulationController::snapshot() {
   finishTick();
   ModDornDll::ScenarioData data = ModDornDll::snapshotOfEngine();
   // A file's one temperature becomes the clamp target when it is loaded.
   data.temperature = hold_ ? analysis::clampTargetFor(held_) : scenarioClampTarget_;
+  data.box = box();
   return data;
 }
 

@@ -24,7 +24,14 @@ struct Sample {
   double kinetic = 0.0;     // energies per atom
   double potential = 0.0;
   double total = 0.0;
-  double pressure = 0.0; // on the walls
+  // The engine's boundary pressure as it returns it: its wall force sum,
+  // which also counts the pair and gravity forces on the atoms in the
+  // skins, over the whole box's area. Kept for comparison only.
+  double pressure = 0.0;
+  // The pressure the walls themselves exert (wallPushPressure, model
+  // units), as the pressure gauge reads it: the mean over its window, the
+  // last push until it has one. This is the pressure shown and written.
+  double wallPush = 0.0;
 };
 
 class SeriesRecorder {
@@ -70,15 +77,14 @@ struct SeriesUnits {
   TemperatureUnit temperature = TemperatureUnit::Fahrenheit;
   std::optional<ModelUnits> real;
   PressureUnit pressure = PressureUnit::Kilopascal;
-  std::array<double, 6> box{}; // the scenario's box, whose walls the pressure is on
-  double timeStep = 0.0;       // model time units per step
+  double timeStep = 0.0; // model time units per step
 };
 
-// A sample's time (of `step` steps), energy per atom (kelvin) and wall
-// pressure (the engine's, see wallPressure) in these units.
+// A sample's time (of `step` steps), energy per atom (kelvin) and the
+// pressure on the walls (model units, Sample::wallPush) in these units.
 double shownTime(std::int64_t step, const SeriesUnits &units);
 double shownEnergy(double kelvin, const SeriesUnits &units);
-double shownPressure(double enginePressure, const SeriesUnits &units);
+double shownPressure(double modelPressure, const SeriesUnits &units);
 // "ps", "kJ/mol", "kPa" or "atm"; "model units" without real units.
 std::string_view timeSymbol(const SeriesUnits &units);
 std::string_view energySymbol(const SeriesUnits &units);
@@ -86,7 +92,7 @@ std::string_view pressureSymbol(const SeriesUnits &units);
 
 // One row per sample after a header row that names each column's unit:
 // step, time, temperature, thermostat, the three energies per atom and the
-// wall pressure (wallPressure), numbers with enough digits to read back the
+// wall pressure (Sample::wallPush), numbers with enough digits to read back the
 // same doubles.
 void writeSeriesCsv(std::ostream &out, const std::deque<Sample> &samples, const SeriesUnits &units);
 

@@ -9,9 +9,10 @@
 
 namespace simulation {
 
-// The engine's measured temperature, energies per atom and wall pressure
-// at this step, with the thermostat the atoms are held at (kelvin).
-analysis::Sample readEngine(std::int64_t step, double thermostat);
+// The engine's measured temperature, energies per atom and boundary
+// pressure at this step, with the thermostat the atoms are held at (kelvin)
+// and the pressure on the walls as the caller's gauge reads it.
+analysis::Sample readEngine(std::int64_t step, double thermostat, double wallPush);
 
 // A copy of the atoms as the program last fetched them (atomCoords), with
 // the loaded scenario's types, pair table and box.

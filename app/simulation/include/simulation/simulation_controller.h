@@ -15,9 +15,11 @@
 #include "analysis/thermostat.h"
 #include "scenario/material_card.h"
 #include "scenario/scenario_data.h"
+#include "simulation/box_control.h"
 #include "simulation/run_worker.h"
 #include "simulation/temperature_hold.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -30,6 +32,8 @@ public:
   static constexpr int kStartStepsPerTick = 5;
   // A sample of the measured series is taken at most every this many steps.
   static constexpr std::int64_t kSampleSteps = 20;
+  // The smallest box the lid makes, as a fraction of the file's box height.
+  static constexpr double kSmallestLid = Lid::kSmallest;
 
   // The program's defaults handed to a freshly initialised engine: 250
   // atoms on the engine's own lattice at temperature 200, no scenario yet.
@@ -87,9 +91,30 @@ public:
   // atoms' speeds over the tick can be read. It costs no engine call.
   void setTrackingSpeeds(bool tracking);
 
+  // The lid (the top of the box) and the pressure on the walls; see
+  // box_control.h. A load or a restart puts the lid back at the file's box.
+  // The box height now and the lid's target, as fractions of the file's.
+  double lidHeight() const { return boxControl_.lid().height(); }
+  double lidTarget() const { return boxControl_.lid().target(); }
+  // Clamped to [kSmallestLid, 1]; the lid moves there over the following
+  // ticks at its safe pace. Moving the lid by hand releases a held pressure.
+  void setLidTarget(double fraction);
+  // Why the lid waits or stopped short of its target; empty when it does not.
+  const std::string &lidHold() const { return boxControl_.lid().hold(); }
+  // The box as it stands now (min x, y, z, max x, y, z).
+  std::array<double, 6> box() const { return boxControl_.lid().box(); }
+  // The walls' pressure averaged over the gauge's window (model units);
+  // nullopt until a window has been measured.
+  std::optional<double> gaugePressure() const { return boxControl_.gauge(); }
+  // The barostat: the lid moves by itself to hold this pressure (model
+  // units); nullopt switches it off.
+  void holdPressure(std::optional<double> modelPressure);
+  std::optional<double> heldPressure() const { return boxControl_.heldPressure(); }
+
   // The running simulation as a scenario file would set it up again: the
-  // current coordinates and velocities (fetched from the engine), and as the
-  // file's temperature the clamp target the atoms are held to now.
+  // current coordinates and velocities (fetched from the engine), the box as
+  // it stands, and as the file's temperature the clamp target the atoms are
+  // held to now.
   ModDornDll::ScenarioData snapshot();
 
   bool running() const { return running_; }
@@ -119,7 +144,7 @@ public:
   const std::optional<analysis::Sample> &latest() const { return latest_; }
   const analysis::SeriesRecorder &records() const { return records_; }
   // A copy of the atoms as the last tick fetched them, with the running
-  // scenario's types, pair table and box.
+  // scenario's types and pair table and the box as it stands.
   analysis::AtomFrame atomFrame() const;
   // Each atom's mean speed over the last tick, in engine units of length per
   // unit of time; empty until a tick has run with speeds tracked since the
@@ -157,10 +182,12 @@ private:
   std::optional<analysis::Sample> latest_;
   analysis::SeriesRecorder records_;
 
+  BoxControl boxControl_;
+
   bool trackingSpeeds_ = false;
   std::vector<double> previousCoords_; // before the last tick, while tracking
   int previousSteps_ = 0;              // steps of that tick
-  RunWorker worker_; // last member: its thread ends before the rest goes
+  RunWorker worker_;                   // last member: its thread ends before the rest goes
 };
 
 } // namespace simulation

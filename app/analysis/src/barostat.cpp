@@ -25,14 +25,14 @@ std::optional<double> Barostat::decide(std::int64_t step, double lidHeight,
   const double limit = std::log1p(kLargestChange);
   const double error = *gauge > 0.0 ? std::log(*gauge / held_) : -limit / kProportional;
   const double inner = lidHeight * fileHeight_ - 2.0 * kWallSkin;
-  const double pull =
-      std::clamp(kProportional * error + kIntegral * (integral_ + error), -limit, limit);
-  const double wanted = (inner * std::exp(pull) + 2.0 * kWallSkin) / fileHeight_;
-  const double next = std::clamp(wanted, smallest_, 1.0);
-  // The integral stops growing while the lid is at the end it pushes
-  // toward, so that it does not wind up there.
-  const bool pinned = (next == 1.0 && error > 0.0) || (next == smallest_ && error < 0.0);
-  if (!pinned)
+  const double wanted = kProportional * error + kIntegral * (integral_ + error);
+  const double pull = std::clamp(wanted, -limit, limit);
+  const double height = (inner * std::exp(pull) + 2.0 * kWallSkin) / fileHeight_;
+  const double next = std::clamp(height, smallest_, 1.0);
+  // The integral grows only while the pull is neither cut to the largest
+  // change nor pinned at an end of the lid's range, so that it does not wind
+  // up while the lid cannot follow.
+  if (pull == wanted && next == height)
     integral_ += error;
   stillSince_ = step; // the next decision needs a fresh window
   return next;

@@ -66,7 +66,7 @@ bool Lid::advance(std::span<const double> coords, int steps) {
                 : std::string();
     return false;
   }
-  const double reach = kPace * std::max(steps, 0);
+  const double reach = pace_ * std::max(steps, 0);
   double next = std::clamp(wanted, top - reach, top + reach);
   if (next < top) {
     next = std::max(next, safeTop(coords));

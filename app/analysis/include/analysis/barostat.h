@@ -11,7 +11,8 @@
 // liquid's vapour, whose pressure hardly depends on the volume, is moved
 // only by it: the lid then keeps rising while the liquid boils). One
 // decision changes the height by at most kLargestChange; the lid's own pace
-// and range limit it further.
+// and range limit it further. The integral does not grow while a decision is
+// cut short by either.
 #pragma once
 
 #include <cstdint>

@@ -20,6 +20,9 @@ namespace simulation {
 
 class BoxControl {
 public:
+  // The lid's pace: model length units per step.
+  explicit BoxControl(double lidPace = Lid::kPace) : lid_(lidPace) {}
+
   // A new start: the lid at the file's box, the gauge empty; a held
   // pressure stays held, with the barostat starting afresh.
   void reset(const std::array<double, 6> &fileBox);

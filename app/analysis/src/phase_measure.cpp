@@ -165,9 +165,13 @@ std::vector<TypeSummary> summarisePhases(const AtomFrame &start, const AtomFrame
   return summarise(&start, recent, now);
 }
 
+std::vector<TypeSummary> summariseRecent(const AtomFrame &recent, const AtomFrame &now) {
+  return summarise(nullptr, recent, now);
+}
+
 std::vector<Phase> classifyPhases(const AtomFrame &recent, const AtomFrame &now) {
   std::vector<Phase> phases;
-  for (const TypeSummary &summary : summarise(nullptr, recent, now))
+  for (const TypeSummary &summary : summariseRecent(recent, now))
     phases.push_back(summary.phase);
   return phases;
 }

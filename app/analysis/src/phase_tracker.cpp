@@ -11,7 +11,7 @@ void PhaseTracker::add(std::int64_t step, AtomFrame frame) {
   frames_.push_back({step, std::move(frame)});
 }
 
-std::vector<Phase> PhaseTracker::phases() {
+std::vector<TypeSummary> PhaseTracker::summaries() {
   if (frames_.empty())
     return {};
   const Kept &now = frames_.back();
@@ -19,9 +19,20 @@ std::vector<Phase> PhaseTracker::phases() {
   const std::int64_t reach = now.step - kRecentSteps;
   while (frames_.size() > 1 && frames_[1].step <= reach)
     frames_.pop_front();
-  if (frames_.front().step > reach)
-    return std::vector<Phase>(static_cast<std::size_t>(now.frame.typeCount), Phase::None);
-  return classifyPhases(frames_.front().frame, now.frame);
+  if (frames_.front().step > reach) {
+    std::vector<TypeSummary> untold(static_cast<std::size_t>(now.frame.typeCount));
+    for (std::size_t t = 0; t < untold.size(); ++t)
+      untold[t].type = static_cast<std::int32_t>(t);
+    return untold;
+  }
+  return summariseRecent(frames_.front().frame, now.frame);
+}
+
+std::vector<Phase> PhaseTracker::phases() {
+  std::vector<Phase> phases;
+  for (const TypeSummary &summary : summaries())
+    phases.push_back(summary.phase);
+  return phases;
 }
 
 } // namespace analysis

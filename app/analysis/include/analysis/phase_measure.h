@@ -71,6 +71,10 @@ PhaseMix phaseMixOf(const TypeSummary &summary);
 std::vector<TypeSummary> summarisePhases(const AtomFrame &start, const AtomFrame &recent,
                                          const AtomFrame &now);
 
+// The summaries from a frame and one taken kRecentSteps steps earlier,
+// without the displacement since the start (rmsDisplacement stays 0).
+std::vector<TypeSummary> summariseRecent(const AtomFrame &recent, const AtomFrame &now);
+
 // The phase of each type (index = type) from a frame and one taken
 // kRecentSteps steps earlier: the same verdict as the summary's.
 std::vector<Phase> classifyPhases(const AtomFrame &recent, const AtomFrame &now);

@@ -18,8 +18,10 @@ public:
   void clear() { frames_.clear(); }
   // The atoms at this step (steps counted since the scenario started).
   void add(std::int64_t step, AtomFrame frame);
-  // The phase of each type; Phase::None for all until the frames reach
-  // back kRecentSteps.
+  // The summary of each type (summariseRecent); until the frames reach
+  // back kRecentSteps, one per type with no atoms counted and Phase::None.
+  std::vector<TypeSummary> summaries();
+  // The phase of each type, as the summaries give it.
   std::vector<Phase> phases();
 
 private:

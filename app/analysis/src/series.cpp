@@ -77,6 +77,12 @@ double shownPressure(double modelPressure, const SeriesUnits &units) {
   return fromPascals(modelPressure * pascalsPerPressure(*units.real), units.pressure);
 }
 
+double modelPressure(double shownPressure, const SeriesUnits &units) {
+  if (!units.real)
+    return shownPressure;
+  return shownPressure / fromPascals(pascalsPerPressure(*units.real), units.pressure);
+}
+
 std::string_view timeSymbol(const SeriesUnits &units) { return units.real ? "ps" : kModelUnits; }
 
 std::string_view energySymbol(const SeriesUnits &units) {

@@ -136,3 +136,22 @@ TEST(HeatingCurve, PointsAreMeansOverBlocksAndTheLastBlockMayBeShort) {
   EXPECT_EQ(analysis::heatingCurvePoints(curve, 0).size(), 5u);
   EXPECT_TRUE(analysis::heatingCurvePoints({}, 10).empty());
 }
+
+TEST(SeriesUnits, AShownPressureReadsBackAsTheSameModelPressure) {
+  const analysis::ModelUnits units{2e-13, 37.35 * 1.66053906660e-27};
+  for (const auto pressure : {PressureUnit::Kilopascal, PressureUnit::Atmosphere}) {
+    const analysis::SeriesUnits real{TemperatureUnit::Kelvin, units, pressure, 1.0};
+    EXPECT_NEAR(analysis::modelPressure(analysis::shownPressure(1.5e-8, real), real), 1.5e-8,
+                1e-20);
+  }
+  const analysis::SeriesUnits model{TemperatureUnit::Kelvin, std::nullopt, PressureUnit::Kilopascal,
+                                    1.0};
+  EXPECT_EQ(analysis::modelPressure(3.0, model), 3.0);
+  const analysis::SeriesUnits atm{TemperatureUnit::Kelvin, units, PressureUnit::Atmosphere, 1.0};
+  EXPECT_NEAR(
+      analysis::shownPressure(analysis::modelPressure(1.0, atm), atm) * 101.325,
+      analysis::shownPressure(analysis::modelPressure(1.0, atm),
+                              {TemperatureUnit::Kelvin, units, PressureUnit::Kilopascal, 1.0}),
+      1e-9)
+      << "one atmosphere is 101.325 kPa";
+}

@@ -85,6 +85,9 @@ struct SeriesUnits {
 double shownTime(std::int64_t step, const SeriesUnits &units);
 double shownEnergy(double kelvin, const SeriesUnits &units);
 double shownPressure(double modelPressure, const SeriesUnits &units);
+// The model pressure of a pressure shown in these units (shownPressure's
+// inverse).
+double modelPressure(double shownPressure, const SeriesUnits &units);
 // "ps", "kJ/mol", "kPa" or "atm"; "model units" without real units.
 std::string_view timeSymbol(const SeriesUnits &units);
 std::string_view energySymbol(const SeriesUnits &units);

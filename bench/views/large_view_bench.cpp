@@ -49,7 +49,7 @@ void BM_LargeViewFrame(benchmark::State &state, const std::string &name,
   const views::AtomColouring atoms{colouring, speeds,
                                    views::speedUnit(ModDornDll::unitsOf(controller.card()))};
   for (auto _ : state)
-    views::drawLargeView(picture, frame, kTurned, atoms, sprites);
+    views::drawLargeView(picture, frame, frame.box, kTurned, atoms, sprites);
   state.counters["atoms"] = static_cast<double>(frame.types.size());
   state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(frame.types.size()));
 }

@@ -16,10 +16,14 @@
 namespace views {
 
 const QColor kViewBackground(32, 36, 44);
+const QColor kLidFace(120, 180, 240, 70);
+const QColor kLidOutline(150, 205, 255);
 
 namespace {
 
 const QColor kEdges(170, 178, 196);
+const QColor kRoomAbove(170, 178, 196, 110);
+constexpr double kLidPen = 3.0;
 const QColor kText(225, 228, 235);
 
 // Legend of the speed ramp, bottom left: bar size and border, pixels.
@@ -90,13 +94,53 @@ std::vector<Sphere> placeSpheres(const analysis::AtomFrame &frame, const AtomCol
 }
 
 // The box's corners, numbered by bits: 1 picks max x, 2 max y, 4 max z.
-std::array<ScreenPoint, 8> boxCorners(const analysis::AtomFrame &frame,
-                                      const TurnedProjection &projection) {
+std::array<ScreenPoint, 8> boxCorners(const view::Box &box, const TurnedProjection &projection) {
   std::array<ScreenPoint, 8> corners{};
   for (std::size_t c = 0; c < 8; ++c)
-    corners[c] = projection.project(frame.box[(c & 1) ? 3 : 0], frame.box[(c & 2) ? 4 : 1],
-                                    frame.box[(c & 4) ? 5 : 2]);
+    corners[c] =
+        projection.project(box[(c & 1) ? 3 : 0], box[(c & 2) ? 4 : 1], box[(c & 4) ? 5 : 2]);
   return corners;
+}
+
+// The top face's corners (max y), in order round the face.
+constexpr std::array<std::size_t, 4> kTopFace{2, 3, 7, 6};
+
+bool lowered(const view::Box &box, const view::Box &fileBox) { return box[4] < fileBox[4]; }
+
+// The room between the lid and the top of the file's box: its upright
+// edges and its top, faint and dashed.
+void drawRoomAbove(QPainter &painter, const std::array<ScreenPoint, 8> &lid,
+                   const std::array<ScreenPoint, 8> &top) {
+  painter.setPen(QPen(kRoomAbove, 1.0, Qt::DashLine));
+  for (std::size_t k = 0; k < kTopFace.size(); ++k) {
+    const ScreenPoint &from = top[kTopFace[k]];
+    const ScreenPoint &to = top[kTopFace[(k + 1) % kTopFace.size()]];
+    const ScreenPoint &below = lid[kTopFace[k]];
+    if (!(from.pixelsPerUnit > 0.0 && to.pixelsPerUnit > 0.0 && below.pixelsPerUnit > 0.0))
+      continue;
+    painter.drawLine(QPointF(from.x, from.y), QPointF(to.x, to.y));
+    painter.drawLine(QPointF(from.x, from.y), QPointF(below.x, below.y));
+  }
+}
+
+QPolygonF lidFace(const std::array<ScreenPoint, 8> &corners) {
+  QPolygonF face;
+  for (const std::size_t c : kTopFace)
+    face.append(QPointF(corners[c].x, corners[c].y));
+  return face;
+}
+
+// The lid drawn as a pane: the face filled (drawn behind the atoms, so that
+// they show through it) or its heavy outline (drawn over them).
+void drawLid(QPainter &painter, const std::array<ScreenPoint, 8> &corners, bool filled) {
+  painter.setPen(filled ? QPen(Qt::NoPen) : QPen(kLidOutline, kLidPen));
+  painter.setBrush(filled ? QBrush(kLidFace) : QBrush(Qt::NoBrush));
+  painter.drawPolygon(lidFace(corners));
+}
+
+bool drawable(const std::array<ScreenPoint, 8> &corners) {
+  return std::all_of(kTopFace.begin(), kTopFace.end(),
+                     [&](std::size_t c) { return corners[c].pixelsPerUnit > 0.0; });
 }
 
 // Draws the twelve edges (corners one bit apart); with onlyNear, the three
@@ -152,19 +196,26 @@ SpeedLegend speedLegend(std::span<const double> speeds, const ShownUnit &unit) {
           QStringLiteral("speed, ") + unit.symbol};
 }
 
-bool drawLargeView(QImage &picture, const analysis::AtomFrame &frame, const Camera &camera,
-                   const AtomColouring &colouring, SphereSprites &sprites) {
+bool drawLargeView(QImage &picture, const analysis::AtomFrame &frame, const view::Box &fitBox,
+                   const Camera &camera, const AtomColouring &colouring, SphereSprites &sprites) {
   picture.fill(kViewBackground);
   QPainter painter(&picture);
   try {
     analysis::checkFrame(frame);
-    const TurnedProjection projection(frame.box, picture.width(), picture.height(), camera);
-    const auto corners = boxCorners(frame, projection);
+    const TurnedProjection projection(fitBox, picture.width(), picture.height(), camera);
+    const auto corners = boxCorners(frame.box, projection);
+    const bool lid = lowered(frame.box, fitBox) && drawable(corners);
     painter.setRenderHint(QPainter::Antialiasing);
+    if (lid)
+      drawRoomAbove(painter, corners, boxCorners(fitBox, projection));
     drawEdges(painter, corners, false);
+    if (lid)
+      drawLid(painter, corners, true);
     for (const Sphere &s : placeSpheres(frame, colouring, projection))
       painter.drawImage(QPoint(s.left, s.top), sprites.sphere(s.colour, s.diameter));
     drawEdges(painter, corners, true);
+    if (lid)
+      drawLid(painter, corners, false);
   } catch (const std::logic_error &error) {
     // An undrawable box (view::ProjectionError) or atoms that do not fit
     // their pair table (std::invalid_argument).

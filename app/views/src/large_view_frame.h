@@ -23,6 +23,10 @@ enum class Colouring { Material, Speed };
 // The colour behind the box.
 extern const QColor kViewBackground;
 
+// The lid's face and outline, and the edges of the room above it.
+extern const QColor kLidFace;
+extern const QColor kLidOutline;
+
 // A sphere's diameter is this share of the bond length of its material, so
 // that neighbours in a crystal stand apart and the lattice shows through.
 constexpr double kSphereShare = 0.5;
@@ -36,10 +40,14 @@ struct AtomColouring {
   ShownUnit speedUnit;
 };
 
-// Draws the frame into the whole picture. A box the view cannot draw gives
-// a picture with the reason written on it, and the result false.
-bool drawLargeView(QImage &picture, const analysis::AtomFrame &frame, const Camera &camera,
-                   const AtomColouring &colouring, SphereSprites &sprites);
+// Draws the frame into the whole picture, fitted to fitBox: the scenario
+// file's box, so that the picture stays put while the lid moves. The
+// frame's box is the box as it stands; with its lid (the top face) below
+// the file's box, the lid is drawn as a lid, a translucent face with a heavy
+// outline, and the room above it in faint dashes. A box the view cannot draw
+// gives a picture with the reason written on it, and the result false.
+bool drawLargeView(QImage &picture, const analysis::AtomFrame &frame, const view::Box &fitBox,
+                   const Camera &camera, const AtomColouring &colouring, SphereSprites &sprites);
 
 // The words of the speed legend: the slowest and the fastest speed, and
 // what they are measured in.

@@ -2,6 +2,7 @@
 
 #include "large_view_canvas.h"
 #include "picture_export.h"
+#include "scenario/mod_dorn_dll.h"
 #include "simulation/simulation_controller.h"
 
 #include <QAction>
@@ -81,8 +82,9 @@ void LargeViewWindow::redraw() {
   const std::vector<double> speeds =
       colouring() == Colouring::Speed ? controller_.atomSpeeds() : std::vector<double>{};
   QImage picture(canvas->size(), QImage::Format_ARGB32_Premultiplied);
-  drawLargeView(picture, frame, canvas->camera(),
-                {colouring(), speeds, speedUnit(ModDornDll::unitsOf(controller_.card()))}, sprites_);
+  drawLargeView(picture, frame, ModDornDll::boxDims, canvas->camera(),
+                {colouring(), speeds, speedUnit(ModDornDll::unitsOf(controller_.card()))},
+                sprites_);
   canvas->showPicture(std::move(picture));
   drawnStep_ = controller_.step();
   drawnStart_ = controller_.scenarioStarts();

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <vector>
 
 using namespace views;
@@ -43,9 +44,13 @@ QImage draw(const analysis::AtomFrame &frame, const std::vector<double> &speeds,
             Colouring colouring, const Camera &camera = {}) {
   QImage picture(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
   SphereSprites sprites;
-  EXPECT_TRUE(drawLargeView(picture, frame, camera, {colouring, speeds, speedUnit({})}, sprites));
+  EXPECT_TRUE(drawLargeView(picture, frame, frame.box, camera, {colouring, speeds, speedUnit({})},
+                            sprites));
   return picture;
 }
+
+// The box's edges at full strength are this red; fainter lines less.
+constexpr int kEdgesShownAtFull = 170;
 
 bool blue(const QColor &c) { return c.blue() > 2 * c.red() && c.blue() > c.green(); }
 bool red(const QColor &c) { return c.red() > 2 * c.blue() && c.red() > c.green(); }
@@ -102,10 +107,70 @@ TEST(LargeViewFrame, ABoxThatCannotBeDrawnGivesAMessageAndNoAtoms) {
   frame.box = {0, 0, -20000, 20000, 20000, 0};
   QImage picture(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
   SphereSprites sprites;
-  EXPECT_FALSE(drawLargeView(picture, frame, {}, {}, sprites));
+  EXPECT_FALSE(drawLargeView(picture, frame, frame.box, {}, {}, sprites));
   EXPECT_EQ(sprites.cachedImages(), 0u);
-  EXPECT_FALSE(drawLargeView(picture, frameOf({1, 1, 1}, {7}), {}, {}, sprites))
+  const auto untyped = frameOf({1, 1, 1}, {7});
+  EXPECT_FALSE(drawLargeView(picture, untyped, untyped.box, {}, {}, sprites))
       << "a type beyond the pair table";
+}
+
+TEST(LargeViewFrame, ALoweredLidIsDrawnAsALidAndThePictureStaysPut) {
+  const auto full = frameOf({10000, 3000, 10000}, {0});
+  auto underLid = full;
+  underLid.box[4] = 8000.0;
+  const QImage open = draw(full, {}, Colouring::Material);
+  QImage closed(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
+  SphereSprites sprites;
+  ASSERT_TRUE(drawLargeView(closed, underLid, full.box, {}, {}, sprites));
+
+  EXPECT_EQ(pixelAt(open, full, 0), pixelAt(closed, full, 0))
+      << "fitted to the file's box, the atom stays where it was";
+  const TurnedProjection projection(full.box, kWidth, kHeight, {});
+  const auto at = [&](const QImage &picture, double x, double y, double z) {
+    const ScreenPoint p = projection.project(x, y, z);
+    return picture.pixelColor(static_cast<int>(std::lround(p.x)),
+                              static_cast<int>(std::lround(p.y)));
+  };
+  // Inside the lid's face: the translucent pane, where the full box shows
+  // nothing.
+  EXPECT_EQ(at(open, 10000, 8000, 10000), kViewBackground);
+  const QColor pane = at(closed, 10000, 8000, 10000);
+  EXPECT_NE(pane, kViewBackground);
+  EXPECT_GT(pane.blue(), kViewBackground.blue());
+  // The lid's front edge: its heavy outline.
+  EXPECT_EQ(at(open, 10000, 8000, 20000), kViewBackground);
+  EXPECT_EQ(at(closed, 10000, 8000, 20000), kLidOutline);
+  // The room above the lid, along its front left upright: faint dashes,
+  // with gaps between them.
+  const ScreenPoint from = projection.project(0, 10000, 20000);
+  const ScreenPoint to = projection.project(0, 18000, 20000);
+  int dashed = 0, rows = 0;
+  for (int y = int(to.y); y <= int(from.y); ++y, ++rows) {
+    bool line = false;
+    for (int x = int(from.x) - 1; x <= int(from.x) + 1; ++x) {
+      const QColor c = closed.pixelColor(x, y);
+      line = line || c != kViewBackground;
+      EXPECT_LT(c.red(), kEdgesShownAtFull) << "fainter than the box's edges";
+    }
+    dashed += line ? 1 : 0;
+  }
+  EXPECT_GT(dashed, rows / 2);
+  EXPECT_LT(dashed, rows);
+}
+
+TEST(LargeViewFrame, AFullBoxHasNoLid) {
+  const auto full = frameOf({10000, 3000, 10000}, {0});
+  const QImage picture = draw(full, {}, Colouring::Material);
+  const TurnedProjection projection(full.box, kWidth, kHeight, {});
+  const ScreenPoint centre = projection.project(10000, 20000, 10000);
+  EXPECT_EQ(picture.pixelColor(static_cast<int>(centre.x), static_cast<int>(centre.y)),
+            kViewBackground)
+      << "the top face of a full box is not filled";
+  int outlined = 0;
+  for (int y = 0; y < kHeight; ++y)
+    for (int x = 0; x < kWidth; ++x)
+      outlined += picture.pixelColor(x, y) == kLidOutline ? 1 : 0;
+  EXPECT_EQ(outlined, 0);
 }
 
 TEST(SphereSprites, OneImagePerColourAndSizeShadedOnce) {

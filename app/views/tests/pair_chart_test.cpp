@@ -29,7 +29,8 @@ ModDornDll::MaterialCard cardOf(std::vector<std::string> names) {
   card.metresPerLength = 0.2e-12;
   card.kilogramsPerMass = 18.015 * analysis::kAtomicMassUnit;
   for (std::string &name : names)
-    card.materials.push_back({std::move(name), "O", 273.15, "a handbook", {}, {}, {}});
+    card.materials.push_back(
+        {std::move(name), "O", 273.15, "a handbook", {}, {}, {}, {}, {}, {}, {}});
   return card;
 }
 

@@ -56,6 +56,25 @@ std::vector<MaterialPhase> materialPhases(const std::vector<analysis::Phase> &ph
   return rows;
 }
 
+std::vector<MaterialPhase> materialPhases(const std::vector<analysis::TypeSummary> &summaries,
+                                          const std::optional<ModDornDll::MaterialCard> &card,
+                                          std::optional<double> temperature) {
+  std::vector<analysis::Phase> phases;
+  for (const analysis::TypeSummary &summary : summaries)
+    phases.push_back(summary.phase);
+  std::vector<MaterialPhase> rows = materialPhases(phases, card, temperature);
+  for (std::size_t type = 0; type < rows.size(); ++type) {
+    const analysis::PhaseMix mix = summaries[type].mix;
+    const bool twoPhases = mix == analysis::PhaseMix::SolidLiquid ||
+                           mix == analysis::PhaseMix::LiquidGas ||
+                           mix == analysis::PhaseMix::SolidGas;
+    const std::string_view both = analysis::phaseMixName(mix);
+    if (twoPhases)
+      rows[type].phase = QString::fromUtf8(both.data(), qsizetype(both.size()));
+  }
+  return rows;
+}
+
 ReadoutPanel::ReadoutPanel(QWidget *parent) : QGroupBox(QStringLiteral("Readouts"), parent) {
   form_ = new QFormLayout(this);
   temperature = addRow(QStringLiteral("Temperature"),

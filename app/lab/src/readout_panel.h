@@ -32,6 +32,12 @@ struct MaterialPhase {
 std::vector<MaterialPhase> materialPhases(const std::vector<analysis::Phase> &phases,
                                           const std::optional<ModDornDll::MaterialCard> &card,
                                           std::optional<double> temperature);
+// The same from the materials' summaries: a material whose atoms stand in
+// two phases side by side (TypeSummary::mix) is named by both, as in
+// "liquid and gas"; a single phase reads as above.
+std::vector<MaterialPhase> materialPhases(const std::vector<analysis::TypeSummary> &summaries,
+                                          const std::optional<ModDornDll::MaterialCard> &card,
+                                          std::optional<double> temperature);
 
 // What the readouts show at one refresh.
 struct Readings {

@@ -7,11 +7,13 @@
 namespace known {
 
 inline ModDornDll::CardMaterial water() {
-  return {"water", "O", 273.15, "CRC Handbook", 373.12, "CRC Handbook", 268.0};
+  return {"water", "O", 273.15, "CRC Handbook", 373.12, "CRC Handbook", 268.0, {}, {}, {}, {}};
 }
 
 // A card of air without boiling point or model melting point.
-inline ModDornDll::CardMaterial nitrogen() { return {"nitrogen", "N", 63.15, "NIST", {}, {}, {}}; }
+inline ModDornDll::CardMaterial nitrogen() {
+  return {"nitrogen", "N", 63.15, "NIST", {}, {}, {}, {}, {}, {}, {}};
+}
 
 inline ModDornDll::MaterialCard card(std::vector<ModDornDll::CardMaterial> materials) {
   return {kUnits.metres, kUnits.kilograms, std::move(materials)};

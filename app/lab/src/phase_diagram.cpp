@@ -1,0 +1,370 @@
+#include "phase_diagram.h"
+
+#include "chart_axes.h"
+#include "lab_units.h"
+#include "phase_legend.h"
+#include "unit_text.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLegend>
+#include <QLineSeries>
+#include <QLogValueAxis>
+#include <QScatterSeries>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <limits>
+
+namespace lab {
+
+namespace {
+
+using analysis::PhaseMix;
+
+// Colours from Okabe and Ito's palette, which readers with any common colour
+// vision deficiency tell apart; the marker shapes tell the phases apart
+// without colour.
+struct PhaseStyle {
+  PhaseMix phase;
+  QColor colour;
+  QScatterSeries::MarkerShape shape;
+};
+constexpr std::array kPhaseStyles{
+    PhaseStyle{PhaseMix::Solid, QColor(0, 114, 178), QScatterSeries::MarkerShapeRectangle},
+    PhaseStyle{PhaseMix::Liquid, QColor(0, 158, 115), QScatterSeries::MarkerShapeCircle},
+    PhaseStyle{PhaseMix::Gas, QColor(230, 159, 0), QScatterSeries::MarkerShapeTriangle},
+    PhaseStyle{PhaseMix::SolidLiquid, QColor(204, 121, 167),
+               QScatterSeries::MarkerShapeRotatedRectangle},
+    PhaseStyle{PhaseMix::LiquidGas, QColor(86, 180, 233), QScatterSeries::MarkerShapePentagon},
+    PhaseStyle{PhaseMix::SolidGas, QColor(213, 94, 0), QScatterSeries::MarkerShapeStar},
+};
+
+constexpr qreal kPointSize = 10.0;
+constexpr qreal kStateSize = 22.0;
+constexpr qreal kRealSize = 15.0;
+const QColor kStateFill(240, 228, 66);
+const QColor kReal(40, 40, 40);
+constexpr int kPressureDigits = 4;
+constexpr int kDensityDigits = 4;
+
+const QString kDensityTitle = QStringLiteral("Density (kg/m\u00b3)");
+
+// Low and high ends of the values seen, for fitting an axis.
+struct Span {
+  double low = std::numeric_limits<double>::infinity();
+  double high = -std::numeric_limits<double>::infinity();
+  void add(double value) {
+    low = std::min(low, value);
+    high = std::max(high, value);
+  }
+  // Wider by a margin at either end, so that no mark sits on the axis's end;
+  // a span of positive values stays positive.
+  Span padded() const {
+    const double margin = kMargin * (high - low);
+    return {low >= 0.0 ? std::max(0.0, low - margin) : low - margin, high + margin};
+  }
+  static constexpr double kMargin = 0.03;
+};
+
+QScatterSeries *addScatter(PhaseDiagram::Plot &plot, QAbstractAxis *y, const QString &name) {
+  auto *series = new QScatterSeries;
+  series->setName(name);
+  plot.chart->addSeries(series);
+  series->attachAxis(plot.x);
+  series->attachAxis(y);
+  return series;
+}
+
+// The real substance's point: a hollow mark with its name beside it.
+QScatterSeries *addRealPoint(PhaseDiagram::Plot &plot, QAbstractAxis *y, const QString &name,
+                             QScatterSeries::MarkerShape shape) {
+  QScatterSeries *series = addScatter(plot, y, name);
+  series->setMarkerShape(shape);
+  series->setMarkerSize(kRealSize);
+  series->setBrush(Qt::NoBrush);
+  series->setPen(QPen(kReal, 2.0));
+  series->setPointLabelsFormat(name);
+  series->setPointLabelsVisible(true);
+  series->setPointLabelsClipping(false);
+  return series;
+}
+
+// The real substance's temperature across the density axis: a dashed line.
+QLineSeries *addRealLine(PhaseDiagram::Plot &plot, QAbstractAxis *y, const QString &name,
+                         Qt::PenStyle style) {
+  auto *series = new QLineSeries;
+  series->setName(name);
+  series->setPen(QPen(kReal, 1.5, style));
+  plot.chart->addSeries(series);
+  series->attachAxis(plot.x);
+  series->attachAxis(y);
+  return series;
+}
+
+QScatterSeries *addStateSeries(PhaseDiagram::Plot &plot, QAbstractAxis *y) {
+  QScatterSeries *series = addScatter(plot, y, QStringLiteral("Your state point"));
+  series->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+  series->setMarkerSize(kStateSize);
+  series->setBrush(kStateFill);
+  series->setPen(QPen(Qt::black, 3.0));
+  return series;
+}
+
+} // namespace
+
+QString phaseText(PhaseMix phase) {
+  const std::string_view name = analysis::phaseMixName(phase);
+  return QString::fromUtf8(name.data(), qsizetype(name.size()));
+}
+
+PhaseDiagram::PhaseDiagram(const ModDornDll::CardMaterial &material, analysis::PhaseMap map,
+                           QWidget *parent)
+    : QWidget(parent), material_(material), map_(std::move(map)) {
+  const QString name = QString::fromStdString(material_.name);
+  setAccessibleName(QStringLiteral("Phase diagram of %1").arg(name));
+  createDensityPlot();
+  createPressurePlot();
+  note = new QLabel(
+      QStringLiteral("Measured on the model: each mark is a state the model of %1 was held at, "
+                     "shaped and coloured by the phases found there. Hollow marks and dashed "
+                     "lines: the real substance, from the material card.")
+          .arg(name),
+      this);
+  note->setWordWrap(true);
+  stateText = new QLabel(this);
+  stateText->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  stateText->setAccessibleName(QStringLiteral("Your state point"));
+  auto *charts = new QHBoxLayout;
+  charts->addWidget(addView(densityPlot, QStringLiteral("temperature against density"),
+                            QStringLiteral("Each state point of the map by its density and "
+                                           "temperature; your state point marked large")),
+                    1);
+  charts->addWidget(addView(pressurePlot, QStringLiteral("pressure against temperature"),
+                            QStringLiteral("Each state point of the map by its temperature and "
+                                           "pressure on the walls, pressure on a logarithmic "
+                                           "axis; the real triple and critical points marked")),
+                    1);
+  createLegend();
+  auto *layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addLayout(charts, 1);
+  layout->addWidget(legend);
+  layout->addWidget(stateText);
+  layout->addWidget(note);
+  showUnits({});
+}
+
+QWidget *PhaseDiagram::addView(Plot &plot, const QString &name, const QString &description) {
+  const QString material = QString::fromStdString(material_.name);
+  plot.chart->setTitle(QStringLiteral("%1 measured on the model").arg(material));
+  plot.chart->legend()->hide(); // one legend under both charts
+  plot.chart->setMargins(QMargins(4, 4, 4, 4));
+  auto *view = new QChartView(plot.chart, this);
+  view->setRenderHint(QPainter::Antialiasing);
+  view->setAccessibleName(QStringLiteral("%1: %2").arg(material, name));
+  view->setAccessibleDescription(description);
+  return view;
+}
+
+void PhaseDiagram::createDensityPlot() {
+  densityPlot.chart = new QChart;
+  densityPlot.x = new QValueAxis;
+  densityPlot.x->setTitleText(kDensityTitle);
+  densityPlot.x->setLabelFormat(QStringLiteral("%g"));
+  densityY = new QValueAxis;
+  densityY->setLabelFormat(QStringLiteral("%.0f"));
+  densityPlot.chart->addAxis(densityPlot.x, Qt::AlignBottom);
+  densityPlot.chart->addAxis(densityY, Qt::AlignLeft);
+  addPhaseSeries(densityPlot);
+  if (material_.triplePoint)
+    densityPlot.realTriple =
+        addRealLine(densityPlot, densityY, QStringLiteral("real triple point"), Qt::DotLine);
+  if (material_.criticalPoint)
+    densityPlot.realCritical =
+        addRealLine(densityPlot, densityY, QStringLiteral("real critical point"), Qt::DashLine);
+  densityPlot.state = addStateSeries(densityPlot, densityY);
+}
+
+void PhaseDiagram::createPressurePlot() {
+  pressurePlot.chart = new QChart;
+  pressurePlot.x = new QValueAxis;
+  pressurePlot.x->setLabelFormat(QStringLiteral("%.0f"));
+  pressureY = new QLogValueAxis;
+  pressureY->setBase(10.0);
+  pressureY->setLabelFormat(QStringLiteral("%g"));
+  pressureY->setMinorTickCount(8);
+  pressurePlot.chart->addAxis(pressurePlot.x, Qt::AlignBottom);
+  pressurePlot.chart->addAxis(pressureY, Qt::AlignLeft);
+  addPhaseSeries(pressurePlot);
+  if (material_.triplePoint)
+    pressurePlot.realTriple =
+        addRealPoint(pressurePlot, pressureY, QStringLiteral("real triple point"),
+                     QScatterSeries::MarkerShapeRectangle);
+  if (material_.criticalPoint)
+    pressurePlot.realCritical =
+        addRealPoint(pressurePlot, pressureY, QStringLiteral("real critical point"),
+                     QScatterSeries::MarkerShapeStar);
+  pressurePlot.state = addStateSeries(pressurePlot, pressureY);
+}
+
+// A series for each phase the map holds, in the order of kPhaseStyles.
+void PhaseDiagram::addPhaseSeries(Plot &plot) {
+  QAbstractAxis *y = plot.chart->axes(Qt::Vertical).constFirst();
+  for (const PhaseStyle &style : kPhaseStyles) {
+    const bool found =
+        std::any_of(map_.points.begin(), map_.points.end(),
+                    [&](const analysis::MapPoint &p) { return p.phase == style.phase; });
+    if (!found)
+      continue;
+    QScatterSeries *series = addScatter(plot, y, phaseText(style.phase));
+    series->setMarkerShape(style.shape);
+    series->setMarkerSize(kPointSize);
+    series->setColor(style.colour);
+    series->setBorderColor(style.colour.darker(150));
+    plot.phases[style.phase] = series;
+  }
+}
+
+// The phases, the real points (their line on the density chart and their
+// mark on the pressure chart) and the state point.
+void PhaseDiagram::createLegend() {
+  legend = new PhaseLegend(this);
+  for (const auto &[phase, series] : densityPlot.phases)
+    legend->addEntry(series->name(), series, nullptr);
+  const auto addReal = [this](QXYSeries *line, QXYSeries *mark) {
+    if (line)
+      legend->addEntry(line->name(), qobject_cast<QScatterSeries *>(mark), line);
+  };
+  addReal(densityPlot.realTriple, pressurePlot.realTriple);
+  addReal(densityPlot.realCritical, pressurePlot.realCritical);
+  legend->addEntry(densityPlot.state->name(), densityPlot.state, nullptr);
+}
+
+double PhaseDiagram::shownTemperature(double kelvin) const {
+  return analysis::fromKelvin(kelvin, units_.temperature);
+}
+
+double PhaseDiagram::shownPressure(double kilopascals) const {
+  return analysis::fromPascals(kilopascals * 1000.0, units_.pressure);
+}
+
+void PhaseDiagram::showUnits(const DiagramUnits &units) {
+  if (drawn_ && units == units_)
+    return;
+  units_ = units;
+  drawn_ = true;
+  const QString temperature =
+      QStringLiteral("Temperature (%1)").arg(unitSymbolText(units_.temperature));
+  const std::string_view symbol = analysis::pressureSymbol(units_.pressure);
+  densityY->setTitleText(temperature);
+  pressurePlot.x->setTitleText(temperature);
+  pressureY->setTitleText(QStringLiteral("Pressure on the walls (%1)")
+                              .arg(QString::fromUtf8(symbol.data(), qsizetype(symbol.size()))));
+  drawMap();
+  drawRealPoints();
+  drawState();
+}
+
+// The map's points, each on both charts; a point without pressure on the
+// walls cannot stand on the logarithmic axis and is left off that chart.
+void PhaseDiagram::drawMap() {
+  std::map<PhaseMix, QList<QPointF>> byDensity, byPressure;
+  for (const analysis::MapPoint &p : map_.points) {
+    const double t = shownTemperature(p.temperature);
+    byDensity[p.phase].append({p.density, t});
+    if (p.pressure > 0.0)
+      byPressure[p.phase].append({t, shownPressure(p.pressure)});
+  }
+  for (auto &[phase, series] : densityPlot.phases)
+    series->replace(byDensity[phase]);
+  for (auto &[phase, series] : pressurePlot.phases)
+    series->replace(byPressure[phase]);
+}
+
+void PhaseDiagram::drawRealPoints() {
+  const auto place = [this](QXYSeries *series, const std::optional<ModDornDll::CardStatePoint> &p) {
+    if (series && p)
+      series->replace({QPointF(shownTemperature(p->kelvin), shownPressure(p->kilopascals))});
+  };
+  place(pressurePlot.realTriple, material_.triplePoint);
+  place(pressurePlot.realCritical, material_.criticalPoint);
+}
+
+void PhaseDiagram::showState(const std::optional<StatePoint> &state) {
+  const auto same = [](const StatePoint &a, const StatePoint &b) {
+    return a.kelvin == b.kelvin && a.density == b.density && a.kilopascals == b.kilopascals;
+  };
+  if (state.has_value() == state_.has_value() && (!state || same(*state, *state_)))
+    return;
+  state_ = state;
+  drawState();
+}
+
+void PhaseDiagram::drawState() {
+  const bool pressed = state_ && state_->kilopascals && *state_->kilopascals > 0.0;
+  if (state_)
+    densityPlot.state->replace({QPointF(state_->density, shownTemperature(state_->kelvin))});
+  else
+    densityPlot.state->clear();
+  if (pressed)
+    pressurePlot.state->replace(
+        {QPointF(shownTemperature(state_->kelvin), shownPressure(*state_->kilopascals))});
+  else
+    pressurePlot.state->clear();
+  if (!state_) {
+    stateText->setText(QStringLiteral("Your state point: not measured yet"));
+  } else {
+    const std::string_view symbol = analysis::pressureSymbol(units_.pressure);
+    const QString pressure =
+        state_->kilopascals
+            ? significantText(shownPressure(*state_->kilopascals), kPressureDigits) +
+                  QLatin1Char(' ') + QString::fromUtf8(symbol.data(), qsizetype(symbol.size()))
+            : QStringLiteral("pressure not measured yet");
+    stateText->setText(QStringLiteral("Your state point: %1 %2, %3 kg/m\u00b3, %4")
+                           .arg(QString::number(shownTemperature(state_->kelvin), 'f', 1),
+                                unitSymbolText(units_.temperature),
+                                significantText(state_->density, kDensityDigits), pressure));
+  }
+  fitAxes();
+}
+
+// The axes hold the map, the real points and the state point; the real
+// temperatures run across the whole density axis.
+void PhaseDiagram::fitAxes() {
+  Span density, temperature, pressure;
+  for (const analysis::MapPoint &p : map_.points) {
+    density.add(p.density);
+    temperature.add(shownTemperature(p.temperature));
+    if (p.pressure > 0.0)
+      pressure.add(shownPressure(p.pressure));
+  }
+  for (const auto &real : {material_.triplePoint, material_.criticalPoint})
+    if (real) {
+      temperature.add(shownTemperature(real->kelvin));
+      pressure.add(shownPressure(real->kilopascals));
+    }
+  if (state_) {
+    density.add(state_->density);
+    temperature.add(shownTemperature(state_->kelvin));
+    if (state_->kilopascals && *state_->kilopascals > 0.0)
+      pressure.add(shownPressure(*state_->kilopascals));
+  }
+  density.low = std::min(density.low, 0.0);
+  fitAxis(densityPlot.x, density.low, density.padded().high);
+  fitAxis(densityY, temperature.padded().low, temperature.padded().high);
+  fitAxis(pressurePlot.x, temperature.padded().low, temperature.padded().high);
+  fitLogAxis(pressureY, pressure.low, pressure.high);
+  const auto across = [this](QXYSeries *line, const std::optional<ModDornDll::CardStatePoint> &p) {
+    if (line && p)
+      line->replace({QPointF(densityPlot.x->min(), shownTemperature(p->kelvin)),
+                     QPointF(densityPlot.x->max(), shownTemperature(p->kelvin))});
+  };
+  across(densityPlot.realTriple, material_.triplePoint);
+  across(densityPlot.realCritical, material_.criticalPoint);
+}
+
+} // namespace lab

@@ -1,0 +1,30 @@
+#include "phase_map_source.h"
+
+#include <QFile>
+
+namespace lab {
+
+MapLookup lookUpPhaseMap(const QString &folder, const std::string &substance) {
+  const QString name = QString::fromStdString(substance);
+  QFile file(folder + QLatin1Char('/') + name + QStringLiteral(".map"));
+  if (!file.open(QIODevice::ReadOnly))
+    return {std::nullopt,
+            QStringLiteral("No phase map has been measured on the model for %1.").arg(name)};
+  const QByteArray text = file.readAll();
+  try {
+    analysis::PhaseMap map = analysis::parsePhaseMap(
+        std::string_view(text.constData(), std::size_t(text.size())), substance + ".map");
+    if (map.substance != substance)
+      return {std::nullopt, QStringLiteral("The phase map found for %1 is the map of %2.")
+                                .arg(name, QString::fromStdString(map.substance))};
+    if (map.points.empty())
+      return {std::nullopt,
+              QStringLiteral("The phase map of %1 holds no state points yet.").arg(name)};
+    return {std::move(map), QString()};
+  } catch (const analysis::PhaseMapError &error) {
+    return {std::nullopt, QStringLiteral("The phase map of %1 cannot be read: %2")
+                              .arg(name, QString::fromUtf8(error.what()))};
+  }
+}
+
+} // namespace lab

@@ -54,7 +54,7 @@ int nextMultiple(int step, int every, int limit) {
 class Run {
 public:
   Run(const RunOptions &options, const ReportUnits &units)
-      : options_(options), thermostat_(options, ModDornDll::temperature),
+      : options_(options), units_(units), thermostat_(options, ModDornDll::temperature),
         report_(stdout, options.csvPath, units, heldTimeStep(ModDornDll::timeStep)),
         progress_(options.steps), lidInUse_(options.volume || options.holdPressure) {
     if (!options.xyzPath.empty())
@@ -108,12 +108,16 @@ private:
     ModDornDll::writeScenarioFile(options_.savePath, data);
   }
 
-  // Where the lid stands, after each row of a run that moves it.
+  // Where the lid stands and what it feels, after each row of a run that
+  // moves it.
   void noteLid() {
     if (!lidInUse_)
       return;
-    char note[96];
-    std::snprintf(note, sizeof note, "lid at %.4f of the file's box height", box_.lid().height());
+    const std::optional<double> onLid = box_.lidGauge();
+    const double shown = onLid ? reportedPressure(*onLid, units_) : 0.0;
+    char note[160];
+    std::snprintf(note, sizeof note, "lid at %.4f of the file's box height, pressure on it %.4g",
+                  box_.lid().height(), shown);
     const std::string &hold = box_.lid().hold();
     report_.addNote(hold.empty() ? note : std::string(note) + ": " + hold);
   }
@@ -179,6 +183,7 @@ private:
   }
 
   const RunOptions &options_;
+  ReportUnits units_;
   ThermostatSchedule thermostat_;
   RunReport report_;
   Progress progress_;

@@ -79,6 +79,13 @@ std::vector<ReportColumn> reportColumns(UnitSystem system) {
   return modelColumns("per atom", "force per area", false);
 }
 
+double reportedPressure(double modelPressure, const ReportUnits &units) {
+  if (units.system != UnitSystem::Real)
+    return modelPressure;
+  return analysis::fromPascals(modelPressure * analysis::pascalsPerPressure(units.units()),
+                               kPressureUnit);
+}
+
 std::vector<double> reportFigures(const analysis::Sample &sample, double timeStep,
                                   const ReportUnits &units) {
   const analysis::Sample &s = sample;
@@ -86,13 +93,12 @@ std::vector<double> reportFigures(const analysis::Sample &sample, double timeSte
     return {s.temperature, s.kinetic, s.potential, s.total, s.wallPush, s.thermostat};
   using namespace analysis;
   const ModelUnits real = units.units();
-  const double pascals = s.wallPush * pascalsPerPressure(real);
   return {picoseconds(static_cast<double>(s.step), timeStep, real),
           s.temperature,
           kilojoulesPerMole(s.kinetic),
           kilojoulesPerMole(s.potential),
           kilojoulesPerMole(s.total),
-          fromPascals(pascals, kPressureUnit),
+          reportedPressure(s.wallPush, units),
           s.thermostat};
 }
 

@@ -60,5 +60,8 @@ std::vector<ReportColumn> reportColumns(UnitSystem system);
 // step into time in real units.
 std::vector<double> reportFigures(const analysis::Sample &sample, double timeStep,
                                   const ReportUnits &units);
+// A pressure (model units) as the pressure column gives it: kPa with real
+// units, model units otherwise.
+double reportedPressure(double modelPressure, const ReportUnits &units);
 
 } // namespace PavexRun

@@ -65,4 +65,17 @@ double wallPushPressure(const std::vector<double> &coords, const std::array<doub
   return push / inner;
 }
 
+double lidPushPressure(const std::vector<double> &coords, const std::array<double, 6> &box) {
+  const auto e = innerEdges(box);
+  const double face = e[0] * e[2];
+  if (!(face > 0.0 && e[1] > 0.0))
+    return 0.0;
+  const double hi = box[4] - kWallSkin;
+  double push = 0.0;
+  for (std::size_t i = 1; i + 1 < coords.size(); i += 3)
+    if (coords[i] > hi)
+      push += wallPush(coords[i] - hi);
+  return push / face;
+}
+
 } // namespace analysis

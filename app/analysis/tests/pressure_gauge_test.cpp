@@ -106,3 +106,20 @@ TEST(Barostat, ThePinnedLidDoesNotWindUpAndTurnsAtOnce) {
   const auto turned = decisions(barostat, 1.0, 1, [](double) { return 0.7; });
   EXPECT_LT(turned[0], 1.0) << "the vapour condenses: the lid comes down at the next decision";
 }
+
+// A box of 10,000 x 8,000 x 6,000: the lid's skin has an inner face of
+// 5,904 x 1,904.
+TEST(LidPressure, OnlyTheAtomsInTheLidsSkinPushOnItsInnerFace) {
+  const std::array<double, 6> box{0, 0, 0, 10000, 8000, 6000};
+  const double y = 8000 - analysis::kWallSkin + 318.0;
+  const double one = analysis::lidPushPressure({5000, y, 3000}, box);
+  EXPECT_GT(one, 0.0);
+  EXPECT_DOUBLE_EQ(
+      analysis::lidPushPressure({5000, y, 3000, 5000, 100, 3000, 100, 4000, 3000}, box), one)
+      << "the floor and a side wall are not the lid";
+  EXPECT_NEAR(one * 5904.0 * 1904.0,
+              analysis::wallPushPressure({5000, y, 3000}, box) * analysis::innerArea(box), 1e-9)
+      << "the same push, over the lid's face instead of all six";
+  EXPECT_DOUBLE_EQ(analysis::lidPushPressure({5000, y, 3000}, {0, 0, 0, 10000, 4000, 6000}), 0.0)
+      << "no room between the skins";
+}

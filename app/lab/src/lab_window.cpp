@@ -8,6 +8,7 @@
 #include "simulation/simulation_controller.h"
 #include "thermostat_panel.h"
 #include "unit_text.h"
+#include "volume_panel.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -43,6 +44,7 @@ LabWindow::LabWindow(simulation::SimulationController &controller,
     : QWidget(parent, Qt::Window), controller_(controller) {
   setWindowTitle(QStringLiteral("Lab"));
   thermostat = new ThermostatPanel(controller_, this);
+  volume = new VolumePanel(controller_, this);
   readouts = new ReadoutPanel(this);
   materials = new MaterialsPanel(this);
   charts = new SeriesCharts(this);
@@ -52,6 +54,7 @@ LabWindow::LabWindow(simulation::SimulationController &controller,
 
   auto *left = new QVBoxLayout;
   left->addWidget(thermostat);
+  left->addWidget(volume);
   left->addWidget(readouts);
   left->addWidget(materials);
   left->addStretch();
@@ -157,6 +160,8 @@ void LabWindow::refresh() {
   materials->show(controller_.card(), controller_.cardProblem(), unit_, ModDornDll::timeStep);
   charts->show(controller_.records(), shown);
   thermostat->refresh();
+  volume->setUnits(shown);
+  volume->refresh();
 }
 
 // Atom-steps done since the last refresh per second of wall time.

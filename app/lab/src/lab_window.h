@@ -29,6 +29,7 @@ class MaterialsPanel;
 class ReadoutPanel;
 class SeriesCharts;
 class ThermostatPanel;
+class VolumePanel;
 
 class LabWindow : public QWidget {
   Q_OBJECT
@@ -55,6 +56,7 @@ public:
   void refresh();
 
   ThermostatPanel *thermostat = nullptr;
+  VolumePanel *volume = nullptr;
   ReadoutPanel *readouts = nullptr;
   MaterialsPanel *materials = nullptr;
   SeriesCharts *charts = nullptr;

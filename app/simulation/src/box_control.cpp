@@ -17,6 +17,7 @@ void BoxControl::reset(const std::array<double, 6> &fileBox) {
   fileBox_ = fileBox;
   lid_.reset(fileBox);
   gauge_.clear();
+  lidGauge_.clear();
   lastPush_ = 0.0;
   if (barostat_)
     barostat_ = barostatFor(barostat_->heldPressure(), fileBox);
@@ -43,8 +44,9 @@ std::optional<double> BoxControl::heldPressure() const {
 void BoxControl::afterRun(std::int64_t step, int steps, const std::vector<double> &coords) {
   lastPush_ = analysis::wallPushPressure(coords, lid_.box());
   gauge_.add(step, lastPush_);
+  lidGauge_.add(step, analysis::lidPushPressure(coords, lid_.box()));
   if (barostat_)
-    if (const auto height = barostat_->decide(step, lid_.height(), gauge_.reading()))
+    if (const auto height = barostat_->decide(step, lid_.height(), lidGauge_.reading()))
       lid_.setTarget(*height);
   if (!lid_.advance(coords, steps))
     return;

@@ -28,4 +28,10 @@ double wallPressure(double enginePressure, const std::array<double, 6> &box);
 // atoms, which are not the walls' and need not sum to nothing.
 double wallPushPressure(const std::vector<double> &coords, const std::array<double, 6> &box);
 
+// The same for the lid alone, the top face (largest y): its push on the atoms
+// in its skin over the area of that skin's inner face. Under gravity the
+// floor carries the weight of a liquid and the lid does not, so this is the
+// pressure of the vapour or gas above it, the one a piston feels.
+double lidPushPressure(const std::vector<double> &coords, const std::array<double, 6> &box);
+
 } // namespace analysis

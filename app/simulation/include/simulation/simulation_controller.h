@@ -106,8 +106,10 @@ public:
   // The walls' pressure averaged over the gauge's window (model units);
   // nullopt until a window has been measured.
   std::optional<double> gaugePressure() const { return boxControl_.gauge(); }
-  // The barostat: the lid moves by itself to hold this pressure (model
-  // units); nullopt switches it off.
+  // The same for the lid alone: the pressure the barostat holds.
+  std::optional<double> lidPressure() const { return boxControl_.lidGauge(); }
+  // The barostat: the lid moves by itself to hold this pressure on it
+  // (model units); nullopt switches it off.
   void holdPressure(std::optional<double> modelPressure);
   std::optional<double> heldPressure() const { return boxControl_.heldPressure(); }
 

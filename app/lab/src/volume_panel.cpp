@@ -1,0 +1,159 @@
+#include "volume_panel.h"
+
+#include "simulation/simulation_controller.h"
+
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QSpinBox>
+
+#include <cmath>
+
+namespace lab {
+
+namespace {
+
+using simulation::SimulationController;
+
+constexpr int kSmallestPercent = int(SimulationController::kSmallestLid * 100.0 + 0.5);
+
+int percentOf(double fraction) { return int(std::lround(fraction * 100.0)); }
+
+const QString kLidTip = QStringLiteral(
+    "The height of the box, in per cent of the scenario file's box: the lid (the top of the "
+    "box) moves down to compress the atoms and back up to let them expand, from 100 % down to "
+    "%1 %. It moves slowly, at a pace at which the soft wall pushes the atoms ahead of it, and "
+    "never pushes an atom deep into its wall.");
+
+} // namespace
+
+VolumePanel::VolumePanel(SimulationController &controller, QWidget *parent)
+    : QGroupBox(QStringLiteral("Volume and pressure"), parent), controller_(controller) {
+  createControls();
+  connectControls();
+  refresh();
+}
+
+void VolumePanel::createControls() {
+  slider = new QSlider(Qt::Horizontal, this);
+  slider->setRange(kSmallestPercent, 100);
+  slider->setPageStep(10);
+  slider->setAccessibleName(QStringLiteral("Box height"));
+  height = new QSpinBox(this);
+  height->setRange(kSmallestPercent, 100);
+  height->setSuffix(QStringLiteral(" %"));
+  height->setKeyboardTracking(false);
+  height->setAccessibleName(QStringLiteral("Box height in per cent"));
+  auto *heightLabel = new QLabel(QStringLiteral("&Box height"), this);
+  heightLabel->setBuddy(height);
+  state = new QLabel(this);
+  state->setWordWrap(true);
+  state->setAccessibleName(QStringLiteral("Lid state"));
+  holdPressure = new QCheckBox(QStringLiteral("Hold &pressure"), this);
+  holdPressure->setAccessibleName(QStringLiteral("Hold pressure"));
+  holdPressure->setToolTip(
+      QStringLiteral("Move the lid by itself to keep the pressure on it at this value: slowly, "
+                     "after each reading of its gauge (the lid feels the gas or vapour above "
+                     "a liquid, not the liquid's weight). Off: the lid stays where it is."));
+  pressure = new QDoubleSpinBox(this);
+  pressure->setDecimals(4);
+  pressure->setRange(0.0001, 1e9);
+  pressure->setKeyboardTracking(false);
+  pressure->setAccessibleName(QStringLiteral("Pressure to hold"));
+
+  auto *grid = new QGridLayout(this);
+  grid->addWidget(heightLabel, 0, 0);
+  grid->addWidget(slider, 0, 1);
+  grid->addWidget(height, 0, 2);
+  grid->addWidget(state, 1, 0, 1, 3);
+  grid->addWidget(holdPressure, 2, 0);
+  grid->addWidget(pressure, 2, 1, 1, 2);
+}
+
+void VolumePanel::connectControls() {
+  connect(slider, &QSlider::valueChanged, this, &VolumePanel::lidMoved);
+  connect(height, &QSpinBox::valueChanged, this, &VolumePanel::lidMoved);
+  connect(holdPressure, &QCheckBox::toggled, this, &VolumePanel::holdToggled);
+  connect(pressure, &QDoubleSpinBox::valueChanged, this, &VolumePanel::pressureChosen);
+}
+
+void VolumePanel::setUnits(const LabUnits &units) {
+  if (unitsSet_ && sameUnits(units, units_))
+    return;
+  unitsSet_ = true;
+  const double held = analysis::modelPressure(pressure->value(), units_);
+  units_ = units;
+  const QSignalBlocker blocker(pressure);
+  pressure->setSuffix(QLatin1Char(' ') + pressureSymbolText(units_));
+  pressure->setValue(analysis::shownPressure(held, units_));
+  pressure->setToolTip(
+      QStringLiteral("The pressure on the lid to hold, in %1").arg(pressureSymbolText(units_)));
+}
+
+void VolumePanel::lidMoved(int percent) {
+  controller_.setLidTarget(percent / 100.0);
+  showTarget(percent);
+  refresh();
+  emit commanded();
+}
+
+// Holding starts from the pressure on the lid now, unless one was chosen
+// before.
+void VolumePanel::holdToggled(bool on) {
+  if (on && controller_.lidPressure() && !controller_.heldPressure()) {
+    const QSignalBlocker blocker(pressure);
+    pressure->setValue(analysis::shownPressure(*controller_.lidPressure(), units_));
+  }
+  controller_.holdPressure(on ? std::optional(analysis::modelPressure(pressure->value(), units_))
+                              : std::nullopt);
+  refresh();
+  emit commanded();
+}
+
+void VolumePanel::pressureChosen(double shown) {
+  if (!controller_.heldPressure())
+    return;
+  controller_.holdPressure(analysis::modelPressure(shown, units_));
+  emit commanded();
+}
+
+void VolumePanel::showTarget(int percent) {
+  const QSignalBlocker blockSlider(slider);
+  const QSignalBlocker blockHeight(height);
+  slider->setValue(percent);
+  height->setValue(percent);
+}
+
+QString VolumePanel::stateText() const {
+  const int now = percentOf(controller_.lidHeight());
+  const int target = percentOf(controller_.lidTarget());
+  QString where = now == 100 ? QStringLiteral("Lid at the file's box (100 %)")
+                             : QStringLiteral("Lid at %1 %").arg(now);
+  if (!controller_.lidHold().empty())
+    where = QStringLiteral("Lid at %1 %: waiting").arg(now);
+  else if (controller_.lidHeight() != controller_.lidTarget())
+    where = QStringLiteral("Lid at %1 %, moving to %2 %").arg(now).arg(target);
+  if (const auto onLid = controller_.lidPressure())
+    where += QStringLiteral("; on the lid %1").arg(pressureText(*onLid, units_));
+  return where;
+}
+
+void VolumePanel::refresh() {
+  const QString why = kLidTip.arg(kSmallestPercent);
+  const std::string &hold = controller_.lidHold();
+  const QString tip =
+      hold.empty() ? why : QString::fromStdString(hold) + QStringLiteral("\n\n") + why;
+  slider->setToolTip(tip);
+  height->setToolTip(tip);
+  state->setToolTip(tip);
+  state->setText(stateText());
+  if (!slider->isSliderDown())
+    showTarget(percentOf(controller_.lidTarget()));
+  const QSignalBlocker blocker(holdPressure);
+  holdPressure->setChecked(controller_.heldPressure().has_value());
+}
+
+} // namespace lab

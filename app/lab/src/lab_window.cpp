@@ -153,7 +153,7 @@ void LabWindow::refresh() {
   if (controller_.running()) {
     phases_.add(controller_.step(), controller_.atomFrame());
     readings.materials = materialPhases(
-        phases_.phases(), controller_.card(),
+        phases_.summaries(), controller_.card(),
         readings.latest ? std::optional(readings.latest->temperature) : std::nullopt);
   }
   readouts->show(readings, shown);

@@ -1,5 +1,6 @@
 #include "series_charts.h"
 
+#include "chart_axes.h"
 #include "unit_text.h"
 
 #include <QChart>
@@ -8,7 +9,6 @@
 #include <QValueAxis>
 
 #include <algorithm>
-#include <cmath>
 #include <limits>
 
 namespace lab {
@@ -41,29 +41,6 @@ void showStepRange(SeriesCharts::Plot &plot, const std::deque<analysis::Sample> 
   const std::int64_t last = samples.empty() ? 0 : samples.back().step;
   const std::int64_t first = std::max<std::int64_t>(0, last - SeriesCharts::kShownSteps);
   plot.x->setRange(double(first), double(std::max(last, first + SeriesCharts::kShownSteps)));
-}
-
-// A round step that divides a span into about five parts: 1, 2 or 5 times
-// a power of ten.
-double roundStep(double span) {
-  const double rough = span / 5.0;
-  const double power = std::pow(10.0, std::floor(std::log10(rough)));
-  for (const double factor : {1.0, 2.0, 5.0})
-    if (factor * power >= rough)
-      return factor * power;
-  return 10.0 * power;
-}
-
-// The axis spans the values shown, from one round number to another, with
-// a tick at every round step.
-void fitAxis(QValueAxis *axis, double low, double high) {
-  if (!(low <= high))
-    return;
-  const double step = roundStep(std::max(high - low, 1.0));
-  const double from = std::floor(low / step) * step;
-  const double to = std::max(std::ceil(high / step) * step, from + step);
-  axis->setRange(from, to);
-  axis->setTickCount(int(std::lround((to - from) / step)) + 1);
 }
 
 void fitY(QValueAxis *axis, const QList<QList<QPointF>> &series) {
@@ -136,6 +113,8 @@ void SeriesCharts::showCurrent() {
   if (records_ == nullptr)
     return;
   Plot *const plots[] = {&temperaturePlot, &energyPlot, &pressurePlot, &heatingPlot};
+  if (currentIndex() < 0 || currentIndex() >= int(std::size(plots)))
+    return; // a tab others added, which draws itself
   Plot &plot = *plots[currentIndex()];
   if (plot.shownRevision == records_->revision() && sameUnits(plot.shownUnits, units_))
     return;

@@ -130,12 +130,23 @@ QPolygonF lidFace(const std::array<ScreenPoint, 8> &corners) {
   return face;
 }
 
-// The lid drawn as a pane: the face filled (drawn behind the atoms, so that
-// they show through it) or its heavy outline (drawn over them).
-void drawLid(QPainter &painter, const std::array<ScreenPoint, 8> &corners, bool filled) {
+// Whether the lid is seen from above: its corners, in the order of
+// kTopFace, then run clockwise on the screen (y grows downward).
+bool seenFromAbove(const QPolygonF &face) {
+  double twiceArea = 0.0;
+  for (qsizetype k = 0; k < face.size(); ++k) {
+    const QPointF &a = face[k];
+    const QPointF &b = face[(k + 1) % face.size()];
+    twiceArea += a.x() * b.y() - b.x() * a.y();
+  }
+  return twiceArea > 0.0;
+}
+
+// The lid drawn as a pane: the face filled, or its heavy outline.
+void drawLid(QPainter &painter, const QPolygonF &face, bool filled) {
   painter.setPen(filled ? QPen(Qt::NoPen) : QPen(kLidOutline, kLidPen));
   painter.setBrush(filled ? QBrush(kLidFace) : QBrush(Qt::NoBrush));
-  painter.drawPolygon(lidFace(corners));
+  painter.drawPolygon(face);
 }
 
 bool drawable(const std::array<ScreenPoint, 8> &corners) {
@@ -209,13 +220,19 @@ bool drawLargeView(QImage &picture, const analysis::AtomFrame &frame, const view
     if (lid)
       drawRoomAbove(painter, corners, boxCorners(fitBox, projection));
     drawEdges(painter, corners, false);
-    if (lid)
-      drawLid(painter, corners, true);
+    // Every atom is below the lid: seen from above, the pane lies in front
+    // of them all and tints them; seen from below, behind them all.
+    const QPolygonF face = lidFace(corners);
+    const bool paneInFront = lid && seenFromAbove(face);
+    if (lid && !paneInFront)
+      drawLid(painter, face, true);
     for (const Sphere &s : placeSpheres(frame, colouring, projection))
       painter.drawImage(QPoint(s.left, s.top), sprites.sphere(s.colour, s.diameter));
+    if (paneInFront)
+      drawLid(painter, face, true);
     drawEdges(painter, corners, true);
     if (lid)
-      drawLid(painter, corners, false);
+      drawLid(painter, face, false);
   } catch (const std::logic_error &error) {
     // An undrawable box (view::ProjectionError) or atoms that do not fit
     // their pair table (std::invalid_argument).

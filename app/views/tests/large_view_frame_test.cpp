@@ -6,6 +6,7 @@
 #include "sphere_sprites.h"
 
 #include <QImage>
+#include <QPolygonF>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -156,6 +157,38 @@ TEST(LargeViewFrame, ALoweredLidIsDrawnAsALidAndThePictureStaysPut) {
   }
   EXPECT_GT(dashed, rows / 2);
   EXPECT_LT(dashed, rows);
+}
+
+TEST(LargeViewFrame, SeenFromAboveTheLidTintsTheAtomsBelowItAndFromBelowItDoesNot) {
+  // An atom just under the lid, at the back: on the screen inside the lid.
+  const auto full = frameOf({10000, 7700, 2000}, {0});
+  auto underLid = full;
+  underLid.box[4] = 8000.0;
+  int above = 0, below = 0;
+  for (const double pitch : {0.0, -0.6, 0.6}) {
+    const Camera camera{0.0, pitch, 1.0};
+    const QImage open = draw(full, {}, Colouring::Material, camera);
+    QImage closed(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
+    SphereSprites sprites;
+    ASSERT_TRUE(drawLargeView(closed, underLid, full.box, camera, {}, sprites));
+    const TurnedProjection projection(full.box, kWidth, kHeight, camera);
+    const ScreenPoint back = projection.project(10000, 8000, 0);
+    const ScreenPoint front = projection.project(10000, 8000, 20000);
+    const bool fromAbove = back.y < front.y; // the lid's back edge higher on the screen
+    QPolygonF face;
+    for (const auto &[x, z] :
+         {std::pair{0.0, 0.0}, {20000.0, 0.0}, {20000.0, 20000.0}, {0.0, 20000.0}}) {
+      const ScreenPoint corner = projection.project(x, 8000, z);
+      face.append(QPointF(corner.x, corner.y));
+    }
+    const ScreenPoint atom = projection.project(10000, 7700, 2000);
+    ASSERT_TRUE(face.containsPoint(QPointF(atom.x, atom.y), Qt::OddEvenFill)) << "pitch " << pitch;
+    EXPECT_EQ(pixelAt(closed, full, 0, camera) != pixelAt(open, full, 0, camera), fromAbove)
+        << "pitch " << pitch;
+    (fromAbove ? above : below) += 1;
+  }
+  EXPECT_GE(above, 1);
+  EXPECT_GE(below, 1);
 }
 
 TEST(LargeViewFrame, AFullBoxHasNoLid) {

@@ -59,8 +59,6 @@ void VolumePanel::createControls() {
                      "after each reading of its gauge (the lid feels the gas or vapour above "
                      "a liquid, not the liquid's weight). Off: the lid stays where it is."));
   pressure = new QDoubleSpinBox(this);
-  pressure->setDecimals(4);
-  pressure->setRange(0.0001, 1e9);
   pressure->setKeyboardTracking(false);
   pressure->setAccessibleName(QStringLiteral("Pressure to hold"));
 
@@ -87,6 +85,13 @@ void VolumePanel::setUnits(const LabUnits &units) {
   const double held = analysis::modelPressure(pressure->value(), units_);
   units_ = units;
   const QSignalBlocker blocker(pressure);
+  // Kilopascals to a tenth, atmospheres to a thousandth; the model's units
+  // are about 1e-8 for a gas.
+  const int decimals = !units_.real                                            ? 14
+                       : units_.pressure == analysis::PressureUnit::Atmosphere ? 3
+                                                                               : 1;
+  pressure->setDecimals(decimals);
+  pressure->setRange(std::pow(10.0, -decimals), 1e9);
   pressure->setSuffix(QLatin1Char(' ') + pressureSymbolText(units_));
   pressure->setValue(analysis::shownPressure(held, units_));
   pressure->setToolTip(
@@ -100,13 +105,7 @@ void VolumePanel::lidMoved(int percent) {
   emit commanded();
 }
 
-// Holding starts from the pressure on the lid now, unless one was chosen
-// before.
 void VolumePanel::holdToggled(bool on) {
-  if (on && controller_.lidPressure() && !controller_.heldPressure()) {
-    const QSignalBlocker blocker(pressure);
-    pressure->setValue(analysis::shownPressure(*controller_.lidPressure(), units_));
-  }
   controller_.holdPressure(on ? std::optional(analysis::modelPressure(pressure->value(), units_))
                               : std::nullopt);
   refresh();
@@ -154,6 +153,17 @@ void VolumePanel::refresh() {
     showTarget(percentOf(controller_.lidTarget()));
   const QSignalBlocker blocker(holdPressure);
   holdPressure->setChecked(controller_.heldPressure().has_value());
+  showLidPressure();
+}
+
+// Until a pressure is held, the number box follows the pressure on the lid
+// (unless it is being edited), so that Hold pressure holds the one there is.
+void VolumePanel::showLidPressure() {
+  const auto onLid = controller_.lidPressure();
+  if (controller_.heldPressure() || !onLid || pressure->hasFocus())
+    return;
+  const QSignalBlocker blocker(pressure);
+  pressure->setValue(analysis::shownPressure(*onLid, units_));
 }
 
 } // namespace lab

@@ -49,6 +49,7 @@ private:
   void holdToggled(bool on);
   void pressureChosen(double shown);
   void showTarget(int percent);
+  void showLidPressure();
   QString stateText() const;
 
   simulation::SimulationController &controller_;

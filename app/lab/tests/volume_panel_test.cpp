@@ -46,17 +46,19 @@ TEST(VolumePanel, TheSliderAndTheNumberBoxSetTheLidsTargetTogether) {
 TEST(VolumePanel, HoldsThePressureChosenInTheLabsUnitUntilTheLidIsMovedByHand) {
   simulation::SimulationController controller;
   lab::VolumePanel panel(controller, nullptr);
-  const lab::LabUnits kilopascals = known::withCard(PressureUnit::Kilopascal);
-  panel.setUnits(kilopascals);
-  EXPECT_TRUE(panel.pressure->suffix().contains(QStringLiteral("kPa")));
-  panel.pressure->setValue(202.65);
+  panel.setUnits(known::withCard(PressureUnit::Atmosphere));
+  EXPECT_TRUE(panel.pressure->suffix().contains(QStringLiteral("atm")));
+  panel.pressure->setValue(2.0);
   EXPECT_FALSE(controller.heldPressure().has_value()) << "only once Hold pressure is on";
   panel.holdPressure->setChecked(true);
   ASSERT_TRUE(controller.heldPressure().has_value());
   EXPECT_NEAR(*controller.heldPressure(), 2.0 * known::kOneAtmosphere, 1e-12);
-  panel.setUnits(known::withCard(PressureUnit::Atmosphere));
-  EXPECT_NEAR(panel.pressure->value(), 2.0, 1e-4);
-  EXPECT_TRUE(panel.pressure->suffix().contains(QStringLiteral("atm")));
+  panel.setUnits(known::withCard(PressureUnit::Kilopascal));
+  EXPECT_NEAR(panel.pressure->value(), 202.65, 0.05) << "shown to a tenth of a kilopascal";
+  EXPECT_TRUE(panel.pressure->suffix().contains(QStringLiteral("kPa")));
+  panel.pressure->setValue(101.3);
+  EXPECT_NEAR(*controller.heldPressure(), known::kOneAtmosphere, 1e-3 * known::kOneAtmosphere)
+      << "a new value is held at once";
   panel.slider->setValue(60);
   EXPECT_FALSE(controller.heldPressure().has_value()) << "a hand on the lid releases the hold";
   EXPECT_FALSE(panel.holdPressure->isChecked());

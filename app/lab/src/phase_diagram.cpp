@@ -51,6 +51,10 @@ const QColor kReal(40, 40, 40);
 constexpr int kPressureDigits = 4;
 constexpr int kDensityDigits = 4;
 
+// A mark within this factor of a decade's end takes in the next decade, so
+// that no mark sits on the end of the logarithmic axis.
+constexpr double kLogMargin = 1.1;
+
 const QString kDensityTitle = QStringLiteral("Density (kg/m\u00b3)");
 
 // Low and high ends of the values seen, for fitting an axis.
@@ -128,11 +132,14 @@ PhaseDiagram::PhaseDiagram(const ModDornDll::CardMaterial &material, analysis::P
   setAccessibleName(QStringLiteral("Phase diagram of %1").arg(name));
   createDensityPlot();
   createPressurePlot();
+  const bool real = material_.triplePoint || material_.criticalPoint;
   note = new QLabel(
       QStringLiteral("Measured on the model: each mark is a state the model of %1 was held at, "
-                     "shaped and coloured by the phases found there. Hollow marks and dashed "
-                     "lines: the real substance, from the material card.")
-          .arg(name),
+                     "shaped and coloured by the phases found there. %2")
+          .arg(name, real ? QStringLiteral("Hollow marks and dashed lines: the real substance, "
+                                           "from the material card.")
+                          : QStringLiteral("The material card gives no triple or critical point "
+                                           "of the real substance.")),
       this);
   note->setWordWrap(true);
   stateText = new QLabel(this);
@@ -357,7 +364,7 @@ void PhaseDiagram::fitAxes() {
   fitAxis(densityPlot.x, density.low, density.padded().high);
   fitAxis(densityY, temperature.padded().low, temperature.padded().high);
   fitAxis(pressurePlot.x, temperature.padded().low, temperature.padded().high);
-  fitLogAxis(pressureY, pressure.low, pressure.high);
+  fitLogAxis(pressureY, pressure.low / kLogMargin, pressure.high * kLogMargin);
   const auto across = [this](QXYSeries *line, const std::optional<ModDornDll::CardStatePoint> &p) {
     if (line && p)
       line->replace({QPointF(densityPlot.x->min(), shownTemperature(p->kelvin)),

@@ -10,6 +10,7 @@
 #include "analysis/wall_pressure.h"
 
 #include <QChart>
+#include <QChartView>
 #include <QLabel>
 #include <QLogValueAxis>
 #include <QScatterSeries>
@@ -88,6 +89,13 @@ TEST(PhaseDiagram, DrawsOneSeriesPerPhaseOfTheMapOnBothCharts) {
   }
   EXPECT_EQ(shapes.size(), 4);
   EXPECT_TRUE(diagram.densityPlot.chart->title().contains(QStringLiteral("measured on the model")));
+  const auto views = diagram.findChildren<QChartView *>();
+  ASSERT_EQ(views.size(), 2);
+  for (const QChartView *view : views) {
+    EXPECT_TRUE(view->accessibleName().startsWith(QStringLiteral("water: ")))
+        << "named for readers";
+    EXPECT_FALSE(view->accessibleDescription().isEmpty());
+  }
 }
 
 TEST(PhaseDiagram, ShowsTheLabsUnitsOnTheAxesAndPoints) {
@@ -124,7 +132,10 @@ TEST(PhaseDiagram, MarksTheRealPointsOnlyWhereTheCardHasThem) {
   EXPECT_TRUE(
       seriesNames(withPoints.pressurePlot.chart).contains(QStringLiteral("real triple point")));
 
+  EXPECT_TRUE(withPoints.note->text().contains(QStringLiteral("Hollow marks")));
+
   PhaseDiagram without(known::water(), waterMap(), nullptr);
+  EXPECT_TRUE(without.note->text().contains(QStringLiteral("gives no triple or critical point")));
   for (const auto *plot : {&without.densityPlot, &without.pressurePlot}) {
     EXPECT_EQ(plot->realTriple, nullptr);
     EXPECT_EQ(plot->realCritical, nullptr);

@@ -15,6 +15,10 @@ namespace lab {
 
 namespace {
 
+const QString kSharedBox =
+    QStringLiteral("With several materials in the box, the density is this material's own and "
+                   "the pressure the whole box's, which all of them share");
+
 QLabel *messageLabel(const QString &text, QWidget *parent) {
   auto *label = new QLabel(text, parent);
   label->setAlignment(Qt::AlignCenter);
@@ -75,6 +79,8 @@ void PhaseDiagramTab::showScenario(const std::optional<ModDornDll::MaterialCard>
     PhaseDiagram *diagram = nullptr;
     if (lookup && lookup->map) {
       diagram = new PhaseDiagram(material, *lookup->map, materials);
+      if (card->materials.size() > 1)
+        diagram->stateText->setToolTip(kSharedBox);
       page = diagram;
     } else {
       page = messageLabel(lookup ? lookup->problem

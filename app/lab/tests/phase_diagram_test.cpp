@@ -229,6 +229,7 @@ TEST(PhaseDiagramTab, OneDiagramPerMaterialChosenByItsSubstance) {
   EXPECT_EQ(tab.materials->tabText(1), QStringLiteral("nitrogen"));
   EXPECT_FALSE(tab.message->isVisibleTo(&tab));
   EXPECT_TRUE(tab.materials->isVisibleTo(&tab));
+  EXPECT_TRUE(tab.diagrams[0]->stateText->toolTip().contains(QStringLiteral("whole box")));
   EXPECT_NE(tab.diagrams[0]->pressurePlot.realCritical, nullptr);
   EXPECT_EQ(tab.diagrams[1]->pressurePlot.realCritical, nullptr) << "nitrogen's card has none";
   tab.showRun({300.0, kBox, known::kOneAtmosphere}, kelvinKilopascal());

@@ -322,21 +322,25 @@ void PhaseDiagram::drawState() {
         {QPointF(shownTemperature(state_->kelvin), shownPressure(*state_->kilopascals))});
   else
     pressurePlot.state->clear();
-  if (!state_) {
-    stateText->setText(QStringLiteral("Your state point: not measured yet"));
-  } else {
-    const std::string_view symbol = analysis::pressureSymbol(units_.pressure);
-    const QString pressure =
-        state_->kilopascals
-            ? significantText(shownPressure(*state_->kilopascals), kPressureDigits) +
-                  QLatin1Char(' ') + QString::fromUtf8(symbol.data(), qsizetype(symbol.size()))
-            : QStringLiteral("pressure not measured yet");
-    stateText->setText(QStringLiteral("Your state point: %1 %2, %3 kg/m\u00b3, %4")
-                           .arg(QString::number(shownTemperature(state_->kelvin), 'f', 1),
-                                unitSymbolText(units_.temperature),
-                                significantText(state_->density, kDensityDigits), pressure));
-  }
+  stateText->setText(stateWords());
   fitAxes();
+}
+
+// The state point in words, for every reader: "Your state point: 296.0 K,
+// 998.2 kg/m³, 101.3 kPa".
+QString PhaseDiagram::stateWords() const {
+  if (!state_)
+    return QStringLiteral("Your state point: not measured yet");
+  const std::string_view symbol = analysis::pressureSymbol(units_.pressure);
+  const QString pressure =
+      state_->kilopascals
+          ? significantText(shownPressure(*state_->kilopascals), kPressureDigits) +
+                QLatin1Char(' ') + QString::fromUtf8(symbol.data(), qsizetype(symbol.size()))
+          : QStringLiteral("pressure not measured yet");
+  return QStringLiteral("Your state point: %1 %2, %3 kg/m\u00b3, %4")
+      .arg(QString::number(shownTemperature(state_->kelvin), 'f', 1),
+           unitSymbolText(units_.temperature), significantText(state_->density, kDensityDigits),
+           pressure);
 }
 
 // The axes hold the map, the real points and the state point; the real

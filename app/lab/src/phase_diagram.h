@@ -78,6 +78,7 @@ private:
   void drawMap();
   void drawRealPoints();
   void drawState();
+  QString stateWords() const;
   void fitAxes();
   double shownTemperature(double kelvin) const;
   double shownPressure(double kilopascals) const;

@@ -54,12 +54,12 @@ LabWindow::LabWindow(simulation::SimulationController &controller,
 
   auto *left = new QVBoxLayout;
   left->addWidget(thermostat);
-  left->addWidget(volume);
   left->addWidget(readouts);
   left->addWidget(materials);
   left->addStretch();
   auto *right = new QVBoxLayout;
   right->addWidget(charts, 1);
+  right->addWidget(volume); // under the graphs: the left column fills a small screen
   right->addWidget(saveCsv, 0, Qt::AlignRight);
   auto *body = new QHBoxLayout;
   body->addLayout(left);
@@ -146,7 +146,6 @@ void LabWindow::refresh() {
   const LabUnits shown = shownUnits();
   Readings readings;
   readings.latest = controller_.latest();
-  readings.gauge = controller_.gaugePressure();
   readings.atoms = controller_.atoms();
   readings.step = controller_.step();
   readings.atomStepsPerSecond = atomStepsPerSecond();

@@ -107,8 +107,8 @@ void ReadoutPanel::show(const Readings &readings, const LabUnits &units) {
     kinetic->setText(energyText(s.kinetic, units));
     potential->setText(energyText(s.potential, units));
     total->setText(energyText(s.total, units));
+    pressure->setText(pressureText(s.wallPush, units));
   }
-  pressure->setText(readings.gauge ? pressureText(*readings.gauge, units) : kNothingYet);
   atoms->setText(locale.toString(readings.atoms));
   steps->setText(stepsText(readings.step, units));
   speed->setText(locale.toString(qlonglong(std::llround(readings.atomStepsPerSecond))) +

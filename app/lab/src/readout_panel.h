@@ -42,8 +42,6 @@ std::vector<MaterialPhase> materialPhases(const std::vector<analysis::TypeSummar
 // What the readouts show at one refresh.
 struct Readings {
   std::optional<analysis::Sample> latest;
-  // The pressure gauge on the walls (model units); nullopt until it reads.
-  std::optional<double> gauge;
   int atoms = 0;
   std::int64_t step = 0;
   double atomStepsPerSecond = 0.0;

@@ -14,9 +14,14 @@ namespace {
 
 lab::Readings readings() {
   lab::Readings shown;
-  shown.latest =
-      analysis::Sample{250, 300.0, 300.0, 1000.0, -2000.0, -1000.0, 3.0 * known::kOneAtmosphere};
-  shown.gauge = known::kOneAtmosphere;
+  shown.latest = analysis::Sample{250,
+                                  300.0,
+                                  300.0,
+                                  1000.0,
+                                  -2000.0,
+                                  -1000.0,
+                                  3.0 * known::kOneAtmosphere,
+                                  known::kOneAtmosphere};
   shown.atoms = 784;
   shown.step = 250;
   return shown;

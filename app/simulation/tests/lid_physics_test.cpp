@@ -100,26 +100,30 @@ TEST_F(LidPhysics, TheLidComesDownToTheSmallestBoxWithoutLosingAnAtomOrTheTemper
   EXPECT_EQ(controller.box(), fileBox) << "a new start puts the lid back";
 }
 
+// At 200 K; hotter, the molecules' cores raise the pressure of the halved
+// room a few per cent above Boyle's (2.12 times at 300 K; docs/pressure.md).
 TEST_F(LidPhysics, HalvingTheRoomOfTheAirDoublesItsPressure) {
-  start(300.0);
-  const double full = gaugeOver(4);
+  start(200.0);
+  const double full = gaugeOver(6);
   ASSERT_TRUE(moveLid(lidForRoom(0.5)));
   run(2000);
-  const double half = gaugeOver(4);
+  const double half = gaugeOver(6);
   EXPECT_NEAR(half / full, 2.0, 0.2);
-  std::printf("Boyle: the room halved at 300 K, the pressure %.3f times as high\n", half / full);
+  std::printf("Boyle: the room halved at 200 K, the pressure %.3f times as high\n", half / full);
 }
 
+// Well above the critical point, where the attraction no longer lowers the
+// pressure much (at 200 K it does by 6 %; docs/pressure.md).
 TEST_F(LidPhysics, AtFixedVolumeThePressureRisesInProportionToTheTemperature) {
-  start(200.0);
+  start(300.0);
   ASSERT_TRUE(moveLid(lidForRoom(0.6)));
   run(2000);
   const double cold = gaugeOver(4);
-  controller.setThermostat(400.0);
+  controller.setThermostat(600.0);
   run(4000);
   const double hot = gaugeOver(4);
   EXPECT_NEAR(hot / cold, 2.0, 0.2);
-  std::printf("P against T: 400 K against 200 K, the pressure %.3f times as high\n", hot / cold);
+  std::printf("P against T: 600 K against 300 K, the pressure %.3f times as high\n", hot / cold);
 }
 
 // The barostat holds the pressure on the lid, as a piston does; the walls'

@@ -8,7 +8,9 @@ namespace PavexRun {
 
 analysis::AtomFrame engineFrame() {
   Pavex::MD_return_coordinates(ModDornDll::atomCoords.data());
-  return simulation::programFrame();
+  analysis::AtomFrame frame = simulation::programFrame();
+  frame.temperature = Pavex::MD_get_temperature();
+  return frame;
 }
 
 } // namespace PavexRun

@@ -6,7 +6,8 @@
 namespace PavexRun {
 
 // Fetches the coordinates from the engine into the program's atomCoords and
-// pairs them with the loaded scenario's types, pair table and box.
+// pairs them with the loaded scenario's types, pair table and box, and the
+// engine's measured temperature.
 analysis::AtomFrame engineFrame();
 
 } // namespace PavexRun

@@ -1,5 +1,6 @@
 #include "analysis/neighbour_cells.h"
 
+#include "analysis/pair_potential.h"
 #include "close_pairs.h"
 
 #include <algorithm>
@@ -48,15 +49,20 @@ NeighbourLists findNeighbours(const AtomFrame &frame) {
   return lists;
 }
 
-std::vector<std::uint32_t> countNeighbours(const AtomFrame &frame) {
+Neighbourhoods measureNeighbourhoods(const AtomFrame &frame) {
   checkFrame(frame);
-  std::vector<std::uint32_t> counts(frame.types.size(), 0);
+  const std::size_t atoms = frame.types.size();
+  Neighbourhoods found{std::vector<std::uint32_t>(atoms, 0), std::vector<double>(atoms, 0.0)};
   detail::ClosePairSearch(frame, squaredRadii(frame))
-      .forEachClosePair([&](std::uint32_t i, std::uint32_t j, double) {
-        ++counts[i];
-        ++counts[j];
+      .forEachClosePair([&](std::uint32_t i, std::uint32_t j, double squared) {
+        const double energy =
+            pairEnergy(pairOf(frame, frame.types[i], frame.types[j]), std::sqrt(squared));
+        ++found.counts[i];
+        ++found.counts[j];
+        found.energies[i] += energy;
+        found.energies[j] += energy;
       });
-  return counts;
+  return found;
 }
 
 } // namespace analysis

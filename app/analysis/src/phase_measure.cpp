@@ -13,6 +13,12 @@ namespace analysis {
 namespace {
 
 constexpr std::size_t kFreeNeighbours = 3; // an atom with fewer is a gas atom
+// An atom is also a gas atom, however many neighbours crowd it, when its
+// pair energy with them does not hold it against its mean kinetic energy,
+// 3/2·T: so a gas pressed dense above its critical temperature stays a gas
+// instead of reading as a liquid with a gas beside it. Where the frame's
+// temperature is unknown (0) only the count decides.
+constexpr double kKineticPerKelvin = 1.5;
 constexpr double kGasShare = 0.5;          // a type with more free atoms is a gas
 // A type is liquid when at least this share of its atoms wandered more than
 // kMobileDistance·r0 over the last kRecentSteps. Measured on the liquid
@@ -36,7 +42,8 @@ std::vector<TypeSummary> emptySummaries(const AtomFrame &frame) {
 // sinceStart may be empty: the rms displacement then stays 0.
 void addAtoms(std::vector<TypeSummary> &summaries, const std::vector<double> &sinceStart,
               const std::vector<double> &sinceRecent, const AtomFrame &now) {
-  const std::vector<std::uint32_t> neighbours = countNeighbours(now);
+  const Neighbourhoods around = measureNeighbourhoods(now);
+  const double holding = -kKineticPerKelvin * now.temperature;
   const double lowerThirdTop = now.box[1] + (now.box[4] - now.box[1]) / 3.0;
   for (std::size_t i = 0; i < now.types.size(); ++i) {
     TypeSummary &summary = summaries[static_cast<std::size_t>(now.types[i])];
@@ -45,8 +52,8 @@ void addAtoms(std::vector<TypeSummary> &summaries, const std::vector<double> &si
     summary.rmsDisplacement += sinceStart.empty() ? 0.0 : sinceStart[i];
     summary.recentDisplacement += sinceRecent[i];
     summary.mobileShare += sinceRecent[i] > mobile * mobile ? 1.0 : 0.0;
-    summary.neighbours += neighbours[i];
-    const bool free = neighbours[i] < kFreeNeighbours;
+    summary.neighbours += around.counts[i];
+    const bool free = around.counts[i] < kFreeNeighbours || !(around.energies[i] < holding);
     const bool moved = sinceRecent[i] > mobile * mobile;
     summary.freeShare += free ? 1.0 : 0.0;
     summary.liquidShare += !free && moved ? 1.0 : 0.0;

@@ -1,4 +1,5 @@
 #include "analysis/neighbour_cells.h"
+#include "analysis/pair_potential.h"
 #include "test_frames.h"
 
 #include <gtest/gtest.h>
@@ -32,7 +33,7 @@ std::vector<std::vector<std::uint32_t>> allPairsNeighbours(const AtomFrame &fram
 void expectSameAsAllPairs(const AtomFrame &frame) {
   const NeighbourLists fast = findNeighbours(frame);
   const auto oracle = allPairsNeighbours(frame);
-  const auto counts = countNeighbours(frame);
+  const auto counts = measureNeighbourhoods(frame).counts;
   ASSERT_EQ(fast.first.size(), frame.types.size() + 1);
   for (std::size_t i = 0; i < frame.types.size(); ++i) {
     std::vector<std::uint32_t> found(fast.of(i).begin(), fast.of(i).end());
@@ -104,4 +105,24 @@ TEST(NeighbourCells, RefuseAFrameWithATypeBeyondThePairTable) {
   EXPECT_THROW(findNeighbours(frame), std::invalid_argument);
   frame.types[3] = -1;
   EXPECT_THROW(findNeighbours(frame), std::invalid_argument);
+}
+
+TEST(Neighbourhoods, EachAtomSumsItsPairEnergiesWithItsNeighbours) {
+  AtomFrame frame;
+  frame.pairParams = {4096, 1, 1412, 2048};
+  frame.box = {0, 0, 0, 20000, 20000, 20000};
+  const double r0 = minimumDistance(frame.pairParams.data());
+  // A line: 0 and 1 at the well's bottom, 2 a little farther from 1, 3 alone.
+  frame.coords = {5000, 5000, 5000, 5000 + r0, 5000, 5000, 5000 + r0 + 1900, 5000, 5000,
+                  15000, 15000, 15000};
+  frame.types = {0, 0, 0, 0};
+  const Neighbourhoods found = measureNeighbourhoods(frame);
+  const double well = pairEnergy(frame.pairParams.data(), r0);
+  const double far = pairEnergy(frame.pairParams.data(), 1900);
+  EXPECT_NEAR(well, -1024.0, 1e-9);
+  EXPECT_EQ(found.counts, (std::vector<std::uint32_t>{1, 2, 1, 0}));
+  EXPECT_NEAR(found.energies[0], well, 1e-9);
+  EXPECT_NEAR(found.energies[1], well + far, 1e-9);
+  EXPECT_NEAR(found.energies[2], far, 1e-9);
+  EXPECT_EQ(found.energies[3], 0.0);
 }

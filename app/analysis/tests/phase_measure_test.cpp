@@ -206,3 +206,24 @@ TEST(PhaseMix, NamesReadBackAndNothingElseIsAMix) {
   EXPECT_EQ(phaseMixFromName(""), std::nullopt);
   EXPECT_EQ(phaseMixFromName("plasma"), std::nullopt);
 }
+
+// A gas pressed as dense as a liquid: each atom crowded by neighbours, but
+// too hot for their pull to hold it. Known to be hot, it is a gas; at an
+// unknown temperature only the neighbour count speaks, and it reads bound.
+TEST(PhaseMix, ACrowdTooHotForItsBondsIsAGas) {
+  const double r0 = minimumDistance(kLiquidPair);
+  AtomFrame s = crystal(r0);
+  const TypeSummary unknown = summarisePhases(s, s, s)[0];
+  EXPECT_EQ(unknown.freeShare, 0.0);
+  // Interior atoms of the crystal: 12 neighbours at the well, -A/4 each.
+  s.temperature = 4096.0 * 12.0 / 4.0 / 1.5 + 1.0; // too hot even for them
+  const TypeSummary hot = summarisePhases(s, s, s)[0];
+  EXPECT_EQ(hot.freeShare, 1.0);
+  EXPECT_EQ(hot.mix, PhaseMix::Gas);
+  // Cold enough for an atom with 3 bonds (-3072 K), as a corner atom of the
+  // crystal has.
+  s.temperature = 3072.0 / 1.5 - 1.0;
+  const TypeSummary cool = summarisePhases(s, s, s)[0];
+  EXPECT_EQ(cool.freeShare, 0.0);
+  EXPECT_EQ(cool.mix, PhaseMix::Solid);
+}

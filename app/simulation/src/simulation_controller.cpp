@@ -245,6 +245,7 @@ std::int32_t SimulationController::atoms() const { return ModDornDll::numAtoms; 
 analysis::AtomFrame SimulationController::atomFrame() const {
   analysis::AtomFrame frame = programFrame();
   frame.box = box();
+  frame.temperature = latest_ ? latest_->temperature : 0.0;
   return frame;
 }
 

@@ -14,6 +14,7 @@ struct AtomFrame {
   std::int32_t typeCount = 1;
   std::vector<double> pairParams; // A, b, C, D per pair of types, triangular order
   std::array<double, 6> box{};    // min x, y, z, max x, y, z
+  double temperature = 0.0;       // measured at this moment, kelvin; 0 where unknown
 };
 
 // The four parameters (A, b, C, D) of the pair of types a and b.

@@ -28,7 +28,13 @@ struct NeighbourLists {
 // not whole (checkFrame).
 NeighbourLists findNeighbours(const AtomFrame &frame);
 
-// The length of each atom's neighbour list, without the lists.
-std::vector<std::uint32_t> countNeighbours(const AtomFrame &frame);
+// Each atom's neighbour count (the length of its neighbour list, without
+// the lists) and its pair energy with those neighbours
+// (kelvin): how firmly the atom is bound where it stands.
+struct Neighbourhoods {
+  std::vector<std::uint32_t> counts;
+  std::vector<double> energies;
+};
+Neighbourhoods measureNeighbourhoods(const AtomFrame &frame);
 
 } // namespace analysis

@@ -50,7 +50,9 @@ struct TypeSummary {
   // stretch: a liquid's atoms nearly all wander, a glass's few do.
   double mobileShare = 0.0;
   double neighbours = 0.0;         // mean count within the neighbour radius
-  double freeShare = 0.0;          // share of atoms with fewer than 3 neighbours
+  // Share of gas atoms: fewer than 3 neighbours, or, where the frame's
+  // temperature is known, a pair energy with them above -3/2·T.
+  double freeShare = 0.0;
   double lowerThird = 0.0;         // share of atoms in the lowest third of the box
   // Each atom as a gas, liquid or solid atom (see PhaseMix): the three
   // shares add up to 1. The gas share is freeShare.

@@ -146,7 +146,8 @@ public:
   const std::optional<analysis::Sample> &latest() const { return latest_; }
   const analysis::SeriesRecorder &records() const { return records_; }
   // A copy of the atoms as the last tick fetched them, with the running
-  // scenario's types and pair table and the box as it stands.
+  // scenario's types and pair table, the box as it stands, and the
+  // temperature of the last measurement (0 before there is one).
   analysis::AtomFrame atomFrame() const;
   // Each atom's mean speed over the last tick, in engine units of length per
   // unit of time; empty until a tick has run with speeds tracked since the

@@ -16,10 +16,18 @@ bool same(const std::optional<double> &a, const std::optional<double> &b) {
   return a.has_value() == b.has_value() && (!a || same(*a, *b));
 }
 
+bool same(const std::optional<ModDornDll::CardStatePoint> &a,
+          const std::optional<ModDornDll::CardStatePoint> &b) {
+  return a.has_value() == b.has_value() &&
+         (!a || (same(a->kelvin, b->kelvin) && same(a->kilopascals, b->kilopascals)));
+}
+
 bool same(const ModDornDll::CardMaterial &a, const ModDornDll::CardMaterial &b) {
   return a.name == b.name && a.symbol == b.symbol && same(a.meltingPoint, b.meltingPoint) &&
          a.meltingSource == b.meltingSource && same(a.boilingPoint, b.boilingPoint) &&
-         a.boilingSource == b.boilingSource && same(a.modelMeltingPoint, b.modelMeltingPoint);
+         a.boilingSource == b.boilingSource && same(a.modelMeltingPoint, b.modelMeltingPoint) &&
+         same(a.triplePoint, b.triplePoint) && a.tripleSource == b.tripleSource &&
+         same(a.criticalPoint, b.criticalPoint) && a.criticalSource == b.criticalSource;
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include <fstream>
 #include <span>
 #include <sstream>
+#include <tuple>
 
 namespace ModDornDll {
 
@@ -30,6 +31,8 @@ constexpr UnitFactor kLengthUnits[] = {
     {"m", 1.0}, {"nm", 1e-9}, {kAngstrom, 1e-10}, {"A", 1e-10}, {"pm", 1e-12}};
 constexpr UnitFactor kMassUnits[] = {{"u", 1.66053906660e-27}, {"kg", 1.0}};
 constexpr UnitFactor kTemperatureUnits[] = {{"K", 1.0}};
+// Pressures in kilopascals, as the card writes them.
+constexpr UnitFactor kPressureUnits[] = {{"kPa", 1.0}, {"Pa", 1e-3}, {"MPa", 1e3}};
 
 // What a card may say, in SI units: from a nuclear radius to a metre, from
 // an electron's mass to a kilogram, up to a million kelvin. Beyond these a
@@ -43,6 +46,9 @@ struct Range {
 constexpr Range kLengthRange{1e-18, 1.0, "1e-18 m and 1 m"};
 constexpr Range kMassRange{1e-31, 1.0, "1e-31 kg and 1 kg"};
 constexpr Range kTemperatureRange{1e-6, 1e6, "1e-6 K and 1e6 K"};
+// From far below the lowest triple-point pressure measured to far above the
+// highest critical pressure (metals, some hundred MPa).
+constexpr Range kPressureRange{1e-12, 1e8, "1e-12 kPa and 1e8 kPa"};
 
 // Blanks around a key or value; a carriage return among them is no part of
 // the text either, wherever a comment cut the line.
@@ -170,8 +176,10 @@ private:
   }
 
   static bool isMaterialKey(const std::string &key) {
-    for (const char *known : {"name", "symbol", "melting point", "melting point source",
-                              "boiling point", "boiling point source", "model melting point"})
+    for (const char *known :
+         {"name", "symbol", "melting point", "melting point source", "boiling point",
+          "boiling point source", "model melting point", "triple point", "triple point source",
+          "critical point", "critical point source"})
       if (key == known)
         return true;
     return false;
@@ -185,6 +193,17 @@ private:
 
   double kelvin(std::string_view value, const std::string &key) const {
     return measure(value, key, kTemperatureUnits, "K", kTemperatureRange);
+  }
+
+  // "273.16 K, 0.611657 kPa": a temperature and a pressure.
+  CardStatePoint statePoint(std::string_view value, const std::string &key) const {
+    const auto comma = value.find(',');
+    if (comma == std::string_view::npos)
+      fail(key + " must be a temperature and a pressure, as \"273.16 K, 0.611657 kPa\", not \"" +
+           std::string(value) + "\"");
+    return {kelvin(trimmed(value.substr(0, comma)), key),
+            measure(trimmed(value.substr(comma + 1)), key, kPressureUnits, "kPa, Pa or MPa",
+                    kPressureRange)};
   }
 
   void setProperty(Block &block, const std::string &key, std::string_view value) {
@@ -206,8 +225,16 @@ private:
       m.boilingPoint = kelvin(value, key);
     else if (key == "boiling point source")
       m.boilingSource = value;
-    else
+    else if (key == "model melting point")
       m.modelMeltingPoint = kelvin(value, key);
+    else if (key == "triple point")
+      m.triplePoint = statePoint(value, key);
+    else if (key == "triple point source")
+      m.tripleSource = value;
+    else if (key == "critical point")
+      m.criticalPoint = statePoint(value, key);
+    else
+      m.criticalSource = value;
   }
 
   // An element symbol as trajectory viewers read it: a capital letter and at
@@ -226,8 +253,8 @@ private:
   CardMaterial complete(const Block &block) {
     line_ = block.line;
     const CardMaterial &m = block.material;
-    const auto missing = [&](const char *key) {
-      fail("this material has no \"" + std::string(key) + "\"");
+    const auto missing = [&](const std::string &key) {
+      fail("this material has no \"" + key + "\"");
     };
     if (m.name.empty())
       missing("name");
@@ -241,6 +268,18 @@ private:
       missing("boiling point source");
     if (!m.boilingPoint && !m.boilingSource.empty())
       missing("boiling point");
+    for (const auto &[point, source, key] :
+         {std::tuple{&m.triplePoint, &m.tripleSource, "triple point"},
+          std::tuple{&m.criticalPoint, &m.criticalSource, "critical point"}}) {
+      if (point->has_value() && source->empty())
+        missing(std::string(key) + " source");
+      if (!point->has_value() && !source->empty())
+        missing(key);
+    }
+    if (m.triplePoint && m.criticalPoint &&
+        (m.triplePoint->kelvin > m.criticalPoint->kelvin ||
+         m.triplePoint->kilopascals > m.criticalPoint->kilopascals))
+      fail("the triple point cannot lie above the critical point in temperature or pressure");
     return m;
   }
 

@@ -5,6 +5,7 @@
 #include "scenario/scenario_writer.h"
 
 #include <cstdio>
+#include <tuple>
 
 namespace ModDornDll {
 
@@ -37,6 +38,14 @@ void addMaterial(std::string &out, std::size_t index, const CardMaterial &m) {
   }
   if (m.modelMeltingPoint)
     addLine(out, "model melting point", number(*m.modelMeltingPoint) + " K");
+  for (const auto &[point, source, key] :
+       {std::tuple{&m.triplePoint, &m.tripleSource, "triple point"},
+        std::tuple{&m.criticalPoint, &m.criticalSource, "critical point"}}) {
+    if (!point->has_value())
+      continue;
+    addLine(out, key, number((*point)->kelvin) + " K, " + number((*point)->kilopascals) + " kPa");
+    addLine(out, std::string(key) + " source", *source);
+  }
 }
 
 } // namespace

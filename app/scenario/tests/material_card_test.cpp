@@ -248,3 +248,98 @@ TEST_F(CardFiles, AnUnreadableCardIsRefusedByName) {
   EXPECT_THROW(writeMaterialCard(path("no/such/folder/x.card"), MaterialCard{}, "x.ams"),
                SaveError);
 }
+
+namespace {
+
+// A card of water with its real triple and critical points after `extra`
+// lines put in the material's block.
+std::string withPoints(const std::string &extra) {
+  return withLine("") + "triple point = 273.16 K, 0.611657 kPa\n"
+                        "triple point source = IAPWS R6-95\n"
+                        "critical point = 647.096 K, 22.064 MPa\n"
+                        "critical point source = IAPWS R6-95\n" +
+         extra;
+}
+
+} // namespace
+
+TEST(MaterialCard, TripleAndCriticalPointsAreReadInKilopascals) {
+  const CardMaterial water = parseMaterialCard(withPoints(""), "c").materials.at(0);
+  ASSERT_TRUE(water.triplePoint && water.criticalPoint);
+  EXPECT_DOUBLE_EQ(water.triplePoint->kelvin, 273.16);
+  EXPECT_DOUBLE_EQ(water.triplePoint->kilopascals, 0.611657);
+  EXPECT_EQ(water.tripleSource, "IAPWS R6-95");
+  EXPECT_DOUBLE_EQ(water.criticalPoint->kelvin, 647.096);
+  EXPECT_DOUBLE_EQ(water.criticalPoint->kilopascals, 22064.0); // given in MPa
+  EXPECT_EQ(water.criticalSource, "IAPWS R6-95");
+  std::string pascals = withPoints("");
+  pascals.replace(pascals.find("0.611657 kPa"), 12, "611.657 Pa");
+  EXPECT_DOUBLE_EQ(parseMaterialCard(pascals, "c").materials[0].triplePoint->kilopascals,
+                   0.611657);
+  EXPECT_FALSE(parseMaterialCard(withLine(""), "c").materials[0].triplePoint);
+}
+
+TEST(MaterialCard, BadTripleAndCriticalPointsAreRefused) {
+  const std::pair<std::string, std::string> values[] = {
+      {"273.16 K", "line 9: triple point must be a temperature and a pressure, as"},
+      {"273.16 K 0.6 kPa", "must be a temperature and a pressure"},
+      {"273.16, 0.6 kPa", "line 9: triple point must be a positive number and K"},
+      {"273.16 K, 0.6", "line 9: triple point must be a positive number and kPa, Pa or MPa"},
+      {"273.16 K, 0.6 bar", "kPa, Pa or MPa"},
+      {"273.16 K, -0.6 kPa", "kPa, Pa or MPa"},
+      {"273.16 K, nan kPa", "kPa, Pa or MPa"},
+      {"273.16 K, 0.6 kPa, 1", "kPa, Pa or MPa"},
+      {"2e6 K, 0.6 kPa", "triple point must lie between 1e-6 K and 1e6 K"},
+      {"273.16 K, 1e-20 kPa", "triple point must lie between 1e-12 kPa and 1e8 kPa"},
+      {"273.16 K, 1e12 kPa", "must lie between 1e-12 kPa and 1e8 kPa"},
+  };
+  for (const auto &[value, message] : values) {
+    std::string card = withPoints("");
+    card.replace(card.find("273.16 K, 0.611657 kPa"), 22, value);
+    EXPECT_NE(refusal(card).find(message), std::string::npos) << value << ": " << refusal(card);
+  }
+  const std::pair<std::string, std::string> blocks[] = {
+      {"triple point = 200 K, 1 kPa\n", "\"triple point\" is given twice"},
+      {"critical point source = CRC\n", "\"critical point source\" is given twice"},
+  };
+  for (const auto &[extra, message] : blocks)
+    EXPECT_NE(refusal(withPoints(extra)).find(message), std::string::npos) << extra;
+  EXPECT_NE(refusal(withLine("") + "triple point = 273.16 K, 0.6 kPa\n")
+                .find("line 4: this material has no \"triple point source\""),
+            std::string::npos);
+  EXPECT_NE(refusal(withLine("") + "critical point source = IAPWS\n")
+                .find("this material has no \"critical point\""),
+            std::string::npos);
+  EXPECT_NE(refusal(withLine("triple point = 273.16 K, 0.6 kPa"))
+                .find("line 3: \"triple point\" belongs to a material"),
+            std::string::npos);
+}
+
+TEST(MaterialCard, ATriplePointAboveTheCriticalPointIsRefused) {
+  std::string hot = withPoints("");
+  hot.replace(hot.find("273.16 K, 0.611657 kPa"), 22, "700 K, 0.6 kPa");
+  EXPECT_NE(refusal(hot).find("line 4: the triple point cannot lie above the critical point"),
+            std::string::npos)
+      << refusal(hot);
+  std::string pressed = withPoints("");
+  pressed.replace(pressed.find("273.16 K, 0.611657 kPa"), 22, "273.16 K, 30000 kPa");
+  EXPECT_NE(refusal(pressed).find("cannot lie above the critical point"), std::string::npos);
+}
+
+TEST_F(CardFiles, TripleAndCriticalPointsReadBackTheSame) {
+  const MaterialCard card = parseMaterialCard(withPoints(""), "c");
+  writeMaterialCard(path("points.card"), card, "points.ams");
+  const CardMaterial back = readMaterialCard(path("points.card")).materials.at(0);
+  const CardMaterial &water = card.materials[0];
+  ASSERT_TRUE(back.triplePoint && back.criticalPoint);
+  EXPECT_EQ(back.triplePoint->kelvin, water.triplePoint->kelvin);
+  EXPECT_EQ(back.triplePoint->kilopascals, water.triplePoint->kilopascals);
+  EXPECT_EQ(back.tripleSource, water.tripleSource);
+  EXPECT_EQ(back.criticalPoint->kelvin, water.criticalPoint->kelvin);
+  EXPECT_EQ(back.criticalPoint->kilopascals, water.criticalPoint->kilopascals);
+  EXPECT_EQ(back.criticalSource, water.criticalSource);
+  // A card without them writes no such lines.
+  const std::string plain = cardText(parseMaterialCard(withLine(""), "c"), "x.ams");
+  EXPECT_EQ(plain.find("triple point"), std::string::npos);
+  EXPECT_EQ(plain.find("critical point"), std::string::npos);
+}

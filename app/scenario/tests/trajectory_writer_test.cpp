@@ -129,8 +129,19 @@ MaterialCard waterAndQuartz() {
   MaterialCard card;
   card.metresPerLength = 0.2e-12;
   card.kilogramsPerMass = 18 * 1.66053906660e-27;
-  card.materials = {{"water", "O", 273.15, "CRC", 373.12, "CRC", 266.0},
-                    {"quartz", "Si", 1986.0, "CRC", std::nullopt, "", std::nullopt}};
+  CardMaterial water;
+  water.name = "water";
+  water.symbol = "O";
+  water.meltingPoint = 273.15;
+  water.meltingSource = water.boilingSource = "CRC";
+  water.boilingPoint = 373.12;
+  water.modelMeltingPoint = 266.0;
+  CardMaterial quartz;
+  quartz.name = "quartz";
+  quartz.symbol = "Si";
+  quartz.meltingPoint = 1986.0;
+  quartz.meltingSource = "CRC";
+  card.materials = {water, quartz};
   return card;
 }
 

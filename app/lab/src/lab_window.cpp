@@ -1,6 +1,7 @@
 #include "lab_window.h"
 
 #include "materials_panel.h"
+#include "phase_diagram_tab.h"
 #include "readout_panel.h"
 #include "remembered_settings.h"
 #include "scenario/mod_dorn_dll.h"
@@ -48,6 +49,8 @@ LabWindow::LabWindow(simulation::SimulationController &controller,
   readouts = new ReadoutPanel(this);
   materials = new MaterialsPanel(this);
   charts = new SeriesCharts(this);
+  phaseDiagram = new PhaseDiagramTab(charts);
+  charts->addTab(phaseDiagram, QStringLiteral("Phase dia&gram"));
   saveCsv = new QPushButton(QStringLiteral("&Save CSV\u2026"), this);
   saveCsv->setToolTip(QStringLiteral("Save every recorded sample as a table: one row per "
                                      "sample, a header row with units"));
@@ -158,6 +161,7 @@ void LabWindow::refresh() {
   readouts->show(readings, shown);
   materials->show(controller_.card(), controller_.cardProblem(), unit_, ModDornDll::timeStep);
   charts->show(controller_.records(), shown);
+  phaseDiagram->follow(controller_, shown);
   thermostat->refresh();
   volume->setUnits(shown);
   volume->refresh();

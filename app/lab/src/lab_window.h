@@ -26,6 +26,7 @@ class SimulationController;
 namespace lab {
 
 class MaterialsPanel;
+class PhaseDiagramTab;
 class ReadoutPanel;
 class SeriesCharts;
 class ThermostatPanel;
@@ -60,6 +61,7 @@ public:
   ReadoutPanel *readouts = nullptr;
   MaterialsPanel *materials = nullptr;
   SeriesCharts *charts = nullptr;
+  PhaseDiagramTab *phaseDiagram = nullptr; // a tab beside the graphs
   QComboBox *units = nullptr;
   QComboBox *pressureUnits = nullptr;
   QPushButton *saveCsv = nullptr;

@@ -2,9 +2,12 @@
 // following the ambient temperature, units, readouts, graphs and the CSV.
 #include "run_folder_fixture.h"
 
+#include "analysis/phase_map.h"
 #include "lab_window.h"
 #include "materials_panel.h"
 #include "panel_status_bar.h"
+#include "phase_diagram.h"
+#include "phase_diagram_tab.h"
 #include "readout_panel.h"
 #include "remembered_settings.h"
 #include "scenario/mod_dorn_dll.h"
@@ -19,6 +22,7 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QScatterSeries>
 #include <QScrollBar>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -327,4 +331,41 @@ TEST_F(Lab, HoldingTheLiquidColdFreezesIt) {
       static_cast<QFormLayout *>(lab.readouts->layout())->labelForField(lab.readouts->phases[0]));
   ASSERT_NE(caption, nullptr);
   EXPECT_EQ(caption->text(), QStringLiteral("water"));
+}
+
+TEST_F(Lab, ThePhaseDiagramShowsTheMaterialsMapAndFollowsTheLid) {
+  useShippedLiquid();
+  QTemporaryDir maps;
+  analysis::PhaseMap water{"water", {}};
+  water.points.push_back({300.0, 1000.0, 100.0, analysis::PhaseMix::Liquid, 0.0, 1.0, 0.0});
+  water.points.push_back({400.0, 10.0, 500.0, analysis::PhaseMix::Gas, 0.0, 0.0, 1.0});
+  const std::string text = analysis::writePhaseMap(water);
+  QFile file(maps.filePath(QStringLiteral("water.map")));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(text.data(), qint64(text.size()));
+  file.close();
+
+  frmOrvelModel &f = openWindow();
+  lab::LabWindow &lab = openLab(f);
+  lab.phaseDiagram->mapFolder = maps.path();
+  f.mnuOptionsLiquid->trigger();
+  lab.charts->setCurrentWidget(lab.phaseDiagram);
+  EXPECT_EQ(lab.charts->tabText(lab.charts->currentIndex()), QStringLiteral("Phase dia&gram"));
+  for (int tick = 0; tick < 10; ++tick)
+    f.Timer1_Timer();
+  lab.refresh();
+  ASSERT_EQ(lab.phaseDiagram->diagrams.size(), 1u);
+  lab::PhaseDiagram *diagram = lab.phaseDiagram->diagrams[0];
+  ASSERT_NE(diagram, nullptr) << "the map of water was found";
+  EXPECT_EQ(diagram->densityPlot.phases.size(), 2u);
+  ASSERT_EQ(diagram->densityPlot.state->count(), 1) << "the state point, once measured";
+  const QPointF before = diagram->densityPlot.state->at(0);
+  EXPECT_GT(before.x(), 0.0);
+
+  f.simulation().setLidTarget(0.5);
+  for (int tick = 0; tick < 10; ++tick)
+    f.Timer1_Timer();
+  lab.refresh();
+  ASSERT_LT(f.simulation().lidHeight(), 1.0) << "the lid went down";
+  EXPECT_GT(diagram->densityPlot.state->at(0).x(), before.x()) << "denser under the lid";
 }

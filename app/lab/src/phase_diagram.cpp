@@ -74,19 +74,20 @@ struct Span {
   static constexpr double kMargin = 0.03;
 };
 
-QScatterSeries *addScatter(PhaseDiagram::Plot &plot, QAbstractAxis *y, const QString &name) {
-  auto *series = new QScatterSeries;
+// A series named and drawn on the plot's chart against both its axes.
+template <typename Series> Series *addSeries(PhaseDiagram::Plot &plot, const QString &name) {
+  auto *series = new Series;
   series->setName(name);
   plot.chart->addSeries(series);
-  series->attachAxis(plot.x);
-  series->attachAxis(y);
+  for (QAbstractAxis *axis : plot.chart->axes())
+    series->attachAxis(axis);
   return series;
 }
 
 // The real substance's point: a hollow mark with its name beside it.
-QScatterSeries *addRealPoint(PhaseDiagram::Plot &plot, QAbstractAxis *y, const QString &name,
+QScatterSeries *addRealPoint(PhaseDiagram::Plot &plot, const QString &name,
                              QScatterSeries::MarkerShape shape) {
-  QScatterSeries *series = addScatter(plot, y, name);
+  auto *series = addSeries<QScatterSeries>(plot, name);
   series->setMarkerShape(shape);
   series->setMarkerSize(kRealSize);
   series->setBrush(Qt::NoBrush);
@@ -98,24 +99,29 @@ QScatterSeries *addRealPoint(PhaseDiagram::Plot &plot, QAbstractAxis *y, const Q
 }
 
 // The real substance's temperature across the density axis: a dashed line.
-QLineSeries *addRealLine(PhaseDiagram::Plot &plot, QAbstractAxis *y, const QString &name,
-                         Qt::PenStyle style) {
-  auto *series = new QLineSeries;
-  series->setName(name);
+QLineSeries *addRealLine(PhaseDiagram::Plot &plot, const QString &name, Qt::PenStyle style) {
+  auto *series = addSeries<QLineSeries>(plot, name);
   series->setPen(QPen(kReal, 1.5, style));
-  plot.chart->addSeries(series);
-  series->attachAxis(plot.x);
-  series->attachAxis(y);
   return series;
 }
 
-QScatterSeries *addStateSeries(PhaseDiagram::Plot &plot, QAbstractAxis *y) {
-  QScatterSeries *series = addScatter(plot, y, QStringLiteral("Your state point"));
+QScatterSeries *addStateSeries(PhaseDiagram::Plot &plot) {
+  auto *series = addSeries<QScatterSeries>(plot, QStringLiteral("Your state point"));
   series->setMarkerShape(QScatterSeries::MarkerShapeCircle);
   series->setMarkerSize(kStateSize);
   series->setBrush(kStateFill);
   series->setPen(QPen(Qt::black, 3.0));
   return series;
+}
+
+// Densities and pressures span decades: a logarithmic axis, labelled at
+// each power of ten.
+QLogValueAxis *logAxis() {
+  auto *axis = new QLogValueAxis;
+  axis->setBase(10.0);
+  axis->setLabelFormat(QStringLiteral("%g"));
+  axis->setMinorTickCount(8);
+  return axis;
 }
 
 } // namespace
@@ -132,15 +138,7 @@ PhaseDiagram::PhaseDiagram(const ModDornDll::CardMaterial &material, analysis::P
   setAccessibleName(QStringLiteral("Phase diagram of %1").arg(name));
   createDensityPlot();
   createPressurePlot();
-  const bool real = material_.triplePoint || material_.criticalPoint;
-  note = new QLabel(
-      QStringLiteral("Measured on the model: each mark is a state the model of %1 was held at, "
-                     "shaped and coloured by the phases found there. %2")
-          .arg(name, real ? QStringLiteral("Hollow marks and dashed lines: the real substance, "
-                                           "from the material card.")
-                          : QStringLiteral("The material card gives no triple or critical point "
-                                           "of the real substance.")),
-      this);
+  note = new QLabel(noteText(), this);
   note->setWordWrap(true);
   stateText = new QLabel(this);
   stateText->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -179,55 +177,48 @@ QWidget *PhaseDiagram::addView(Plot &plot, const QString &name, const QString &d
 
 void PhaseDiagram::createDensityPlot() {
   densityPlot.chart = new QChart;
-  densityPlot.x = new QValueAxis;
-  densityPlot.x->setTitleText(kDensityTitle);
-  densityPlot.x->setLabelFormat(QStringLiteral("%g"));
+  densityX = logAxis();
+  densityX->setTitleText(kDensityTitle);
   densityY = new QValueAxis;
   densityY->setLabelFormat(QStringLiteral("%.0f"));
-  densityPlot.chart->addAxis(densityPlot.x, Qt::AlignBottom);
+  densityPlot.chart->addAxis(densityX, Qt::AlignBottom);
   densityPlot.chart->addAxis(densityY, Qt::AlignLeft);
   addPhaseSeries(densityPlot);
   if (material_.triplePoint)
     densityPlot.realTriple =
-        addRealLine(densityPlot, densityY, QStringLiteral("real triple point"), Qt::DotLine);
+        addRealLine(densityPlot, QStringLiteral("real triple point"), Qt::DotLine);
   if (material_.criticalPoint)
     densityPlot.realCritical =
-        addRealLine(densityPlot, densityY, QStringLiteral("real critical point"), Qt::DashLine);
-  densityPlot.state = addStateSeries(densityPlot, densityY);
+        addRealLine(densityPlot, QStringLiteral("real critical point"), Qt::DashLine);
+  densityPlot.state = addStateSeries(densityPlot);
 }
 
 void PhaseDiagram::createPressurePlot() {
   pressurePlot.chart = new QChart;
-  pressurePlot.x = new QValueAxis;
-  pressurePlot.x->setLabelFormat(QStringLiteral("%.0f"));
-  pressureY = new QLogValueAxis;
-  pressureY->setBase(10.0);
-  pressureY->setLabelFormat(QStringLiteral("%g"));
-  pressureY->setMinorTickCount(8);
-  pressurePlot.chart->addAxis(pressurePlot.x, Qt::AlignBottom);
+  pressureX = new QValueAxis;
+  pressureX->setLabelFormat(QStringLiteral("%.0f"));
+  pressureY = logAxis();
+  pressurePlot.chart->addAxis(pressureX, Qt::AlignBottom);
   pressurePlot.chart->addAxis(pressureY, Qt::AlignLeft);
   addPhaseSeries(pressurePlot);
   if (material_.triplePoint)
-    pressurePlot.realTriple =
-        addRealPoint(pressurePlot, pressureY, QStringLiteral("real triple point"),
-                     QScatterSeries::MarkerShapeRectangle);
+    pressurePlot.realTriple = addRealPoint(pressurePlot, QStringLiteral("real triple point"),
+                                           QScatterSeries::MarkerShapeRectangle);
   if (material_.criticalPoint)
-    pressurePlot.realCritical =
-        addRealPoint(pressurePlot, pressureY, QStringLiteral("real critical point"),
-                     QScatterSeries::MarkerShapeStar);
-  pressurePlot.state = addStateSeries(pressurePlot, pressureY);
+    pressurePlot.realCritical = addRealPoint(pressurePlot, QStringLiteral("real critical point"),
+                                             QScatterSeries::MarkerShapeStar);
+  pressurePlot.state = addStateSeries(pressurePlot);
 }
 
 // A series for each phase the map holds, in the order of kPhaseStyles.
 void PhaseDiagram::addPhaseSeries(Plot &plot) {
-  QAbstractAxis *y = plot.chart->axes(Qt::Vertical).constFirst();
   for (const PhaseStyle &style : kPhaseStyles) {
     const bool found =
         std::any_of(map_.points.begin(), map_.points.end(),
                     [&](const analysis::MapPoint &p) { return p.phase == style.phase; });
     if (!found)
       continue;
-    QScatterSeries *series = addScatter(plot, y, phaseText(style.phase));
+    auto *series = addSeries<QScatterSeries>(plot, phaseText(style.phase));
     series->setMarkerShape(style.shape);
     series->setMarkerSize(kPointSize);
     series->setColor(style.colour);
@@ -251,6 +242,26 @@ void PhaseDiagram::createLegend() {
   legend->addEntry(densityPlot.state->name(), densityPlot.state, nullptr);
 }
 
+// What the marks are, and which state points the pressure chart leaves off.
+QString PhaseDiagram::noteText() const {
+  QString text = QStringLiteral("Measured on the model: each mark is a state the model of %1 was "
+                                "held at, shaped and coloured by the phases found there. ")
+                     .arg(QString::fromStdString(material_.name));
+  const auto unpressed =
+      std::count_if(map_.points.begin(), map_.points.end(),
+                    [](const analysis::MapPoint &p) { return p.pressure <= 0.0; });
+  if (unpressed > 0)
+    text += QStringLiteral("%1 of its %2 state points, where the walls felt no push, are not on "
+                           "the pressure chart. ")
+                .arg(unpressed)
+                .arg(map_.points.size());
+  const bool real = material_.triplePoint || material_.criticalPoint;
+  return text + (real ? QStringLiteral("Hollow marks and dashed lines: the real substance, from "
+                                       "the material card.")
+                      : QStringLiteral("The material card gives no triple or critical point of "
+                                       "the real substance."));
+}
+
 double PhaseDiagram::shownTemperature(double kelvin) const {
   return analysis::fromKelvin(kelvin, units_.temperature);
 }
@@ -268,7 +279,7 @@ void PhaseDiagram::showUnits(const DiagramUnits &units) {
       QStringLiteral("Temperature (%1)").arg(unitSymbolText(units_.temperature));
   const std::string_view symbol = analysis::pressureSymbol(units_.pressure);
   densityY->setTitleText(temperature);
-  pressurePlot.x->setTitleText(temperature);
+  pressureX->setTitleText(temperature);
   pressureY->setTitleText(QStringLiteral("Pressure on the walls (%1)")
                               .arg(QString::fromUtf8(symbol.data(), qsizetype(symbol.size()))));
   drawMap();
@@ -282,7 +293,8 @@ void PhaseDiagram::drawMap() {
   std::map<PhaseMix, QList<QPointF>> byDensity, byPressure;
   for (const analysis::MapPoint &p : map_.points) {
     const double t = shownTemperature(p.temperature);
-    byDensity[p.phase].append({p.density, t});
+    if (p.density > 0.0)
+      byDensity[p.phase].append({p.density, t});
     if (p.pressure > 0.0)
       byPressure[p.phase].append({t, shownPressure(p.pressure)});
   }
@@ -348,7 +360,8 @@ QString PhaseDiagram::stateWords() const {
 void PhaseDiagram::fitAxes() {
   Span density, temperature, pressure;
   for (const analysis::MapPoint &p : map_.points) {
-    density.add(p.density);
+    if (p.density > 0.0)
+      density.add(p.density);
     temperature.add(shownTemperature(p.temperature));
     if (p.pressure > 0.0)
       pressure.add(shownPressure(p.pressure));
@@ -364,15 +377,14 @@ void PhaseDiagram::fitAxes() {
     if (state_->kilopascals && *state_->kilopascals > 0.0)
       pressure.add(shownPressure(*state_->kilopascals));
   }
-  density.low = std::min(density.low, 0.0);
-  fitAxis(densityPlot.x, density.low, density.padded().high);
+  fitLogAxis(densityX, density.low / kLogMargin, density.high * kLogMargin);
   fitAxis(densityY, temperature.padded().low, temperature.padded().high);
-  fitAxis(pressurePlot.x, temperature.padded().low, temperature.padded().high);
+  fitAxis(pressureX, temperature.padded().low, temperature.padded().high);
   fitLogAxis(pressureY, pressure.low / kLogMargin, pressure.high * kLogMargin);
   const auto across = [this](QXYSeries *line, const std::optional<ModDornDll::CardStatePoint> &p) {
     if (line && p)
-      line->replace({QPointF(densityPlot.x->min(), shownTemperature(p->kelvin)),
-                     QPointF(densityPlot.x->max(), shownTemperature(p->kelvin))});
+      line->replace({QPointF(densityX->min(), shownTemperature(p->kelvin)),
+                     QPointF(densityX->max(), shownTemperature(p->kelvin))});
   };
   across(densityPlot.realTriple, material_.triplePoint);
   across(densityPlot.realCritical, material_.criticalPoint);

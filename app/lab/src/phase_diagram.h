@@ -1,6 +1,6 @@
 // One material's phase diagram: the map measured on the model drawn twice,
-// temperature against density and pressure against temperature (on a
-// logarithmic axis: the pressures span decades), one scatter series per
+// temperature against density and pressure against temperature (densities
+// and pressures on logarithmic axes: they span decades), one scatter series per
 // phase told apart by colour and by marker shape. Beside the model's map
 // stand the real substance's triple and critical points from the material
 // card, and the reader's own state point, which moves as the run does.
@@ -55,15 +55,16 @@ public:
   // the real points where the card has them.
   struct Plot {
     QChart *chart = nullptr;
-    QValueAxis *x = nullptr;
     std::map<analysis::PhaseMix, QScatterSeries *> phases;
     QScatterSeries *state = nullptr;
     QXYSeries *realTriple = nullptr;
     QXYSeries *realCritical = nullptr;
   };
-  Plot densityPlot; // x density, y temperature
+  Plot densityPlot; // temperature against density (logarithmic)
+  QLogValueAxis *densityX = nullptr;
   QValueAxis *densityY = nullptr;
-  Plot pressurePlot; // x temperature, y pressure
+  Plot pressurePlot; // pressure (logarithmic) against temperature
+  QValueAxis *pressureX = nullptr;
   QLogValueAxis *pressureY = nullptr;
   PhaseLegend *legend = nullptr; // under both charts
   QLabel *note = nullptr;
@@ -79,6 +80,7 @@ private:
   void drawRealPoints();
   void drawState();
   QString stateWords() const;
+  QString noteText() const;
   void fitAxes();
   double shownTemperature(double kelvin) const;
   double shownPressure(double kilopascals) const;

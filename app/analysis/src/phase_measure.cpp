@@ -56,6 +56,7 @@ void addAtoms(std::vector<TypeSummary> &summaries, const std::vector<double> &si
     const bool free = around.counts[i] < kFreeNeighbours || !(around.energies[i] < holding);
     const bool moved = sinceRecent[i] > mobile * mobile;
     summary.freeShare += free ? 1.0 : 0.0;
+    summary.gasNeighbours += free ? around.counts[i] : 0.0;
     summary.liquidShare += !free && moved ? 1.0 : 0.0;
     summary.solidShare += !free && !moved ? 1.0 : 0.0;
     summary.lowerThird += now.coords[3 * i + 1] < lowerThirdTop ? 1.0 : 0.0;
@@ -77,6 +78,7 @@ void finish(TypeSummary &summary) {
       std::sqrt(summary.recentDisplacement / atoms) / summary.minimumDistance;
   summary.mobileShare /= atoms;
   summary.neighbours /= atoms;
+  summary.gasNeighbours = summary.freeShare > 0.0 ? summary.gasNeighbours / summary.freeShare : 0.0;
   summary.freeShare /= atoms;
   summary.liquidShare /= atoms;
   summary.solidShare /= atoms;
@@ -158,7 +160,11 @@ PhaseMix phaseMixOf(const TypeSummary &summary) {
   const auto has = [&](Phase p) { return first == p || shares[1].second == p; };
   if (!has(Phase::Gas))
     return PhaseMix::SolidLiquid;
-  return has(Phase::Liquid) ? PhaseMix::LiquidGas : PhaseMix::SolidGas;
+  if (!has(Phase::Liquid))
+    return PhaseMix::SolidGas;
+  if (summary.gasNeighbours >= kVapourNeighbours)
+    return first == Phase::Liquid ? PhaseMix::Liquid : PhaseMix::Gas;
+  return PhaseMix::LiquidGas;
 }
 
 std::string_view phaseLabel(Phase phase, double temperature, std::optional<double> meltingPoint) {

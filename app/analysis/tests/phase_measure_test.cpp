@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <stdexcept>
+#include <utility>
 
 using namespace analysis;
 using namespace analysis::testing;
@@ -176,6 +177,7 @@ TEST(PhaseMix, ACrystalBesideAThinGasIsSolidAndGasAndTheSharesAddUp) {
   EXPECT_DOUBLE_EQ(summary.freeShare, 40.0 / 148.0);
   EXPECT_DOUBLE_EQ(summary.solidShare, 108.0 / 148.0);
   EXPECT_EQ(summary.liquidShare, 0.0);
+  EXPECT_EQ(summary.gasNeighbours, 0.0);
   EXPECT_EQ(summary.mix, PhaseMix::SolidGas);
   EXPECT_EQ(summary.phase, Phase::Solid) << "the single verdict keeps the majority's phase";
 }
@@ -196,6 +198,25 @@ TEST(PhaseMix, APhaseCountsFromItsShareAndThreeGiveTheTwoLargest) {
   EXPECT_EQ(mixOf(0.5, 0.2, 0.3), PhaseMix::SolidGas);
   EXPECT_EQ(mixOf(0.25, 0.45, 0.3), PhaseMix::LiquidGas);
   EXPECT_EQ(phaseMixOf(TypeSummary{}), PhaseMix::None);
+}
+
+// Past the critical point a dense fluid's atoms are bound and unbound side
+// by side, not apart: its "gas" atoms are crowded, no thin vapour.
+TEST(PhaseMix, LiquidAndGasPartOnlyWhereTheGasIsAThinVapour) {
+  TypeSummary summary;
+  summary.atoms = 100;
+  summary.liquidShare = 0.6;
+  summary.freeShare = 0.4;
+  summary.gasNeighbours = 0.5;
+  EXPECT_EQ(phaseMixOf(summary), PhaseMix::LiquidGas);
+  summary.gasNeighbours = kVapourNeighbours;
+  EXPECT_EQ(phaseMixOf(summary), PhaseMix::Liquid);
+  std::swap(summary.liquidShare, summary.freeShare);
+  EXPECT_EQ(phaseMixOf(summary), PhaseMix::Gas);
+  summary.solidShare = 0.5; // a crystal among crowded gas atoms still stands apart
+  summary.liquidShare = 0.0;
+  summary.freeShare = 0.5;
+  EXPECT_EQ(phaseMixOf(summary), PhaseMix::SolidGas);
 }
 
 TEST(PhaseMix, NamesReadBackAndNothingElseIsAMix) {

@@ -53,6 +53,7 @@ struct TypeSummary {
   // Share of gas atoms: fewer than 3 neighbours, or, where the frame's
   // temperature is known, a pair energy with them above -3/2·T.
   double freeShare = 0.0;
+  double gasNeighbours = 0.0; // mean neighbour count of the gas atoms
   double lowerThird = 0.0;         // share of atoms in the lowest third of the box
   // Each atom as a gas, liquid or solid atom (see PhaseMix): the three
   // shares add up to 1. The gas share is freeShare.
@@ -63,7 +64,12 @@ struct TypeSummary {
 };
 
 // The phases side by side from a summary's shares: those holding at least
-// kCoexistingShare of the atoms; when three do, the two largest.
+// kCoexistingShare of the atoms; when three do, the two largest. A liquid's
+// vapour is thin, its atoms with hardly a neighbour: where the gas atoms
+// are crowded (kVapourNeighbours or more on average), they and the liquid
+// atoms are one fluid, too hot to part in two (past the critical point),
+// and the larger share names it.
+constexpr double kVapourNeighbours = 1.5;
 PhaseMix phaseMixOf(const TypeSummary &summary);
 
 // One summary per type (index = type). recent is a frame from shortly before

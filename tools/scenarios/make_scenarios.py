@@ -123,15 +123,31 @@ def write_scenario(path, temperature, gravity, box, pairs, atoms, masses_by_type
 LENGTH_UNIT = "0.2 pm"
 CRC = ("CRC Handbook of Chemistry and Physics, 97th ed. (2016), "
        "Physical Constants of Inorganic Compounds")
+IAPWS = ("IAPWS R6-95(2018), IAPWS Formulation 1995 for the Thermodynamic Properties of "
+         "Ordinary Water Substance")
+NIST = "NIST Chemistry WebBook, NIST Standard Reference Database 69, Fluid Properties"
+
+
+class StatePoint:
+    """A real substance's triple or critical point: kelvin, kilopascals and
+    the source that gives them."""
+
+    def __init__(self, kelvin, kilopascals, source):
+        self.kelvin = kelvin
+        self.kilopascals = kilopascals
+        self.source = source
 
 
 class Material:
     """A real substance: its name, a chemical symbol for trajectory viewers,
     its molar mass (u), real melting and boiling points (K, None where the
-    source gives none), the model's pair depth A and the melting point
-    measured for that A with bench/melting_point (K)."""
+    source gives none), the model's pair depth A, the melting point
+    measured for that A with bench/melting_point (K), and the real triple
+    and critical points (StatePoint, None where no source gives one; then
+    `missing` says why, as a comment on the card)."""
 
-    def __init__(self, name, symbol, molar_mass, melting, boiling, depth, model_melting):
+    def __init__(self, name, symbol, molar_mass, melting, boiling, depth, model_melting,
+                 triple=None, critical=None, missing=None):
         self.name = name
         self.symbol = symbol
         self.molar_mass = molar_mass
@@ -139,12 +155,23 @@ class Material:
         self.boiling = boiling
         self.pair = (depth, 1.0, 1412.0, 2048.0)
         self.model_melting = model_melting
+        self.triple = triple
+        self.critical = critical
+        self.missing = missing
 
 
-WATER = Material("water", "O", 18.015, 273.15, 373.12, 2020.0, 268)
-QUARTZ = Material("quartz", "Si", 60.08, 1986.0, None, 15360.0, 2006)
-NITROGEN = Material("nitrogen", "N", 28.014, 63.15, 77.36, 488.0, 64)
-OXYGEN = Material("oxygen", "O", 31.998, 54.36, 90.19, 420.0, 55)
+WATER = Material("water", "O", 18.015, 273.15, 373.12, 2020.0, 268,
+                 StatePoint(273.16, 0.611657, IAPWS), StatePoint(647.096, 22064.0, IAPWS))
+# Silica's liquid-vapour critical point lies far beyond what has been
+# measured (only theoretical estimates exist), and neither the CRC Handbook
+# nor the NIST WebBook gives its triple point: the card gives neither.
+QUARTZ = Material("quartz", "Si", 60.08, 1986.0, None, 15360.0, 2006,
+                  missing="No measured triple point or liquid-vapour critical point of silica "
+                          "is given by the CRC Handbook or the NIST WebBook: the card gives none.")
+NITROGEN = Material("nitrogen", "N", 28.014, 63.15, 77.36, 488.0, 64,
+                    StatePoint(63.151, 12.52, NIST), StatePoint(126.192, 3395.8, NIST))
+OXYGEN = Material("oxygen", "O", 31.998, 54.36, 90.19, 420.0, 55,
+                  StatePoint(54.361, 0.14633, NIST), StatePoint(154.581, 5043.0, NIST))
 
 
 def cross(depth):
@@ -380,6 +407,13 @@ def write_card(path, scenario, masses, materials):
             lines += ["boiling point = %s K" % fmt(material.boiling),
                       "boiling point source = %s" % CRC]
         lines.append("model melting point = %d K" % material.model_melting)
+        for key, point in (("triple point", material.triple),
+                           ("critical point", material.critical)):
+            if point is not None:
+                lines += ["%s = %.6g K, %.6g kPa" % (key, point.kelvin, point.kilopascals),
+                          "%s source = %s" % (key, point.source)]
+        if material.missing:
+            lines.append("# " + material.missing)
     with open(path, "w", newline="") as out:
         out.write("\n".join(lines) + "\n")
 

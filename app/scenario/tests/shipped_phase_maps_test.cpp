@@ -141,3 +141,29 @@ TEST(ShippedPhaseMaps, TheMapMeltsWhereTheCardSays) {
     EXPECT_GE(measured, 2);
   }
 }
+
+// The real points the maps are drawn against: every shipped substance but
+// quartz gives its triple and critical point, the triple point beside its
+// melting point and below its boiling point, the critical point above it.
+TEST(ShippedPhaseMaps, TheCardsGiveTheRealTripleAndCriticalPoints) {
+  int given = 0;
+  for (const auto &entry : fs::directory_iterator(SCENARIO_FOLDER)) {
+    if (entry.path().extension() != ".card")
+      continue;
+    for (const auto &m : ModDornDll::readMaterialCard(entry.path().string()).materials) {
+      SCOPED_TRACE(entry.path().filename().string() + ": " + m.name);
+      if (m.name == "quartz") {
+        EXPECT_FALSE(m.triplePoint || m.criticalPoint); // no source measured them
+        continue;
+      }
+      ASSERT_TRUE(m.triplePoint && m.criticalPoint && m.boilingPoint);
+      EXPECT_NEAR(m.triplePoint->kelvin, m.meltingPoint, 0.1);
+      EXPECT_LT(m.triplePoint->kilopascals, 101.325); // it boils at normal pressure
+      EXPECT_GT(m.criticalPoint->kelvin, *m.boilingPoint);
+      EXPECT_GT(m.criticalPoint->kilopascals, 101.325);
+      EXPECT_FALSE(m.tripleSource.empty() || m.criticalSource.empty());
+      ++given;
+    }
+  }
+  EXPECT_EQ(given, 8); // water in three files, nitrogen in four, oxygen in one
+}

@@ -140,13 +140,14 @@ int sweep(const Options &o) {
   analysis::PhaseMap map{o.substance, {}};
   for (const auto &[kelvin, fraction] : o.points) {
     const auto began = std::chrono::steady_clock::now();
-    const analysis::MapPoint p = rounded(
-        phasemap::measureStatePoint(o.material, o.schedule, kelvin, fraction, o.scratch));
+    const analysis::MapPoint p =
+        rounded(phasemap::measureStatePoint(o.material, o.schedule, kelvin, fraction, o.scratch));
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - began;
-    std::fprintf(stderr, "%s %7.2f K (held %g) %8.4g kg/m3 %10.4g kPa  %-16s %.3f %.3f %.3f  %.1f s\n",
+    std::fprintf(stderr,
+                 "%s %7.2f K (held %g) %8.4g kg/m3 %10.4g kPa  %-16s %.3f %.3f %.3f  %.1f s\n",
                  o.substance.c_str(), p.temperature, kelvin, p.density, p.pressure,
-                 std::string(analysis::phaseMixName(p.phase)).c_str(), p.solidShare,
-                 p.liquidShare, p.gasShare, took.count());
+                 std::string(analysis::phaseMixName(p.phase)).c_str(), p.solidShare, p.liquidShare,
+                 p.gasShare, took.count());
     map.points.push_back(p);
   }
   writeText(o.out, analysis::writePhaseMap(map));

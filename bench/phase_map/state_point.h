@@ -18,9 +18,9 @@ struct Material {
 };
 
 struct Schedule {
-  int cells = 4;        // the block has 4·cells³ atoms
-  int settle = 20000;   // steps held before the measurement
-  int measure = 5000;   // steps over which the pressure and temperature are averaged
+  int cells = 4;      // the block has 4·cells³ atoms
+  int settle = 20000; // steps held before the measurement
+  int measure = 5000; // steps over which the pressure and temperature are averaged
 };
 
 // The density of the material's crystal at its pair's energy minimum, with

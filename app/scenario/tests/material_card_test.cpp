@@ -254,10 +254,11 @@ namespace {
 // A card of water with its real triple and critical points after `extra`
 // lines put in the material's block.
 std::string withPoints(const std::string &extra) {
-  return withLine("") + "triple point = 273.16 K, 0.611657 kPa\n"
-                        "triple point source = IAPWS R6-95\n"
-                        "critical point = 647.096 K, 22.064 MPa\n"
-                        "critical point source = IAPWS R6-95\n" +
+  return withLine("") +
+         "triple point = 273.16 K, 0.611657 kPa\n"
+         "triple point source = IAPWS R6-95\n"
+         "critical point = 647.096 K, 22.064 MPa\n"
+         "critical point source = IAPWS R6-95\n" +
          extra;
 }
 
@@ -274,8 +275,7 @@ TEST(MaterialCard, TripleAndCriticalPointsAreReadInKilopascals) {
   EXPECT_EQ(water.criticalSource, "IAPWS R6-95");
   std::string pascals = withPoints("");
   pascals.replace(pascals.find("0.611657 kPa"), 12, "611.657 Pa");
-  EXPECT_DOUBLE_EQ(parseMaterialCard(pascals, "c").materials[0].triplePoint->kilopascals,
-                   0.611657);
+  EXPECT_DOUBLE_EQ(parseMaterialCard(pascals, "c").materials[0].triplePoint->kilopascals, 0.611657);
   EXPECT_FALSE(parseMaterialCard(withLine(""), "c").materials[0].triplePoint);
 }
 

@@ -85,14 +85,27 @@ TEST(PhaseMapText, BrokenMapsAreRefusedWithFileLineAndReason) {
       {withRow("270,900,10,,0,1,0"), "unknown phase \"\""},
       {withRow("270,900,10,liquid,0.5,0.6,0"), "line 4: the three shares must add up to 1"},
       {withRow("270,900,10,liquid,0,0.7,0.2"), "the three shares must add up to 1"},
-      {withRow("270,900,10,gas,0,0.3,0.7"),
-       "line 4: the shares make the state point liquid and gas, not gas"},
+      {withRow("270,900,10,liquid,0,0.3,0.7"),
+       "line 4: the shares do not make the state point liquid"},
       {withRow("270,900,10,solid and liquid,0.85,0.15,0"),
-       "the shares make the state point solid, not solid and liquid"},
+       "the shares do not make the state point solid and liquid"},
   };
   for (const auto &[text, message] : cases)
     EXPECT_NE(refusal(text).find(message), std::string::npos)
         << text << "\ngave: " << refusal(text);
+}
+
+// Liquid and gas atoms in these shares read as a vapour beside its liquid
+// or, crowded together past the critical point, as one fluid.
+TEST(PhaseMapText, LiquidAndGasSharesReadAsTwoPhasesOrAsOneFluid) {
+  EXPECT_EQ(parsePhaseMap(withRow("270,900,10,liquid and gas,0,0.3,0.7"), "water.map")
+                .points.at(0)
+                .phase,
+            PhaseMix::LiquidGas);
+  EXPECT_EQ(parsePhaseMap(withRow("270,900,10,gas,0,0.3,0.7"), "water.map").points.at(0).phase,
+            PhaseMix::Gas);
+  EXPECT_EQ(parsePhaseMap(withRow("270,900,10,liquid,0,0.7,0.3"), "water.map").points.at(0).phase,
+            PhaseMix::Liquid);
 }
 
 TEST(PhaseMapText, EveryValueMustBeAFiniteNumberInRange) {

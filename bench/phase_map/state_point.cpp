@@ -86,14 +86,6 @@ void run(simulation::TemperatureHold &hold, int steps) {
   }
 }
 
-analysis::AtomFrame frame() {
-  Pavex::MD_return_coordinates(ModDornDll::atomCoords.data());
-  // The measured temperature tells a hot, dense gas from a liquid.
-  analysis::AtomFrame atoms = simulation::programFrame();
-  atoms.temperature = Pavex::MD_get_temperature();
-  return atoms;
-}
-
 double kilogramsPerAtom(const Material &material) {
   return material.molarMass * analysis::kAtomicMassUnit;
 }
@@ -111,20 +103,21 @@ analysis::MapPoint measureStatePoint(const Material &material, const Schedule &s
   simulation::TemperatureHold hold;
   hold.holdAt(kelvin);
   run(hold, schedule.settle);
-  const analysis::AtomFrame start = frame();
+  const analysis::AtomFrame start = simulation::engineFrame();
   double pressure = 0.0, temperature = 0.0;
   int samples = 0;
   analysis::AtomFrame recent = start;
   for (int step = 0; step < schedule.measure; step += kSampleEvery) {
     if (step == schedule.measure - analysis::kRecentSteps)
-      recent = frame();
+      recent = simulation::engineFrame();
     run(hold, kSampleEvery);
     Pavex::MD_return_coordinates(ModDornDll::atomCoords.data());
     pressure += analysis::wallPushPressure(ModDornDll::atomCoords, ModDornDll::boxDims);
     temperature += Pavex::MD_get_temperature();
     ++samples;
   }
-  const analysis::TypeSummary verdict = analysis::summarisePhases(start, recent, frame())[0];
+  const analysis::TypeSummary verdict =
+      analysis::summarisePhases(start, recent, simulation::engineFrame())[0];
   const analysis::ModelUnits units{kMetresPerLength, kilogramsPerAtom(material) / material.mass};
   analysis::MapPoint point;
   point.temperature = temperature / samples;

@@ -2,7 +2,6 @@
 // binding, runs it without a window and prints what happens.
 #include "analysis/mobility.h"
 #include "analysis/phase_measure.h"
-#include "engine_frame.h"
 #include "engine_model.h"
 #include "lammps_deck.h"
 #include "lammps_export.h"
@@ -26,6 +25,7 @@
 
 using namespace PavexRun;
 using analysis::AtomFrame;
+using simulation::engineFrame;
 
 namespace {
 

@@ -24,4 +24,11 @@ analysis::AtomFrame programFrame() {
           numTypes, potentialParams, boxDims};
 }
 
+analysis::AtomFrame engineFrame() {
+  Pavex::MD_return_coordinates(ModDornDll::atomCoords.data());
+  analysis::AtomFrame frame = programFrame();
+  frame.temperature = Pavex::MD_get_temperature();
+  return frame;
+}
+
 } // namespace simulation

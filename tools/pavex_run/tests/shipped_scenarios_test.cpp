@@ -22,9 +22,9 @@
 // (tools/scenarios/measure_mobility.sh, docs/materials.md).
 #include "analysis/mobility.h"
 #include "analysis/phase_measure.h"
-#include "engine_frame.h"
 #include "scenario/engine_binding.h"
 #include "scenario/mod_dorn_dll.h"
+#include "simulation/engine_readings.h"
 
 #include <gtest/gtest.h>
 
@@ -32,6 +32,7 @@
 
 using namespace PavexRun;
 using namespace analysis;
+using simulation::engineFrame;
 
 namespace {
 

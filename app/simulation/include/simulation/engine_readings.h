@@ -18,4 +18,9 @@ analysis::Sample readEngine(std::int64_t step, double thermostat, double wallPus
 // the loaded scenario's types, pair table and box.
 analysis::AtomFrame programFrame();
 
+// Fetches the coordinates from the engine into atomCoords and pairs them
+// with the loaded scenario's types, pair table and box, and the engine's
+// measured temperature: the atoms as they stand, for headless runs.
+analysis::AtomFrame engineFrame();
+
 } // namespace simulation

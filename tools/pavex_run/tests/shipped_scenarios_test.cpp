@@ -30,7 +30,6 @@
 
 #include <vector>
 
-using namespace PavexRun;
 using namespace analysis;
 using simulation::engineFrame;
 

@@ -9,6 +9,7 @@
 // the thermal noise of the block means alone.
 //
 // usage: lid_speed [--hold KELVIN] SCENARIO.ams...   (from the build's bin)
+#include "held_scenarios.h"
 #include "scenario/engine_binding.h"
 #include "scenario/mod_dorn_dll.h"
 #include "simulation/box_control.h"
@@ -80,24 +81,14 @@ Trip downAndUp(const std::string &scenario, double kelvin, double pace) {
 } // namespace
 
 int main(int argc, char **argv) {
-  double kelvin = 300.0;
-  std::vector<std::string> scenarios;
-  for (int i = 1; i < argc; ++i) {
-    const std::string argument = argv[i];
-    if (argument == "--hold" && i + 1 < argc)
-      kelvin = std::stod(argv[++i]);
-    else
-      scenarios.push_back(argument);
-  }
-  if (scenarios.empty()) {
-    std::fprintf(stderr, "usage: lid_speed [--hold KELVIN] SCENARIO.ams...\n");
+  const auto held = readHeldScenarios(argc, argv, "lid_speed");
+  if (!held)
     return 2;
-  }
   std::printf("%-28s %6s %8s %7s %6s %9s\n", "scenario", "pace", "steps", "errors", "waits",
               "worst dT");
-  for (const std::string &scenario : scenarios)
+  for (const std::string &scenario : held->scenarios)
     for (const double pace : kPaces) {
-      const Trip trip = downAndUp(scenario, kelvin, pace);
+      const Trip trip = downAndUp(scenario, held->kelvin, pace);
       std::printf("%-28s %6.1f %8d %7d %6d %8.1f%%\n",
                   scenario.substr(scenario.rfind('/') + 1).c_str(), pace, trip.steps, trip.errors,
                   trip.waits, 100.0 * trip.worstDeviation);

@@ -13,6 +13,7 @@
 //
 // usage: pressure_sources [--hold KELVIN] SCENARIO.ams...   (from the build's bin)
 #include "analysis/wall_pressure.h"
+#include "held_scenarios.h"
 #include "scenario/engine_binding.h"
 #include "scenario/mod_dorn_dll.h"
 #include "simulation/temperature_hold.h"
@@ -59,22 +60,12 @@ void measure(const std::string &scenario, double kelvin) {
 } // namespace
 
 int main(int argc, char **argv) {
-  double kelvin = 300.0;
-  std::vector<std::string> scenarios;
-  for (int i = 1; i < argc; ++i) {
-    const std::string argument = argv[i];
-    if (argument == "--hold" && i + 1 < argc)
-      kelvin = std::stod(argv[++i]);
-    else
-      scenarios.push_back(argument);
-  }
-  if (scenarios.empty()) {
-    std::fprintf(stderr, "usage: pressure_sources [--hold KELVIN] SCENARIO.ams...\n");
+  const auto held = readHeldScenarios(argc, argv, "pressure_sources");
+  if (!held)
     return 2;
-  }
   std::printf("%-16s %8s %12s %12s %12s %12s %12s %10s\n", "scenario", "T (K)", "engine",
               "engine/inner", "walls", "lid", "NkT/V", "rms diff");
-  for (const std::string &scenario : scenarios)
-    measure(scenario, kelvin);
+  for (const std::string &scenario : held->scenarios)
+    measure(scenario, held->kelvin);
   return 0;
 }

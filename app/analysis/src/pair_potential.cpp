@@ -44,8 +44,8 @@ double wallStart(const double *pair) {
   return inside;
 }
 
-std::vector<CurvePoint> potentialCurve(const double *pair, int points) {
-  std::vector<CurvePoint> curve;
+std::vector<PotentialPoint> potentialCurve(const double *pair, int points) {
+  std::vector<PotentialPoint> curve;
   const double from = wallStart(pair), to = pair[3];
   const int count = std::max(points, 2);
   curve.reserve(static_cast<std::size_t>(count));

@@ -44,12 +44,12 @@ void SeriesRecorder::startHeatingCurve() {
   ++revision_;
 }
 
-std::vector<CurvePoint> heatingCurvePoints(const std::deque<Sample> &curve, std::size_t block) {
+std::vector<HeatingPoint> heatingCurvePoints(const std::deque<Sample> &curve, std::size_t block) {
   block = std::max<std::size_t>(block, 1);
-  std::vector<CurvePoint> points;
+  std::vector<HeatingPoint> points;
   for (std::size_t first = 0; first < curve.size(); first += block) {
     const std::size_t last = std::min(first + block, curve.size());
-    CurvePoint mean;
+    HeatingPoint mean;
     for (std::size_t i = first; i < last; ++i) {
       mean.total += curve[i].total;
       mean.temperature += curve[i].temperature;

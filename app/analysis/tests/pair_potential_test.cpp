@@ -52,6 +52,6 @@ TEST(PairPotential, ASoftCoreOrADegeneratePairGivesAFiniteCurve) {
   const double soft[4] = {100.0, 8.0, 1412.0, 2048.0};
   EXPECT_EQ(wallStart(soft), 0.0);
   const double flat[4] = {1024.0, 1.0, 2048.0, 2048.0};
-  for (const CurvePoint &p : potentialCurve(flat, 10))
+  for (const PotentialPoint &p : potentialCurve(flat, 10))
     EXPECT_EQ(p.energy, 0.0);
 }

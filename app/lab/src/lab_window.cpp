@@ -158,9 +158,9 @@ void LabWindow::refresh() {
         phases_.summaries(), controller_.card(),
         readings.latest ? std::optional(readings.latest->temperature) : std::nullopt);
   }
-  readouts->show(readings, shown);
-  materials->show(controller_.card(), controller_.cardProblem(), unit_, ModDornDll::timeStep);
-  charts->show(controller_.records(), shown);
+  readouts->showReadings(readings, shown);
+  materials->showCard(controller_.card(), controller_.cardProblem(), unit_, ModDornDll::timeStep);
+  charts->showSeries(controller_.records(), shown);
   phaseDiagram->follow(controller_, shown);
   thermostat->refresh();
   volume->setUnits(shown);

@@ -85,7 +85,7 @@ QLabel *MaterialsPanel::addLabel(QGridLayout *grid, int row, int column) {
   return label;
 }
 
-void MaterialsPanel::show(const std::optional<ModDornDll::MaterialCard> &card,
+void MaterialsPanel::showCard(const std::optional<ModDornDll::MaterialCard> &card,
                           const std::string &problem, analysis::TemperatureUnit unit,
                           double timeStep) {
   table_->setVisible(card.has_value());

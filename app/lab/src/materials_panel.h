@@ -31,7 +31,7 @@ public:
   explicit MaterialsPanel(QWidget *parent);
   // problem: why the card beside the scenario file could not be used, or
   // empty; timeStep in model time units.
-  void show(const std::optional<ModDornDll::MaterialCard> &card, const std::string &problem,
+  void showCard(const std::optional<ModDornDll::MaterialCard> &card, const std::string &problem,
             analysis::TemperatureUnit unit, double timeStep);
 
   // One row of labels per material.

@@ -97,7 +97,7 @@ QLabel *ReadoutPanel::addRow(const QString &caption, const QString &toolTip) {
   return shown;
 }
 
-void ReadoutPanel::show(const Readings &readings, const LabUnits &units) {
+void ReadoutPanel::showReadings(const Readings &readings, const LabUnits &units) {
   const QLocale locale;
   if (readings.latest) {
     const analysis::Sample &s = *readings.latest;

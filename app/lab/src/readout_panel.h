@@ -53,7 +53,7 @@ class ReadoutPanel : public QGroupBox {
 
 public:
   explicit ReadoutPanel(QWidget *parent);
-  void show(const Readings &readings, const LabUnits &units);
+  void showReadings(const Readings &readings, const LabUnits &units);
 
   QLabel *temperature = nullptr;
   QLabel *kinetic = nullptr;

@@ -103,7 +103,7 @@ QLineSeries *SeriesCharts::addSeries(Plot &plot, const QString &name) {
   return series;
 }
 
-void SeriesCharts::show(const analysis::SeriesRecorder &records, const LabUnits &units) {
+void SeriesCharts::showSeries(const analysis::SeriesRecorder &records, const LabUnits &units) {
   records_ = &records;
   units_ = units;
   showCurrent();
@@ -173,7 +173,7 @@ void SeriesCharts::showHeatingCurve(const std::deque<analysis::Sample> &curve) {
   QList<QPointF> points;
   double low = std::numeric_limits<double>::infinity();
   double high = -low;
-  for (const analysis::CurvePoint &p : analysis::heatingCurvePoints(curve, kCurveBlock)) {
+  for (const analysis::HeatingPoint &p : analysis::heatingCurvePoints(curve, kCurveBlock)) {
     const double total = analysis::shownEnergy(p.total, units_);
     points.append({total, analysis::fromKelvin(p.temperature, units_.temperature)});
     low = std::min(low, total);

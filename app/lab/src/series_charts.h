@@ -27,7 +27,7 @@ public:
   // Draws the records on the graph in view (a cheap no-op when neither they
   // nor the units changed since it was last drawn); the others are drawn
   // when their tab is chosen.
-  void show(const analysis::SeriesRecorder &records, const LabUnits &units);
+  void showSeries(const analysis::SeriesRecorder &records, const LabUnits &units);
 
   QLineSeries *temperature = nullptr;
   QLineSeries *thermostat = nullptr;

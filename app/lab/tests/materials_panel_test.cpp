@@ -27,7 +27,7 @@ TEST(CardTemperatures, WholeDegreesInCelsiusAndFahrenheitTwoDecimalsInKelvin) {
 
 TEST(MaterialsPanel, ShowsEachSubstanceOfTheCardAndTheRealUnits) {
   lab::MaterialsPanel panel(nullptr);
-  panel.show(known::card({known::water(), known::nitrogen()}), {}, TemperatureUnit::Celsius, 0.01);
+  panel.showCard(known::card({known::water(), known::nitrogen()}), {}, TemperatureUnit::Celsius, 0.01);
   EXPECT_TRUE(panel.note->isHidden());
   ASSERT_EQ(panel.rows.size(), 2);
   const auto &water = panel.rows[0];
@@ -46,7 +46,7 @@ TEST(MaterialsPanel, ShowsEachSubstanceOfTheCardAndTheRealUnits) {
   EXPECT_EQ(panel.massUnit->text(), QStringLiteral("8,314.46 u")) << "k kilograms";
   EXPECT_EQ(panel.timeStep->text(), QStringLiteral("1,000 fs")) << "1 ps";
 
-  panel.show(known::card({known::water()}), {}, TemperatureUnit::Kelvin, 0.01);
+  panel.showCard(known::card({known::water()}), {}, TemperatureUnit::Kelvin, 0.01);
   ASSERT_EQ(panel.rows.size(), 1);
   EXPECT_EQ(panel.rows[0].melting->text(), QStringLiteral("273.15 K"));
   EXPECT_EQ(panel.rows[0].modelMelting->text(), QStringLiteral("268.00 K"));
@@ -54,19 +54,19 @@ TEST(MaterialsPanel, ShowsEachSubstanceOfTheCardAndTheRealUnits) {
 
 TEST(MaterialsPanel, WithoutACardSaysModelUnitsAndWhyACardWasRefused) {
   lab::MaterialsPanel panel(nullptr);
-  panel.show(known::card({known::water()}), {}, TemperatureUnit::Celsius, 0.01);
-  panel.show(std::nullopt, {}, TemperatureUnit::Celsius, 0.01);
+  panel.showCard(known::card({known::water()}), {}, TemperatureUnit::Celsius, 0.01);
+  panel.showCard(std::nullopt, {}, TemperatureUnit::Celsius, 0.01);
   EXPECT_FALSE(panel.note->isHidden());
   EXPECT_EQ(panel.note->text(), QStringLiteral("No material card: model units"));
   EXPECT_TRUE(panel.lengthUnit->parentWidget()->isHidden());
   EXPECT_TRUE(panel.rows[0].name->parentWidget()->isHidden());
 
   const std::string problem = "liquid.card, line 4: mass unit: no number";
-  panel.show(std::nullopt, problem, TemperatureUnit::Celsius, 0.01);
+  panel.showCard(std::nullopt, problem, TemperatureUnit::Celsius, 0.01);
   EXPECT_EQ(panel.note->text(), QStringLiteral("The material card was refused: model units"));
   EXPECT_EQ(panel.note->toolTip(), QString::fromStdString(problem));
 
-  panel.show(known::card({known::water()}), {}, TemperatureUnit::Celsius, 0.01);
+  panel.showCard(known::card({known::water()}), {}, TemperatureUnit::Celsius, 0.01);
   EXPECT_TRUE(panel.note->isHidden());
   EXPECT_FALSE(panel.lengthUnit->parentWidget()->isHidden());
 }

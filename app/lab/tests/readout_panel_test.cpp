@@ -63,7 +63,7 @@ TEST(ReadoutPanel, WithACardShowsKilojoulesPerMoleThePressureUnitAndPicoseconds)
   lab::ReadoutPanel panel(nullptr);
   lab::Readings shown = readings();
   shown.materials = lab::materialPhases({Phase::Liquid}, known::card({known::water()}), 250.0);
-  panel.show(shown, known::withCard(PressureUnit::Atmosphere));
+  panel.showReadings(shown, known::withCard(PressureUnit::Atmosphere));
   EXPECT_EQ(panel.temperature->text(), QStringLiteral("300.0 K"));
   EXPECT_EQ(panel.kinetic->text(), QStringLiteral("8.31 kJ/mol"));
   EXPECT_EQ(panel.potential->text(), QStringLiteral("-16.63 kJ/mol"));
@@ -75,7 +75,7 @@ TEST(ReadoutPanel, WithACardShowsKilojoulesPerMoleThePressureUnitAndPicoseconds)
   EXPECT_EQ(panel.phases[0]->text(), QStringLiteral("supercooled liquid"));
   EXPECT_TRUE(panel.kinetic->toolTip().contains(QStringLiteral("kilojoules per mole")));
 
-  panel.show(shown, known::withCard(PressureUnit::Kilopascal));
+  panel.showReadings(shown, known::withCard(PressureUnit::Kilopascal));
   EXPECT_EQ(panel.pressure->text(), QStringLiteral("101.3 kPa"));
 }
 
@@ -83,9 +83,9 @@ TEST(ReadoutPanel, WithoutACardSaysModelUnitsAndNumbersTheMaterials) {
   lab::ReadoutPanel panel(nullptr);
   lab::Readings shown = readings();
   shown.materials = lab::materialPhases({Phase::Liquid}, known::card({known::water()}), 300.0);
-  panel.show(shown, known::withCard(PressureUnit::Kilopascal));
+  panel.showReadings(shown, known::withCard(PressureUnit::Kilopascal));
   shown.materials = lab::materialPhases({Phase::Solid, Phase::Gas}, std::nullopt, 300.0);
-  panel.show(shown, known::withoutCard());
+  panel.showReadings(shown, known::withoutCard());
   EXPECT_EQ(panel.kinetic->text(), QStringLiteral("1000.0 model units"));
   EXPECT_EQ(panel.pressure->text(), QStringLiteral("0.007339 model units"))
       << "101,325 Pa is 0.007339 k/\u00C5\u00B3";

@@ -46,7 +46,7 @@ TEST_F(Views, TheLargeViewOpensFromTheViewMenuAndDrawsTheLatestFrame) {
   f.Timer1_Timer();
   large.redraw();
   EXPECT_EQ(large.canvas->picture().size(), large.canvas->size());
-  EXPECT_GE(large.pause(), 1);
+  EXPECT_GE(large.redrawInterval(), 1);
   EXPECT_EQ(large.colourBySpeed->shortcut(), QKeySequence(Qt::Key_C));
   large.colourBySpeed->trigger();
   EXPECT_EQ(large.colouring(), views::Colouring::Speed);

@@ -60,7 +60,7 @@ void SimulationController::load(const std::string &path) {
   lastSample_ = 0;
   boxControl_.reset(ModDornDll::boxDims);
   previousCoords_.clear();
-  if (hold_)
+  if (holding_)
     applyClampTarget();
 }
 
@@ -123,7 +123,7 @@ void SimulationController::afterRun() {
 void SimulationController::advanceRamp() {
   if (!ramp_)
     return;
-  held_ = ramp_->valueAfter(step_ - rampStart_);
+  heldKelvin_ = ramp_->valueAfter(step_ - rampStart_);
   applyClampTarget();
 }
 
@@ -136,16 +136,16 @@ void SimulationController::measure() {
   records_.add(*latest_, ramp_.has_value());
 }
 
-void SimulationController::applyClampTarget() { temperatureHold_.holdAt(held_); }
+void SimulationController::applyClampTarget() { temperatureHold_.holdAt(heldKelvin_); }
 
 void SimulationController::ambientChanged(double kelvin) {
   finishTick();
   ambient_ = kelvin;
   if (follow_) {
-    held_ = withinThermostatRange(kelvin);
+    heldKelvin_ = withinThermostatRange(kelvin);
     applyClampTarget();
   }
-  if (!hold_)
+  if (!holding_)
     Pavex::MD_set_temperature(kelvin);
 }
 
@@ -161,15 +161,15 @@ void SimulationController::setStepsPerTick(int steps) {
 
 void SimulationController::setHold(bool hold) {
   finishTick();
-  if (hold == hold_)
+  if (hold == holding_)
     return;
   if (hold) {
-    held_ = withinThermostatRange(thermostat());
-    hold_ = true;
+    heldKelvin_ = withinThermostatRange(thermostat());
+    holding_ = true;
     applyClampTarget();
     return;
   }
-  hold_ = false;
+  holding_ = false;
   follow_ = false;
   ramp_.reset();
   temperatureHold_.release(scenarioClampTarget_);
@@ -177,12 +177,12 @@ void SimulationController::setHold(bool hold) {
 
 double SimulationController::setThermostat(double kelvin) {
   finishTick();
-  held_ = withinThermostatRange(kelvin);
-  hold_ = true;
+  heldKelvin_ = withinThermostatRange(kelvin);
+  holding_ = true;
   follow_ = false;
   ramp_.reset();
   applyClampTarget();
-  return held_;
+  return heldKelvin_;
 }
 
 void SimulationController::setFollowAmbient(bool follow) {
@@ -192,18 +192,18 @@ void SimulationController::setFollowAmbient(bool follow) {
   follow_ = follow;
   if (!follow)
     return;
-  hold_ = true;
+  holding_ = true;
   ramp_.reset();
-  held_ = withinThermostatRange(ambient_);
+  heldKelvin_ = withinThermostatRange(ambient_);
   applyClampTarget();
 }
 
 void SimulationController::startRamp(double to, std::int64_t steps) {
   finishTick();
-  held_ = withinThermostatRange(thermostat());
-  hold_ = true;
+  heldKelvin_ = withinThermostatRange(thermostat());
+  holding_ = true;
   follow_ = false;
-  ramp_ = analysis::Ramp{held_, withinThermostatRange(to), std::max<std::int64_t>(steps, 1)};
+  ramp_ = analysis::Ramp{heldKelvin_, withinThermostatRange(to), std::max<std::int64_t>(steps, 1)};
   rampStart_ = step_;
   records_.startHeatingCurve();
   applyClampTarget();
@@ -263,13 +263,13 @@ ModDornDll::ScenarioData SimulationController::snapshot() {
   finishTick();
   ModDornDll::ScenarioData data = ModDornDll::snapshotOfEngine();
   // A file's one temperature becomes the clamp target when it is loaded.
-  data.temperature = hold_ ? analysis::clampTargetFor(held_) : scenarioClampTarget_;
+  data.temperature = holding_ ? analysis::clampTargetFor(heldKelvin_) : scenarioClampTarget_;
   data.box = box();
   return data;
 }
 
 double SimulationController::thermostat() const {
-  return hold_ ? held_ : analysis::heldTemperatureFor(scenarioClampTarget_);
+  return holding_ ? heldKelvin_ : analysis::heldTemperatureFor(scenarioClampTarget_);
 }
 
 } // namespace simulation

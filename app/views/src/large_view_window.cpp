@@ -92,7 +92,7 @@ void LargeViewWindow::redraw() {
   drawMs_ = static_cast<double>(clock.nsecsElapsed()) / 1.0e6;
 }
 
-int LargeViewWindow::pause() const {
+int LargeViewWindow::redrawInterval() const {
   const double hz = screen() != nullptr && screen()->refreshRate() > 0.0 ? screen()->refreshRate()
                                                                          : kFallbackRefreshHz;
   const double ms = std::max(1000.0 / hz, drawMs_ * (1.0 - kDrawingShare) / kDrawingShare);
@@ -106,7 +106,7 @@ void LargeViewWindow::pacedRedraw() {
       controller_.step() != drawnStep_ || controller_.scenarioStarts() != drawnStart_;
   if (stale_ || moved)
     redraw();
-  pace_->start(pause());
+  pace_->start(redrawInterval());
 }
 
 void LargeViewWindow::trackSpeeds() {

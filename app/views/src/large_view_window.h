@@ -33,7 +33,7 @@ public:
   // Draws the controller's latest frame now.
   void redraw();
   // How long the next picture waits at least (milliseconds).
-  int pause() const;
+  int redrawInterval() const;
 
   LargeViewCanvas *canvas = nullptr;
   QAction *colourBySpeed = nullptr;

@@ -78,7 +78,7 @@ void PairChart::addEnergyCurve() {
   energy->setName(QStringLiteral("pair energy V(r)"));
   energy->setPen(QPen(QColor(30, 90, 200), 2.5));
   double low = 0.0, high = 0.0;
-  for (const analysis::CurvePoint &p : analysis::potentialCurve(pair_.data(), kCurvePoints)) {
+  for (const analysis::PotentialPoint &p : analysis::potentialCurve(pair_.data(), kCurvePoints)) {
     energy->append(length_.shown(p.r), energy_.shown(p.energy));
     low = std::min(low, p.energy);
     high = std::max(high, p.energy);

@@ -23,11 +23,11 @@ PotentialWell potentialWell(const double *pair);
 // for a pair without a well); 0 for a soft core that never climbs that high.
 double wallStart(const double *pair);
 
-struct CurvePoint {
+struct PotentialPoint {
   double r;
   double energy;
 };
 // The energy at `points` evenly spaced distances from wallStart to the cut-off.
-std::vector<CurvePoint> potentialCurve(const double *pair, int points);
+std::vector<PotentialPoint> potentialCurve(const double *pair, int points);
 
 } // namespace analysis

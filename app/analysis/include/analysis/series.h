@@ -59,7 +59,7 @@ private:
 
 // A point of a heating curve: total energy per atom and measured
 // temperature (kelvin).
-struct CurvePoint {
+struct HeatingPoint {
   double total = 0.0;
   double temperature = 0.0;
 };
@@ -67,7 +67,7 @@ struct CurvePoint {
 // The heating curve as means over runs of `block` consecutive samples (the
 // last run may be shorter): the thermal noise of a few hundred atoms would
 // otherwise hide the plateaus. A block of 0 counts as 1.
-std::vector<CurvePoint> heatingCurvePoints(const std::deque<Sample> &curve, std::size_t block);
+std::vector<HeatingPoint> heatingCurvePoints(const std::deque<Sample> &curve, std::size_t block);
 
 // The units a table of the series is written in. With the scenario's real
 // units the time is in picoseconds, the energies in kJ/mol and the wall

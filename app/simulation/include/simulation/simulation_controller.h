@@ -133,7 +133,7 @@ public:
   // Why the card beside the last file loaded could not be used: the file,
   // the line and the reason; empty when it could, or when there was none.
   const std::string &cardProblem() const { return cardProblem_; }
-  bool holding() const { return hold_; }
+  bool holding() const { return holding_; }
   bool followingAmbient() const { return follow_; }
   bool measuring() const { return measuring_; }
   // The temperature the atoms are held at (kelvin): the thermostat's while
@@ -173,8 +173,8 @@ private:
 
   double scenarioClampTarget_ = 0.0; // of the last load or of start-up
   TemperatureHold temperatureHold_;
-  double held_ = 0.0;
-  bool hold_ = false;
+  double heldKelvin_ = 0.0; // the thermostat, while holding_
+  bool holding_ = false;
   bool follow_ = false;
   double ambient_ = 0.0;
   std::optional<analysis::Ramp> ramp_;

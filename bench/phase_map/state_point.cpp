@@ -121,9 +121,9 @@ analysis::MapPoint measureStatePoint(const Material &material, const Schedule &s
   const analysis::ModelUnits units{kMetresPerLength, kilogramsPerAtom(material) / material.mass};
   analysis::MapPoint point;
   point.temperature = temperature / samples;
-  point.density = ModDornDll::numAtoms * kilogramsPerAtom(material) /
-                  (analysis::innerVolume(ModDornDll::boxDims) * std::pow(kMetresPerLength, 3));
-  point.pressure = pressure / samples * analysis::pascalsPerPressure(units) / 1000.0;
+  point.density =
+      analysis::densityInside(ModDornDll::numAtoms * material.mass, ModDornDll::boxDims, units);
+  point.pressure = analysis::kilopascalsFromModelPressure(pressure / samples, units);
   point.phase = verdict.mix;
   point.solidShare = verdict.solidShare;
   point.liquidShare = verdict.liquidShare;

@@ -36,7 +36,7 @@ constexpr int kStepsPerLidMove = 5; // while the lid may move: the program's tic
 std::optional<double> heldModelPressure(const RunOptions &options, const ReportUnits &units) {
   if (!options.holdPressure || units.system != UnitSystem::Real)
     return options.holdPressure;
-  return *options.holdPressure * 1000.0 / analysis::pascalsPerPressure(units.units());
+  return analysis::modelPressureFromKilopascals(*options.holdPressure, units.units());
 }
 
 std::string engineMessage(std::int32_t code) {

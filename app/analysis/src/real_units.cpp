@@ -20,6 +20,14 @@ double pascalsPerPressure(const ModelUnits &units) {
   return kJoulesPerEnergy / (units.metres * units.metres * units.metres);
 }
 
+double kilopascalsFromModelPressure(double modelPressure, const ModelUnits &units) {
+  return modelPressure * pascalsPerPressure(units) / kPascalsPerKilopascal;
+}
+
+double modelPressureFromKilopascals(double kilopascals, const ModelUnits &units) {
+  return kilopascals * kPascalsPerKilopascal / pascalsPerPressure(units);
+}
+
 double kilojoulesPerMole(double kelvin) { return kelvin * kBoltzmann * kAvogadro / 1000.0; }
 
 double picoseconds(double steps, double timeStep, const ModelUnits &units) {

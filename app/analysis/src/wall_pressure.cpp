@@ -36,6 +36,11 @@ double innerVolume(const std::array<double, 6> &box) {
   return e[0] * e[1] * e[2];
 }
 
+double densityInside(double mass, const std::array<double, 6> &box, const ModelUnits &units) {
+  const double cubicMetres = innerVolume(box) * units.metres * units.metres * units.metres;
+  return cubicMetres > 0.0 ? mass * units.kilograms / cubicMetres : 0.0;
+}
+
 double innerArea(const std::array<double, 6> &box) { return faceArea(innerEdges(box)); }
 
 double wallPressure(double enginePressure, const std::array<double, 6> &box) {

@@ -267,7 +267,7 @@ double PhaseDiagram::shownTemperature(double kelvin) const {
 }
 
 double PhaseDiagram::shownPressure(double kilopascals) const {
-  return analysis::fromPascals(kilopascals * 1000.0, units_.pressure);
+  return analysis::fromPascals(kilopascals * analysis::kPascalsPerKilopascal, units_.pressure);
 }
 
 void PhaseDiagram::showUnits(const DiagramUnits &units) {

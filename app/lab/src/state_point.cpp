@@ -6,10 +6,6 @@
 
 namespace lab {
 
-namespace {
-constexpr double kPascalsPerKilopascal = 1000.0;
-}
-
 std::vector<double> materialMasses(std::span<const std::int32_t> types,
                                    std::span<const double> masses, std::int32_t typeCount) {
   std::vector<double> sums(static_cast<std::size_t>(std::max(typeCount, 0)), 0.0);
@@ -20,26 +16,16 @@ std::vector<double> materialMasses(std::span<const std::int32_t> types,
   return sums;
 }
 
-double densityOf(double mass, const std::array<double, 6> &box, const analysis::ModelUnits &units) {
-  const double cubicMetres =
-      analysis::innerVolume(box) * units.metres * units.metres * units.metres;
-  return cubicMetres > 0.0 ? mass * units.kilograms / cubicMetres : 0.0;
-}
-
-double kilopascalsOf(double modelPressure, const analysis::ModelUnits &units) {
-  return modelPressure * analysis::pascalsPerPressure(units) / kPascalsPerKilopascal;
-}
-
 std::optional<StatePoint> statePointOf(std::optional<double> kelvin, double mass,
                                        const std::array<double, 6> &box,
                                        std::optional<double> modelPressure,
                                        const analysis::ModelUnits &units) {
-  const double density = densityOf(mass, box, units);
+  const double density = analysis::densityInside(mass, box, units);
   if (!kelvin || !(density > 0.0))
     return std::nullopt;
   StatePoint point{*kelvin, density, std::nullopt};
   if (modelPressure)
-    point.kilopascals = kilopascalsOf(*modelPressure, units);
+    point.kilopascals = analysis::kilopascalsFromModelPressure(*modelPressure, units);
   return point;
 }
 

@@ -27,13 +27,6 @@ struct StatePoint {
 std::vector<double> materialMasses(std::span<const std::int32_t> types,
                                    std::span<const double> masses, std::int32_t typeCount);
 
-// A mass (model units) over the room inside the wall skins of the box, in
-// kg/m³; 0 for a box whose skins meet.
-double densityOf(double mass, const std::array<double, 6> &box, const analysis::ModelUnits &units);
-
-// A pressure (model units) in kilopascals.
-double kilopascalsOf(double modelPressure, const analysis::ModelUnits &units);
-
 // The state point of a material of `mass` (model units) in the box, with the
 // gauge's pressure (model units) once it reads. None before a temperature is
 // measured, for a material without atoms, or in a box without room inside

@@ -10,7 +10,7 @@
 
 #include <vector>
 
-using lab::densityOf;
+using analysis::densityInside;
 using lab::statePointOf;
 
 namespace {
@@ -38,33 +38,34 @@ TEST(StatePoint, EachMaterialsMassSumsItsOwnAtoms) {
 
 TEST(StatePoint, DensityIsTheMassOverTheRoomInsideTheSkins) {
   // A mass unit of k kilograms: three of them in 1e-26 m³.
-  EXPECT_NEAR(densityOf(3.0, kBox, known::kUnits), 3.0 * analysis::kBoltzmann / kCubicMetres,
+  EXPECT_NEAR(densityInside(3.0, kBox, known::kUnits), 3.0 * analysis::kBoltzmann / kCubicMetres,
               kTolerance * 3.0 * analysis::kBoltzmann / kCubicMetres);
   // The lid halves the room's height: twice the density.
   std::array<double, 6> lowered = kBox;
   lowered[4] = kSkins + 10.0;
-  EXPECT_NEAR(densityOf(3.0, lowered, known::kUnits), 2.0 * densityOf(3.0, kBox, known::kUnits),
-              1e-9);
+  EXPECT_NEAR(densityInside(3.0, lowered, known::kUnits),
+              2.0 * densityInside(3.0, kBox, known::kUnits), 1e-9);
   // Water's units: 18.015 u per mass unit, 0.1 nm per length unit.
   const analysis::ModelUnits water{1e-10, 18.015 * analysis::kAtomicMassUnit};
   const double molecules = 33.4; // about as many per nm³ as in liquid water
   const std::array<double, 6> nanometre{0, 0, 0, kSkins + 10.0, kSkins + 10.0, kSkins + 10.0};
-  EXPECT_NEAR(densityOf(molecules, nanometre, water), 999.1, 1.0);
+  EXPECT_NEAR(densityInside(molecules, nanometre, water), 999.1, 1.0);
 }
 
 TEST(StatePoint, ABoxWhoseSkinsMeetHasNoDensity) {
   const std::array<double, 6> flat{0.0, 0.0, 0.0, 10000.0, kSkins, 10000.0};
-  EXPECT_EQ(densityOf(3.0, flat, known::kUnits), 0.0);
+  EXPECT_EQ(densityInside(3.0, flat, known::kUnits), 0.0);
   EXPECT_EQ(statePointOf(300.0, 3.0, flat, 1.0, known::kUnits), std::nullopt);
 }
 
 TEST(StatePoint, ThePressureIsTheGaugesInKilopascals) {
-  EXPECT_NEAR(lab::kilopascalsOf(known::kOneAtmosphere, known::kUnits), 101.325, 1e-9);
+  EXPECT_NEAR(analysis::kilopascalsFromModelPressure(known::kOneAtmosphere, known::kUnits), 101.325,
+              1e-9);
   const auto point = statePointOf(296.0, 3.0, kBox, known::kOneAtmosphere, known::kUnits);
   ASSERT_TRUE(point);
   EXPECT_EQ(point->kelvin, 296.0);
   EXPECT_NEAR(*point->kilopascals, 101.325, 1e-9);
-  EXPECT_DOUBLE_EQ(point->density, densityOf(3.0, kBox, known::kUnits));
+  EXPECT_DOUBLE_EQ(point->density, densityInside(3.0, kBox, known::kUnits));
 }
 
 TEST(StatePoint, NoneUntilMeasuredOrWithoutAtoms) {

@@ -18,6 +18,7 @@ constexpr double kAvogadro = 6.02214076e23; // 1/mol
 constexpr double kAtomicMassUnit = 1.66053906660e-27; // kg
 // The standard atmosphere, exact by definition.
 constexpr double kPascalsPerAtmosphere = 101325.0;
+constexpr double kPascalsPerKilopascal = 1000.0;
 constexpr double kMetresPerAngstrom = 1e-10;
 constexpr double kMetresPerPicometre = 1e-12;
 constexpr double kMetresPerNanometre = 1e-9;
@@ -34,6 +35,10 @@ struct ModelUnits {
 double secondsPerTime(const ModelUnits &units);
 double metresPerSecondPerSpeed(const ModelUnits &units);
 double pascalsPerPressure(const ModelUnits &units);
+// A pressure of the model in kilopascals, and a pressure in kilopascals in
+// the model's units.
+double kilopascalsFromModelPressure(double modelPressure, const ModelUnits &units);
+double modelPressureFromKilopascals(double kilopascals, const ModelUnits &units);
 
 // Energies in kelvin (per atom) as kilojoules per mole: k·N_A per kelvin,
 // the same whatever the card says.

@@ -1,6 +1,8 @@
 // What the soft walls of the box mean for pressure and volume.
 #pragma once
 
+#include "analysis/real_units.h"
+
 #include <array>
 #include <vector>
 
@@ -12,6 +14,9 @@ constexpr double kWallSkin = 2048.0;
 // The room inside the wall skins, where an atom feels no wall: each edge of
 // the box less a skin at either end (0 when the skins meet).
 double innerVolume(const std::array<double, 6> &box);
+// A mass (model units) over the room inside the wall skins of the box, in
+// kg/m³; 0 for a box whose skins meet.
+double densityInside(double mass, const std::array<double, 6> &box, const ModelUnits &units);
 // The area of the skins' inner faces, which the atoms press against.
 double innerArea(const std::array<double, 6> &box);
 

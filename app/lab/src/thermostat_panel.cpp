@@ -63,6 +63,9 @@ void ThermostatPanel::createControls() {
   follow = new QCheckBox(QStringLiteral("&Follow the ambient temperature"), this);
   follow->setToolTip(QStringLiteral("Every change of season or time of day moves the "
                                     "thermostat to the ambient temperature."));
+  insulate = new QCheckBox(QStringLiteral("&Insulated: no heat in or out"), this);
+  insulate->setToolTip(QStringLiteral("No thermostat and no clamp: the atoms keep their total "
+                                      "energy, so a liquid that evaporates cools down."));
   rampTo = new QDoubleSpinBox(this);
   rampTo->setDecimals(1);
   rampSteps = new QSpinBox(this);
@@ -86,6 +89,7 @@ void ThermostatPanel::createControls() {
   grid->addWidget(rampTo, 2, 1);
   grid->addWidget(rampSteps, 2, 2);
   grid->addWidget(ramp, 2, 3);
+  grid->addWidget(insulate, 3, 0, 1, 4);
 }
 
 void ThermostatPanel::connectControls() {
@@ -99,6 +103,11 @@ void ThermostatPanel::connectControls() {
   });
   connect(follow, &QCheckBox::toggled, this, [this](bool on) {
     controller_.setFollowAmbient(on);
+    refresh();
+    emit commanded();
+  });
+  connect(insulate, &QCheckBox::toggled, this, [this](bool on) {
+    controller_.setInsulated(on);
     refresh();
     emit commanded();
   });
@@ -164,8 +173,10 @@ void ThermostatPanel::refresh() {
   {
     const QSignalBlocker blockHold(hold);
     const QSignalBlocker blockFollow(follow);
+    const QSignalBlocker blockInsulate(insulate);
     hold->setChecked(controller_.holding());
     follow->setChecked(controller_.followingAmbient());
+    insulate->setChecked(controller_.insulated());
   }
   ramp->setText(controller_.ramping() ? QStringLiteral("Stop &ramp") : QStringLiteral("&Ramp"));
   if (controller_.thermostat() != shownKelvin_)

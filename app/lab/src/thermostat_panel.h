@@ -1,6 +1,7 @@
 // The Lab's thermostat: the temperature the atoms are held at (a slider and
 // a number box in the chosen unit), the Hold switch, following the ambient
-// temperature, and a steady ramp to another temperature.
+// temperature, a steady ramp to another temperature, and insulating the
+// atoms from any heat.
 #pragma once
 
 #include "analysis/units.h"
@@ -34,6 +35,7 @@ public:
   QDoubleSpinBox *value = nullptr;
   QCheckBox *hold = nullptr;
   QCheckBox *follow = nullptr;
+  QCheckBox *insulate = nullptr;
   QDoubleSpinBox *rampTo = nullptr;
   QSpinBox *rampSteps = nullptr;
   QPushButton *ramp = nullptr;

@@ -62,6 +62,8 @@ void SimulationController::load(const std::string &path) {
   previousCoords_.clear();
   if (holding_)
     applyClampTarget();
+  else if (insulated_)
+    temperatureHold_.insulate();
 }
 
 bool SimulationController::tick() {
@@ -136,7 +138,11 @@ void SimulationController::measure() {
   records_.add(*latest_, ramp_.has_value());
 }
 
-void SimulationController::applyClampTarget() { temperatureHold_.holdAt(heldKelvin_); }
+// Only a held thermostat comes here: holding ends an insulation.
+void SimulationController::applyClampTarget() {
+  insulated_ = false;
+  temperatureHold_.holdAt(heldKelvin_);
+}
 
 void SimulationController::ambientChanged(double kelvin) {
   finishTick();
@@ -145,7 +151,7 @@ void SimulationController::ambientChanged(double kelvin) {
     heldKelvin_ = withinThermostatRange(kelvin);
     applyClampTarget();
   }
-  if (!holding_)
+  if (!holding_ && !insulated_)
     Pavex::MD_set_temperature(kelvin);
 }
 
@@ -196,6 +202,21 @@ void SimulationController::setFollowAmbient(bool follow) {
   ramp_.reset();
   heldKelvin_ = withinThermostatRange(ambient_);
   applyClampTarget();
+}
+
+void SimulationController::setInsulated(bool insulated) {
+  finishTick();
+  if (insulated == insulated_)
+    return;
+  insulated_ = insulated;
+  if (!insulated) {
+    temperatureHold_.release(scenarioClampTarget_);
+    return;
+  }
+  holding_ = false;
+  follow_ = false;
+  ramp_.reset();
+  temperatureHold_.insulate();
 }
 
 void SimulationController::startRamp(double to, std::int64_t steps) {

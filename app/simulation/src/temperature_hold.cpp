@@ -36,4 +36,9 @@ std::int32_t TemperatureHold::release(double clampTarget) {
   return Pavex::MD_set_clamp_temp(clampTarget);
 }
 
+void TemperatureHold::insulate() {
+  beyond_.reset();
+  Pavex::MD_set_clamp_on_off(0);
+}
+
 } // namespace simulation

@@ -138,3 +138,34 @@ TEST_F(Thermostat, ASnapshotCarriesTheClampTargetTheAtomsAreHeldTo) {
   EXPECT_EQ(held.velocities.size(), 12u);
   EXPECT_EQ(calls(), "MD_return_coordinates()\nMD_return_velocity()\n");
 }
+
+TEST_F(Thermostat, InsulationSwitchesTheClampOffKeepsTheAmbientOutAndLastsOverALoad) {
+  startScenario();
+  controller.startRamp(300.0, 1000);
+  calls();
+  controller.setInsulated(true);
+  EXPECT_EQ(calls(), "MD_set_clamp_on_off(0)\n");
+  EXPECT_FALSE(controller.holding());
+  EXPECT_FALSE(controller.ramping());
+  controller.ambientChanged(283.0);
+  EXPECT_EQ(calls(), "") << "no heat from the landscape";
+  controller.tick();
+  EXPECT_EQ(calls(), "MD_do_run(5)\nMD_return_coordinates()\n") << "nor any rescaling";
+  controller.load(dataFile("two_types.ams")); // the loader switches the clamp on again
+  const std::string load = calls();
+  EXPECT_EQ(load.substr(load.size() - 23), "MD_set_clamp_on_off(0)\n");
+  controller.setInsulated(false);
+  EXPECT_EQ(calls(), "MD_set_clamp_temp(100)\n") << "the file's own clamp again";
+}
+
+TEST_F(Thermostat, HoldingTheAtomsAgainEndsTheInsulation) {
+  startScenario();
+  controller.setInsulated(true);
+  calls();
+  controller.setThermostat(150.0);
+  EXPECT_FALSE(controller.insulated());
+  EXPECT_EQ(calls(), "MD_set_clamp_temp(225)\n");
+  controller.setInsulated(true);
+  controller.setFollowAmbient(true);
+  EXPECT_FALSE(controller.insulated());
+}

@@ -84,6 +84,12 @@ public:
   // recording the heating curve on the way. Holds the atoms.
   void startRamp(double to, std::int64_t steps);
   void stopRamp();
+  // Insulates the atoms: no thermostat, no clamp, and the landscape's
+  // temperature no longer reaches them, so their total energy stays as it
+  // is (an evaporating liquid then cools). Holding the atoms again (hold,
+  // thermostat, follow, ramp) ends it; switching it off hands the clamp back
+  // to the scenario's own target. It lasts over a load, as a hold does.
+  void setInsulated(bool insulated);
   // Measurement of the series costs engine calls, so it starts only when
   // something shows it.
   void setMeasuring(bool measuring);
@@ -135,6 +141,7 @@ public:
   const std::string &cardProblem() const { return cardProblem_; }
   bool holding() const { return holding_; }
   bool followingAmbient() const { return follow_; }
+  bool insulated() const { return insulated_; }
   bool measuring() const { return measuring_; }
   // The temperature the atoms are held at (kelvin): the thermostat's while
   // it holds them, otherwise the one the scenario's clamp target gives.
@@ -176,6 +183,7 @@ private:
   double heldKelvin_ = 0.0; // the thermostat, while holding_
   bool holding_ = false;
   bool follow_ = false;
+  bool insulated_ = false;
   double ambient_ = 0.0;
   std::optional<analysis::Ramp> ramp_;
   std::int64_t rampStart_ = 0;

@@ -22,6 +22,9 @@ public:
   void afterRun(int steps);
   // Stops holding: the clamp takes `clampTarget` again (and is on).
   std::int32_t release(double clampTarget);
+  // Neither holds nor clamps: the atoms keep their total energy, so what
+  // the kinetic energy gains the potential loses and the other way round.
+  void insulate();
   bool beyondClamp() const { return beyond_.has_value(); }
 
 private:

@@ -14,15 +14,15 @@ double readMaterial(Words &words) {
 }
 
 // The units an answer may be given in; "" is a bare number.
-constexpr std::array<std::string_view, 10> kAnswerUnits = {
-    "K", "\u00B0C", "\u00B0F", "kPa", "atm", "%", "\u00C5", "nm", "kJ/mol", ""};
+constexpr std::array<std::string_view, 11> kAnswerUnits = {
+    "K", "\u00B0C", "\u00B0F", "kPa", "atm", "%", "\u00C5", "nm", "nm\u00B3", "kJ/mol", ""};
 
 std::string readAnswerUnit(Words &words) {
   const std::string_view word = words.next();
   const std::optional<Unit> unit = findUnit(word);
   if (!unit ||
       std::find(kAnswerUnits.begin(), kAnswerUnits.end(), unit->symbol) == kAnswerUnits.end())
-    throw Refusal("answers can be in K, \u00B0C, \u00B0F, kPa, atm, %, \u00C5, nm or kJ/mol, "
+    throw Refusal("answers can be in K, \u00B0C, \u00B0F, kPa, atm, %, \u00C5, nm, nm\u00B3 or kJ/mol, "
                   "not " +
                   quoted(word));
   return std::string(unit->symbol);

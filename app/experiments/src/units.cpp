@@ -33,6 +33,7 @@ constexpr std::array kUnits = {
     Unit{"\u00C5", Dimension::Length},
     Unit{"nm", Dimension::Length, kAngstromsPerNanometre},
     Unit{"pm", Dimension::Length, kAngstromsPerPicometre},
+    Unit{"nm\u00B3", Dimension::Volume},
     Unit{"kJ/mol", Dimension::Energy},
     Unit{"steps", Dimension::Count},
 };
@@ -85,6 +86,8 @@ std::string_view dimensionName(Dimension dimension) {
     return "a percentage";
   case Dimension::Length:
     return "a length";
+  case Dimension::Volume:
+    return "a volume";
   case Dimension::Energy:
     return "an energy";
   case Dimension::Count:
@@ -105,6 +108,7 @@ std::string_view measuredUnit(MeasureKind kind) {
   case MeasureKind::Pressure:
     return "kPa";
   case MeasureKind::Volume:
+    return "nm\u00B3";
   case MeasureKind::Moving:
   case MeasureKind::Vapour:
     return "%";

@@ -11,7 +11,7 @@
 
 namespace experiments {
 
-enum class Dimension { None, Temperature, Pressure, Fraction, Length, Energy, Count };
+enum class Dimension { None, Temperature, Pressure, Fraction, Length, Volume, Energy, Count };
 
 struct Unit {
   std::string_view symbol; // as written: "K", "°C", "kPa", "Å", ...; "" for a bare number

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
+#include <charconv>
 
 namespace experiments {
 
@@ -17,10 +17,12 @@ constexpr double kSmallestPlain = 1e-6;
 constexpr std::size_t kDigitsPerGroup = 3;
 constexpr const char *kNoNumber = "\u2014"; // an em dash for a number that is not finite
 
-std::string printed(const char *format, int decimals, double value) {
+// Written the same whatever the C library's locale (Qt sets it from the
+// user's), so that the worksheet's grouping stays right.
+std::string printed(std::chars_format format, int precision, double value) {
   char text[64];
-  const int length = std::snprintf(text, sizeof text, format, decimals, value);
-  return std::string(text, static_cast<std::size_t>(length));
+  const auto written = std::to_chars(text, text + sizeof text, value, format, precision);
+  return std::string(text, written.ptr);
 }
 
 // "45.200" → "45.2", "80.0" → "80".
@@ -49,9 +51,9 @@ std::string formatNumber(double value) {
     return "0";
   const double magnitude = std::abs(value);
   if (magnitude >= kLargestPlain || magnitude < kSmallestPlain)
-    return printed("%.*g", kSignificantFigures, value);
+    return printed(std::chars_format::general, kSignificantFigures, value);
   const int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
-  std::string digits = printed("%.*f", std::max(0, kSignificantFigures - 1 - exponent), value);
+  std::string digits = printed(std::chars_format::fixed, std::max(0, kSignificantFigures - 1 - exponent), value);
   dropTrailingZeros(digits);
   groupThousands(digits);
   return digits;

@@ -260,7 +260,7 @@ TEST(ExperimentReader, RefusesBadMeasurementsQuestionsAndChecksWithTheirLine) {
   expectRefused(kHead + "ask = text\nquestion = q\nask = text\n", 5, "one \"ask\" line");
   expectRefused(kHead + "ask = text\nquestion = q\nquestion = r\n", 5, "one \"question\" line");
   // A hint after another hint, or after a text that followed the check.
-  const std::string check = "measure = volume\ncheck = measured above 5 %\n";
+  const std::string check = "measure = moving 0\ncheck = measured above 5 %\n";
   expectRefused(kHead + check + "hint = a\nhint = b\n", 6, "a hint belongs right after");
   expectRefused(kHead + check + "text = t\nhint = a\n", 6, "a hint belongs right after");
 }
@@ -288,7 +288,7 @@ TEST(ExperimentReader, RefusesStepsWhosePartsDoNotFitAtTheFaultyLine) {
       {"measure = temperature\ncheck = measured within 1 % of measured",
        "the measurement is compared with itself"},
       {"measure = volume\ncheck = measured above 300 K",
-       "the measurement is a percentage but the target is a temperature"},
+       "the measurement is a volume but the target is a temperature"},
       {"check = answer above 5 K", "a check on the answer needs an \"ask\" line in its step"},
       {"check = measured above 5 K", "a check on \"measured\" needs a \"measure\" line"},
   };
@@ -336,7 +336,7 @@ TEST(ExperimentReader, KeepsToItsLimits) {
   EXPECT_EQ(read(actions).steps[0].actions.size(), 50u);
   expectRefused(actions + "do = run\n", 53, "a step has at most 50 actions");
 
-  std::string checks = kHead + "measure = volume\n";
+  std::string checks = kHead + "measure = moving 0\n";
   for (int k = 0; k < 10; ++k)
     checks += "check = measured above 5 %\n";
   EXPECT_EQ(read(checks).steps[0].checks.size(), 10u);

@@ -18,6 +18,12 @@ CommandLine readCommandLine(const QStringList &arguments) {
   const QCommandLineOption largeViewOption(QStringLiteral("large-view"),
                                            QStringLiteral("Open the large 3-D view of the atoms."));
   parser.addOption(largeViewOption);
+  const QCommandLineOption experimentOption(
+      QStringLiteral("experiment"),
+      QStringLiteral("Open the Experiments window at this experiment: its title, its file "
+                     "name without .experiment, or an experiment file."),
+      QStringLiteral("NAME"));
+  parser.addOption(experimentOption);
   parser.addPositionalArgument(QStringLiteral("FILE.ams"),
                                QStringLiteral("A scenario file to run at start."),
                                QStringLiteral("[FILE.ams]"));
@@ -25,6 +31,7 @@ CommandLine readCommandLine(const QStringList &arguments) {
   CommandLine line;
   line.lab = parser.isSet(labOption);
   line.largeView = parser.isSet(largeViewOption);
+  line.experiment = parser.value(experimentOption);
   if (!parser.positionalArguments().isEmpty())
     line.scenarioFile = parser.positionalArguments().constFirst();
   return line;
@@ -37,6 +44,10 @@ void applyCommandLine(frmOrvelModel &window, const CommandLine &line) {
     window.mnuViewLab_Click();
   if (line.largeView)
     window.mnuViewLargeView_Click();
+  if (line.experiment.endsWith(QStringLiteral(".experiment")))
+    window.openExperimentFile(line.experiment);
+  else if (!line.experiment.isEmpty())
+    window.startExperiment(line.experiment);
 }
 
 } // namespace scene

@@ -1,4 +1,5 @@
-// The program's command line: Corvanta [FILE.ams] [--lab] [--large-view].
+// The program's command line:
+// Corvanta [FILE.ams] [--lab] [--large-view] [--experiment NAME].
 #pragma once
 
 #include <QString>
@@ -12,6 +13,7 @@ struct CommandLine {
   QString scenarioFile; // empty: none given
   bool lab = false;
   bool largeView = false;
+  QString experiment; // a shipped or own experiment's title or file name, or a file
 };
 
 // Reads the arguments, the program's name first. --help, --version and a

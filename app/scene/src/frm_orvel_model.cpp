@@ -2,6 +2,7 @@
 // the status bar, and the wiring of events to their handlers.
 #include "frm_orvel_model.h"
 
+#include "experiment_stage.h"
 #include "trajectory_recording.h"
 
 #include "caption_fit.h"
@@ -205,6 +206,8 @@ void frmOrvelModel::connectHandlers() {
       {mnuViewLab, &frmOrvelModel::mnuViewLab_Click},
       {mnuViewLargeView, &frmOrvelModel::mnuViewLargeView_Click},
       {mnuViewInteractions, &frmOrvelModel::mnuViewInteractions_Click},
+      {mnuViewExperiments, &frmOrvelModel::mnuViewExperiments_Click},
+      {mnuFileOpenExperiment, &frmOrvelModel::mnuFileOpenExperiment_Click},
       {mnuFileExportPicture, &frmOrvelModel::mnuFileExportPicture_Click}};
   for (const auto &[action, handler] : entries)
     connect(action, &QAction::triggered, this, handler);

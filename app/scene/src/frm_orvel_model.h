@@ -29,6 +29,10 @@ class QMenu;
 class QScrollBar;
 class QTimer;
 
+namespace guide {
+class ExperimentWindow;
+} // namespace guide
+
 namespace lab {
 class LabWindow;
 } // namespace lab
@@ -39,6 +43,7 @@ class LargeViewWindow;
 } // namespace views
 
 namespace scene {
+class ExperimentStage;
 class TrajectoryRecording;
 class Hotspot;
 class PanelStatusBar;
@@ -84,6 +89,13 @@ public:
   views::LargeViewWindow *largeViewWindow() const { return largeView; }
   views::InteractionsWindow *interactionsWindow() const { return interactions; }
   analysis::TemperatureUnit temperatureUnit() const { return unit; }
+  // The Experiments window, once opened (nullptr before).
+  guide::ExperimentWindow *experimentsWindow() const { return experiments; }
+  // Opens the Experiments window at an experiment file from anywhere, or at
+  // a listed experiment named by its title or file name; false, after
+  // saying why, when it cannot be opened.
+  bool openExperimentFile(const QString &path);
+  bool startExperiment(const QString &name);
 
   // Controls, as the window's code and its checks reach them.
   QScrollBar *HScroll1 = nullptr;
@@ -115,6 +127,7 @@ public:
   QMenu *mnuFile = nullptr;
   QAction *mnuFileOpen = nullptr;
   QMenu *mnuFileRecent = nullptr;
+  QAction *mnuFileOpenExperiment = nullptr;
   QAction *mnuFileSave = nullptr;
   QMenu *mnuFileExport = nullptr;
   QAction *mnuFileExportTrajectory = nullptr;
@@ -140,6 +153,7 @@ public:
   QAction *mnuViewLab = nullptr;
   QAction *mnuViewLargeView = nullptr;
   QAction *mnuViewInteractions = nullptr;
+  QAction *mnuViewExperiments = nullptr;
   QMenu *mnuHelp = nullptr;
   QAction *mnuHelpTopics = nullptr;
   QAction *mnuHelpAbout = nullptr;
@@ -179,6 +193,8 @@ public slots:
   void mnuViewLab_Click();
   void mnuViewLargeView_Click();
   void mnuViewInteractions_Click();
+  void mnuViewExperiments_Click();
+  void mnuFileOpenExperiment_Click();
   void mnuFileExportPicture_Click();
   void setTemperatureUnit(analysis::TemperatureUnit chosen);
 
@@ -190,6 +206,7 @@ protected:
 
 private:
   friend struct FormInspector; // read access for the window's tests
+  friend class scene::ExperimentStage; // works the controls for an experiment
 
   // Every tenth frame refreshes the status-bar figures.
   static constexpr int kReportInterval = 10;
@@ -261,6 +278,8 @@ private:
   lab::LabWindow *lab = nullptr;
   views::LargeViewWindow *largeView = nullptr;
   views::InteractionsWindow *interactions = nullptr;
+  std::unique_ptr<scene::ExperimentStage> experimentStage;
+  guide::ExperimentWindow *experiments = nullptr;
   QString runningFile;   // the file and status text of the running scenario,
   QString runningStatus; // which Restart loads again
   std::unique_ptr<scene::TrajectoryRecording> trajectory;

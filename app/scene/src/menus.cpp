@@ -28,6 +28,10 @@ void frmOrvelModel::createFileMenu() {
   mnuFileOpen->setShortcut(QKeySequence::Open);
   mnuFileRecent = mnuFile->addMenu(QStringLiteral("Open &Recent"));
   showRecentFiles();
+  mnuFileOpenExperiment = mnuFile->addAction(QStringLiteral("Open Ex&periment\u2026"));
+  mnuFileOpenExperiment->setStatusTip(
+      QStringLiteral("Open a guided experiment file, such as one a teacher wrote"));
+  mnuFileOpenExperiment->setToolTip(mnuFileOpenExperiment->statusTip());
   mnuFileSave = mnuFile->addAction(QStringLiteral("&Save Snapshot\u2026"));
   mnuFileSave->setShortcut(QKeySequence::Save);
   mnuFileSave->setStatusTip(
@@ -91,6 +95,10 @@ void frmOrvelModel::createViewMenu() {
   mnuViewLargeView = mnuView->addAction(QStringLiteral("La&rge View\u2026"));
   mnuViewLargeView->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
   mnuViewInteractions = mnuView->addAction(QStringLiteral("&Interactions\u2026"));
+  mnuViewExperiments = mnuView->addAction(QStringLiteral("&Experiments\u2026"));
+  mnuViewExperiments->setStatusTip(
+      QStringLiteral("Guided experiments: the program sets each step up and checks what you "
+                     "measure"));
 }
 
 void frmOrvelModel::createHelpMenu() {

@@ -178,5 +178,8 @@ void frmOrvelModel::dropEvent(QDropEvent *event) {
   if (file.isEmpty())
     return;
   event->acceptProposedAction();
-  openScenarioFile(file);
+  if (file.endsWith(QStringLiteral(".experiment"), Qt::CaseInsensitive))
+    openExperimentFile(file);
+  else
+    openScenarioFile(file);
 }

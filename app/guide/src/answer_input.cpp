@@ -1,0 +1,96 @@
+#include "answer_input.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QVBoxLayout>
+
+namespace guide {
+
+using experiments::AnswerKind;
+
+namespace {
+
+// A number as the student types it: in their own locale ("1.959,5" in
+// Germany) or plainly ("1959.5"), with thousands separators or without.
+std::optional<double> typedNumber(QString text) {
+  text = text.trimmed();
+  bool ok = false;
+  double value = QLocale().toDouble(text, &ok);
+  if (!ok)
+    value = QLocale::c().toDouble(text, &ok);
+  if (!ok)
+    value = QLocale::c().toDouble(QString(text).remove(QLatin1Char(',')), &ok);
+  return ok ? std::optional(value) : std::nullopt;
+}
+
+} // namespace
+
+AnswerInput::AnswerInput(QWidget *parent) : QWidget(parent) {
+  prompt = new QLabel(this);
+  prompt->setWordWrap(true);
+  line = new QLineEdit(this);
+  unit = new QLabel(this);
+  choices = new QComboBox(this);
+  prompt->setBuddy(line);
+  auto *row = new QHBoxLayout;
+  row->addWidget(line, 1);
+  row->addWidget(unit);
+  row->addWidget(choices, 1);
+  auto *layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(prompt);
+  layout->addLayout(row);
+  connect(line, &QLineEdit::textEdited, this, &AnswerInput::edited);
+  connect(choices, &QComboBox::activated, this, &AnswerInput::edited);
+}
+
+void AnswerInput::ask(const experiments::Question &question,
+                      const std::optional<experiments::Value> &given) {
+  question_ = question;
+  prompt->setText(QString::fromStdString(question.text));
+  const bool choosing = question.kind == AnswerKind::Choice;
+  line->setVisible(!choosing);
+  choices->setVisible(choosing);
+  unit->setVisible(question.kind == AnswerKind::Number && !question.unit.empty());
+  unit->setText(QString::fromStdString(question.unit));
+  prompt->setBuddy(choosing ? static_cast<QWidget *>(choices) : line);
+  line->setAccessibleName(prompt->text());
+  choices->setAccessibleName(prompt->text());
+  line->clear();
+  choices->clear();
+  choices->addItem(QStringLiteral("(choose one)"));
+  for (const std::string &choice : question.choices)
+    choices->addItem(QString::fromStdString(choice));
+  if (!given)
+    return;
+  if (choosing)
+    choices->setCurrentText(QString::fromStdString(given->text));
+  else if (given->number)
+    line->setText(QLocale().toString(*given->number, 'g', 12));
+  else
+    line->setText(QString::fromStdString(given->text));
+}
+
+std::optional<experiments::Value> AnswerInput::answer() const {
+  switch (question_.kind) {
+  case AnswerKind::Choice:
+    if (choices->currentIndex() <= 0)
+      return std::nullopt;
+    return experiments::Value{std::nullopt, {}, choices->currentText().toStdString()};
+  case AnswerKind::Number:
+    if (const auto number = typedNumber(line->text()))
+      return experiments::Value{*number, question_.unit, {}};
+    return std::nullopt;
+  case AnswerKind::Text:
+    break;
+  }
+  const QString text = line->text().trimmed();
+  if (text.isEmpty())
+    return std::nullopt;
+  return experiments::Value{std::nullopt, {}, text.toStdString()};
+}
+
+} // namespace guide

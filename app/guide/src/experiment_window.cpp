@@ -1,0 +1,276 @@
+#include "experiment_window.h"
+
+#include "answer_input.h"
+#include "experiments/checks.h"
+#include "measurement.h"
+#include "verdict_text.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace guide {
+
+namespace {
+
+QString escaped(const std::string &text) { return QString::fromStdString(text).toHtmlEscaped(); }
+
+QString entryText(const ExperimentEntry &entry) {
+  QString text = entry.title;
+  if (entry.minutes > 0)
+    text += QStringLiteral(" (about %1 min)").arg(entry.minutes);
+  if (!entry.shipped)
+    text += QStringLiteral(" — your own");
+  return text;
+}
+
+} // namespace
+
+ExperimentWindow::ExperimentWindow(Stage &stage, const QStringList &shippedFolders,
+                                   QWidget *parent)
+    : QWidget(parent, Qt::Window), session_(stage), shippedFolders_(shippedFolders) {
+  setWindowTitle(QStringLiteral("Experiments"));
+  setAccessibleName(windowTitle());
+  pages = new QStackedWidget(this);
+  pages->addWidget(createListPage());
+  pages->addWidget(createStepPage());
+  auto *layout = new QVBoxLayout(this);
+  layout->addWidget(pages);
+  observeTimer_ = new QTimer(this);
+  observeTimer_->setInterval(kObserveMs);
+  connectControls();
+  showList();
+  resize(460, 620);
+}
+
+QWidget *ExperimentWindow::createListPage() {
+  auto *page = new QWidget(this);
+  auto *label = new QLabel(QStringLiteral("&Choose an experiment:"), page);
+  list = new QListWidget(page);
+  list->setAccessibleName(QStringLiteral("Experiments"));
+  label->setBuddy(list);
+  startButton = new QPushButton(QStringLiteral("&Start"), page);
+  startButton->setDefault(true);
+  openButton = new QPushButton(QStringLiteral("&Open Experiment File…"), page);
+  auto *buttons = new QHBoxLayout;
+  buttons->addWidget(openButton);
+  buttons->addStretch();
+  buttons->addWidget(startButton);
+  auto *layout = new QVBoxLayout(page);
+  layout->addWidget(label);
+  layout->addWidget(list, 1);
+  layout->addLayout(buttons);
+  return page;
+}
+
+QWidget *ExperimentWindow::createStepPage() {
+  auto *page = new QWidget(this);
+  heading = new QLabel(page);
+  heading->setWordWrap(true);
+  heading->setTextFormat(Qt::RichText);
+  text = new QTextBrowser(page);
+  text->setAccessibleName(QStringLiteral("Step text"));
+  text->setOpenLinks(false);
+  setUpAgain = new QPushButton(QStringLiteral("Set &up again"), page);
+  setUpAgain->setToolTip(QStringLiteral("Do this step's set-up again: load its scenario, set "
+                                        "the thermostat, the lid and the graphs"));
+  answer = new AnswerInput(page);
+  checkButton = new QPushButton(QStringLiteral("C&heck"), page);
+  feedback = new QLabel(page);
+  feedback->setWordWrap(true);
+  feedback->setAccessibleName(QStringLiteral("Feedback"));
+  problem = new QLabel(page);
+  problem->setWordWrap(true);
+  problem->setStyleSheet(QStringLiteral("font-weight: bold"));
+  problem->setAccessibleName(QStringLiteral("What to do"));
+  back = new QPushButton(QStringLiteral("< &Back"), page);
+  next = new QPushButton(QStringLiteral("&Next >"), page);
+  chooseButton = new QPushButton(QStringLiteral("&All Experiments"), page);
+  worksheetButton = new QPushButton(QStringLiteral("&Worksheet…"), page);
+  auto *nav = new QHBoxLayout;
+  nav->addWidget(chooseButton);
+  nav->addWidget(worksheetButton);
+  nav->addStretch();
+  nav->addWidget(back);
+  nav->addWidget(next);
+  auto *checkRow = new QHBoxLayout;
+  checkRow->addWidget(feedback, 1);
+  checkRow->addWidget(checkButton, 0, Qt::AlignTop);
+  auto *layout = new QVBoxLayout(page);
+  layout->addWidget(heading);
+  layout->addWidget(text, 1);
+  layout->addWidget(setUpAgain, 0, Qt::AlignLeft);
+  layout->addWidget(createMeasureRow(page));
+  layout->addWidget(answer);
+  layout->addLayout(checkRow);
+  layout->addWidget(problem);
+  layout->addLayout(nav);
+  return page;
+}
+
+QWidget *ExperimentWindow::createMeasureRow(QWidget *page) {
+  auto *row = new QWidget(page);
+  measurementLabel = new QLabel(row);
+  measurementLabel->setWordWrap(true);
+  measureButton = new QPushButton(QStringLiteral("&Measure"), row);
+  measured = new QLabel(row);
+  measured->setAccessibleName(QStringLiteral("Measured"));
+  measured->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  auto *layout = new QHBoxLayout(row);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(measurementLabel, 1);
+  layout->addWidget(measured);
+  layout->addWidget(measureButton);
+  return row;
+}
+
+void ExperimentWindow::connectControls() {
+  connect(startButton, &QPushButton::clicked, this, &ExperimentWindow::startSelected);
+  connect(list, &QListWidget::itemActivated, this, &ExperimentWindow::startSelected);
+  connect(openButton, &QPushButton::clicked, this, &ExperimentWindow::openRequested);
+  connect(setUpAgain, &QPushButton::clicked, this,
+          [this] { showProblem(session_.setUpAgain()); });
+  connect(measureButton, &QPushButton::clicked, this, &ExperimentWindow::measureClicked);
+  connect(answer, &AnswerInput::edited, this, &ExperimentWindow::answerEdited);
+  connect(checkButton, &QPushButton::clicked, this, &ExperimentWindow::showVerdicts);
+  connect(back, &QPushButton::clicked, this, [this] { goTo(session_.step() - 1); });
+  connect(next, &QPushButton::clicked, this, [this] { goTo(session_.step() + 1); });
+  connect(chooseButton, &QPushButton::clicked, this, &ExperimentWindow::showList);
+  connect(worksheetButton, &QPushButton::clicked, this, &ExperimentWindow::worksheetRequested);
+  connect(observeTimer_, &QTimer::timeout, this, [this] { session_.observe(); });
+}
+
+void ExperimentWindow::showList() {
+  entries_ = listExperiments(shippedFolders_);
+  list->clear();
+  for (const ExperimentEntry &entry : entries_) {
+    auto *item = new QListWidgetItem(entryText(entry), list);
+    item->setToolTip(entry.summary);
+  }
+  list->setCurrentRow(0);
+  startButton->setEnabled(!entries_.isEmpty());
+  pages->setCurrentIndex(0);
+  list->setFocus();
+}
+
+void ExperimentWindow::startSelected() {
+  const int row = list->currentRow();
+  if (row >= 0 && row < entries_.size())
+    start(QFileInfo(entries_[row].path).completeBaseName());
+}
+
+bool ExperimentWindow::start(const QString &name) {
+  const ExperimentEntry entry = findExperiment(listExperiments(shippedFolders_), name);
+  if (entry.path.isEmpty()) {
+    showList();
+    return false;
+  }
+  return openFile(entry.path);
+}
+
+bool ExperimentWindow::openFile(const QString &path) {
+  const Opened opened = openExperiment(path, shippedFolders_);
+  if (!opened.problem.isEmpty()) {
+    problem->setText(QStringLiteral("This experiment cannot be opened: %1").arg(opened.problem));
+    if (!session_.isOpen())
+      pages->setCurrentIndex(0);
+    return false;
+  }
+  begin(opened.experiment, QFileInfo(opened.path).absolutePath());
+  if (!opened.note.isEmpty())
+    showProblem(opened.note);
+  return true;
+}
+
+void ExperimentWindow::begin(experiments::Experiment experiment, const QString &folder) {
+  const QString setUpProblem = session_.open(std::move(experiment), folder);
+  observeTimer_->start();
+  pages->setCurrentIndex(1);
+  showStep();
+  showProblem(setUpProblem);
+}
+
+void ExperimentWindow::goTo(int step) {
+  answerEdited();
+  const QString setUpProblem = session_.goTo(step);
+  showStep();
+  showProblem(setUpProblem);
+}
+
+void ExperimentWindow::showStep() {
+  const experiments::Step &step = session_.currentStep();
+  heading->setText(QStringLiteral("<b>%1</b><br>Step %2 of %3: %4")
+                       .arg(escaped(session_.experiment().title))
+                       .arg(session_.step() + 1)
+                       .arg(session_.stepCount())
+                       .arg(escaped(step.title)));
+  showStepText();
+  measurementLabel->parentWidget()->setVisible(step.measurement.has_value());
+  if (step.measurement)
+    measurementLabel->setText(QStringLiteral("The program measures %1.")
+                                  .arg(measurementName(*step.measurement)));
+  showMeasured();
+  answer->setVisible(step.question.has_value());
+  if (step.question)
+    answer->ask(*step.question, session_.record().steps[std::size_t(session_.step())].answer);
+  checkButton->setVisible(!step.checks.empty() && session_.experiment().checksOn);
+  feedback->clear();
+  back->setEnabled(session_.step() > 0);
+  next->setEnabled(session_.step() + 1 < session_.stepCount());
+}
+
+void ExperimentWindow::showStepText() {
+  const experiments::Step &step = session_.currentStep();
+  QString html;
+  for (const std::string &paragraph : step.paragraphs)
+    html += QStringLiteral("<p>%1</p>").arg(escaped(paragraph));
+  if (!step.picture.empty()) {
+    const QString picture = QDir(session_.folder()).filePath(QString::fromStdString(step.picture));
+    html += QStringLiteral("<p><img src=\"%1\" width=\"360\"></p>")
+                .arg(QUrl::fromLocalFile(picture).toString().toHtmlEscaped());
+  }
+  text->setHtml(html);
+}
+
+void ExperimentWindow::showMeasured() {
+  const auto &value = session_.record().steps[std::size_t(session_.step())].measured;
+  measured->setText(value ? QString::fromStdString(experiments::formatValue(*value))
+                          : QStringLiteral("not measured yet"));
+}
+
+void ExperimentWindow::showVerdicts() {
+  const int step = session_.step();
+  const std::vector<experiments::Verdict> verdicts = session_.verdicts(step);
+  QStringList lines;
+  for (std::size_t k = 0; k < verdicts.size(); ++k)
+    lines << verdictText(session_.currentStep().checks[k], verdicts[k]);
+  feedback->setText(lines.join(QLatin1Char('\n')));
+}
+
+void ExperimentWindow::showProblem(const QString &text) {
+  problem->setText(text);
+  problem->setVisible(!text.isEmpty());
+}
+
+void ExperimentWindow::measureClicked() {
+  const QString what = session_.measure();
+  showMeasured();
+  showProblem(what);
+  if (what.isEmpty())
+    showVerdicts();
+}
+
+void ExperimentWindow::answerEdited() {
+  if (session_.isOpen() && session_.currentStep().question)
+    session_.answer(answer->answer());
+}
+
+} // namespace guide

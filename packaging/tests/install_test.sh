@@ -23,6 +23,8 @@ for file in bin/Corvanta bin/pavex-run include/pavex.h \
   share/corvanta/solid.ams share/corvanta/solid-liquid.ams share/corvanta/solid.card \
   share/corvanta/liquid.card share/corvanta/phase-maps/water.map \
   share/corvanta/phase-maps/quartz.map share/corvanta/bitmaps/eye.ico \
+  share/corvanta/experiments/melting-point.experiment \
+  share/corvanta/experiments/boyles-law.experiment \
   share/corvanta/bitmaps/atom6.bmp share/applications/org.corvanta.Corvanta.desktop \
   share/mime/packages/org.corvanta.Corvanta.xml share/metainfo/org.corvanta.Corvanta.metainfo.xml \
   share/icons/hicolor/16x16/apps/org.corvanta.Corvanta.png \

@@ -71,9 +71,10 @@ QString copyIntoUserFolder(const QString &path, const experiments::Experiment &e
 
 } // namespace
 
+// Named like the settings ("Corvanta"), whatever the window's title says.
 QString userExperimentFolder() {
-  return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
-      .filePath(QStringLiteral("experiments"));
+  return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+      .filePath(QStringLiteral("Corvanta/experiments"));
 }
 
 QList<ExperimentEntry> listExperiments(const QStringList &shippedFolders) {

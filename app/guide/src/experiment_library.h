@@ -19,7 +19,8 @@ struct ExperimentEntry {
   QString summary;
 };
 
-// The user's own experiments: the platform's application data folder.
+// The user's own experiments: in the platform's application data folder
+// (~/.local/share/Corvanta/experiments on Linux), one folder per experiment.
 QString userExperimentFolder();
 
 // Every readable experiment in the folders (shipped ones first, then the

@@ -68,8 +68,12 @@ QString ExperimentSession::goTo(int step) {
   if (setUpOnce_[std::size_t(step)])
     return {};
   const QString problem = setUp();
-  if (!problem.isEmpty())
-    step_ = before; // the step's scenario did not load: the student stays
+  if (!problem.isEmpty()) {
+    // The step's scenario did not load: the student stays where they were,
+    // on a step that was set up.
+    step_ = before;
+    setUpProblem_.clear();
+  }
   return problem;
 }
 

@@ -4,11 +4,15 @@
 #include "experiments/checks.h"
 #include "measurement.h"
 #include "verdict_text.h"
+#include "worksheet_export.h"
 
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -90,7 +94,7 @@ QWidget *ExperimentWindow::createStepPage() {
   problem = new QLabel(page);
   problem->setWordWrap(true);
   problem->setStyleSheet(QStringLiteral("font-weight: bold"));
-  problem->setAccessibleName(QStringLiteral("What to do"));
+  problem->setAccessibleName(QStringLiteral("Message"));
   back = new QPushButton(QStringLiteral("< &Back"), page);
   next = new QPushButton(QStringLiteral("&Next >"), page);
   chooseButton = new QPushButton(QStringLiteral("&All Experiments"), page);
@@ -136,15 +140,18 @@ void ExperimentWindow::connectControls() {
   connect(startButton, &QPushButton::clicked, this, &ExperimentWindow::startSelected);
   connect(list, &QListWidget::itemActivated, this, &ExperimentWindow::startSelected);
   connect(openButton, &QPushButton::clicked, this, &ExperimentWindow::openRequested);
-  connect(setUpAgain, &QPushButton::clicked, this,
-          [this] { showProblem(session_.setUpAgain()); });
+  connect(setUpAgain, &QPushButton::clicked, this, [this] {
+    const QString problem = session_.setUpAgain();
+    showStep();
+    showProblem(problem);
+  });
   connect(measureButton, &QPushButton::clicked, this, &ExperimentWindow::measureClicked);
   connect(answer, &AnswerInput::edited, this, &ExperimentWindow::answerEdited);
   connect(checkButton, &QPushButton::clicked, this, &ExperimentWindow::showVerdicts);
   connect(back, &QPushButton::clicked, this, [this] { goTo(session_.step() - 1); });
   connect(next, &QPushButton::clicked, this, [this] { goTo(session_.step() + 1); });
   connect(chooseButton, &QPushButton::clicked, this, &ExperimentWindow::showList);
-  connect(worksheetButton, &QPushButton::clicked, this, &ExperimentWindow::worksheetRequested);
+  connect(worksheetButton, &QPushButton::clicked, this, &ExperimentWindow::askWorksheet);
   connect(observeTimer_, &QTimer::timeout, this, [this] { session_.observe(); });
 }
 
@@ -224,7 +231,10 @@ void ExperimentWindow::showStep() {
   checkButton->setVisible(!step.checks.empty() && session_.experiment().checksOn);
   feedback->clear();
   back->setEnabled(session_.step() > 0);
-  next->setEnabled(session_.step() + 1 < session_.stepCount());
+  // A step that could not be set up (its scenario is missing) is not left
+  // forward: Set up again tries once more.
+  next->setEnabled(session_.step() + 1 < session_.stepCount() &&
+                   session_.setUpProblem().isEmpty());
 }
 
 void ExperimentWindow::showStepText() {
@@ -266,6 +276,37 @@ void ExperimentWindow::measureClicked() {
   showProblem(what);
   if (what.isEmpty())
     showVerdicts();
+}
+
+void ExperimentWindow::askWorksheet() {
+  if (session_.record().student.empty()) {
+    bool given = false;
+    const QString name = QInputDialog::getText(this, QStringLiteral("Worksheet"),
+                                               QStringLiteral("Your name for the worksheet:"),
+                                               QLineEdit::Normal, QString(), &given);
+    if (!given)
+      return;
+    session_.setStudent(name.trimmed());
+  }
+  const QString suggested =
+      QStringLiteral("%1 - %2.pdf")
+          .arg(QString::fromStdString(session_.experiment().title),
+               QString::fromStdString(session_.record().student))
+          .replace(QLatin1Char('/'), QLatin1Char('-'));
+  const QString path = QFileDialog::getSaveFileName(
+      this, QStringLiteral("Export Worksheet"), QDir::home().filePath(suggested),
+      QStringLiteral("PDF (*.pdf);;Web page (*.html)"));
+  if (!path.isEmpty())
+    writeWorksheet(path);
+}
+
+bool ExperimentWindow::writeWorksheet(const QString &path) {
+  answerEdited();
+  const QString failed = exportWorksheet(session_, path);
+  showProblem(failed.isEmpty() ? QStringLiteral("The worksheet was written to %1.")
+                                     .arg(QDir::toNativeSeparators(path))
+                               : failed);
+  return failed.isEmpty();
 }
 
 void ExperimentWindow::answerEdited() {

@@ -37,6 +37,12 @@ public:
   // Starts a listed experiment, named by its title or its file name.
   bool start(const QString &name);
   ExperimentSession &session() { return session_; }
+  // Asks the student's name (once) and where to write the worksheet, then
+  // writes it.
+  void askWorksheet();
+  // Writes the worksheet (PDF, or HTML for a .html name) and says so;
+  // false, after saying why, when it could not be written.
+  bool writeWorksheet(const QString &path);
   // Reads the experiment folders again.
   void showList();
 
@@ -60,9 +66,6 @@ public:
   QPushButton *worksheetButton = nullptr;
 
 signals:
-  // The student asked for the worksheet (the main window's File > Export
-  // entry does the same).
-  void worksheetRequested();
   // Open… was pressed: the main window asks for the file.
   void openRequested();
 

@@ -38,7 +38,9 @@ CommandLine readCommandLine(const QStringList &arguments) {
 }
 
 void applyCommandLine(frmOrvelModel &window, const CommandLine &line) {
-  if (!line.scenarioFile.isEmpty())
+  if (line.scenarioFile.endsWith(QStringLiteral(".experiment")))
+    window.openExperimentFile(line.scenarioFile); // as the desktop opens one
+  else if (!line.scenarioFile.isEmpty())
     window.openScenarioFile(line.scenarioFile);
   if (line.lab)
     window.mnuViewLab_Click();

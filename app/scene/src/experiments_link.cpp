@@ -1,6 +1,7 @@
 // The main window's side of the guided experiments: the Experiments window
 // (View > Experiments…), opening an experiment file from anywhere (File >
-// Open Experiment…, a file dropped on the window, the command line).
+// Open Experiment…, a file dropped on the window, the command line) and its
+// worksheet (File > Export > Worksheet…).
 #include "frm_orvel_model.h"
 
 #include "experiment_stage.h"
@@ -56,6 +57,17 @@ bool frmOrvelModel::openExperimentFile(const QString &path) {
     return true;
   scene::showMessage(this, windowTitle(), experiments->problem->text());
   return false;
+}
+
+void frmOrvelModel::mnuFileExportWorksheet_Click() {
+  if (experiments == nullptr || !experiments->session().isOpen()) {
+    scene::showMessage(this, windowTitle(),
+                       QStringLiteral("There is no worksheet yet: start an experiment first "
+                                      "(View > Experiments\u2026)."));
+    return;
+  }
+  mnuViewExperiments_Click();
+  experiments->askWorksheet();
 }
 
 bool frmOrvelModel::startExperiment(const QString &name) {

@@ -208,6 +208,7 @@ void frmOrvelModel::connectHandlers() {
       {mnuViewInteractions, &frmOrvelModel::mnuViewInteractions_Click},
       {mnuViewExperiments, &frmOrvelModel::mnuViewExperiments_Click},
       {mnuFileOpenExperiment, &frmOrvelModel::mnuFileOpenExperiment_Click},
+      {mnuFileExportWorksheet, &frmOrvelModel::mnuFileExportWorksheet_Click},
       {mnuFileExportPicture, &frmOrvelModel::mnuFileExportPicture_Click}};
   for (const auto &[action, handler] : entries)
     connect(action, &QAction::triggered, this, handler);

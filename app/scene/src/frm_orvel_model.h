@@ -132,6 +132,7 @@ public:
   QMenu *mnuFileExport = nullptr;
   QAction *mnuFileExportTrajectory = nullptr;
   QAction *mnuFileExportPicture = nullptr;
+  QAction *mnuFileExportWorksheet = nullptr;
   QAction *mnuExit = nullptr;
   QMenu *mnuOptions = nullptr;
   QMenu *mnuOptionsSingleComponent = nullptr;
@@ -195,6 +196,7 @@ public slots:
   void mnuViewInteractions_Click();
   void mnuViewExperiments_Click();
   void mnuFileOpenExperiment_Click();
+  void mnuFileExportWorksheet_Click();
   void mnuFileExportPicture_Click();
   void setTemperatureUnit(analysis::TemperatureUnit chosen);
 

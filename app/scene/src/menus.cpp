@@ -44,6 +44,10 @@ void frmOrvelModel::createFileMenu() {
   mnuFileExportTrajectory = mnuFileExport->addAction(QString());
   mnuFileExportTrajectory->setCheckable(true);
   showRecordingState();
+  mnuFileExportWorksheet = mnuFileExport->addAction(QStringLiteral("&Worksheet\u2026"));
+  mnuFileExportWorksheet->setToolTip(
+      QStringLiteral("Write the open experiment's worksheet, with your answers and the values "
+                     "measured, as a PDF or a web page"));
   mnuFile->addSeparator();
   mnuExit = mnuFile->addAction(QStringLiteral("&Exit"));
 }

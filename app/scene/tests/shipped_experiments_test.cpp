@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 
@@ -116,6 +117,15 @@ protected:
   guide::ExperimentWindow *panel = nullptr;
 };
 
+// The text of a PDF as pdftotext reads it; null when it cannot be run.
+QString pdfText(const QString &pdf) {
+  QProcess process;
+  process.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+  if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
+    return {};
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
 // A number as a student reads it off a graph: to the nearest tenth.
 QString readOff(double value) { return QString::number(value, 'f', 1); }
 
@@ -137,6 +147,8 @@ TEST_F(ShippedExperiment, TheThreeStates) {
             "Close together in a solid and a liquid, far apart in a gas.");
 }
 
+// The melting plateau is recorded and its value ends up in the PDF
+// worksheet, as a student hands it in.
 TEST_F(ShippedExperiment, TheMeltingPoint) {
   start(QStringLiteral("melting-point"));
   run(3000);
@@ -144,7 +156,7 @@ TEST_F(ShippedExperiment, TheMeltingPoint) {
   expectChecksMet();
   next();
   run(120000);
-  measure();
+  const std::string melting = measure();
   answer(readOff(measuredNumber(1)));
   expectChecksMet();
   next();
@@ -152,6 +164,15 @@ TEST_F(ShippedExperiment, TheMeltingPoint) {
   measure();
   answer(QStringLiteral("Within 5 % of it"));
   expectChecksMet();
+
+  panel->session().setStudent(QStringLiteral("Ada Lovelace"));
+  const QString pdf = path(QStringLiteral("worksheet.pdf"));
+  ASSERT_TRUE(panel->writeWorksheet(pdf)) << panel->problem->text().toStdString();
+  const QString text = pdfText(pdf);
+  if (text.isNull())
+    GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+  EXPECT_TRUE(text.contains(QStringLiteral("Ada Lovelace")));
+  EXPECT_TRUE(text.contains(QString::fromStdString(melting))) << melting;
 }
 
 TEST_F(ShippedExperiment, TheBoilingRange) {

@@ -52,7 +52,7 @@ ExperimentWindow::ExperimentWindow(Stage &stage, const QStringList &shippedFolde
   observeTimer_->setInterval(kObserveMs);
   connectControls();
   showList();
-  resize(460, 620);
+  resize(480, 500);
 }
 
 QWidget *ExperimentWindow::createListPage() {

@@ -171,6 +171,7 @@ QString ExperimentSession::measure() {
   const auto &measurement = currentStep().measurement;
   if (!measurement)
     return {};
+  observe(); // the atoms as they are now, also right after a new scenario
   const simulation::SimulationController &controller = stage_.controller();
   const QString needed = neededScenario();
   if (!needed.isEmpty() &&

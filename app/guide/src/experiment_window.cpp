@@ -186,7 +186,7 @@ bool ExperimentWindow::start(const QString &name) {
 bool ExperimentWindow::openFile(const QString &path) {
   const Opened opened = openExperiment(path, shippedFolders_);
   if (!opened.problem.isEmpty()) {
-    problem->setText(QStringLiteral("This experiment cannot be opened: %1").arg(opened.problem));
+    showProblem(QStringLiteral("This experiment cannot be opened: %1").arg(opened.problem));
     if (!session_.isOpen())
       pages->setCurrentIndex(0);
     return false;

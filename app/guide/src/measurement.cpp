@@ -78,7 +78,7 @@ Taken pressure(const simulation::SimulationController &controller) {
 }
 
 Taken volume(const simulation::SimulationController &controller) {
-  if (controller.lidHeight() != controller.lidTarget())
+  if (controller.lidMoving())
     return problem(!controller.lidHold().empty()
                        ? QString::fromStdString(controller.lidHold())
                        : QStringLiteral("The lid is still moving: measure when it has stopped."));

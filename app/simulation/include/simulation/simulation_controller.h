@@ -35,8 +35,9 @@ public:
   // The smallest box the lid makes, as a fraction of the file's box height.
   static constexpr double kSmallestLid = Lid::kSmallest;
 
-  // The program's defaults handed to a freshly initialised engine: 250
-  // atoms on the engine's own lattice at temperature 200, no scenario yet.
+  // The program's start-up values (see start_up.h) written into the
+  // program-side state and handed to a freshly initialised engine: 250 atoms
+  // on the engine's own lattice at temperature 200, no scenario yet.
   void startUp();
   // Loads a scenario file (ModDornDll::loadScenarioFile) and starts it from
   // step 0. Throws what the loader throws; the running scenario, the
@@ -45,6 +46,14 @@ public:
 
   // Finishes a tick in flight.
   ~SimulationController();
+
+  // Fetches the atoms' coordinates for the first frame after a start-up or
+  // a load, once a tick in flight is finished.
+  void fetchFirstFrame();
+  // Frees the engine's atoms as the program ends, once a tick in flight is
+  // finished. An engine that never loaded holds nothing, so its absence is
+  // no fault here.
+  void releaseEngine();
 
   // One tick of the loop: the engine advances stepsPerTick() steps and the
   // atoms' coordinates are fetched. Does nothing while paused or before a
@@ -102,6 +111,9 @@ public:
   // The box height now and the lid's target, as fractions of the file's.
   double lidHeight() const { return boxControl_.lid().height(); }
   double lidTarget() const { return boxControl_.lid().target(); }
+  // Whether the lid still moves toward its target (or waits on its way
+  // there); false once it stands where it can go.
+  bool lidMoving() const { return boxControl_.lid().moving(); }
   // Clamped to [kSmallestLid, 1]; the lid moves there over the following
   // ticks at its safe pace. Moving the lid by hand releases a held pressure.
   void setLidTarget(double fraction);

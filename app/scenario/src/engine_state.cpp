@@ -8,7 +8,7 @@
 
 namespace ModDornDll {
 
-// Start-up values; the main window writes the same ones while it loads.
+// Start-up values; the controller writes the same ones at each start-up.
 std::int32_t numAtoms = 0;
 std::int32_t numTypes = 1;
 std::int32_t cellsX = 5, cellsY = 5, cellsZ = 5;

@@ -8,13 +8,12 @@
 #include "panel_status_bar.h"
 #include "picture_box.h"
 #include "run_folder.h"
-#include "scenario/engine_binding.h"
 #include "scenario/mod_dorn_dll.h"
 #include "shape_widget.h"
+#include "simulation/engine_problem.h"
 #include "sprites/atom_sprite.h"
 #include "sprites/sprite.h"
 
-#include <QFileInfo>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -28,20 +27,11 @@ constexpr int kAtomImages = 6;
 
 QString bitmapsFolders() { return scene::searchedFolders(QStringLiteral("/bitmaps")); }
 
-QString engineProblem(const Pavex::EngineError &error) {
-  return QStringLiteral("The simulation engine cannot be used:\n%1\n\nFolder searched: %2")
-      .arg(QString::fromStdString(error.what()),
-           QFileInfo(QString::fromStdString(Pavex::libraryPath())).absolutePath());
-}
-
 } // namespace
 
 void frmOrvelModel::runGuarded(const std::function<void()> &step) {
-  try {
-    step();
-  } catch (const Pavex::EngineError &error) {
-    fail(engineProblem(error));
-  }
+  if (const auto problem = simulation::engineProblemIn(step))
+    fail(QString::fromStdString(*problem));
 }
 
 void frmOrvelModel::fail(const QString &text) {
@@ -84,13 +74,6 @@ bool frmOrvelModel::Form_Load() {
     return false;
   }
 
-  using namespace ModDornDll;
-  gravity = 0.05;
-  temperature = 200.0;
-  timeStep = 1.0;
-  clampOn = 1;
-  numTypes = 1;
-  cellsX = cellsY = cellsZ = 5;
   surfacesBuilt = false;
   runGuarded([this] {
     controller.startUp();
@@ -169,7 +152,7 @@ void frmOrvelModel::buildAtomView() {
 
 void frmOrvelModel::formInitScreen() {
   frameStats.restart(scene::monotonicSeconds());
-  Pavex::MD_return_coordinates(ModDornDll::atomCoords.data());
+  controller.fetchFirstFrame();
   setupScreenProjection();
   DrawAxis();
   displayAtoms();
@@ -203,10 +186,4 @@ void frmOrvelModel::Form_Unload() {
   releaseSurfaces();
 }
 
-void frmOrvelModel::Form_Terminate() {
-  try {
-    Pavex::MD_free_all();
-  } catch (const Pavex::EngineError &) {
-    // The engine never loaded, so it holds nothing to free.
-  }
-}
+void frmOrvelModel::Form_Terminate() { controller.releaseEngine(); }

@@ -32,6 +32,7 @@ SimulationController::~SimulationController() {
 
 void SimulationController::startUp() {
   finishTick();
+  writeStartUpValues();
   ModDornDll::initEngine();
   handStartUpValues();
   scenarioClampTarget_ = ModDornDll::temperature;
@@ -64,6 +65,20 @@ void SimulationController::load(const std::string &path) {
     applyClampTarget();
   else if (insulated_)
     temperatureHold_.insulate();
+}
+
+void SimulationController::fetchFirstFrame() {
+  finishTick();
+  Pavex::MD_return_coordinates(ModDornDll::atomCoords.data());
+}
+
+void SimulationController::releaseEngine() {
+  try {
+    finishTick();
+    Pavex::MD_free_all();
+  } catch (const Pavex::EngineError &) {
+    // The engine never loaded, so it holds nothing to free.
+  }
 }
 
 bool SimulationController::tick() {

@@ -1,15 +1,17 @@
 // Cost of one frame of the atom view (depth sort, two surface copies, one
-// sprite per atom, front edges) and of a whole simulation tick (five engine
-// steps, coordinate fetch, frame), for every shipped scenario and for the
-// largest scenario the format allows, once in turn and once as the window
-// runs it, the steps on a worker thread while the frame is drawn (both timed
-// by the wall clock; PAVEX_THREADS sets the engine's threads). Run from anywhere: the scenarios and
-// bitmaps are read from the source tree's app/resources.
+// sprite per atom, front edges) and of a whole simulation tick (the
+// controller's tick of five engine steps and coordinate fetch, and the
+// frame), for every shipped scenario and for the largest scenario the format
+// allows, once in turn and once as the window runs it, the steps on the
+// controller's worker thread while the frame is drawn (both timed by the
+// wall clock; PAVEX_THREADS sets the engine's threads). The scenario starts
+// and the ticks go through the simulation controller, as in the window. Run
+// from anywhere: the scenarios and bitmaps are read from the source tree's
+// app/resources.
 #include "largest_scenario.h"
 #include "raster/memory_picture.h"
-#include "scenario/engine_binding.h"
 #include "scenario/mod_dorn_dll.h"
-#include "simulation/run_worker.h"
+#include "simulation/simulation_controller.h"
 #include "sprites/atom_sprite.h"
 #include "view/atom_display.h"
 #include "view/box_edges.h"
@@ -27,6 +29,9 @@ namespace fs = std::filesystem;
 
 constexpr int kWidth = 254; // the atom view, pixels
 constexpr int kHeight = 193;
+// The steps of one tick before the frames are timed: the atoms leave their
+// starting order.
+constexpr int kSettlingSteps = 50;
 const fs::path kResources = CORVANTA_RESOURCES;
 
 // The atom view as the window has it after a scenario start.
@@ -45,8 +50,8 @@ struct AtomView {
                      (kResources / "bitmaps" / ("atom" + std::to_string(i) + ".bmp")).string(),
                      static_cast<std::int16_t>(i - 1));
   }
-  void start() {
-    Pavex::MD_return_coordinates(ModDornDll::atomCoords.data());
+  void start(simulation::SimulationController &controller) {
+    controller.fetchFirstFrame();
     std::copy(ModDornDll::boxDims.begin(), ModDornDll::boxDims.end(), box.begin());
     projection = view::setupScreenProjection(box, kWidth, kHeight);
     view::DrawAxis(picture.hDC(), background.hDC(), kWidth, kHeight, raster::RGB(255, 255, 255),
@@ -62,56 +67,59 @@ fs::path scenarioPath(const std::string &name) {
   return name == "largest" ? bench::writeLargestScenario() : kResources / (name + ".ams");
 }
 
-// False (and the benchmark skipped with the reason) when the scenario cannot
-// be loaded.
-bool load(benchmark::State &state, const std::string &name) {
+// The window's start: the controller starts up with the program's values,
+// then loads the scenario. False (and the benchmark skipped with the reason)
+// when the scenario cannot be loaded.
+bool load(benchmark::State &state, simulation::SimulationController &controller,
+          const std::string &name) {
   try {
-    ModDornDll::clampOn = 1;
-    ModDornDll::loadScenarioFile(scenarioPath(name).string());
+    controller.startUp();
+    controller.load(scenarioPath(name).string());
   } catch (const std::exception &e) {
     state.SkipWithError(e.what());
     return false;
   }
-  state.counters["atoms"] = ModDornDll::numAtoms;
+  state.counters["atoms"] = controller.atoms();
   return true;
 }
 
 void BM_DisplayAtoms(benchmark::State &state, const std::string &name) {
-  if (!load(state, name))
+  simulation::SimulationController controller;
+  if (!load(state, controller, name))
     return;
   AtomView atomView;
-  atomView.start();
-  Pavex::MD_do_run(50); // let the atoms leave their starting order
-  Pavex::MD_return_coordinates(ModDornDll::atomCoords.data());
+  atomView.start(controller);
+  controller.setStepsPerTick(kSettlingSteps);
+  controller.tick();
   for (auto _ : state)
     atomView.display();
 }
 
 void BM_Tick(benchmark::State &state, const std::string &name) {
-  if (!load(state, name))
+  simulation::SimulationController controller;
+  if (!load(state, controller, name))
     return;
   AtomView atomView;
-  atomView.start();
+  atomView.start(controller);
   for (auto _ : state) {
-    Pavex::MD_do_run(5);
-    Pavex::MD_return_coordinates(ModDornDll::atomCoords.data());
+    controller.tick();
     atomView.display();
   }
 }
 
-// The tick of the window: the engine's steps run on the worker while the
-// frame of the previous run is drawn; then the coordinates are fetched.
+// The tick of the window (its Timer1_Timer): the engine's steps run on the
+// controller's worker while the frame of the previous run is drawn; then the
+// coordinates are fetched.
 void BM_PipelinedTick(benchmark::State &state, const std::string &name) {
-  if (!load(state, name))
+  simulation::SimulationController controller;
+  if (!load(state, controller, name))
     return;
   AtomView atomView;
-  atomView.start();
-  simulation::RunWorker worker;
+  atomView.start(controller);
   for (auto _ : state) {
-    worker.start([] { Pavex::MD_do_run(5); });
+    controller.startTick();
     atomView.display();
-    worker.wait();
-    Pavex::MD_return_coordinates(ModDornDll::atomCoords.data());
+    controller.finishTick();
   }
 }
 

@@ -3,9 +3,9 @@
 #include "materials_panel.h"
 #include "phase_diagram_tab.h"
 #include "readout_panel.h"
-#include "remembered_settings.h"
 #include "scenario/mod_dorn_dll.h"
 #include "series_charts.h"
+#include "settings/settings.h"
 #include "simulation/simulation_controller.h"
 #include "thermostat_panel.h"
 #include "unit_text.h"
@@ -71,7 +71,7 @@ LabWindow::LabWindow(simulation::SimulationController &controller,
   layout->addWidget(createToolBar(runActions));
   layout->addLayout(body, 1);
   resize(960, 600);
-  restoreGeometry(rememberedLabGeometry());
+  restoreGeometry(settings::labGeometry());
 
   refreshTimer_ = new QTimer(this);
   refreshTimer_->setInterval(kRefreshMs);
@@ -79,7 +79,7 @@ LabWindow::LabWindow(simulation::SimulationController &controller,
   connect(thermostat, &ThermostatPanel::commanded, this, &LabWindow::thermostatCommanded);
   connect(saveCsv, &QPushButton::clicked, this, &LabWindow::saveCsvClicked);
   clock_.start();
-  setPressureUnit(rememberedPressureUnit());
+  setPressureUnit(settings::pressureUnit());
 }
 
 QWidget *LabWindow::createToolBar(const QList<QAction *> &runActions) {
@@ -119,7 +119,7 @@ void LabWindow::addUnitChoosers(QToolBar *bar) {
   bar->addWidget(pressureUnits);
   connect(pressureUnits, &QComboBox::activated, this, [this](int index) {
     const auto chosen = static_cast<analysis::PressureUnit>(pressureUnits->itemData(index).toInt());
-    rememberPressureUnit(chosen);
+    settings::setPressureUnit(chosen);
     setPressureUnit(chosen);
   });
 }
@@ -210,7 +210,7 @@ void LabWindow::showEvent(QShowEvent *event) {
 
 void LabWindow::hideEvent(QHideEvent *event) {
   refreshTimer_->stop();
-  rememberLabGeometry(saveGeometry());
+  settings::setLabGeometry(saveGeometry());
   QWidget::hideEvent(event);
 }
 

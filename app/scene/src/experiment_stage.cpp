@@ -2,7 +2,6 @@
 
 #include "frm_orvel_model.h"
 #include "lab_window.h"
-#include "remembered_settings.h"
 #include "run_folder.h"
 #include "series_charts.h"
 

@@ -4,7 +4,7 @@
 #include "frm_orvel_model.h"
 
 #include "lab_window.h"
-#include "remembered_settings.h"
+#include "settings/settings.h"
 
 #include <QAction>
 #include <QMenu>
@@ -12,7 +12,7 @@
 
 void frmOrvelModel::mnuViewLab_Click() {
   if (lab == nullptr) {
-    const bool placedBefore = !lab::rememberedLabGeometry().isEmpty();
+    const bool placedBefore = !settings::labGeometry().isEmpty();
     lab = new lab::LabWindow(controller,
                              {mnuSimulationPause, mnuSimulationStep, mnuSimulationRestart,
                               mnuSimulationSpeed->menuAction()},
@@ -24,7 +24,7 @@ void frmOrvelModel::mnuViewLab_Click() {
     connect(lab, &lab::LabWindow::thermostatCommanded, this, [this] {
       const QSignalBlocker blocker(mnuOptionsFollowAmbient);
       mnuOptionsFollowAmbient->setChecked(controller.followingAmbient());
-      lab::rememberFollowAmbient(controller.followingAmbient());
+      settings::setFollowAmbient(controller.followingAmbient());
     });
   }
   // The series are recorded from now on, also while the Lab is closed.
@@ -36,23 +36,23 @@ void frmOrvelModel::mnuViewLab_Click() {
 
 void frmOrvelModel::mnuOptionsFollowAmbient_Click(bool checked) {
   controller.setFollowAmbient(checked);
-  lab::rememberFollowAmbient(checked);
+  settings::setFollowAmbient(checked);
   if (lab != nullptr)
     lab->refresh();
 }
 
 void frmOrvelModel::setTemperatureUnit(analysis::TemperatureUnit chosen) {
   unit = chosen;
-  lab::rememberUnit(chosen);
+  settings::setTemperatureUnit(chosen);
   showAmbient();
   if (lab != nullptr)
     lab->setUnit(chosen);
 }
 
 void frmOrvelModel::applyRememberedSettings() {
-  unit = lab::rememberedUnit();
+  unit = settings::temperatureUnit();
   showAmbient();
-  if (const int steps = lab::rememberedStepsPerTick(); steps > 0)
+  if (const int steps = settings::stepsPerTick(); steps > 0)
     setStepsPerTick(steps);
-  mnuOptionsFollowAmbient->setChecked(lab::rememberedFollowAmbient());
+  mnuOptionsFollowAmbient->setChecked(settings::followAmbient());
 }

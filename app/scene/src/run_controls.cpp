@@ -5,8 +5,8 @@
 #include "clock.h"
 #include "number_format.h"
 #include "panel_status_bar.h"
-#include "remembered_settings.h"
 #include "scenario/mod_dorn_dll.h"
+#include "settings/settings.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -37,7 +37,7 @@ void frmOrvelModel::mnuSimulationStep_Click() {
 
 void frmOrvelModel::mnuSimulationSpeed_Click(QAction *entry) {
   setStepsPerTick(entry->data().toInt());
-  lab::rememberStepsPerTick(controller.stepsPerTick());
+  settings::setStepsPerTick(controller.stepsPerTick());
 }
 
 void frmOrvelModel::setStepsPerTick(int steps) {

@@ -6,7 +6,7 @@
 #include "frm_orvel_model.h"
 
 #include "message_box.h"
-#include "remembered_settings.h"
+#include "settings/settings.h"
 #include "trajectory_recording.h"
 
 #include <QDir>
@@ -61,17 +61,17 @@ bool frmOrvelModel::openScenarioFile(const QString &path) {
 
 // A file that loads heads the recent list; one that does not leaves it.
 void frmOrvelModel::rememberOpened(const QString &path, bool loaded) {
-  QStringList files = lab::rememberedRecentFiles();
+  QStringList files = settings::recentFiles();
   files.removeAll(path);
   if (loaded)
     files.prepend(path);
-  lab::rememberRecentFiles(files.mid(0, kRecentFiles));
+  settings::setRecentFiles(files.mid(0, kRecentFiles));
   showRecentFiles();
 }
 
 void frmOrvelModel::showRecentFiles() {
   mnuFileRecent->clear();
-  const QStringList files = lab::rememberedRecentFiles();
+  const QStringList files = settings::recentFiles();
   for (int i = 0; i < files.size(); ++i) {
     QString name = QFileInfo(files[i]).fileName();
     name.replace(QLatin1Char('&'), QStringLiteral("&&"));

@@ -3,8 +3,8 @@
 #include "run_folder_fixture.h"
 
 #include "panel_status_bar.h"
-#include "remembered_settings.h"
 #include "scenario/mod_dorn_dll.h"
+#include "settings/settings.h"
 
 #include <QActionGroup>
 #include <QMenu>
@@ -106,7 +106,7 @@ TEST_F(RunControls, SpeedSetsTheStepsOfEveryTickAndIsRemembered) {
     f.Timer1_Timer();
     EXPECT_EQ(f.simulation().step(), 20);
     EXPECT_FALSE(speedEntry(f, 5)->isChecked());
-    EXPECT_EQ(lab::rememberedStepsPerTick(), 20);
+    EXPECT_EQ(settings::stepsPerTick(), 20);
   }
   window.reset();
   frmOrvelModel &again = openWindow();
@@ -114,7 +114,7 @@ TEST_F(RunControls, SpeedSetsTheStepsOfEveryTickAndIsRemembered) {
   again.applyRememberedSettings();
   EXPECT_EQ(again.simulation().stepsPerTick(), 20);
   EXPECT_TRUE(speedEntry(again, 20)->isChecked());
-  lab::rememberStepsPerTick(0);
+  settings::setStepsPerTick(0);
 }
 
 TEST_F(RunControls, RestartLoadsTheRunningScenarioAgainAndAMissingFileLeavesItRunning) {

@@ -4,9 +4,9 @@
 
 #include "command_line.h"
 #include "panel_status_bar.h"
-#include "remembered_settings.h"
 #include "run_folder.h"
 #include "scenario/mod_dorn_dll.h"
+#include "settings/settings.h"
 #include "trajectory_recording.h"
 
 #include <QApplication>
@@ -50,7 +50,7 @@ class ScenarioFiles : public RunFolderTest {
 protected:
   void SetUp() override {
     RunFolderTest::SetUp();
-    lab::rememberRecentFiles({});
+    settings::setRecentFiles({});
   }
   // A scenario with the given atom count in a folder apart from the run folder.
   QString elsewhere(const QString &name, int atoms) {
@@ -68,7 +68,7 @@ TEST_F(ScenarioFiles, AnOpenedFileRunsIsNamedAndHeadsTheRecentList) {
   EXPECT_EQ(ModDornDll::numAtoms, 18);
   EXPECT_TRUE(f.Timer1->isActive());
   EXPECT_EQ(f.StatusBar1->panelText(5), "Simulation: class 7B & co");
-  EXPECT_EQ(lab::rememberedRecentFiles(), QStringList{file});
+  EXPECT_EQ(settings::recentFiles(), QStringList{file});
   EXPECT_EQ(recentEntries(f), QStringList{"&1 class 7B && co.ams"});
   EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
 
@@ -88,7 +88,7 @@ TEST_F(ScenarioFiles, TheRecentListKeepsTheLastFiveWithoutRepeats) {
   for (const QString &file : files)
     f.openScenarioFile(file);
   f.openScenarioFile(files[2]);
-  EXPECT_EQ(lab::rememberedRecentFiles(),
+  EXPECT_EQ(settings::recentFiles(),
             (QStringList{files[2], files[5], files[4], files[3], files[1]}));
   EXPECT_EQ(recentEntries(f).size(), 5);
   EXPECT_EQ(recentEntries(f)[0], "&1 file2.ams");
@@ -124,7 +124,7 @@ TEST_F(ScenarioFiles, WhatCannotBeLoadedIsRefusedAndTheRunningScenarioCarriesOn)
     EXPECT_TRUE(f.Timer1->isActive());
   }
   // The missing file has left the recent list.
-  EXPECT_EQ(lab::rememberedRecentFiles(), QStringList{kept});
+  EXPECT_EQ(settings::recentFiles(), QStringList{kept});
 }
 
 TEST_F(ScenarioFiles, ADroppedFileOpensAndOtherDropsAreDeclined) {

@@ -1,0 +1,35 @@
+// The values the program remembers between runs, read and written under the
+// keys of keys.h. A value never stored, or stored as text the program does
+// not know, reads as the default the key table names.
+#pragma once
+
+#include "analysis/real_units.h"
+#include "analysis/units.h"
+
+#include <QByteArray>
+#include <QStringList>
+
+namespace settings {
+
+analysis::TemperatureUnit temperatureUnit();
+void setTemperatureUnit(analysis::TemperatureUnit unit);
+
+analysis::PressureUnit pressureUnit();
+void setPressureUnit(analysis::PressureUnit unit);
+
+// Steps per tick; 0 when nothing readable is stored.
+int stepsPerTick();
+void setStepsPerTick(int steps);
+
+bool followAmbient();
+void setFollowAmbient(bool follow);
+
+// Qt's saved geometry of the Lab; empty when it never stood anywhere.
+QByteArray labGeometry();
+void setLabGeometry(const QByteArray &geometry);
+
+// Full paths, the most recent first.
+QStringList recentFiles();
+void setRecentFiles(const QStringList &files);
+
+} // namespace settings

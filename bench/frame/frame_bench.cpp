@@ -8,13 +8,13 @@
 // and the ticks go through the simulation controller, as in the window. Run
 // from anywhere: the scenarios and bitmaps are read from the source tree's
 // app/resources.
+#include "atom_drawing/atom_display.h"
+#include "atom_drawing/box_edges.h"
 #include "largest_scenario.h"
 #include "raster/memory_picture.h"
 #include "scenario/mod_dorn_dll.h"
 #include "simulation/simulation_controller.h"
 #include "sprites/atom_sprite.h"
-#include "view/atom_display.h"
-#include "view/box_edges.h"
 
 #include <benchmark/benchmark.h>
 

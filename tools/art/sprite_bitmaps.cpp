@@ -1,7 +1,7 @@
 #include "sprite_bitmaps.h"
 
 #include "rgb.h"
-#include "view/atom_colours.h"
+#include "atom_drawing/atom_colours.h"
 
 #include <QPainter>
 #include <QPainterPath>

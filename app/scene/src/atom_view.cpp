@@ -2,14 +2,14 @@
 // fitted to the box, the empty box as background, and one frame of atoms.
 #include "frm_orvel_model.h"
 
+#include "atom_drawing/atom_display.h"
+#include "atom_drawing/box_edges.h"
 #include "clock.h"
 #include "number_format.h"
 #include "panel_status_bar.h"
 #include "picture_box.h"
 #include "scenario/mod_dorn_dll.h"
 #include "sprites/atom_sprite.h"
-#include "view/atom_display.h"
-#include "view/box_edges.h"
 
 #include <cmath>
 

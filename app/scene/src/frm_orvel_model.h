@@ -4,11 +4,11 @@
 #pragma once
 
 #include "analysis/units.h"
+#include "atom_drawing/frame_stats.h"
+#include "atom_drawing/projection.h"
 #include "image_list.h"
 #include "raster/gdi.h"
 #include "simulation/simulation_controller.h"
-#include "view/frame_stats.h"
-#include "view/projection.h"
 
 #include <QMainWindow>
 #include <QPixmap>
@@ -207,7 +207,7 @@ protected:
   void dropEvent(QDropEvent *event) override;
 
 private:
-  friend struct FormInspector; // read access for the window's tests
+  friend struct FormInspector;         // read access for the window's tests
   friend class scene::ExperimentStage; // works the controls for an experiment
 
   // Every tenth frame refreshes the status-bar figures.

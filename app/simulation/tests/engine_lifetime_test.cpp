@@ -55,9 +55,7 @@ TEST_F(EngineLifetime, ReleasingTheEngineFreesItsAtomsAfterTheTickInFlight) {
 // The binding to a library that is not there, for one test.
 class MissingEngine : public ControllerTest {
 protected:
-  void SetUp() override {
-    Pavex::useLibrary(std::string(kMissingFolder) + "/./libPavex.so");
-  }
+  void SetUp() override { Pavex::useLibrary(std::string(kMissingFolder) + "/./libPavex.so"); }
   void TearDown() override { Pavex::useLibrary(FAKE_ENGINE_PATH); }
 };
 

@@ -1,8 +1,8 @@
 #include "interactions_window.h"
 
+#include "atom_drawing/atom_colours.h"
 #include "pair_chart.h"
 #include "simulation/simulation_controller.h"
-#include "view/atom_colours.h"
 
 #include <QLabel>
 #include <QTabWidget>

@@ -1,8 +1,8 @@
 #include "large_view_frame.h"
 
+#include "atom_drawing/atom_colours.h"
 #include "speed_ramp.h"
 #include "sphere_sprites.h"
-#include "view/atom_colours.h"
 
 #include <QImage>
 #include <QLinearGradient>

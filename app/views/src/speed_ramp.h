@@ -2,7 +2,7 @@
 // red over the spread of the speeds shown. Qt-free.
 #pragma once
 
-#include "view/atom_colours.h"
+#include "atom_drawing/atom_colours.h"
 
 #include <span>
 

@@ -5,7 +5,7 @@
 // scaled. Qt-free.
 #pragma once
 
-#include "view/projection.h"
+#include "atom_drawing/projection.h"
 
 #include <array>
 

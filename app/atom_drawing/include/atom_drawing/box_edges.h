@@ -2,8 +2,8 @@
 // drawn again over the atoms.
 #pragma once
 
+#include "atom_drawing/projection.h"
 #include "raster/gdi.h"
-#include "view/projection.h"
 
 namespace view {
 

@@ -1,9 +1,9 @@
-#include "view/atom_display.h"
+#include "atom_drawing/atom_display.h"
 
+#include "atom_drawing/box_edges.h"
 #include "scenario/mod_dorn_dll.h"
 #include "scenario/validation_routines.h"
 #include "sprites/atom_sprite.h"
-#include "view/box_edges.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "view/projection.h"
+#include "atom_drawing/projection.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "view/atom_display.h"
+#include "atom_drawing/atom_display.h"
 
+#include "atom_drawing/box_edges.h"
 #include "raster/memory_picture.h"
 #include "raster/picture_surface.h"
 #include "scenario/mod_dorn_dll.h"
 #include "sprites/atom_sprite.h"
-#include "view/box_edges.h"
 
 #include "test_surface.h"
 

@@ -3,8 +3,8 @@
 // atom, the frame copied to the picture in one piece, the front edges on top.
 #pragma once
 
+#include "atom_drawing/projection.h"
 #include "raster/gdi.h"
-#include "view/projection.h"
 
 class AtomSprite;
 

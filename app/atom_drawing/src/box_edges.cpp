@@ -1,4 +1,4 @@
-#include "view/box_edges.h"
+#include "atom_drawing/box_edges.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "view/frame_stats.h"
+#include "atom_drawing/frame_stats.h"
 
 #include <gtest/gtest.h>
 

@@ -156,14 +156,17 @@ void VolumePanel::refresh() {
   showLidPressure();
 }
 
-// Until a pressure is held, the number box follows the pressure on the lid
-// (unless it is being edited), so that Hold pressure holds the one there is.
+// The number box shows the pressure held, also when it was set from
+// elsewhere (a guided experiment); until one is held it follows the pressure
+// on the lid, so that Hold pressure holds the one there is. A box being
+// edited is left alone.
 void VolumePanel::showLidPressure() {
-  const auto onLid = controller_.lidPressure();
-  if (controller_.heldPressure() || !onLid || pressure->hasFocus())
+  const auto shown = controller_.heldPressure() ? controller_.heldPressure()
+                                                : controller_.lidPressure();
+  if (!shown || pressure->hasFocus())
     return;
   const QSignalBlocker blocker(pressure);
-  pressure->setValue(analysis::shownPressure(*onLid, units_));
+  pressure->setValue(analysis::shownPressure(*shown, units_));
 }
 
 } // namespace lab

@@ -63,3 +63,13 @@ TEST(VolumePanel, HoldsThePressureChosenInTheLabsUnitUntilTheLidIsMovedByHand) {
   EXPECT_FALSE(controller.heldPressure().has_value()) << "a hand on the lid releases the hold";
   EXPECT_FALSE(panel.holdPressure->isChecked());
 }
+
+TEST(VolumePanel, APressureHeldFromElsewhereShowsInTheNumberBox) {
+  simulation::SimulationController controller;
+  lab::VolumePanel panel(controller, nullptr);
+  panel.setUnits(known::withCard(PressureUnit::Kilopascal));
+  controller.holdPressure(400.0 * known::kOneAtmosphere); // as a guided experiment does
+  panel.refresh();
+  EXPECT_TRUE(panel.holdPressure->isChecked());
+  EXPECT_NEAR(panel.pressure->value(), 40530.0, 0.05);
+}

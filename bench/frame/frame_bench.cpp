@@ -40,8 +40,8 @@ struct AtomView {
   raster::MemoryPicture background{kWidth, kHeight};
   raster::MemoryPicture frame{kWidth, kHeight};
   AtomSprite sprites;
-  view::Projection projection;
-  view::Box box{};
+  atom_drawing::Projection projection;
+  atom_drawing::Box box{};
 
   AtomView() {
     raster::MemoryPicture loader;
@@ -53,12 +53,12 @@ struct AtomView {
   void start(simulation::SimulationController &controller) {
     controller.fetchFirstFrame();
     std::copy(ModDornDll::boxDims.begin(), ModDornDll::boxDims.end(), box.begin());
-    projection = view::setupScreenProjection(box, kWidth, kHeight);
-    view::DrawAxis(picture.hDC(), background.hDC(), kWidth, kHeight, raster::RGB(255, 255, 255),
+    projection = atom_drawing::setupScreenProjection(box, kWidth, kHeight);
+    atom_drawing::DrawAxis(picture.hDC(), background.hDC(), kWidth, kHeight, raster::RGB(255, 255, 255),
                    projection, box);
   }
   void display() {
-    view::displayAtoms({picture.hDC(), background.hDC(), frame.hDC(), kWidth, kHeight}, projection,
+    atom_drawing::displayAtoms({picture.hDC(), background.hDC(), frame.hDC(), kWidth, kHeight}, projection,
                        box, sprites);
   }
 };

@@ -110,8 +110,8 @@ QImage renderSun(SunColour colour) {
 }
 
 QImage renderAtom(int kind) {
-  static_assert(view::kAtomColours.size() == kAtomKinds);
-  const view::AtomColour colour = view::kAtomColours.at(static_cast<std::size_t>(kind));
+  static_assert(atom_drawing::kAtomColours.size() == kAtomKinds);
+  const atom_drawing::AtomColour colour = atom_drawing::kAtomColours.at(static_cast<std::size_t>(kind));
   const Rgb base{double(colour.r), double(colour.g), double(colour.b)};
   const double radius = kAtomSize * kOversample / 2.0;
   QImage large(kAtomSize * kOversample, kAtomSize * kOversample, QImage::Format_ARGB32);

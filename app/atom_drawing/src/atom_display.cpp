@@ -2,12 +2,12 @@
 
 #include "atom_drawing/box_edges.h"
 #include "scenario/mod_dorn_dll.h"
-#include "scenario/validation_routines.h"
+#include "atom_drawing/validation_routines.h"
 #include "sprites/atom_sprite.h"
 
 #include <cstdint>
 
-namespace view {
+namespace atom_drawing {
 
 void displayAtoms(const FrameSurfaces &surfaces, const Projection &view, const Box &box,
                   AtomSprite &sprites) {
@@ -28,4 +28,4 @@ void displayAtoms(const FrameSurfaces &surfaces, const Projection &view, const B
   DrawFrontAxis(surfaces.picture, view, box);
 }
 
-} // namespace view
+} // namespace atom_drawing

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace view {
+namespace atom_drawing {
 
 namespace {
 
@@ -61,4 +61,4 @@ void DrawAxis(raster::HDC picture, raster::HDC background, int width, int height
   raster::BitBlt(background, 0, 0, width, height, picture, 0, 0, raster::SRCCOPY);
 }
 
-} // namespace view
+} // namespace atom_drawing

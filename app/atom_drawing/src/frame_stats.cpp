@@ -2,7 +2,7 @@
 
 #include <numeric>
 
-namespace view {
+namespace atom_drawing {
 
 void FrameStats::restart(double now) {
   drawTimes_.fill(0.0);
@@ -38,4 +38,4 @@ double FrameStats::framesPerSecond(double now) {
   return fps;
 }
 
-} // namespace view
+} // namespace atom_drawing

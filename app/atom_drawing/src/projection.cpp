@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-namespace view {
+namespace atom_drawing {
 
 namespace {
 
@@ -93,4 +93,4 @@ void cnvrt2DcoorTo3Dcoor(const Projection &view, std::int32_t &scrX, std::int32_
   scrY = roundSaturated(point.y);
 }
 
-} // namespace view
+} // namespace atom_drawing

@@ -1,4 +1,4 @@
-#include "scenario/validation_routines.h"
+#include "atom_drawing/validation_routines.h"
 
 #include "scenario/mod_dorn_dll.h"
 

@@ -21,7 +21,7 @@ using view_test::Surface;
 constexpr raster::COLORREF kWhite = raster::RGB(255, 255, 255);
 constexpr raster::COLORREF kRed = raster::RGB(220, 0, 0);
 constexpr raster::COLORREF kBlue = raster::RGB(0, 0, 220);
-const view::Box kCube20 = {0, 0, 0, 20, 20, 20};
+const atom_drawing::Box kCube20 = {0, 0, 0, 20, 20, 20};
 
 // A picture box whose "files" are solid squares of one colour.
 class SquarePicture : public raster::PictureSurface {
@@ -59,8 +59,8 @@ protected:
     SquarePicture loader({{"red", kRed}, {"blue", kBlue}});
     sprites.initAs(loader, "red", 0);
     sprites.initAs(loader, "blue", 1);
-    view = view::setupScreenProjection(kCube20, kWidth, kHeight);
-    view::DrawAxis(picture.dc(), background.dc(), kWidth, kHeight, kWhite, view, kCube20);
+    view = atom_drawing::setupScreenProjection(kCube20, kWidth, kHeight);
+    atom_drawing::DrawAxis(picture.dc(), background.dc(), kWidth, kHeight, kWhite, view, kCube20);
   }
 
   // Atoms at the given positions and types; drawOrder the identity.
@@ -78,19 +78,19 @@ protected:
   }
 
   void display() {
-    view::displayAtoms({picture.dc(), background.dc(), frame.dc(), kWidth, kHeight}, view, kCube20,
+    atom_drawing::displayAtoms({picture.dc(), background.dc(), frame.dc(), kWidth, kHeight}, view, kCube20,
                        sprites);
   }
 
   std::array<std::int32_t, 2> pixelOf(double x, double y, double z) const {
     std::array<std::int32_t, 2> p{};
-    view::cnvrt2DcoorTo3Dcoor(view, p[0], p[1], x, y, z);
+    atom_drawing::cnvrt2DcoorTo3Dcoor(view, p[0], p[1], x, y, z);
     return p;
   }
 
   Surface picture, background, frame;
   AtomSprite sprites;
-  view::Projection view;
+  atom_drawing::Projection view;
 };
 
 TEST_F(AtomDisplay, NoAtomsShowTheEmptyBox) {

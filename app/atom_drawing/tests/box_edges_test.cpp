@@ -13,14 +13,14 @@ using view_test::kWidth;
 using view_test::Surface;
 constexpr raster::COLORREF kWhite = raster::RGB(255, 255, 255);
 
-const view::Box kCube20 = {0, 0, 0, 20, 20, 20};
+const atom_drawing::Box kCube20 = {0, 0, 0, 20, 20, 20};
 
 TEST(BoxEdges, DrawAxisLeavesExactlyTheEmptyBoxInTheBackground) {
   Surface picture, background;
   raster::FillRect(picture.dc(), 0, 0, kWidth, kHeight, raster::RGB(10, 200, 30)); // old content
   raster::FillRect(background.dc(), 0, 0, kWidth, kHeight, raster::RGB(1, 2, 3));
-  const view::Projection p = view::setupScreenProjection(kCube20, kWidth, kHeight);
-  view::DrawAxis(picture.dc(), background.dc(), kWidth, kHeight, kWhite, p, kCube20);
+  const atom_drawing::Projection p = atom_drawing::setupScreenProjection(kCube20, kWidth, kHeight);
+  atom_drawing::DrawAxis(picture.dc(), background.dc(), kWidth, kHeight, kWhite, p, kCube20);
 
   // Every corner of the box is on an edge line, drawn black.
   const int corners[][2] = {{39, 184}, {39, 24}, {199, 24}, {72, 151}, {209, 151}, {209, 14}};
@@ -39,8 +39,8 @@ TEST(BoxEdges, DrawAxisLeavesExactlyTheEmptyBoxInTheBackground) {
 TEST(BoxEdges, FrontEdgesAreTheThreeThatMeetAtTheFrontCorner) {
   Surface picture;
   raster::FillRect(picture.dc(), 0, 0, kWidth, kHeight, kWhite);
-  const view::Projection p = view::setupScreenProjection(kCube20, kWidth, kHeight);
-  view::DrawFrontAxis(picture.dc(), p, kCube20);
+  const atom_drawing::Projection p = atom_drawing::setupScreenProjection(kCube20, kWidth, kHeight);
+  atom_drawing::DrawFrontAxis(picture.dc(), p, kCube20);
   // Front corner (20,20,20) at (199,24); its edges run to (39,24), (199,184)
   // below it via (20,0,20), and up-right to (209,14) via (20,20,0).
   EXPECT_EQ(picture.at(199, 24), 0u);

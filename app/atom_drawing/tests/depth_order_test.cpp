@@ -1,5 +1,5 @@
 #include "scenario/mod_dorn_dll.h"
-#include "scenario/validation_routines.h"
+#include "atom_drawing/validation_routines.h"
 
 #include <gtest/gtest.h>
 

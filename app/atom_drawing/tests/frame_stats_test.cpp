@@ -5,7 +5,7 @@
 namespace {
 
 TEST(FrameStats, MeanDrawTimeIsTheMeanOfTheLastTenFrames) {
-  view::FrameStats stats;
+  atom_drawing::FrameStats stats;
   stats.restart(0.0);
   EXPECT_EQ(stats.meanDrawTime(), 0.0);
   stats.addDrawTime(0.004);
@@ -20,7 +20,7 @@ TEST(FrameStats, MeanDrawTimeIsTheMeanOfTheLastTenFrames) {
 }
 
 TEST(FrameStats, RestartForgetsTheOldScenariosDrawTimes) {
-  view::FrameStats stats;
+  atom_drawing::FrameStats stats;
   stats.restart(0.0);
   stats.addDrawTime(1.0);
   stats.restart(5.0);
@@ -29,7 +29,7 @@ TEST(FrameStats, RestartForgetsTheOldScenariosDrawTimes) {
 }
 
 TEST(FrameStats, FramesPerSecondCountsTheFramesSinceThePreviousReport) {
-  view::FrameStats stats;
+  atom_drawing::FrameStats stats;
   stats.restart(100.0);
   stats.countFrame();
   EXPECT_NEAR(stats.framesPerSecond(100.005), 1 / 0.005, 1e-6); // first report: one frame
@@ -39,7 +39,7 @@ TEST(FrameStats, FramesPerSecondCountsTheFramesSinceThePreviousReport) {
 }
 
 TEST(FrameStats, NoElapsedTimeGivesZeroNotInfinity) {
-  view::FrameStats stats;
+  atom_drawing::FrameStats stats;
   stats.restart(7.0);
   stats.countFrame();
   EXPECT_EQ(stats.framesPerSecond(7.0), 0.0);
@@ -48,7 +48,7 @@ TEST(FrameStats, NoElapsedTimeGivesZeroNotInfinity) {
 }
 
 TEST(FrameStats, AnIntervalStartedAfterAPauseLeavesThePauseOutOfTheRate) {
-  view::FrameStats stats;
+  atom_drawing::FrameStats stats;
   stats.restart(0.0);
   stats.addDrawTime(0.003);
   for (int i = 0; i < 4; ++i)

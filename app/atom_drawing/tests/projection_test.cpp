@@ -7,21 +7,21 @@
 
 namespace {
 
-const view::Box kCube20 = {0, 0, 0, 20, 20, 20};
+const atom_drawing::Box kCube20 = {0, 0, 0, 20, 20, 20};
 
 struct Pixel {
   std::int32_t x, y;
   bool operator==(const Pixel &) const = default;
 };
 
-Pixel project(const view::Projection &p, double x, double y, double z) {
+Pixel project(const atom_drawing::Projection &p, double x, double y, double z) {
   Pixel px{};
-  view::cnvrt2DcoorTo3Dcoor(p, px.x, px.y, x, y, z);
+  atom_drawing::cnvrt2DcoorTo3Dcoor(p, px.x, px.y, x, y, z);
   return px;
 }
 
 TEST(Projection, CubeOnAtomViewFitsWithRoundedCentres) {
-  const view::Projection p = view::setupScreenProjection(kCube20, 254, 193);
+  const atom_drawing::Projection p = atom_drawing::setupScreenProjection(kCube20, 254, 193);
   EXPECT_EQ(p.modelCenterX, 8); // (-3 + 20) / 2 = 8.5 rounds to even
   EXPECT_EQ(p.modelCenterY, 8);
   EXPECT_EQ(p.scrCenterX, 127);
@@ -30,7 +30,7 @@ TEST(Projection, CubeOnAtomViewFitsWithRoundedCentres) {
 }
 
 TEST(Projection, CubeCornersLandOnTheirPixels) {
-  const view::Projection p = view::setupScreenProjection(kCube20, 254, 193);
+  const atom_drawing::Projection p = atom_drawing::setupScreenProjection(kCube20, 254, 193);
   EXPECT_EQ(project(p, 0, 0, 20), (Pixel{39, 184}));
   EXPECT_EQ(project(p, 0, 20, 20), (Pixel{39, 24}));
   EXPECT_EQ(project(p, 20, 20, 20), (Pixel{199, 24}));
@@ -41,15 +41,15 @@ TEST(Projection, CubeCornersLandOnTheirPixels) {
 }
 
 TEST(Projection, WideBoxTakesItsScaleFromXAndTallBoxFromY) {
-  const view::Projection wide = view::setupScreenProjection({0, 0, 0, 1000, 20, 20}, 254, 193);
+  const atom_drawing::Projection wide = atom_drawing::setupScreenProjection({0, 0, 0, 1000, 20, 20}, 254, 193);
   EXPECT_DOUBLE_EQ(wide.screenScale, 1.05 * (1000 - (-3)) / 254.0);
-  const view::Projection tall = view::setupScreenProjection({0, 0, 0, 20, 1000, 20}, 254, 193);
+  const atom_drawing::Projection tall = atom_drawing::setupScreenProjection({0, 0, 0, 20, 1000, 20}, 254, 193);
   EXPECT_DOUBLE_EQ(tall.screenScale, 1.05 * (1000 - (-3)) / 193.0);
 }
 
 TEST(Projection, FrontPlaneAtFullScaleAndRearPlaneAtSixSevenths) {
-  const view::Box box = {0, 0, 0, 7000, 7000, 7000};
-  const view::Projection p = view::setupScreenProjection(box, 254, 193);
+  const atom_drawing::Box box = {0, 0, 0, 7000, 7000, 7000};
+  const atom_drawing::Projection p = atom_drawing::setupScreenProjection(box, 254, 193);
   // Offsets from the picture centre, before rounding, for the same shifted
   // model point on the front plane and on z = 0.
   const double dx = 1400;
@@ -65,8 +65,8 @@ TEST(Projection, FrontPlaneAtFullScaleAndRearPlaneAtSixSevenths) {
 }
 
 TEST(Projection, RefittingTheSameBoxGivesTheSameView) {
-  const view::Projection a = view::setupScreenProjection({-50, 10, 5, 9000, 7000, 12000}, 254, 193);
-  const view::Projection b = view::setupScreenProjection({-50, 10, 5, 9000, 7000, 12000}, 254, 193);
+  const atom_drawing::Projection a = atom_drawing::setupScreenProjection({-50, 10, 5, 9000, 7000, 12000}, 254, 193);
+  const atom_drawing::Projection b = atom_drawing::setupScreenProjection({-50, 10, 5, 9000, 7000, 12000}, 254, 193);
   EXPECT_EQ(a.modelCenterX, b.modelCenterX);
   EXPECT_EQ(a.modelCenterY, b.modelCenterY);
   EXPECT_EQ(a.screenScale, b.screenScale);
@@ -74,20 +74,20 @@ TEST(Projection, RefittingTheSameBoxGivesTheSameView) {
 }
 
 TEST(Projection, UndefinedViewsAreRefusedWithAReason) {
-  EXPECT_THROW(view::setupScreenProjection(kCube20, 0, 193), view::ProjectionError);
-  EXPECT_THROW(view::setupScreenProjection(kCube20, 254, 0), view::ProjectionError);
-  EXPECT_THROW(view::setupScreenProjection({0, 0, 0, 20, 20, 0}, 254, 193), view::ProjectionError);
-  EXPECT_THROW(view::setupScreenProjection({0, 0, 0, 20, 20, -5}, 254, 193), view::ProjectionError);
-  EXPECT_THROW(view::setupScreenProjection({0, 0, 0, 0, 0, 1e-9}, 254, 193),
-               view::ProjectionError); // no extent at all
-  EXPECT_THROW(view::setupScreenProjection({-3e9, 0, 0, 3e9, 20, 20}, 254, 193),
-               view::ProjectionError); // span beyond 32 bits
-  EXPECT_THROW(view::setupScreenProjection({0, 0, 0, 1e300, 20, 20}, 254, 193),
-               view::ProjectionError);
+  EXPECT_THROW(atom_drawing::setupScreenProjection(kCube20, 0, 193), atom_drawing::ProjectionError);
+  EXPECT_THROW(atom_drawing::setupScreenProjection(kCube20, 254, 0), atom_drawing::ProjectionError);
+  EXPECT_THROW(atom_drawing::setupScreenProjection({0, 0, 0, 20, 20, 0}, 254, 193), atom_drawing::ProjectionError);
+  EXPECT_THROW(atom_drawing::setupScreenProjection({0, 0, 0, 20, 20, -5}, 254, 193), atom_drawing::ProjectionError);
+  EXPECT_THROW(atom_drawing::setupScreenProjection({0, 0, 0, 0, 0, 1e-9}, 254, 193),
+               atom_drawing::ProjectionError); // no extent at all
+  EXPECT_THROW(atom_drawing::setupScreenProjection({-3e9, 0, 0, 3e9, 20, 20}, 254, 193),
+               atom_drawing::ProjectionError); // span beyond 32 bits
+  EXPECT_THROW(atom_drawing::setupScreenProjection({0, 0, 0, 1e300, 20, 20}, 254, 193),
+               atom_drawing::ProjectionError);
 }
 
 TEST(Projection, PointsFarOutsideTheBoxSaturateInsteadOfOverflowing) {
-  const view::Projection p = view::setupScreenProjection(kCube20, 254, 193);
+  const atom_drawing::Projection p = atom_drawing::setupScreenProjection(kCube20, 254, 193);
   const Pixel far = project(p, 1e30, -1e30, 10);
   EXPECT_EQ(far.x, std::numeric_limits<std::int32_t>::max());
   EXPECT_EQ(far.y, std::numeric_limits<std::int32_t>::max());

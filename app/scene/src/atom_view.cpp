@@ -48,12 +48,12 @@ void frmOrvelModel::releaseSurfaces() {
 }
 
 void frmOrvelModel::setupScreenProjection() {
-  projection = view::setupScreenProjection(ModDornDll::boxDims, PicAtoms->scaleWidth(),
+  projection = atom_drawing::setupScreenProjection(ModDornDll::boxDims, PicAtoms->scaleWidth(),
                                            PicAtoms->scaleHeight());
 }
 
 void frmOrvelModel::DrawAxis() {
-  view::DrawAxis(PicAtoms->hDC(), backgroundHdc, rounded(PicAtoms->scaleWidth()),
+  atom_drawing::DrawAxis(PicAtoms->hDC(), backgroundHdc, rounded(PicAtoms->scaleWidth()),
                  rounded(PicAtoms->scaleHeight()), PicAtoms->backgroundColour(), projection,
                  ModDornDll::boxDims);
   PicAtoms->refresh();
@@ -64,7 +64,7 @@ void frmOrvelModel::displayAtoms() {
     return; // the atom images come with the first activation
   const bool reportFrame = ModDornDll::frameCount % kReportInterval == 0;
   const double start = scene::monotonicSeconds();
-  view::displayAtoms({PicAtoms->hDC(), backgroundHdc, frameHdc, rounded(PicAtoms->scaleWidth()),
+  atom_drawing::displayAtoms({PicAtoms->hDC(), backgroundHdc, frameHdc, rounded(PicAtoms->scaleWidth()),
                       rounded(PicAtoms->scaleHeight())},
                      projection, ModDornDll::boxDims, *atomSprite);
   PicAtoms->refresh();

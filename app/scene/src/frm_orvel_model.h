@@ -306,8 +306,8 @@ private:
   bool surfacesBuilt = false;
   std::unique_ptr<AtomSprite> atomSprite;
 
-  view::Projection projection;
-  view::FrameStats frameStats;
+  atom_drawing::Projection projection;
+  atom_drawing::FrameStats frameStats;
   QPixmap mouseIcon; // read at start-up; the window keeps the default pointer
   frmSplash *splash = nullptr;
   bool activatedOnce = false;

@@ -72,7 +72,7 @@ bool frmOrvelModel::chooseScenario(const QString &path, const QString &statusTex
     }
     try {
       formInitScreen();
-    } catch (const view::ProjectionError &error) {
+    } catch (const atom_drawing::ProjectionError &error) {
       Timer1->stop();
       scene::showMessage(this, windowTitle(),
                          QStringLiteral("The box of %1 cannot be shown:\n%2")

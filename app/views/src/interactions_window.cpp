@@ -17,7 +17,7 @@ namespace {
 
 QString colourName(std::int32_t type) {
   const auto t = static_cast<std::size_t>(type);
-  return t < view::kAtomColourNames.size() ? QString::fromLatin1(view::kAtomColourNames[t])
+  return t < atom_drawing::kAtomColourNames.size() ? QString::fromLatin1(atom_drawing::kAtomColourNames[t])
                                            : QStringLiteral("type %1").arg(type);
 }
 

@@ -43,7 +43,7 @@ struct Sphere {
   QRgb colour;
 };
 
-QRgb rgbOf(view::AtomColour c) { return qRgb(c.r, c.g, c.b); }
+QRgb rgbOf(atom_drawing::AtomColour c) { return qRgb(c.r, c.g, c.b); }
 
 // Diameter of each material's sphere in model units.
 std::vector<double> sphereSizes(const analysis::AtomFrame &frame) {
@@ -60,11 +60,11 @@ std::vector<QRgb> atomColours(const analysis::AtomFrame &frame, const AtomColour
   const SpeedSpread spread = speedSpread(speeds);
   for (std::size_t a = 0; a < colours.size(); ++a) {
     const auto type = static_cast<std::size_t>(frame.types[a]);
-    if (type >= view::kAtomColours.size())
+    if (type >= atom_drawing::kAtomColours.size())
       continue; // as in the atom view: a type without an image is not drawn
     const double speed = a < speeds.size() ? speeds[a] : spread.slowest;
     colours[a] = colouring.by == Colouring::Speed ? rgbOf(rampColour(rampLevel(spread, speed)))
-                                                  : rgbOf(view::kAtomColours[type]);
+                                                  : rgbOf(atom_drawing::kAtomColours[type]);
   }
   return colours;
 }
@@ -94,7 +94,7 @@ std::vector<Sphere> placeSpheres(const analysis::AtomFrame &frame, const AtomCol
 }
 
 // The box's corners, numbered by bits: 1 picks max x, 2 max y, 4 max z.
-std::array<ScreenPoint, 8> boxCorners(const view::Box &box, const TurnedProjection &projection) {
+std::array<ScreenPoint, 8> boxCorners(const atom_drawing::Box &box, const TurnedProjection &projection) {
   std::array<ScreenPoint, 8> corners{};
   for (std::size_t c = 0; c < 8; ++c)
     corners[c] =
@@ -105,7 +105,7 @@ std::array<ScreenPoint, 8> boxCorners(const view::Box &box, const TurnedProjecti
 // The top face's corners (max y), in order round the face.
 constexpr std::array<std::size_t, 4> kTopFace{2, 3, 7, 6};
 
-bool lowered(const view::Box &box, const view::Box &fileBox) { return box[4] < fileBox[4]; }
+bool lowered(const atom_drawing::Box &box, const atom_drawing::Box &fileBox) { return box[4] < fileBox[4]; }
 
 // The room between the lid and the top of the file's box: its upright
 // edges and its top, faint and dashed.
@@ -207,7 +207,7 @@ SpeedLegend speedLegend(std::span<const double> speeds, const ShownUnit &unit) {
           QStringLiteral("speed, ") + unit.symbol};
 }
 
-bool drawLargeView(QImage &picture, const analysis::AtomFrame &frame, const view::Box &fitBox,
+bool drawLargeView(QImage &picture, const analysis::AtomFrame &frame, const atom_drawing::Box &fitBox,
                    const Camera &camera, const AtomColouring &colouring, SphereSprites &sprites) {
   picture.fill(kViewBackground);
   QPainter painter(&picture);
@@ -234,7 +234,7 @@ bool drawLargeView(QImage &picture, const analysis::AtomFrame &frame, const view
     if (lid)
       drawLid(painter, face, false);
   } catch (const std::logic_error &error) {
-    // An undrawable box (view::ProjectionError) or atoms that do not fit
+    // An undrawable box (atom_drawing::ProjectionError) or atoms that do not fit
     // their pair table (std::invalid_argument).
     drawMessage(
         painter, picture,

@@ -46,7 +46,7 @@ struct AtomColouring {
 // the file's box, the lid is drawn as a lid, a translucent face with a heavy
 // outline, and the room above it in faint dashes. A box the view cannot draw
 // gives a picture with the reason written on it, and the result false.
-bool drawLargeView(QImage &picture, const analysis::AtomFrame &frame, const view::Box &fitBox,
+bool drawLargeView(QImage &picture, const analysis::AtomFrame &frame, const atom_drawing::Box &fitBox,
                    const Camera &camera, const AtomColouring &colouring, SphereSprites &sprites);
 
 // The words of the speed legend: the slowest and the fastest speed, and

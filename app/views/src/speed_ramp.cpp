@@ -9,7 +9,7 @@ namespace views {
 namespace {
 
 // Stops of the ramp, evenly spaced from cold to hot.
-constexpr std::array<view::AtomColour, 5> kStops{
+constexpr std::array<atom_drawing::AtomColour, 5> kStops{
     {{40, 80, 230}, {30, 200, 230}, {60, 200, 70}, {250, 210, 40}, {230, 40, 30}}};
 
 std::uint8_t blend(std::uint8_t from, std::uint8_t to, double t) {
@@ -35,12 +35,12 @@ int rampLevel(const SpeedSpread &spread, double speed) {
   return t < 1.0 ? std::min(static_cast<int>(t * kRampLevels), kRampLevels - 1) : kRampLevels - 1;
 }
 
-view::AtomColour rampColour(int level) {
+atom_drawing::AtomColour rampColour(int level) {
   const double t = std::clamp(level, 0, kRampLevels - 1) / double(kRampLevels - 1);
   const double at = t * (kStops.size() - 1);
   const auto stop = std::min(static_cast<std::size_t>(at), kStops.size() - 2);
   const double within = at - static_cast<double>(stop);
-  const view::AtomColour a = kStops[stop], b = kStops[stop + 1];
+  const atom_drawing::AtomColour a = kStops[stop], b = kStops[stop + 1];
   return {blend(a.r, b.r, within), blend(a.g, b.g, within), blend(a.b, b.b, within)};
 }
 

@@ -23,6 +23,6 @@ SpeedSpread speedSpread(std::span<const double> speeds);
 int rampLevel(const SpeedSpread &spread, double speed);
 
 // The colour of a ramp step: blue, cyan, green, yellow, red.
-view::AtomColour rampColour(int level);
+atom_drawing::AtomColour rampColour(int level);
 
 } // namespace views

@@ -32,16 +32,16 @@ public:
   // Share of the window the unturned box fills at zoom 1, leaving room to turn it.
   static constexpr double kFill = 0.7;
 
-  // Throws view::ProjectionError for a box or window the atom view could not draw.
-  TurnedProjection(const view::Box &box, int width, int height, const Camera &camera);
+  // Throws atom_drawing::ProjectionError for a box or window the atom view could not draw.
+  TurnedProjection(const atom_drawing::Box &box, int width, int height, const Camera &camera);
 
   ScreenPoint project(double x, double y, double z) const;
 
 private:
   std::array<double, 3> centre_{};
   std::array<std::array<double, 3>, 3> turn_{}; // rows of the turn matrix
-  view::Projection front_;
-  view::PicturePoint centreImage_{};
+  atom_drawing::Projection front_;
+  atom_drawing::PicturePoint centreImage_{};
   double windowX_ = 0.0;
   double windowY_ = 0.0;
   double zoom_ = 1.0;

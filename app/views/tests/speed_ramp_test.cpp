@@ -17,7 +17,7 @@ TEST(SpeedRamp, TheFastestAtomIsAtTheHotEndAndTheSlowestAtTheColdEnd) {
   EXPECT_EQ(rampLevel(spread, 40.0), kRampLevels - 1);
   EXPECT_EQ(rampLevel(spread, 3.5), 0);
   EXPECT_LT(rampLevel(spread, 12.0), rampLevel(spread, 39.0));
-  const view::AtomColour hot = rampColour(kRampLevels - 1), cold = rampColour(0);
+  const atom_drawing::AtomColour hot = rampColour(kRampLevels - 1), cold = rampColour(0);
   EXPECT_GT(hot.r, 2 * hot.b) << "the hot end is red";
   EXPECT_GT(cold.b, 2 * cold.r) << "the cold end is blue";
 }
@@ -33,7 +33,7 @@ TEST(SpeedRamp, EqualSpeedsGiveOneColourWithoutDividingByZero) {
 
 TEST(SpeedRamp, EveryStepOfTheRampIsADistinctColour) {
   for (int level = 1; level < kRampLevels; ++level) {
-    const view::AtomColour a = rampColour(level - 1), b = rampColour(level);
+    const atom_drawing::AtomColour a = rampColour(level - 1), b = rampColour(level);
     EXPECT_TRUE(a.r != b.r || a.g != b.g || a.b != b.b) << level;
   }
 }

@@ -17,13 +17,13 @@ namespace {
 
 constexpr int kWidth = 1280;
 constexpr int kHeight = 960;
-const view::Box kBox{0.0, 0.0, 0.0, 40000.0, 30000.0, 20000.0};
+const atom_drawing::Box kBox{0.0, 0.0, 0.0, 40000.0, 30000.0, 20000.0};
 
 struct Corner {
   double x, y, z;
 };
 
-std::vector<Corner> corners(const view::Box &box) {
+std::vector<Corner> corners(const atom_drawing::Box &box) {
   std::vector<Corner> all;
   for (int c = 0; c < 8; ++c)
     all.push_back({box[(c & 1) ? 3 : 0], box[(c & 2) ? 4 : 1], box[(c & 4) ? 5 : 2]});
@@ -35,14 +35,14 @@ int sign(double value) { return (value > 0) - (value < 0); }
 } // namespace
 
 TEST(TurnedProjection, UnturnedItKeepsTheAtomViewsCornerAndDepthOrder) {
-  const view::Projection small = view::setupScreenProjection(kBox, 254, 193);
+  const atom_drawing::Projection small = atom_drawing::setupScreenProjection(kBox, 254, 193);
   const TurnedProjection large(kBox, kWidth, kHeight, Camera{});
   const auto all = corners(kBox);
   for (const Corner &a : all) {
     for (const Corner &b : all) {
       std::int32_t ax, ay, bx, by;
-      view::cnvrt2DcoorTo3Dcoor(small, ax, ay, a.x, a.y, a.z);
-      view::cnvrt2DcoorTo3Dcoor(small, bx, by, b.x, b.y, b.z);
+      atom_drawing::cnvrt2DcoorTo3Dcoor(small, ax, ay, a.x, a.y, a.z);
+      atom_drawing::cnvrt2DcoorTo3Dcoor(small, bx, by, b.x, b.y, b.z);
       const ScreenPoint la = large.project(a.x, a.y, a.z), lb = large.project(b.x, b.y, b.z);
       if (std::abs(ax - bx) > 1) {
         EXPECT_EQ(sign(la.x - lb.x), sign(ax - bx)) << a.x << "," << a.y << "," << a.z;
@@ -56,12 +56,12 @@ TEST(TurnedProjection, UnturnedItKeepsTheAtomViewsCornerAndDepthOrder) {
 }
 
 TEST(TurnedProjection, UnturnedItIsTheAtomViewMovedAndScaled) {
-  const view::Projection small = view::setupScreenProjection(kBox, kWidth, kHeight);
+  const atom_drawing::Projection small = atom_drawing::setupScreenProjection(kBox, kWidth, kHeight);
   const TurnedProjection large(kBox, kWidth, kHeight, Camera{0.0, 0.0, 2.0});
-  const view::PicturePoint s0 = view::projectPoint(small, 0.0, 0.0, 20000.0);
+  const atom_drawing::PicturePoint s0 = atom_drawing::projectPoint(small, 0.0, 0.0, 20000.0);
   const ScreenPoint l0 = large.project(0.0, 0.0, 20000.0);
   for (const Corner &c : corners(kBox)) {
-    const view::PicturePoint s = view::projectPoint(small, c.x, c.y, c.z);
+    const atom_drawing::PicturePoint s = atom_drawing::projectPoint(small, c.x, c.y, c.z);
     const ScreenPoint l = large.project(c.x, c.y, c.z);
     // Fitted into the smaller share of the window, then zoomed twice.
     const double scale = 2.0 * TurnedProjection::kFill;
@@ -104,6 +104,6 @@ TEST(TurnedProjection, ZoomKeepsTheBoxCentreAtTheWindowCentre) {
 
 TEST(TurnedProjection, ABoxTheAtomViewCannotDrawIsRefusedAsThere) {
   EXPECT_THROW(TurnedProjection({0, 0, -100, 10, 10, 0}, kWidth, kHeight, {}),
-               view::ProjectionError);
-  EXPECT_THROW(TurnedProjection(kBox, 0, kHeight, {}), view::ProjectionError);
+               atom_drawing::ProjectionError);
+  EXPECT_THROW(TurnedProjection(kBox, 0, kHeight, {}), atom_drawing::ProjectionError);
 }

@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-namespace view {
+namespace atom_drawing {
 
 struct AtomColour {
   std::uint8_t r, g, b;
@@ -19,4 +19,4 @@ inline constexpr std::array<AtomColour, 6> kAtomColours{
 inline constexpr std::array<const char *, 6> kAtomColourNames{"blue",   "red",    "green",
                                                               "yellow", "violet", "cyan"};
 
-} // namespace view
+} // namespace atom_drawing

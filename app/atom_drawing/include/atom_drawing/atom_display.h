@@ -8,7 +8,7 @@
 
 class AtomSprite;
 
-namespace view {
+namespace atom_drawing {
 
 struct FrameSurfaces {
   raster::HDC picture = 0;    // the visible atom view
@@ -22,4 +22,4 @@ struct FrameSurfaces {
 void displayAtoms(const FrameSurfaces &surfaces, const Projection &view, const Box &box,
                   AtomSprite &sprites);
 
-} // namespace view
+} // namespace atom_drawing

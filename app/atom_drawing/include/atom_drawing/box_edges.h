@@ -5,7 +5,7 @@
 #include "atom_drawing/projection.h"
 #include "raster/gdi.h"
 
-namespace view {
+namespace atom_drawing {
 
 constexpr raster::COLORREF kEdgeColour = raster::RGB(0, 0, 0);
 
@@ -16,4 +16,4 @@ void DrawFrontAxis(raster::HDC picture, const Projection &view, const Box &box);
 void DrawAxis(raster::HDC picture, raster::HDC background, int width, int height,
               raster::COLORREF pictureBackground, const Projection &view, const Box &box);
 
-} // namespace view
+} // namespace atom_drawing

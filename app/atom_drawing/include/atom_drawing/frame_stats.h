@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-namespace view {
+namespace atom_drawing {
 
 class FrameStats {
 public:
@@ -33,4 +33,4 @@ private:
   std::int64_t framesSinceReport_ = 0;
 };
 
-} // namespace view
+} // namespace atom_drawing

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <stdexcept>
 
-namespace view {
+namespace atom_drawing {
 
 using Box = std::array<double, 6>; // min x, y, z, then max x, y, z
 
@@ -45,4 +45,4 @@ PicturePoint projectPoint(const Projection &view, double cx, double cy, double c
 void cnvrt2DcoorTo3Dcoor(const Projection &view, std::int32_t &scrX, std::int32_t &scrY, double cx,
                          double cy, double cz);
 
-} // namespace view
+} // namespace atom_drawing

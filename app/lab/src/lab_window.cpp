@@ -142,22 +142,15 @@ LabUnits LabWindow::shownUnits() const {
 }
 
 void LabWindow::refresh() {
-  if (controller_.scenarioStarts() != shownStart_) {
-    shownStart_ = controller_.scenarioStarts();
-    phases_.clear();
-  }
   const LabUnits shown = shownUnits();
   Readings readings;
   readings.latest = controller_.latest();
   readings.atoms = controller_.atoms();
   readings.step = controller_.step();
   readings.atomStepsPerSecond = atomStepsPerSecond();
-  if (controller_.running()) {
-    phases_.add(controller_.step(), controller_.atomFrame());
-    readings.materials = materialPhases(
-        phases_.summaries(), controller_.card(),
+  if (controller_.running())
+    readings.materials = materialPhasesNow(
         readings.latest ? std::optional(readings.latest->temperature) : std::nullopt);
-  }
   readouts->showReadings(readings, shown);
   materials->showCard(controller_.card(), controller_.cardProblem(), unit_, ModDornDll::timeStep);
   charts->showSeries(controller_.records(), shown);
@@ -165,6 +158,20 @@ void LabWindow::refresh() {
   thermostat->refresh();
   volume->setUnits(shown);
   volume->refresh();
+}
+
+void LabWindow::refreshWithPhasesMeasured() {
+  phases_.waitUntilIdle();
+  refresh();
+}
+
+// Hands the atoms as they stand to the phase worker and names the phases it
+// measured last: a new scenario's are not told until it measured one of its
+// frames. temperature: the measured one (kelvin), where there is one.
+std::vector<MaterialPhase> LabWindow::materialPhasesNow(std::optional<double> temperature) {
+  const std::uint64_t start = controller_.scenarioStarts();
+  phases_.submit(start, controller_.step(), controller_.atomFrame());
+  return materialPhases(phases_.latest(start), controller_.card(), temperature);
 }
 
 // Atom-steps done since the last refresh per second of wall time.

@@ -4,7 +4,7 @@
 // controller publishes and sends it commands; it never calls the engine itself.
 #pragma once
 
-#include "analysis/phase_tracker.h"
+#include "analysis/phase_worker.h"
 #include "analysis/real_units.h"
 #include "analysis/units.h"
 #include "lab_units.h"
@@ -26,6 +26,7 @@ class SimulationController;
 namespace lab {
 
 class MaterialsPanel;
+struct MaterialPhase;
 class PhaseDiagramTab;
 class ReadoutPanel;
 class SeriesCharts;
@@ -53,8 +54,13 @@ public:
   LabUnits shownUnits() const;
   // Writes every recorded sample as CSV; an empty result, or what went wrong.
   QString saveSeries(const QString &path) const;
-  // Reads the controller anew: readouts, graphs, thermostat.
+  // Reads the controller anew: readouts, graphs, thermostat. The phases are
+  // measured on a thread of their own: the readout shows the newest measure
+  // finished, at most one refresh behind, and never waits for one.
   void refresh();
+  // Waits until the atoms handed over for the phase readout are measured and
+  // refreshes, so that the readout shows them: for tests that read it at once.
+  void refreshWithPhasesMeasured();
 
   ThermostatPanel *thermostat = nullptr;
   VolumePanel *volume = nullptr;
@@ -80,14 +86,14 @@ private:
   void addUnitChoosers(QToolBar *bar);
   void saveCsvClicked();
   double atomStepsPerSecond();
+  std::vector<MaterialPhase> materialPhasesNow(std::optional<double> temperature);
 
   simulation::SimulationController &controller_;
   analysis::TemperatureUnit unit_ = analysis::TemperatureUnit::Fahrenheit;
   analysis::PressureUnit pressureUnit_ = analysis::PressureUnit::Kilopascal;
   QTimer *refreshTimer_ = nullptr;
-  analysis::PhaseTracker phases_;
-  std::uint64_t shownStart_ = 0; // the scenario start the records belong to
-  QElapsedTimer clock_;          // for the speed: steps done between refreshes
+  analysis::PhaseWorker phases_;
+  QElapsedTimer clock_; // for the speed: steps done between refreshes
   std::int64_t speedStep_ = 0;
   qint64 speedMark_ = 0;
 };

@@ -18,7 +18,6 @@
 #include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QUrl>
 
 namespace {
@@ -36,8 +35,9 @@ const QByteArray kLesson = "experiment = Small gas\n"
 
 class ExperimentsLink : public RunFolderTest {
 protected:
+  // The user's folder lies in the test program's own temporary data folder.
   void SetUp() override {
-    QStandardPaths::setTestModeEnabled(true);
+    ASSERT_TRUE(guide::userExperimentFolder().startsWith(QDir::tempPath()));
     QDir(guide::userExperimentFolder()).removeRecursively();
     RunFolderTest::SetUp();
     QDir().mkpath(path(QStringLiteral("experiments")));
@@ -46,7 +46,6 @@ protected:
   void TearDown() override {
     RunFolderTest::TearDown();
     QDir(guide::userExperimentFolder()).removeRecursively();
-    QStandardPaths::setTestModeEnabled(false);
   }
 
   bool drop(frmOrvelModel &f, const QString &file) {

@@ -5,6 +5,7 @@
 #include "scenario/material_card.h"
 #include "simulation/simulation_controller.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -15,10 +16,12 @@ using experiments::ActionKind;
 
 namespace {
 
+// The unit the lesson names by the Lab's symbol for it ("K", "°C", "°F").
 analysis::TemperatureUnit temperatureUnit(const std::string &symbol) {
-  if (symbol == "K")
-    return analysis::TemperatureUnit::Kelvin;
-  return symbol == "°C" ? analysis::TemperatureUnit::Celsius : analysis::TemperatureUnit::Fahrenheit;
+  for (const auto unit : {analysis::TemperatureUnit::Kelvin, analysis::TemperatureUnit::Celsius})
+    if (analysis::unitSymbol(unit) == symbol)
+      return unit;
+  return analysis::TemperatureUnit::Fahrenheit;
 }
 
 Window window(const std::string &name) {
@@ -97,12 +100,16 @@ QString ExperimentSession::perform(const Action &action) {
   case ActionKind::Load: {
     const QString path = scenarioPath(action.text);
     if (!QFileInfo::exists(path))
-      return QStringLiteral("The scenario file %1 cannot be found beside the experiment (%2) "
-                            "nor among the program's own.")
+      return QCoreApplication::translate(
+                 "guide::ExperimentSession",
+                 "The scenario file %1 cannot be found beside the experiment (%2) "
+                 "nor among the program's own.")
           .arg(QString::fromStdString(action.text), folder_);
     return stage_.loadScenario(path)
                ? QString()
-               : QStringLiteral("The scenario file %1 cannot be loaded.").arg(path);
+               : QCoreApplication::translate("guide::ExperimentSession",
+                                             "The scenario file %1 cannot be loaded.")
+                     .arg(path);
   }
   case ActionKind::Thermostat:
     controller.setThermostat(action.numbers.at(0));
@@ -124,8 +131,10 @@ QString ExperimentSession::perform(const Action &action) {
   case ActionKind::HoldPressure: {
     const auto units = ModDornDll::unitsOf(controller.card());
     if (!units)
-      return QStringLiteral("The scenario has no material card, so a pressure in kPa cannot "
-                            "be held.");
+      return QCoreApplication::translate(
+          "guide::ExperimentSession",
+          "The scenario has no material card, so a pressure in kPa cannot "
+          "be held.");
     controller.holdPressure(analysis::modelPressureFromKilopascals(action.numbers.at(0), *units));
     break;
   }
@@ -174,15 +183,17 @@ QString ExperimentSession::measure() {
   observe(); // the atoms as they are now, also right after a new scenario
   const simulation::SimulationController &controller = stage_.controller();
   const QString needed = neededScenario();
-  if (!needed.isEmpty() &&
-      !sameFile(needed, QString::fromStdString(controller.scenarioPath())))
-    return QStringLiteral("This step measures %1, which is not running now. Press Set up "
-                          "again to load it.")
+  if (!needed.isEmpty() && !sameFile(needed, QString::fromStdString(controller.scenarioPath())))
+    return QCoreApplication::translate(
+               "guide::ExperimentSession",
+               "This step measures %1, which is not running now. Press Set up "
+               "again to load it.")
         .arg(QFileInfo(needed).fileName());
   const Taken taken = takeMeasurement(*measurement, controller, phases_);
   if (!taken.value)
     return controller.paused()
-               ? QStringLiteral("The simulation is paused: press Space to run it. %1")
+               ? QCoreApplication::translate("guide::ExperimentSession",
+                                             "The simulation is paused: press Space to run it. %1")
                      .arg(taken.problem)
                : taken.problem;
   record_.steps[std::size_t(step_)].measured = taken.value;

@@ -61,7 +61,7 @@ void AnswerInput::ask(const experiments::Question &question,
   choices->setAccessibleName(prompt->text());
   line->clear();
   choices->clear();
-  choices->addItem(QStringLiteral("(choose one)"));
+  choices->addItem(tr("(choose one)"));
   for (const std::string &choice : question.choices)
     choices->addItem(QString::fromStdString(choice));
   if (!given)

@@ -3,6 +3,7 @@
 #include "experiments/experiment_reader.h"
 #include "scenario/material_card.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -18,7 +19,8 @@ const QString kSuffix = QStringLiteral(".experiment");
 QStringList experimentFiles(const QString &folder) {
   QStringList files;
   const QDir dir(folder);
-  for (const QString &name : dir.entryList({QStringLiteral("*") + kSuffix}, QDir::Files, QDir::Name))
+  for (const QString &name :
+       dir.entryList({QStringLiteral("*") + kSuffix}, QDir::Files, QDir::Name))
     files << dir.filePath(name);
   return files;
 }
@@ -50,7 +52,8 @@ QString copyReplacing(const QString &from, const QString &to) {
   QFile::remove(to);
   return QFile::copy(from, to)
              ? QString()
-             : QStringLiteral("%1 cannot be copied to %2.").arg(from, to);
+             : QCoreApplication::translate("guide::ExperimentLibrary", "%1 cannot be copied to %2.")
+                   .arg(from, to);
 }
 
 QString copyIntoUserFolder(const QString &path, const experiments::Experiment &experiment,
@@ -58,7 +61,8 @@ QString copyIntoUserFolder(const QString &path, const experiments::Experiment &e
   const QFileInfo source(path);
   const QString folder = QDir(userExperimentFolder()).filePath(source.completeBaseName());
   if (!QDir().mkpath(folder))
-    return QStringLiteral("The folder %1 cannot be made.").arg(folder);
+    return QCoreApplication::translate("guide::ExperimentLibrary", "The folder %1 cannot be made.")
+        .arg(folder);
   copied = QDir(folder).filePath(source.fileName());
   QString problem = copyReplacing(path, copied);
   for (const QString &name : companions(experiment)) {
@@ -84,7 +88,8 @@ QList<ExperimentEntry> listExperiments(const QStringList &shippedFolders) {
     if (!seen.insert(QFileInfo(path).fileName()).second && shipped)
       return;
     try {
-      const experiments::Experiment experiment = experiments::readExperimentFile(path.toStdString());
+      const experiments::Experiment experiment =
+          experiments::readExperimentFile(path.toStdString());
       entries.append({QString::fromStdString(experiment.title), path, shipped, experiment.minutes,
                       QString::fromStdString(experiment.summary)});
     } catch (const experiments::ExperimentError &) {

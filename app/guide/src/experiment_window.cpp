@@ -9,8 +9,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QInputDialog>
 #include <QHBoxLayout>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -30,18 +30,17 @@ QString escaped(const std::string &text) { return QString::fromStdString(text).t
 QString entryText(const ExperimentEntry &entry) {
   QString text = entry.title;
   if (entry.minutes > 0)
-    text += QStringLiteral(" (about %1 min)").arg(entry.minutes);
+    text += ExperimentWindow::tr(" (about %1 min)").arg(entry.minutes);
   if (!entry.shipped)
-    text += QStringLiteral(" — your own");
+    text += ExperimentWindow::tr(" — your own");
   return text;
 }
 
 } // namespace
 
-ExperimentWindow::ExperimentWindow(Stage &stage, const QStringList &shippedFolders,
-                                   QWidget *parent)
+ExperimentWindow::ExperimentWindow(Stage &stage, const QStringList &shippedFolders, QWidget *parent)
     : QWidget(parent, Qt::Window), session_(stage), shippedFolders_(shippedFolders) {
-  setWindowTitle(QStringLiteral("Experiments"));
+  setWindowTitle(tr("Experiments"));
   setAccessibleName(windowTitle());
   pages = new QStackedWidget(this);
   pages->addWidget(createListPage());
@@ -57,13 +56,13 @@ ExperimentWindow::ExperimentWindow(Stage &stage, const QStringList &shippedFolde
 
 QWidget *ExperimentWindow::createListPage() {
   auto *page = new QWidget(this);
-  auto *label = new QLabel(QStringLiteral("&Choose an experiment:"), page);
+  auto *label = new QLabel(tr("&Choose an experiment:"), page);
   list = new QListWidget(page);
-  list->setAccessibleName(QStringLiteral("Experiments"));
+  list->setAccessibleName(tr("Experiments"));
   label->setBuddy(list);
-  startButton = new QPushButton(QStringLiteral("&Start"), page);
+  startButton = new QPushButton(tr("&Start"), page);
   startButton->setDefault(true);
-  openButton = new QPushButton(QStringLiteral("&Open Experiment File…"), page);
+  openButton = new QPushButton(tr("&Open Experiment File…"), page);
   auto *buttons = new QHBoxLayout;
   buttons->addWidget(openButton);
   buttons->addStretch();
@@ -81,24 +80,24 @@ QWidget *ExperimentWindow::createStepPage() {
   heading->setWordWrap(true);
   heading->setTextFormat(Qt::RichText);
   text = new QTextBrowser(page);
-  text->setAccessibleName(QStringLiteral("Step text"));
+  text->setAccessibleName(tr("Step text"));
   text->setOpenLinks(false);
-  setUpAgain = new QPushButton(QStringLiteral("Set &up again"), page);
-  setUpAgain->setToolTip(QStringLiteral("Do this step's set-up again: load its scenario, set "
-                                        "the thermostat, the lid and the graphs"));
+  setUpAgain = new QPushButton(tr("Set &up again"), page);
+  setUpAgain->setToolTip(tr("Do this step's set-up again: load its scenario, set "
+                            "the thermostat, the lid and the graphs"));
   answer = new AnswerInput(page);
-  checkButton = new QPushButton(QStringLiteral("C&heck"), page);
+  checkButton = new QPushButton(tr("C&heck"), page);
   feedback = new QLabel(page);
   feedback->setWordWrap(true);
-  feedback->setAccessibleName(QStringLiteral("Feedback"));
+  feedback->setAccessibleName(tr("Feedback"));
   problem = new QLabel(page);
   problem->setWordWrap(true);
   problem->setStyleSheet(QStringLiteral("font-weight: bold"));
-  problem->setAccessibleName(QStringLiteral("Message"));
-  back = new QPushButton(QStringLiteral("< &Back"), page);
-  next = new QPushButton(QStringLiteral("&Next >"), page);
-  chooseButton = new QPushButton(QStringLiteral("&All Experiments"), page);
-  worksheetButton = new QPushButton(QStringLiteral("&Worksheet…"), page);
+  problem->setAccessibleName(tr("Message"));
+  back = new QPushButton(tr("< &Back"), page);
+  next = new QPushButton(tr("&Next >"), page);
+  chooseButton = new QPushButton(tr("&All Experiments"), page);
+  worksheetButton = new QPushButton(tr("&Worksheet…"), page);
   auto *nav = new QHBoxLayout;
   nav->addWidget(chooseButton);
   nav->addWidget(worksheetButton);
@@ -124,9 +123,9 @@ QWidget *ExperimentWindow::createMeasureRow(QWidget *page) {
   auto *row = new QWidget(page);
   measurementLabel = new QLabel(row);
   measurementLabel->setWordWrap(true);
-  measureButton = new QPushButton(QStringLiteral("&Measure"), row);
+  measureButton = new QPushButton(tr("&Measure"), row);
   measured = new QLabel(row);
-  measured->setAccessibleName(QStringLiteral("Measured"));
+  measured->setAccessibleName(tr("Measured"));
   measured->setTextInteractionFlags(Qt::TextSelectableByMouse);
   auto *layout = new QHBoxLayout(row);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -186,7 +185,7 @@ bool ExperimentWindow::start(const QString &name) {
 bool ExperimentWindow::openFile(const QString &path) {
   const Opened opened = openExperiment(path, shippedFolders_);
   if (!opened.problem.isEmpty()) {
-    showProblem(QStringLiteral("This experiment cannot be opened: %1").arg(opened.problem));
+    showProblem(tr("This experiment cannot be opened: %1").arg(opened.problem));
     if (!session_.isOpen())
       pages->setCurrentIndex(0);
     return false;
@@ -214,7 +213,7 @@ void ExperimentWindow::goTo(int step) {
 
 void ExperimentWindow::showStep() {
   const experiments::Step &step = session_.currentStep();
-  heading->setText(QStringLiteral("<b>%1</b><br>Step %2 of %3: %4")
+  heading->setText(tr("<b>%1</b><br>Step %2 of %3: %4")
                        .arg(escaped(session_.experiment().title))
                        .arg(session_.step() + 1)
                        .arg(session_.stepCount())
@@ -222,8 +221,8 @@ void ExperimentWindow::showStep() {
   showStepText();
   measurementLabel->parentWidget()->setVisible(step.measurement.has_value());
   if (step.measurement)
-    measurementLabel->setText(QStringLiteral("The program measures %1.")
-                                  .arg(measurementName(*step.measurement)));
+    measurementLabel->setText(
+        tr("The program measures %1.").arg(measurementName(*step.measurement)));
   showMeasured();
   answer->setVisible(step.question.has_value());
   if (step.question)
@@ -233,8 +232,7 @@ void ExperimentWindow::showStep() {
   back->setEnabled(session_.step() > 0);
   // A step that could not be set up (its scenario is missing) is not left
   // forward: Set up again tries once more.
-  next->setEnabled(session_.step() + 1 < session_.stepCount() &&
-                   session_.setUpProblem().isEmpty());
+  next->setEnabled(session_.step() + 1 < session_.stepCount() && session_.setUpProblem().isEmpty());
 }
 
 void ExperimentWindow::showStepText() {
@@ -253,7 +251,7 @@ void ExperimentWindow::showStepText() {
 void ExperimentWindow::showMeasured() {
   const auto &value = session_.record().steps[std::size_t(session_.step())].measured;
   measured->setText(value ? QString::fromStdString(experiments::formatValue(*value))
-                          : QStringLiteral("not measured yet"));
+                          : tr("not measured yet"));
 }
 
 void ExperimentWindow::showVerdicts() {
@@ -281,21 +279,20 @@ void ExperimentWindow::measureClicked() {
 void ExperimentWindow::askWorksheet() {
   if (session_.record().student.empty()) {
     bool given = false;
-    const QString name = QInputDialog::getText(this, QStringLiteral("Worksheet"),
-                                               QStringLiteral("Your name for the worksheet:"),
-                                               QLineEdit::Normal, QString(), &given);
+    const QString name =
+        QInputDialog::getText(this, tr("Worksheet"), tr("Your name for the worksheet:"),
+                              QLineEdit::Normal, QString(), &given);
     if (!given)
       return;
     session_.setStudent(name.trimmed());
   }
-  const QString suggested =
-      QStringLiteral("%1 - %2.pdf")
-          .arg(QString::fromStdString(session_.experiment().title),
-               QString::fromStdString(session_.record().student))
-          .replace(QLatin1Char('/'), QLatin1Char('-'));
-  const QString path = QFileDialog::getSaveFileName(
-      this, QStringLiteral("Export Worksheet"), QDir::home().filePath(suggested),
-      QStringLiteral("PDF (*.pdf);;Web page (*.html)"));
+  const QString suggested = QStringLiteral("%1 - %2.pdf")
+                                .arg(QString::fromStdString(session_.experiment().title),
+                                     QString::fromStdString(session_.record().student))
+                                .replace(QLatin1Char('/'), QLatin1Char('-'));
+  const QString path =
+      QFileDialog::getSaveFileName(this, tr("Export Worksheet"), QDir::home().filePath(suggested),
+                                   tr("PDF (*.pdf);;Web page (*.html)"));
   if (!path.isEmpty())
     writeWorksheet(path);
 }
@@ -303,9 +300,9 @@ void ExperimentWindow::askWorksheet() {
 bool ExperimentWindow::writeWorksheet(const QString &path) {
   answerEdited();
   const QString failed = exportWorksheet(session_, path);
-  showProblem(failed.isEmpty() ? QStringLiteral("The worksheet was written to %1.")
-                                     .arg(QDir::toNativeSeparators(path))
-                               : failed);
+  showProblem(failed.isEmpty()
+                  ? tr("The worksheet was written to %1.").arg(QDir::toNativeSeparators(path))
+                  : failed);
   return failed.isEmpty();
 }
 

@@ -8,6 +8,8 @@
 #include "scenario/material_card.h"
 #include "simulation/simulation_controller.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <stdexcept>
 
@@ -27,14 +29,17 @@ constexpr int kDistanceShells = 160;
 Taken number(double value, const char *unit) { return {Value{value, unit, {}}, {}}; }
 Taken problem(const QString &text) { return {std::nullopt, text}; }
 
-QString kelvinText(double kelvin) { return QStringLiteral("%L1 K").arg(kelvin, 0, 'f', 0); }
+QString kelvinText(double kelvin) {
+  return QCoreApplication::translate("guide::Measurement", "%L1 K").arg(kelvin, 0, 'f', 0);
+}
 
 Taken temperature(const simulation::SimulationController &controller) {
   const auto &samples = controller.records().samples();
   const std::int64_t now = controller.step();
   if (samples.empty() || now - samples.front().step < kTemperatureSteps)
-    return problem(QStringLiteral("The temperature is the mean over %L1 steps: let the "
-                                  "simulation run a little longer, then measure again.")
+    return problem(QCoreApplication::translate(
+                       "guide::Measurement", "The temperature is the mean over %L1 steps: let the "
+                                             "simulation run a little longer, then measure again.")
                        .arg(kTemperatureSteps));
   double sum = 0.0;
   int count = 0;
@@ -56,21 +61,26 @@ Taken plateau(const Measurement &measurement, const simulation::SimulationContro
                ? number(found->temperature, "K")
                : number(analysis::kilojoulesPerMole(found->latentHeat), "kJ/mol");
   if (controller.ramping())
-    return problem(QStringLiteral("The heating ramp has not passed %1 yet: let it run on, "
-                                  "then measure again.")
-                       .arg(kelvinText(to)));
-  return problem(QStringLiteral("The heating curve shows no plateau between %1 and %2. "
-                                "Press Set up again to run the ramp again, and let it run "
-                                "to the end.")
-                     .arg(kelvinText(from), kelvinText(to)));
+    return problem(
+        QCoreApplication::translate("guide::Measurement",
+                                    "The heating ramp has not passed %1 yet: let it run on, "
+                                    "then measure again.")
+            .arg(kelvinText(to)));
+  return problem(
+      QCoreApplication::translate("guide::Measurement",
+                                  "The heating curve shows no plateau between %1 and %2. "
+                                  "Press Set up again to run the ramp again, and let it run "
+                                  "to the end.")
+          .arg(kelvinText(from), kelvinText(to)));
 }
 
 Taken pressure(const simulation::SimulationController &controller) {
   const auto measured = controller.gaugePressure();
   if (!measured)
-    return problem(QStringLiteral("The pressure gauge averages over a stretch of the run: "
-                                  "let the simulation run a little longer, then measure "
-                                  "again."));
+    return problem(QCoreApplication::translate(
+        "guide::Measurement", "The pressure gauge averages over a stretch of the run: "
+                              "let the simulation run a little longer, then measure "
+                              "again."));
   const auto units = ModDornDll::unitsOf(controller.card());
   if (!units)
     return number(*measured, "");
@@ -79,9 +89,11 @@ Taken pressure(const simulation::SimulationController &controller) {
 
 Taken volume(const simulation::SimulationController &controller) {
   if (controller.lidMoving())
-    return problem(!controller.lidHold().empty()
-                       ? QString::fromStdString(controller.lidHold())
-                       : QStringLiteral("The lid is still moving: measure when it has stopped."));
+    return problem(
+        !controller.lidHold().empty()
+            ? QString::fromStdString(controller.lidHold())
+            : QCoreApplication::translate("guide::Measurement",
+                                          "The lid is still moving: measure when it has stopped."));
   const double room = analysis::innerVolume(controller.box());
   const auto units = ModDornDll::unitsOf(controller.card());
   if (!units)
@@ -94,12 +106,16 @@ Taken materialShare(const Measurement &measurement, analysis::PhaseTracker &phas
   const std::vector<analysis::TypeSummary> summaries = phases.summaries();
   const auto material = std::size_t(measurement.arguments.at(0));
   if (material >= summaries.size())
-    return problem(QStringLiteral("The running scenario has no material %1.").arg(material));
+    return problem(QCoreApplication::translate("guide::Measurement",
+                                               "The running scenario has no material %1.")
+                       .arg(material));
   const analysis::TypeSummary &summary = summaries[material];
   if (summary.atoms == 0)
-    return problem(QStringLiteral("The phases are told from the last %L1 steps of the run: "
-                                  "let the simulation run a little longer, then measure again.")
-                       .arg(analysis::kRecentSteps));
+    return problem(
+        QCoreApplication::translate("guide::Measurement",
+                                    "The phases are told from the last %L1 steps of the run: "
+                                    "let the simulation run a little longer, then measure again.")
+            .arg(analysis::kRecentSteps));
   switch (measurement.kind) {
   case MeasureKind::Moving:
     return number(100.0 * summary.mobileShare, "%");
@@ -115,7 +131,8 @@ Taken materialShare(const Measurement &measurement, analysis::PhaseTracker &phas
 Taken potential(const simulation::SimulationController &controller) {
   const auto &latest = controller.latest();
   if (!latest)
-    return problem(QStringLiteral("Let the simulation run a little, then measure again."));
+    return problem(QCoreApplication::translate(
+        "guide::Measurement", "Let the simulation run a little, then measure again."));
   return number(analysis::kilojoulesPerMole(latest->potential), "kJ/mol");
 }
 
@@ -127,7 +144,9 @@ Taken pairMeasure(const Measurement &measurement,
   const auto a = std::int32_t(measurement.arguments.at(0));
   const auto b = std::int32_t(measurement.arguments.at(1));
   if (std::max(a, b) >= frame.typeCount)
-    return problem(QStringLiteral("The running scenario has no material %1.").arg(std::max(a, b)));
+    return problem(QCoreApplication::translate("guide::Measurement",
+                                               "The running scenario has no material %1.")
+                       .arg(std::max(a, b)));
   const double *pair = analysis::pairOf(frame, a, b);
   const auto units = ModDornDll::unitsOf(controller.card());
   const auto length = [&](double model) {
@@ -141,13 +160,16 @@ Taken pairMeasure(const Measurement &measurement,
     const double reach = kDistanceReach * analysis::minimumDistance(pair);
     const analysis::DistanceHistogram histogram =
         analysis::pairDistances(frame, a, b, reach, kDistanceShells);
-    const auto peak = std::max_element(histogram.distribution.begin(), histogram.distribution.end());
+    const auto peak =
+        std::max_element(histogram.distribution.begin(), histogram.distribution.end());
     if (peak == histogram.distribution.end() || *peak <= 0.0)
-      return problem(QStringLiteral("No two atoms of these materials are close together now."));
+      return problem(QCoreApplication::translate(
+          "guide::Measurement", "No two atoms of these materials are close together now."));
     const auto shell = double(peak - histogram.distribution.begin());
     return length((shell + 0.5) * histogram.shellWidth);
   } catch (const std::invalid_argument &) {
-    return problem(QStringLiteral("The distances cannot be measured in this scenario."));
+    return problem(QCoreApplication::translate(
+        "guide::Measurement", "The distances cannot be measured in this scenario."));
   }
 }
 
@@ -156,29 +178,33 @@ Taken pairMeasure(const Measurement &measurement,
 QString measurementName(const Measurement &measurement) {
   switch (measurement.kind) {
   case MeasureKind::Temperature:
-    return QStringLiteral("the temperature");
+    return QCoreApplication::translate("guide::Measurement", "the temperature");
   case MeasureKind::Plateau:
-    return QStringLiteral("the plateau of the heating curve");
+    return QCoreApplication::translate("guide::Measurement", "the plateau of the heating curve");
   case MeasureKind::LatentHeat:
-    return QStringLiteral("the energy taken up over the plateau");
+    return QCoreApplication::translate("guide::Measurement",
+                                       "the energy taken up over the plateau");
   case MeasureKind::Pressure:
-    return QStringLiteral("the pressure on the walls");
+    return QCoreApplication::translate("guide::Measurement", "the pressure on the walls");
   case MeasureKind::Volume:
-    return QStringLiteral("the room the atoms have inside the walls");
+    return QCoreApplication::translate("guide::Measurement",
+                                       "the room the atoms have inside the walls");
   case MeasureKind::Moving:
-    return QStringLiteral("the share of atoms moving about");
+    return QCoreApplication::translate("guide::Measurement", "the share of atoms moving about");
   case MeasureKind::Vapour:
-    return QStringLiteral("the share of atoms in the vapour");
+    return QCoreApplication::translate("guide::Measurement", "the share of atoms in the vapour");
   case MeasureKind::Phase:
-    return QStringLiteral("the phase");
+    return QCoreApplication::translate("guide::Measurement", "the phase");
   case MeasureKind::Potential:
-    return QStringLiteral("the potential energy per atom");
+    return QCoreApplication::translate("guide::Measurement", "the potential energy per atom");
   case MeasureKind::WellDepth:
-    return QStringLiteral("the depth of the energy well");
+    return QCoreApplication::translate("guide::Measurement", "the depth of the energy well");
   case MeasureKind::WellDistance:
-    return QStringLiteral("the distance at the bottom of the well");
+    return QCoreApplication::translate("guide::Measurement",
+                                       "the distance at the bottom of the well");
   case MeasureKind::DistancePeak:
-    return QStringLiteral("the most common distance between neighbours");
+    return QCoreApplication::translate("guide::Measurement",
+                                       "the most common distance between neighbours");
   }
   return {};
 }
@@ -207,7 +233,8 @@ Taken takeMeasurement(const Measurement &measurement,
   case MeasureKind::DistancePeak:
     return pairMeasure(measurement, controller);
   }
-  return problem(QStringLiteral("This measurement is not known."));
+  return problem(
+      QCoreApplication::translate("guide::Measurement", "This measurement is not known."));
 }
 
 } // namespace guide

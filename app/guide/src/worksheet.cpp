@@ -116,8 +116,10 @@ ChartMarkup documentChart(QTextDocument &document) {
 QString headingHtml(const WorksheetContent &content) {
   const QString student = QString::fromStdString(content.record.student);
   return QStringLiteral("<h1>%1</h1>\n").arg(escaped(content.experiment.title)) +
-         labelled(QStringLiteral("Name"), student.trimmed().isEmpty() ? kMissing : student) +
-         labelled(QStringLiteral("Date"), QLocale().toString(content.date, QLocale::LongFormat));
+         labelled(QCoreApplication::translate("guide::Worksheet", "Name"),
+                  student.trimmed().isEmpty() ? kMissing : student) +
+         labelled(QCoreApplication::translate("guide::Worksheet", "Date"),
+                  QLocale().toString(content.date, QLocale::LongFormat));
 }
 
 QString choicesHtml(const experiments::Question &question) {
@@ -125,7 +127,8 @@ QString choicesHtml(const experiments::Question &question) {
   for (const std::string &choice : question.choices)
     choices << escaped(choice);
   return paragraph(QStringLiteral("choices"),
-                   QStringLiteral("Choices: ") + choices.join(QStringLiteral(" \u00b7 ")));
+                   QCoreApplication::translate("guide::Worksheet", "Choices: ") +
+                       choices.join(QCoreApplication::translate("guide::Worksheet", " \u00b7 ")));
 }
 
 QString stepHtml(const WorksheetContent &content, std::size_t index, const ChartMarkup &chart) {
@@ -143,9 +146,11 @@ QString stepHtml(const WorksheetContent &content, std::size_t index, const Chart
       html += choicesHtml(*step.question);
   }
   if (step.question || recorded.answer)
-    html += labelled(QStringLiteral("Your answer"), valueText(recorded.answer));
+    html += labelled(QCoreApplication::translate("guide::Worksheet", "Your answer"),
+                     valueText(recorded.answer));
   if (step.measurement || recorded.measured)
-    html += labelled(QStringLiteral("Measured"), valueText(recorded.measured));
+    html += labelled(QCoreApplication::translate("guide::Worksheet", "Measured"),
+                     valueText(recorded.measured));
   if (content.experiment.checksOn && !extra.verdict.isEmpty())
     html += paragraph(QStringLiteral("verdict"), escaped(extra.verdict));
   if (!extra.chart.isNull())
@@ -169,7 +174,8 @@ QString documentHtml(const WorksheetContent &content, const QString &extraStyle,
 }
 
 QString failure(const QString &path, const QString &reason) {
-  return QStringLiteral("The worksheet could not be written to %1: %2")
+  return QCoreApplication::translate("guide::Worksheet",
+                                     "The worksheet could not be written to %1: %2")
       .arg(QDir::toNativeSeparators(path), reason);
 }
 

@@ -58,9 +58,9 @@ void frmOrvelModel::mnuViewExperiments_Click() {
 }
 
 void frmOrvelModel::mnuFileOpenExperiment_Click() {
-  const QString path = QFileDialog::getOpenFileName(
-      this, QStringLiteral("Open Experiment"), QDir::homePath(),
-      QStringLiteral("Experiments (*.experiment);;All files (*)"));
+  const QString path =
+      QFileDialog::getOpenFileName(this, tr("Open Experiment"), QDir::homePath(),
+                                   tr("Experiments (*.experiment);;All files (*)"));
   if (!path.isEmpty())
     openExperimentFile(path);
 }
@@ -76,8 +76,8 @@ bool frmOrvelModel::openExperimentFile(const QString &path) {
 void frmOrvelModel::mnuFileExportWorksheet_Click() {
   if (experiments == nullptr || !experiments->session().isOpen()) {
     scene::showMessage(this, windowTitle(),
-                       QStringLiteral("There is no worksheet yet: start an experiment first "
-                                      "(View > Experiments\u2026)."));
+                       tr("There is no worksheet yet: start an experiment first "
+                          "(View > Experiments\u2026)."));
     return;
   }
   mnuViewExperiments_Click();
@@ -89,8 +89,8 @@ bool frmOrvelModel::startExperiment(const QString &name) {
   if (experiments->start(name))
     return true;
   scene::showMessage(this, windowTitle(),
-                     QStringLiteral("There is no experiment called \"%1\".\n\nFolders searched: "
-                                    "%2")
+                     tr("There is no experiment called \"%1\".\n\nFolders searched: "
+                        "%2")
                          .arg(name, shippedExperimentFolders().join(QStringLiteral(", "))));
   return false;
 }

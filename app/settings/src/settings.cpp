@@ -54,4 +54,20 @@ QStringList recentFiles() { return value(Key::RecentFiles).toStringList(); }
 
 void setRecentFiles(const QStringList &files) { setValue(Key::RecentFiles, files); }
 
+QString language() { return value(Key::Language).toString(); }
+
+void setLanguage(const QString &code) { setValue(Key::Language, code); }
+
+bool highContrast() { return value(Key::HighContrast).toString() == QStringLiteral("true"); }
+
+void setHighContrast(bool on) { setValue(Key::HighContrast, on); }
+
+bool blueToYellowSpeeds() {
+  return value(Key::SpeedColours).toString() == QStringLiteral("blue-yellow");
+}
+
+void setBlueToYellowSpeeds(bool on) {
+  setValue(Key::SpeedColours, on ? QStringLiteral("blue-yellow") : QStringLiteral("blue-red"));
+}
+
 } // namespace settings

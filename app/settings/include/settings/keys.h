@@ -19,7 +19,10 @@ enum class Key {
   StepsPerTick,
   FollowAmbient,
   LabGeometry,
-  RecentFiles
+  RecentFiles,
+  Language,
+  HighContrast,
+  SpeedColours
 };
 
 struct KeyInfo {
@@ -42,6 +45,14 @@ inline constexpr std::array kKeys{
     KeyInfo{Key::RecentFiles, "files/recent",
             "File > Recent: the scenario files opened last, full paths, the most recent first",
             "an empty list"},
+    KeyInfo{Key::Language, "ui/language",
+            "Options > Language: en, de, fr, es or pt; empty follows the system's language",
+            "the system's language"},
+    KeyInfo{Key::HighContrast, "view/highContrast",
+            "View > High Contrast for the Lab, its graphs and the large view: true or false",
+            "false"},
+    KeyInfo{Key::SpeedColours, "view/speedColours",
+            "View > Speed Colours of the large view: blue-red or blue-yellow", "blue-red"},
 };
 
 // The table's entry for this key.

@@ -32,4 +32,15 @@ void setLabGeometry(const QByteArray &geometry);
 QStringList recentFiles();
 void setRecentFiles(const QStringList &files);
 
+// The language code chosen under Options > Language; empty for the system's.
+QString language();
+void setLanguage(const QString &code);
+
+bool highContrast();
+void setHighContrast(bool on);
+
+// The large view colours speeds blue to yellow instead of blue to red.
+bool blueToYellowSpeeds();
+void setBlueToYellowSpeeds(bool on);
+
 } // namespace settings

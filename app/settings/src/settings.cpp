@@ -2,11 +2,18 @@
 
 #include "settings/keys.h"
 
+#include <QLocale>
 #include <QSettings>
+
+#include <string>
 
 namespace settings {
 
 namespace {
+
+constexpr analysis::TemperatureUnit kTemperatureUnits[] = {analysis::TemperatureUnit::Fahrenheit,
+                                                           analysis::TemperatureUnit::Celsius,
+                                                           analysis::TemperatureUnit::Kelvin};
 
 QString text(std::string_view latin1) {
   return QString::fromLatin1(latin1.data(), qsizetype(latin1.size()));
@@ -21,7 +28,11 @@ void setValue(Key key, const QVariant &value) { store().setValue(text(info(key).
 } // namespace
 
 analysis::TemperatureUnit temperatureUnit() {
-  return analysis::unitFromLetter(value(Key::TemperatureUnit).toString().toStdString());
+  const std::string letter = value(Key::TemperatureUnit).toString().toStdString();
+  for (const analysis::TemperatureUnit unit : kTemperatureUnits)
+    if (analysis::unitLetter(unit) == letter)
+      return unit;
+  return startTemperatureUnit(QLocale());
 }
 
 void setTemperatureUnit(analysis::TemperatureUnit unit) {

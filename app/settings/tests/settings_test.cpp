@@ -4,6 +4,7 @@
 #include "settings/keys.h"
 #include "settings/settings.h"
 
+#include <QLocale>
 #include <QSettings>
 #include <gtest/gtest.h>
 
@@ -22,13 +23,24 @@ QSettings userSettings() {
   return QSettings(QStringLiteral("Corvanta"), QStringLiteral("Corvanta"));
 }
 
+// The tests run under whatever locale the machine has; the start unit
+// follows the default locale, so each test sets it and puts it back.
 class Settings : public testing::Test {
 protected:
-  void SetUp() override { userSettings().clear(); }
-  void TearDown() override { userSettings().clear(); }
+  void SetUp() override {
+    userSettings().clear();
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  }
+  void TearDown() override {
+    userSettings().clear();
+    QLocale::setDefault(machineLocale);
+  }
   static void storeText(Key key, const QString &text) {
     userSettings().setValue(keyText(key), text);
   }
+
+private:
+  const QLocale machineLocale;
 };
 
 } // namespace
@@ -95,4 +107,57 @@ TEST_F(Settings, UnknownStoredTextReadsAsTheDefault) {
   EXPECT_EQ(settings::pressureUnit(), PressureUnit::Kilopascal);
   EXPECT_EQ(settings::stepsPerTick(), 0);
   EXPECT_FALSE(settings::followAmbient());
+}
+
+// Nothing stored: the unit follows the default locale's country.
+TEST_F(Settings, WithNothingStoredTheUnitFollowsTheLocale) {
+  const struct {
+    const char *locale;
+    TemperatureUnit unit;
+  } cases[] = {{"en_US", TemperatureUnit::Fahrenheit}, {"C", TemperatureUnit::Fahrenheit},
+               {"es_US", TemperatureUnit::Fahrenheit}, {"en_LR", TemperatureUnit::Fahrenheit},
+               {"en_PR", TemperatureUnit::Fahrenheit}, {"de_DE", TemperatureUnit::Celsius},
+               {"en_GB", TemperatureUnit::Celsius},    {"fr_FR", TemperatureUnit::Celsius},
+               {"pt_BR", TemperatureUnit::Celsius},    {"en_CA", TemperatureUnit::Celsius}};
+  for (const auto &[name, unit] : cases) {
+    QLocale::setDefault(QLocale(QString::fromLatin1(name)));
+    EXPECT_EQ(settings::temperatureUnit(), unit) << name;
+  }
+}
+
+TEST_F(Settings, AStoredUnitWinsOverTheLocale) {
+  settings::setTemperatureUnit(TemperatureUnit::Fahrenheit);
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  EXPECT_EQ(settings::temperatureUnit(), TemperatureUnit::Fahrenheit);
+  settings::setTemperatureUnit(TemperatureUnit::Kelvin);
+  EXPECT_EQ(settings::temperatureUnit(), TemperatureUnit::Kelvin);
+  settings::setTemperatureUnit(TemperatureUnit::Celsius);
+  QLocale::setDefault(QLocale::c());
+  EXPECT_EQ(settings::temperatureUnit(), TemperatureUnit::Celsius);
+}
+
+// Text the program does not know reads as nothing stored: the locale decides.
+TEST_F(Settings, UnknownStoredUnitFollowsTheLocale) {
+  storeText(Key::TemperatureUnit, QStringLiteral("Rankine"));
+  QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+  EXPECT_EQ(settings::temperatureUnit(), TemperatureUnit::Celsius);
+  QLocale::setDefault(QLocale::c());
+  EXPECT_EQ(settings::temperatureUnit(), TemperatureUnit::Fahrenheit);
+}
+
+// The rule itself, for a locale handed in rather than the default one. Each
+// name must be one Qt knows, or Qt would hand back a fallback locale and the
+// case would test that fallback instead.
+TEST(StartTemperatureUnit, FahrenheitOnlyWhereItIsTheCustom) {
+  const auto startUnit = [](const char *name) {
+    const QLocale locale(QString::fromLatin1(name));
+    EXPECT_EQ(locale.name(), QString::fromLatin1(name)) << "Qt has no locale " << name;
+    return settings::startTemperatureUnit(locale);
+  };
+  for (const char *name : {"en_US", "es_US", "my_MM", "en_BS", "en_BZ", "en_KY", "en_PW", "en_MH",
+                           "en_FM", "en_LR", "es_PR", "en_GU", "en_VI", "en_AS", "en_MP", "en_UM"})
+    EXPECT_EQ(startUnit(name), TemperatureUnit::Fahrenheit) << name;
+  for (const char *name : {"en_GB", "en_CA", "es_MX", "en_AU", "en_IN", "ja_JP", "de_CH", "pt_PT"})
+    EXPECT_EQ(startUnit(name), TemperatureUnit::Celsius) << name;
+  EXPECT_EQ(settings::startTemperatureUnit(QLocale::c()), TemperatureUnit::Fahrenheit);
 }

@@ -34,7 +34,8 @@ struct KeyInfo {
 
 inline constexpr std::array kKeys{
     KeyInfo{Key::TemperatureUnit, "units/temperature",
-            "the temperature unit of the status bar and the Lab: F, C or K", "F"},
+            "the temperature unit of the status bar and the Lab: F, C or K",
+            "F in the US and its few Fahrenheit peers and under the C locale; C elsewhere"},
     KeyInfo{Key::PressureUnit, "units/pressure", "the Lab's pressure unit: kPa or atm", "kPa"},
     KeyInfo{Key::StepsPerTick, "simulation/stepsPerTick",
             "Simulation > Speed: engine steps per tick, 1 to 50", "5 steps a tick"},

@@ -9,8 +9,17 @@
 #include <QByteArray>
 #include <QStringList>
 
+class QLocale;
+
 namespace settings {
 
+// The unit a user starts with under this locale: Fahrenheit where the
+// weather is told in Fahrenheit (the United States, its territories and the
+// few countries that share the habit) and under the C locale, Celsius
+// everywhere else.
+analysis::TemperatureUnit startTemperatureUnit(const QLocale &locale);
+
+// The stored unit; the start unit of the default locale when none is stored.
 analysis::TemperatureUnit temperatureUnit();
 void setTemperatureUnit(analysis::TemperatureUnit unit);
 

@@ -25,7 +25,7 @@ QFont arialBold(qreal points) {
 } // namespace
 
 frmSplash::frmSplash(QWidget *parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("About"));
+  setWindowTitle(tr("About"));
   setFixedSize(7380 / 15, 4245 / 15);
   setWindowIcon(QIcon(QStringLiteral(":/images/app.ico")));
   setModal(true);
@@ -37,7 +37,7 @@ void frmSplash::createControls() {
   Frame1 = new QGroupBox(this);
   Frame1->setGeometry(fromTwips(150, 0, 7080, 4050));
 
-  cmdOK = new QPushButton(QStringLiteral("OK"), Frame1);
+  cmdOK = new QPushButton(tr("OK"), Frame1);
   cmdOK->setGeometry(fromTwips(3000, 3240, 975, 375));
   cmdOK->setDefault(true);
   connect(cmdOK, &QPushButton::clicked, this, &frmSplash::cmdOK_Click);
@@ -46,12 +46,14 @@ void frmSplash::createControls() {
   imgLogo->setPixmap(QPixmap(QStringLiteral(":/images/logo.png")));
   imgLogo->setGeometry(fromTwips(2400, 240, 2310, 1200));
   imgLogo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  imgLogo->setAccessibleName(tr("Logo"));
 
   lblVersion = new QLabel(Frame1);
   lblVersion->setFont(arialBold(12));
   lblVersion->setAlignment(Qt::AlignRight | Qt::AlignTop);
   lblVersion->setGeometry(fromTwips(5280, 2880, 885, 285));
 
+  // The product's name is the same in every language.
   lblProductName = new QLabel(QStringLiteral("Tessivo"), Frame1);
   lblProductName->setFont(arialBold(20.25));
   lblProductName->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -62,6 +64,7 @@ void frmSplash::Form_Load() {
   lblVersion->setText(versionCaption(QCoreApplication::applicationVersion()));
   lblVersion->adjustSize(); // the label sizes itself to its text
   lblProductName->setText(QCoreApplication::applicationName());
+  Frame1->setAccessibleName(QCoreApplication::applicationName()); // the frame has no caption
 }
 
 void frmSplash::cmdOK_Click() { accept(); }

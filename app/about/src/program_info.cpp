@@ -14,5 +14,7 @@ void applyProgramInfo() {
 
 QString versionCaption(const QString &version) {
   const QVersionNumber number = QVersionNumber::fromString(version);
-  return QStringLiteral("Version %1.%2").arg(number.majorVersion()).arg(number.minorVersion());
+  return QCoreApplication::translate("frmSplash", "Version %1.%2")
+      .arg(number.majorVersion())
+      .arg(number.minorVersion());
 }

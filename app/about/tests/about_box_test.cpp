@@ -1,8 +1,12 @@
-// The About box: title, product name and version, closed with OK.
+// The About box: title, product name and version, closed with OK; its
+// texts in the user's language and its parts named for a screen reader.
 #include "frm_splash.h"
+#include "marking_translator.h"
 #include "program_info.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -36,4 +40,24 @@ TEST(AboutBox, OkHidesTheModalBox) {
   EXPECT_EQ(about.exec(), QDialog::Accepted);
   EXPECT_TRUE(shownModal);
   EXPECT_FALSE(about.isVisible());
+}
+
+TEST(AboutBox, TextsGoThroughTranslationButTheProductNameStays) {
+  const MarkingTranslator marking;
+  frmSplash about;
+  EXPECT_EQ(about.windowTitle(), MarkingTranslator::marked("About"));
+  EXPECT_EQ(about.cmdOK->text(), MarkingTranslator::marked("OK"));
+  EXPECT_EQ(about.lblVersion->text(), MarkingTranslator::marked("Version 1.0"));
+  EXPECT_EQ(about.lblProductName->text(), "Tessivo");
+}
+
+TEST(AboutBox, EveryPartHasANameForAScreenReader) {
+  frmSplash about;
+  for (QWidget *part : about.findChildren<QWidget *>()) {
+    QAccessibleInterface *reading = QAccessible::queryAccessibleInterface(part);
+    ASSERT_NE(reading, nullptr);
+    EXPECT_FALSE(reading->text(QAccessible::Name).isEmpty()) << part->metaObject()->className();
+  }
+  EXPECT_EQ(about.imgLogo->accessibleName(), "Logo");
+  EXPECT_EQ(about.Frame1->accessibleName(), "Tessivo");
 }

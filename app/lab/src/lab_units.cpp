@@ -1,5 +1,6 @@
 #include "lab_units.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -16,6 +17,14 @@ QString text(std::string_view utf8) {
   return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
 }
 
+// A unit's symbol as written ("kPa", "ps"); the words a scenario without a
+// card has instead are the reader's own.
+QString symbolText(std::string_view symbol) {
+  if (symbol == "model units")
+    return QCoreApplication::translate("lab::units", "model units");
+  return text(symbol);
+}
+
 } // namespace
 
 QString significantText(double value, int digits) {
@@ -30,6 +39,12 @@ QString significantText(double value, int digits) {
   return QLocale().toString(value, 'f', decimals);
 }
 
+QString readoutNumber(double value, int decimals) {
+  QLocale locale;
+  locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+  return locale.toString(value, 'f', decimals);
+}
+
 bool sameUnits(const LabUnits &a, const LabUnits &b) {
   const bool sameReal =
       a.real.has_value() == b.real.has_value() &&
@@ -38,14 +53,18 @@ bool sameUnits(const LabUnits &a, const LabUnits &b) {
          a.timeStep == b.timeStep;
 }
 
-QString timeSymbolText(const LabUnits &units) { return text(analysis::timeSymbol(units)); }
+QString timeSymbolText(const LabUnits &units) { return symbolText(analysis::timeSymbol(units)); }
 
-QString energySymbolText(const LabUnits &units) { return text(analysis::energySymbol(units)); }
+QString energySymbolText(const LabUnits &units) {
+  return symbolText(analysis::energySymbol(units));
+}
 
-QString pressureSymbolText(const LabUnits &units) { return text(analysis::pressureSymbol(units)); }
+QString pressureSymbolText(const LabUnits &units) {
+  return symbolText(analysis::pressureSymbol(units));
+}
 
 QString energyText(double kelvin, const LabUnits &units) {
-  return QString::number(analysis::shownEnergy(kelvin, units), 'f', units.real ? 2 : 1) +
+  return readoutNumber(analysis::shownEnergy(kelvin, units), units.real ? 2 : 1) +
          QLatin1Char(' ') + energySymbolText(units);
 }
 
@@ -59,7 +78,7 @@ QString stepsText(std::int64_t steps, const LabUnits &units) {
   const QString counted = locale.toString(qlonglong(steps));
   if (!units.real)
     return counted;
-  return QStringLiteral("%1 (%2 %3)")
+  return QCoreApplication::translate("lab::units", "%1 (%2 %3)", "steps (time simulated)")
       .arg(counted, locale.toString(analysis::shownTime(steps, units), 'f', 2),
            timeSymbolText(units));
 }

@@ -22,8 +22,12 @@ bool sameUnits(const LabUnits &a, const LabUnits &b);
 // whole part): "101.3", "0.9869", "1.000", "32,322".
 QString significantText(double value, int digits);
 
+// A readout's number in the reader's locale with `decimals` decimals and no
+// group separator, so that it keeps its width: "1000.0", "-16.63".
+QString readoutNumber(double value, int decimals);
+
 // The unit symbols as the Lab writes them: "ps", "kJ/mol", "kPa", "atm" or
-// "model units".
+// "model units" (those words in the reader's language).
 QString timeSymbolText(const LabUnits &units);
 QString energySymbolText(const LabUnits &units);
 QString pressureSymbolText(const LabUnits &units);

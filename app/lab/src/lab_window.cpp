@@ -1,5 +1,6 @@
 #include "lab_window.h"
 
+#include "appearance/appearance.h"
 #include "materials_panel.h"
 #include "phase_diagram_tab.h"
 #include "readout_panel.h"
@@ -7,18 +8,23 @@
 #include "series_charts.h"
 #include "settings/settings.h"
 #include "simulation/simulation_controller.h"
+#include "space_for_buttons.h"
 #include "thermostat_panel.h"
 #include "unit_text.h"
 #include "volume_panel.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <fstream>
@@ -43,17 +49,26 @@ QString pressureUnitText(analysis::PressureUnit unit) {
 LabWindow::LabWindow(simulation::SimulationController &controller,
                      const QList<QAction *> &runActions, QWidget *parent)
     : QWidget(parent, Qt::Window), controller_(controller) {
-  setWindowTitle(QStringLiteral("Lab"));
+  setWindowTitle(tr("Lab"));
+  // Made in reading order, which Tab follows: the tool bar, the left
+  // column, the graphs and what stands under them.
+  QWidget *toolBar = createToolBar(runActions);
   thermostat = new ThermostatPanel(controller_, this);
-  volume = new VolumePanel(controller_, this);
   readouts = new ReadoutPanel(this);
   materials = new MaterialsPanel(this);
   charts = new SeriesCharts(this);
   phaseDiagram = new PhaseDiagramTab(charts);
-  charts->addTab(phaseDiagram, QStringLiteral("Phase dia&gram"));
-  saveCsv = new QPushButton(QStringLiteral("&Save CSV\u2026"), this);
-  saveCsv->setToolTip(QStringLiteral("Save every recorded sample as a table: one row per "
-                                     "sample, a header row with units"));
+  charts->addTab(phaseDiagram, tr("Phase dia&gram"));
+  volume = new VolumePanel(controller_, this);
+  saveCsv = new QPushButton(tr("&Save CSV\u2026"), this);
+  saveCsv->setToolTip(
+      tr("Save every recorded sample as a table: one row per sample, a header row with units"));
+  status = new QLabel(this);
+  status->setWordWrap(true);
+  status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  auto *under = new QHBoxLayout;
+  under->addWidget(status, 1);
+  under->addWidget(saveCsv, 0, Qt::AlignRight | Qt::AlignTop);
 
   auto *left = new QVBoxLayout;
   left->addWidget(thermostat);
@@ -63,12 +78,12 @@ LabWindow::LabWindow(simulation::SimulationController &controller,
   auto *right = new QVBoxLayout;
   right->addWidget(charts, 1);
   right->addWidget(volume); // under the graphs: the left column fills a small screen
-  right->addWidget(saveCsv, 0, Qt::AlignRight);
+  right->addLayout(under);
   auto *body = new QHBoxLayout;
   body->addLayout(left);
   body->addLayout(right, 1);
   auto *layout = new QVBoxLayout(this);
-  layout->addWidget(createToolBar(runActions));
+  layout->addWidget(toolBar);
   layout->addLayout(body, 1);
   resize(960, 600);
   restoreGeometry(settings::labGeometry());
@@ -78,14 +93,27 @@ LabWindow::LabWindow(simulation::SimulationController &controller,
   connect(refreshTimer_, &QTimer::timeout, this, &LabWindow::refresh);
   connect(thermostat, &ThermostatPanel::commanded, this, &LabWindow::thermostatCommanded);
   connect(saveCsv, &QPushButton::clicked, this, &LabWindow::saveCsvClicked);
+  connect(readouts, &ReadoutPanel::phaseChanged, this, &LabWindow::showPhaseChange);
+  connect(&appearance::Appearance::instance(), &appearance::Appearance::changed, this,
+          &LabWindow::showAppearance);
+  new SpaceForButtons(this);
   clock_.start();
   setPressureUnit(settings::pressureUnit());
+  showAppearance();
 }
 
+// The run controls are buttons Tab reaches (a tool bar's are not, as a
+// rule); one with a menu opens it when pressed.
 QWidget *LabWindow::createToolBar(const QList<QAction *> &runActions) {
   auto *bar = new QToolBar(this);
   bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
   bar->addActions(runActions);
+  for (QAction *action : runActions)
+    if (auto *button = qobject_cast<QToolButton *>(bar->widgetForAction(action))) {
+      button->setFocusPolicy(Qt::TabFocus);
+      if (action->menu() != nullptr)
+        button->setPopupMode(QToolButton::InstantPopup);
+    }
   bar->addSeparator();
   addUnitChoosers(bar);
   return bar;
@@ -94,12 +122,12 @@ QWidget *LabWindow::createToolBar(const QList<QAction *> &runActions) {
 // The temperature unit, shared with the main window's status bar, and the
 // Lab's own pressure unit.
 void LabWindow::addUnitChoosers(QToolBar *bar) {
-  auto *caption = new QLabel(QStringLiteral("&Units "), bar);
+  auto *caption = new QLabel(tr("&Units "), bar);
   units = new QComboBox(bar);
   for (const auto unit : kUnits)
     units->addItem(unitSymbolText(unit), int(unit));
-  units->setAccessibleName(QStringLiteral("Temperature unit"));
-  units->setToolTip(QStringLiteral("The unit of every temperature, here and in the status bar"));
+  units->setAccessibleName(tr("Temperature unit"));
+  units->setToolTip(tr("The unit of every temperature, here and in the status bar"));
   caption->setBuddy(units);
   bar->addWidget(caption);
   bar->addWidget(units);
@@ -107,13 +135,14 @@ void LabWindow::addUnitChoosers(QToolBar *bar) {
     emit unitChosen(static_cast<analysis::TemperatureUnit>(units->itemData(index).toInt()));
   });
 
-  auto *pressureCaption = new QLabel(QStringLiteral(" &Pressure "), bar);
+  auto *pressureCaption = new QLabel(tr(" &Pressure "), bar);
   pressureUnits = new QComboBox(bar);
   for (const auto unit : kPressureUnits)
     pressureUnits->addItem(pressureUnitText(unit), int(unit));
-  pressureUnits->setAccessibleName(QStringLiteral("Pressure unit"));
-  pressureUnits->setToolTip(QStringLiteral("The unit of the wall pressure: kilopascal or "
-                                           "standard atmosphere (101.325 kPa)"));
+  pressureUnits->setAccessibleName(tr("Pressure unit"));
+  pressureUnits->setToolTip(
+      tr("The unit of the wall pressure: kilopascal or standard atmosphere (%1 kPa)")
+          .arg(QLocale().toString(analysis::kPascalsPerAtmosphere / 1000.0, 'f', 3)));
   pressureCaption->setBuddy(pressureUnits);
   bar->addWidget(pressureCaption);
   bar->addWidget(pressureUnits);
@@ -192,21 +221,34 @@ QString LabWindow::saveSeries(const QString &path) const {
     analysis::writeSeriesCsv(out, controller_.records().samples(), shownUnits());
   out.close();
   if (!out)
-    return QStringLiteral("%1 cannot be written: the folder is missing or not writable, or "
-                          "the disk is full.")
+    return tr("%1 cannot be written: the folder is missing or not writable, or the disk is full.")
         .arg(path);
   return QString();
 }
 
 void LabWindow::saveCsvClicked() {
-  const QString path = QFileDialog::getSaveFileName(
-      this, QStringLiteral("Save the recorded series"), QStringLiteral("corvanta-series.csv"),
-      QStringLiteral("CSV tables (*.csv)"));
+  const QString path =
+      QFileDialog::getSaveFileName(this, tr("Save the recorded series"),
+                                   QStringLiteral("corvanta-series.csv"), tr("CSV tables (*.csv)"));
   if (path.isEmpty())
     return;
   const QString problem = saveSeries(path);
   if (!problem.isEmpty())
     QMessageBox::warning(this, windowTitle(), problem);
+}
+
+// The status line shows the change; a screen reader is alerted to it.
+void LabWindow::showPhaseChange(const QString &text) {
+  status->setText(text);
+  QAccessibleEvent alert(status, QAccessible::Alert);
+  QAccessible::updateAccessibility(&alert);
+}
+
+// High contrast gives the window the high-contrast palette; the ordinary
+// look is the palette it inherits, as before.
+void LabWindow::showAppearance() {
+  setPalette(appearance::Appearance::instance().highContrast() ? appearance::highContrastPalette()
+                                                               : QPalette());
 }
 
 void LabWindow::showEvent(QShowEvent *event) {

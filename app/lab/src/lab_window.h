@@ -2,6 +2,9 @@
 // controls, the thermostat, live readouts, the material card and graphs of
 // the running simulation, in real units when the scenario has a card. It reads what the simulation
 // controller publishes and sends it commands; it never calls the engine itself.
+// Every control is reached with Tab in reading order, Space presses the
+// focused button, a change of phase is told in the status line, and the
+// window follows the program's appearance (high contrast).
 #pragma once
 
 #include "analysis/phase_worker.h"
@@ -15,6 +18,7 @@
 
 class QAction;
 class QComboBox;
+class QLabel;
 class QPushButton;
 class QTimer;
 class QToolBar;
@@ -71,6 +75,7 @@ public:
   QComboBox *units = nullptr;
   QComboBox *pressureUnits = nullptr;
   QPushButton *saveCsv = nullptr;
+  QLabel *status = nullptr; // the latest change of phase, for every reader
 
 signals:
   void unitChosen(analysis::TemperatureUnit unit);
@@ -84,6 +89,8 @@ protected:
 private:
   QWidget *createToolBar(const QList<QAction *> &runActions);
   void addUnitChoosers(QToolBar *bar);
+  void showPhaseChange(const QString &text);
+  void showAppearance();
   void saveCsvClicked();
   double atomStepsPerSecond();
   std::vector<MaterialPhase> materialPhasesNow(std::optional<double> temperature);

@@ -2,8 +2,10 @@
 
 #include "analysis/real_units.h"
 #include "lab_units.h"
+#include "shown_names.h"
 #include "unit_text.h"
 
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QLabel>
@@ -16,13 +18,45 @@ namespace lab {
 
 namespace {
 
-const QString kNone = QStringLiteral("\u2013");
+const QChar kNone(0x2013);     // a point the card does not give
 constexpr int kUnitDigits = 6; // as many as a card gives
 constexpr int kStepDigits = 3;
 
+// The table's columns: heading and what it holds.
+struct Column {
+  const char *heading;
+  const char *tip;
+};
+constexpr Column kColumns[] = {
+    {QT_TRANSLATE_NOOP("lab::MaterialsPanel", "Substance"), nullptr},
+    {QT_TRANSLATE_NOOP("lab::MaterialsPanel", "Symbol"),
+     QT_TRANSLATE_NOOP("lab::MaterialsPanel", "The chemical element the atoms stand for")},
+    {QT_TRANSLATE_NOOP("lab::MaterialsPanel", "Melts"),
+     QT_TRANSLATE_NOOP("lab::MaterialsPanel", "The real melting point")},
+    {QT_TRANSLATE_NOOP("lab::MaterialsPanel", "Boils"),
+     QT_TRANSLATE_NOOP("lab::MaterialsPanel", "The real boiling point")},
+    {QT_TRANSLATE_NOOP("lab::MaterialsPanel", "Model melts"),
+     QT_TRANSLATE_NOOP("lab::MaterialsPanel", "The melting point measured on the model")},
+};
+
+// A text of the table above in the reader's language.
+QString translated(const char *text) {
+  return text ? QCoreApplication::translate("lab::MaterialsPanel", text) : QString();
+}
+
 QString sourceTip(const std::string &source) {
   return source.empty() ? QString()
-                        : QStringLiteral("Source: %1").arg(QString::fromStdString(source));
+                        : QCoreApplication::translate("lab::MaterialsPanel", "Source: %1")
+                              .arg(QString::fromStdString(source));
+}
+
+// The label shows `text`; a reader hears it with what it is, as in
+// "Melts: 32 °F".
+void showNamed(QLabel *label, const QString &caption, const QString &text) {
+  label->setText(text);
+  label->setAccessibleName(
+      QCoreApplication::translate("lab::MaterialsPanel", "%1: %2", "caption: value")
+          .arg(caption, text));
 }
 
 } // namespace
@@ -35,7 +69,7 @@ QString cardTemperatureText(double kelvin, analysis::TemperatureUnit unit) {
   return locale.toString(qlonglong(std::llround(analysis::fromKelvin(kelvin, unit)))) + symbol;
 }
 
-MaterialsPanel::MaterialsPanel(QWidget *parent) : QGroupBox(QStringLiteral("Materials"), parent) {
+MaterialsPanel::MaterialsPanel(QWidget *parent) : QGroupBox(tr("Materials"), parent) {
   note = new QLabel(this);
   auto *layout = new QVBoxLayout(this);
   layout->addWidget(createTable());
@@ -47,17 +81,11 @@ QWidget *MaterialsPanel::createTable() {
   table_ = new QWidget(this);
   grid_ = new QGridLayout(table_);
   grid_->setContentsMargins(0, 0, 0, 0);
-  const QString headings[] = {QStringLiteral("Substance"), QStringLiteral("Symbol"),
-                              QStringLiteral("Melts"), QStringLiteral("Boils"),
-                              QStringLiteral("Model melts")};
-  const QString tips[] = {QString(), QStringLiteral("The chemical element the atoms stand for"),
-                          QStringLiteral("The real melting point"),
-                          QStringLiteral("The real boiling point"),
-                          QStringLiteral("The melting point measured on the model")};
-  for (int column = 0; column < 5; ++column) {
+  for (int column = 0; column < int(std::size(kColumns)); ++column) {
     QLabel *heading = addLabel(grid_, 0, column);
-    heading->setText(QStringLiteral("<b>%1</b>").arg(headings[column]));
-    heading->setToolTip(tips[column]);
+    heading->setText(QStringLiteral("<b>%1</b>").arg(translated(kColumns[column].heading)));
+    heading->setAccessibleName(translated(kColumns[column].heading));
+    heading->setToolTip(translated(kColumns[column].tip));
   }
   return table_;
 }
@@ -67,14 +95,14 @@ QWidget *MaterialsPanel::createUnits() {
   auto *form = new QFormLayout(units_);
   form->setContentsMargins(0, 0, 0, 0);
   lengthUnit = new QLabel(units_);
-  lengthUnit->setToolTip(QStringLiteral("The real length of the model's unit of length"));
+  lengthUnit->setToolTip(tr("The real length of the model's unit of length"));
   massUnit = new QLabel(units_);
-  massUnit->setToolTip(QStringLiteral("The real mass of the model's unit of mass"));
+  massUnit->setToolTip(tr("The real mass of the model's unit of mass"));
   timeStep = new QLabel(units_);
-  timeStep->setToolTip(QStringLiteral("The real time one step of the simulation lasts"));
-  form->addRow(QStringLiteral("Length unit"), lengthUnit);
-  form->addRow(QStringLiteral("Mass unit"), massUnit);
-  form->addRow(QStringLiteral("Time step"), timeStep);
+  timeStep->setToolTip(tr("The real time one step of the simulation lasts"));
+  form->addRow(tr("Length unit"), lengthUnit);
+  form->addRow(tr("Mass unit"), massUnit);
+  form->addRow(tr("Time step"), timeStep);
   return units_;
 }
 
@@ -86,18 +114,17 @@ QLabel *MaterialsPanel::addLabel(QGridLayout *grid, int row, int column) {
 }
 
 void MaterialsPanel::showCard(const std::optional<ModDornDll::MaterialCard> &card,
-                          const std::string &problem, analysis::TemperatureUnit unit,
-                          double timeStep) {
+                              const std::string &problem, analysis::TemperatureUnit unit,
+                              double timeStep) {
   table_->setVisible(card.has_value());
   units_->setVisible(card.has_value());
   note->setVisible(!card);
   if (!card) {
-    note->setText(problem.empty() ? QStringLiteral("No material card: model units")
-                                  : QStringLiteral("The material card was refused: model units"));
-    note->setToolTip(problem.empty()
-                         ? QStringLiteral("The scenario has no card beside it that names its "
+    note->setText(problem.empty() ? tr("No material card: model units")
+                                  : tr("The material card was refused: model units"));
+    note->setToolTip(problem.empty() ? tr("The scenario has no card beside it that names its "
                                           "substances, so it runs in model units")
-                         : QString::fromStdString(problem));
+                                     : QString::fromStdString(problem));
     return;
   }
   showMaterials(*card, unit);
@@ -120,30 +147,35 @@ void MaterialsPanel::showMaterials(const ModDornDll::MaterialCard &card,
   for (qsizetype t = 0; t < rows.size(); ++t) {
     const ModDornDll::CardMaterial &material = card.materials[std::size_t(t)];
     const Row &row = rows[t];
-    row.name->setText(QString::fromStdString(material.name));
-    row.symbol->setText(QString::fromStdString(material.symbol));
-    row.melting->setText(cardTemperatureText(material.meltingPoint, unit));
+    const auto optional = [unit](const std::optional<double> &kelvin) {
+      return kelvin ? cardTemperatureText(*kelvin, unit) : QString(kNone);
+    };
+    const QString name = materialName(material.name);
+    row.name->setText(name);
+    showNamed(row.symbol, translated(kColumns[1].heading), QString::fromStdString(material.symbol));
+    showNamed(row.melting, translated(kColumns[2].heading),
+              cardTemperatureText(material.meltingPoint, unit));
     row.melting->setToolTip(sourceTip(material.meltingSource));
-    row.boiling->setText(material.boilingPoint ? cardTemperatureText(*material.boilingPoint, unit)
-                                               : kNone);
+    showNamed(row.boiling, translated(kColumns[3].heading), optional(material.boilingPoint));
     row.boiling->setToolTip(material.boilingPoint ? sourceTip(material.boilingSource) : QString());
-    row.modelMelting->setText(material.modelMeltingPoint
-                                  ? cardTemperatureText(*material.modelMeltingPoint, unit)
-                                  : kNone);
+    showNamed(row.modelMelting, translated(kColumns[4].heading),
+              optional(material.modelMeltingPoint));
   }
 }
 
 void MaterialsPanel::showUnits(const ModDornDll::MaterialCard &card, double step) {
   const QLocale locale;
   const analysis::ModelUnits units{card.metresPerLength, card.kilogramsPerMass};
-  lengthUnit->setText(
+  showNamed(
+      lengthUnit, tr("Length unit"),
       locale.toString(card.metresPerLength / analysis::kMetresPerPicometre, 'g', kUnitDigits) +
-      QStringLiteral(" pm"));
-  massUnit->setText(locale.toString(analysis::atomicMassUnits(1.0, units), 'g', kUnitDigits) +
-                    QStringLiteral(" u"));
-  timeStep->setText(
-      significantText(analysis::femtosecondsPerStep(step, units), kStepDigits) +
-      QStringLiteral(" fs"));
+          QStringLiteral(" pm"));
+  showNamed(massUnit, tr("Mass unit"),
+            locale.toString(analysis::atomicMassUnits(1.0, units), 'g', kUnitDigits) +
+                QStringLiteral(" u"));
+  showNamed(timeStep, tr("Time step"),
+            significantText(analysis::femtosecondsPerStep(step, units), kStepDigits) +
+                QStringLiteral(" fs"));
 }
 
 } // namespace lab

@@ -32,7 +32,7 @@ public:
   // problem: why the card beside the scenario file could not be used, or
   // empty; timeStep in model time units.
   void showCard(const std::optional<ModDornDll::MaterialCard> &card, const std::string &problem,
-            analysis::TemperatureUnit unit, double timeStep);
+                analysis::TemperatureUnit unit, double timeStep);
 
   // One row of labels per material.
   struct Row {

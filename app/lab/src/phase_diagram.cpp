@@ -1,12 +1,14 @@
 #include "phase_diagram.h"
 
 #include "chart_axes.h"
+#include "chart_view.h"
 #include "lab_units.h"
 #include "phase_legend.h"
+#include "shown_names.h"
 #include "unit_text.h"
 
 #include <QChart>
-#include <QChartView>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLegend>
@@ -55,7 +57,7 @@ constexpr int kDensityDigits = 4;
 // that no mark sits on the end of the logarithmic axis.
 constexpr double kLogMargin = 1.1;
 
-const QString kDensityTitle = QStringLiteral("Density (kg/m\u00b3)");
+const QString kDensityUnit = QStringLiteral("kg/m\u00b3");
 
 // Low and high ends of the values seen, for fitting an axis.
 struct Span {
@@ -106,7 +108,8 @@ QLineSeries *addRealLine(PhaseDiagram::Plot &plot, const QString &name, Qt::PenS
 }
 
 QScatterSeries *addStateSeries(PhaseDiagram::Plot &plot) {
-  auto *series = addSeries<QScatterSeries>(plot, QStringLiteral("Your state point"));
+  auto *series = addSeries<QScatterSeries>(
+      plot, QCoreApplication::translate("lab::PhaseDiagram", "Your state point"));
   series->setMarkerShape(QScatterSeries::MarkerShapeCircle);
   series->setMarkerSize(kStateSize);
   series->setBrush(kStateFill);
@@ -126,34 +129,33 @@ QLogValueAxis *logAxis() {
 
 } // namespace
 
-QString phaseText(PhaseMix phase) {
-  const std::string_view name = analysis::phaseMixName(phase);
-  return QString::fromUtf8(name.data(), qsizetype(name.size()));
-}
+QString phaseText(PhaseMix phase) { return phaseName(analysis::phaseMixName(phase)); }
 
 PhaseDiagram::PhaseDiagram(const ModDornDll::CardMaterial &material, analysis::PhaseMap map,
                            QWidget *parent)
     : QWidget(parent), material_(material), map_(std::move(map)) {
-  const QString name = QString::fromStdString(material_.name);
-  setAccessibleName(QStringLiteral("Phase diagram of %1").arg(name));
+  setAccessibleName(tr("Phase diagram of %1").arg(materialName(material_.name)));
   createDensityPlot();
   createPressurePlot();
   note = new QLabel(noteText(), this);
   note->setWordWrap(true);
   stateText = new QLabel(this);
   stateText->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  stateText->setAccessibleName(QStringLiteral("Your state point"));
   auto *charts = new QHBoxLayout;
-  charts->addWidget(addView(densityPlot, QStringLiteral("temperature against density"),
-                            QStringLiteral("Each state point of the map by its density and "
-                                           "temperature; your state point marked large")),
+  charts->addWidget(addView(densityPlot, tr("temperature against density"),
+                            tr("Each state point of the map by its density and temperature; "
+                               "your state point marked large")),
                     1);
-  charts->addWidget(addView(pressurePlot, QStringLiteral("pressure against temperature"),
-                            QStringLiteral("Each state point of the map by its temperature and "
-                                           "pressure on the walls, pressure on a logarithmic "
-                                           "axis; the real triple and critical points marked")),
+  charts->addWidget(addView(pressurePlot, tr("pressure against temperature"),
+                            tr("Each state point of the map by its temperature and pressure on "
+                               "the walls, pressure on a logarithmic axis; the real triple and "
+                               "critical points marked")),
                     1);
   createLegend();
+  for (const Plot *plot : {&densityPlot, &pressurePlot}) {
+    connect(plot->view, &ChartView::lookChanged, legend, &PhaseLegend::redraw);
+    plot->view->followAppearance();
+  }
   auto *layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addLayout(charts, 1);
@@ -164,32 +166,28 @@ PhaseDiagram::PhaseDiagram(const ModDornDll::CardMaterial &material, analysis::P
 }
 
 QWidget *PhaseDiagram::addView(Plot &plot, const QString &name, const QString &description) {
-  const QString material = QString::fromStdString(material_.name);
-  plot.chart->setTitle(QStringLiteral("%1 measured on the model").arg(material));
+  const QString material = materialName(material_.name);
+  plot.chart->setTitle(tr("%1 measured on the model").arg(material));
   plot.chart->legend()->hide(); // one legend under both charts
   plot.chart->setMargins(QMargins(4, 4, 4, 4));
-  auto *view = new QChartView(plot.chart, this);
-  view->setRenderHint(QPainter::Antialiasing);
-  view->setAccessibleName(QStringLiteral("%1: %2").arg(material, name));
-  view->setAccessibleDescription(description);
-  return view;
+  plot.view = new ChartView(plot.chart, tr("%1: %2", "material: chart").arg(material, name), this);
+  plot.view->setAccessibleDescription(description);
+  return plot.view;
 }
 
 void PhaseDiagram::createDensityPlot() {
   densityPlot.chart = new QChart;
   densityX = logAxis();
-  densityX->setTitleText(kDensityTitle);
+  densityX->setTitleText(tr("Density (%1)").arg(kDensityUnit));
   densityY = new QValueAxis;
   densityY->setLabelFormat(QStringLiteral("%.0f"));
   densityPlot.chart->addAxis(densityX, Qt::AlignBottom);
   densityPlot.chart->addAxis(densityY, Qt::AlignLeft);
   addPhaseSeries(densityPlot);
   if (material_.triplePoint)
-    densityPlot.realTriple =
-        addRealLine(densityPlot, QStringLiteral("real triple point"), Qt::DotLine);
+    densityPlot.realTriple = addRealLine(densityPlot, tr("real triple point"), Qt::DotLine);
   if (material_.criticalPoint)
-    densityPlot.realCritical =
-        addRealLine(densityPlot, QStringLiteral("real critical point"), Qt::DashLine);
+    densityPlot.realCritical = addRealLine(densityPlot, tr("real critical point"), Qt::DashLine);
   densityPlot.state = addStateSeries(densityPlot);
 }
 
@@ -202,11 +200,11 @@ void PhaseDiagram::createPressurePlot() {
   pressurePlot.chart->addAxis(pressureY, Qt::AlignLeft);
   addPhaseSeries(pressurePlot);
   if (material_.triplePoint)
-    pressurePlot.realTriple = addRealPoint(pressurePlot, QStringLiteral("real triple point"),
-                                           QScatterSeries::MarkerShapeRectangle);
+    pressurePlot.realTriple =
+        addRealPoint(pressurePlot, tr("real triple point"), QScatterSeries::MarkerShapeRectangle);
   if (material_.criticalPoint)
-    pressurePlot.realCritical = addRealPoint(pressurePlot, QStringLiteral("real critical point"),
-                                             QScatterSeries::MarkerShapeStar);
+    pressurePlot.realCritical =
+        addRealPoint(pressurePlot, tr("real critical point"), QScatterSeries::MarkerShapeStar);
   pressurePlot.state = addStateSeries(pressurePlot);
 }
 
@@ -244,22 +242,27 @@ void PhaseDiagram::createLegend() {
 
 // What the marks are, and which state points the pressure chart leaves off.
 QString PhaseDiagram::noteText() const {
-  QString text = QStringLiteral("Measured on the model: each mark is a state the model of %1 was "
-                                "held at, shaped and coloured by the phases found there. ")
-                     .arg(QString::fromStdString(material_.name));
+  QString text = tr("Measured on the model: each mark is a state the model of %1 was held at, "
+                    "shaped and coloured by the phases found there. ")
+                     .arg(materialName(material_.name));
   const auto unpressed =
       std::count_if(map_.points.begin(), map_.points.end(),
                     [](const analysis::MapPoint &p) { return p.pressure <= 0.0; });
   if (unpressed > 0)
-    text += QStringLiteral("%1 of its %2 state points, where the walls felt no push, are not on "
-                           "the pressure chart. ")
+    text += tr("%1 of its %2 state points, where the walls felt no push, are not on the "
+               "pressure chart. ")
                 .arg(unpressed)
                 .arg(map_.points.size());
   const bool real = material_.triplePoint || material_.criticalPoint;
-  return text + (real ? QStringLiteral("Hollow marks and dashed lines: the real substance, from "
-                                       "the material card.")
-                      : QStringLiteral("The material card gives no triple or critical point of "
-                                       "the real substance."));
+  return text + (real ? tr("Hollow marks and dashed lines: the real substance, from the material "
+                           "card.")
+                      : tr("The material card gives no triple or critical point of the real "
+                           "substance."));
+}
+
+QString PhaseDiagram::pressureSymbol() const {
+  const std::string_view symbol = analysis::pressureSymbol(units_.pressure);
+  return QString::fromUtf8(symbol.data(), qsizetype(symbol.size()));
 }
 
 double PhaseDiagram::shownTemperature(double kelvin) const {
@@ -275,13 +278,14 @@ void PhaseDiagram::showUnits(const DiagramUnits &units) {
     return;
   units_ = units;
   drawn_ = true;
-  const QString temperature =
-      QStringLiteral("Temperature (%1)").arg(unitSymbolText(units_.temperature));
-  const std::string_view symbol = analysis::pressureSymbol(units_.pressure);
+  const QString degrees = unitSymbolText(units_.temperature);
+  const QString temperature = tr("Temperature (%1)").arg(degrees);
+  const QString pressure = pressureSymbol();
   densityY->setTitleText(temperature);
   pressureX->setTitleText(temperature);
-  pressureY->setTitleText(QStringLiteral("Pressure on the walls (%1)")
-                              .arg(QString::fromUtf8(symbol.data(), qsizetype(symbol.size()))));
+  pressureY->setTitleText(tr("Pressure on the walls (%1)").arg(pressure));
+  densityPlot.view->setUnits({kDensityUnit, degrees});
+  pressurePlot.view->setUnits({degrees, pressure});
   drawMap();
   drawRealPoints();
   drawState();
@@ -342,17 +346,14 @@ void PhaseDiagram::drawState() {
 // 998.2 kg/m³, 101.3 kPa".
 QString PhaseDiagram::stateWords() const {
   if (!state_)
-    return QStringLiteral("Your state point: not measured yet");
-  const std::string_view symbol = analysis::pressureSymbol(units_.pressure);
+    return tr("Your state point: not measured yet");
   const QString pressure =
-      state_->kilopascals
-          ? significantText(shownPressure(*state_->kilopascals), kPressureDigits) +
-                QLatin1Char(' ') + QString::fromUtf8(symbol.data(), qsizetype(symbol.size()))
-          : QStringLiteral("pressure not measured yet");
-  return QStringLiteral("Your state point: %1 %2, %3 kg/m\u00b3, %4")
-      .arg(QString::number(shownTemperature(state_->kelvin), 'f', 1),
-           unitSymbolText(units_.temperature), significantText(state_->density, kDensityDigits),
-           pressure);
+      state_->kilopascals ? significantText(shownPressure(*state_->kilopascals), kPressureDigits) +
+                                QLatin1Char(' ') + pressureSymbol()
+                          : tr("pressure not measured yet");
+  return tr("Your state point: %1 %2, %3 %4, %5")
+      .arg(readoutNumber(shownTemperature(state_->kelvin), 1), unitSymbolText(units_.temperature),
+           significantText(state_->density, kDensityDigits), kDensityUnit, pressure);
 }
 
 // The axes hold the map, the real points and the state point; the real

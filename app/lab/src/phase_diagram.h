@@ -4,6 +4,7 @@
 // phase told apart by colour and by marker shape. Beside the model's map
 // stand the real substance's triple and critical points from the material
 // card, and the reader's own state point, which moves as the run does.
+// Both charts follow the program's appearance, and the legend with them.
 #pragma once
 
 #include "analysis/phase_map.h"
@@ -26,6 +27,7 @@ class QXYSeries;
 
 namespace lab {
 
+class ChartView;
 class PhaseLegend;
 
 // The units a diagram shows its temperatures and pressures in.
@@ -55,6 +57,7 @@ public:
   // the real points where the card has them.
   struct Plot {
     QChart *chart = nullptr;
+    ChartView *view = nullptr;
     std::map<analysis::PhaseMix, QScatterSeries *> phases;
     QScatterSeries *state = nullptr;
     QXYSeries *realTriple = nullptr;
@@ -82,6 +85,7 @@ private:
   QString stateWords() const;
   QString noteText() const;
   void fitAxes();
+  QString pressureSymbol() const;
   double shownTemperature(double kelvin) const;
   double shownPressure(double kilopascals) const;
 

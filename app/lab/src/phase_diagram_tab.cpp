@@ -2,6 +2,7 @@
 
 #include "phase_diagram.h"
 #include "scenario/mod_dorn_dll.h"
+#include "shown_names.h"
 #include "simulation/simulation_controller.h"
 
 #include <QLabel>
@@ -15,10 +16,6 @@ namespace lab {
 
 namespace {
 
-const QString kSharedBox =
-    QStringLiteral("With several materials in the box, the density is this material's own and "
-                   "the pressure the whole box's, which all of them share");
-
 QLabel *messageLabel(const QString &text, QWidget *parent) {
   auto *label = new QLabel(text, parent);
   label->setAlignment(Qt::AlignCenter);
@@ -27,19 +24,25 @@ QLabel *messageLabel(const QString &text, QWidget *parent) {
   return label;
 }
 
+// A tab's text shows a name as written: an ampersand in a user's card is
+// no access key.
+QString tabText(const QString &name) {
+  QString text = name;
+  return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
 } // namespace
 
 PhaseDiagramTab::PhaseDiagramTab(QWidget *parent) : QWidget(parent) {
-  setAccessibleName(QStringLiteral("Phase diagram"));
-  setAccessibleDescription(QStringLiteral(
-      "The phases measured on the model of each material at many temperatures and densities, "
-      "with your own state point and the real substance's triple and critical points"));
-  message = messageLabel(QStringLiteral("No scenario runs yet."), this);
+  setAccessibleName(tr("Phase diagram"));
+  setAccessibleDescription(
+      tr("The phases measured on the model of each material at many temperatures and densities, "
+         "with your own state point and the real substance's triple and critical points"));
+  message = messageLabel(tr("No scenario runs yet."), this);
   materials = new QTabWidget(this);
   materials->setTabBarAutoHide(true);
-  materials->setAccessibleName(QStringLiteral("Material of the phase diagram"));
-  materials->setAccessibleDescription(
-      QStringLiteral("Chooses which material's phase diagram is shown"));
+  materials->setAccessibleName(tr("Material of the phase diagram"));
+  materials->setAccessibleDescription(tr("Chooses which material's phase diagram is shown"));
   auto *layout = new QVBoxLayout(this);
   layout->addWidget(message, 1);
   layout->addWidget(materials, 1);
@@ -66,10 +69,9 @@ void PhaseDiagramTab::showScenario(const std::optional<ModDornDll::MaterialCard>
   clearMaterials();
   masses_ = std::move(masses);
   if (!card) {
-    showMessage(QStringLiteral(
-        "This scenario has no material card, so the Lab cannot tell which substance its atoms "
-        "stand for, nor whose phase map to show. A card beside the scenario file (X.card "
-        "beside X.ams) names its substances."));
+    showMessage(tr("This scenario has no material card, so the Lab cannot tell which substance "
+                   "its atoms stand for, nor whose phase map to show. A card beside the scenario "
+                   "file (X.card beside X.ams) names its substances."));
     return;
   }
   for (std::size_t t = 0; t < card->materials.size(); ++t) {
@@ -80,16 +82,18 @@ void PhaseDiagramTab::showScenario(const std::optional<ModDornDll::MaterialCard>
     if (lookup && lookup->map) {
       diagram = new PhaseDiagram(material, *lookup->map, materials);
       if (card->materials.size() > 1)
-        diagram->stateText->setToolTip(kSharedBox);
+        diagram->stateText->setToolTip(
+            tr("With several materials in the box, the density is this material's own and the "
+               "pressure the whole box's, which all of them share"));
       page = diagram;
     } else {
-      page = messageLabel(lookup ? lookup->problem
-                                 : QStringLiteral("No phase map has been looked up for %1.")
-                                       .arg(QString::fromStdString(material.name)),
-                          materials);
+      page = messageLabel(
+          lookup ? lookup->problem
+                 : tr("No phase map has been looked up for %1.").arg(materialName(material.name)),
+          materials);
     }
     diagrams.push_back(diagram);
-    materials->addTab(page, QString::fromStdString(material.name));
+    materials->addTab(page, tabText(materialName(material.name)));
   }
   message->hide();
   materials->show();

@@ -79,7 +79,7 @@ PhaseLegend::PhaseLegend(QWidget *parent) : QWidget(parent) {
   grid_->setContentsMargins(4, 0, 4, 0);
   grid_->setHorizontalSpacing(6);
   grid_->setVerticalSpacing(2);
-  setAccessibleName(QStringLiteral("Legend"));
+  setAccessibleName(tr("Legend"));
 }
 
 void PhaseLegend::addEntry(const QString &name, const QScatterSeries *mark, const QXYSeries *line) {
@@ -94,6 +94,12 @@ void PhaseLegend::addEntry(const QString &name, const QScatterSeries *mark, cons
   grid_->addWidget(text, row, column + 1);
   grid_->setColumnStretch(column + 1, 1);
   names_.append(name);
+  entries_.append({icon, mark, line});
+}
+
+void PhaseLegend::redraw() {
+  for (const Entry &entry : entries_)
+    entry.icon->setPixmap(legendIcon(entry.mark, entry.line));
 }
 
 } // namespace lab

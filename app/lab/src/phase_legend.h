@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class QGridLayout;
+class QLabel;
 class QScatterSeries;
 class QXYSeries;
 
@@ -24,10 +25,19 @@ public:
   void addEntry(const QString &name, const QScatterSeries *mark, const QXYSeries *line);
   // The entries' names, in order.
   QStringList names() const { return names_; }
+  // Draws every mark again as its series now looks (after the charts'
+  // colours changed).
+  void redraw();
 
 private:
+  struct Entry {
+    QLabel *icon;
+    const QScatterSeries *mark;
+    const QXYSeries *line;
+  };
   QGridLayout *grid_ = nullptr;
   QStringList names_;
+  QList<Entry> entries_;
 };
 
 } // namespace lab

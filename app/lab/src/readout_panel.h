@@ -1,11 +1,14 @@
 // The Lab's readouts: measured temperature, energies per atom, wall
 // pressure, atoms, steps and the time they simulated, speed, and the phase
-// of every material.
+// of every material. Each readout's accessible name is its caption and what
+// it shows, so that a screen reader speaks "Temperature: 300.0 K"; a change
+// of phase is told once it has settled.
 #pragma once
 
 #include "analysis/phase_measure.h"
 #include "analysis/series.h"
 #include "lab_units.h"
+#include "phase_watch.h"
 #include "scenario/material_card.h"
 
 #include <QGroupBox>
@@ -65,12 +68,19 @@ public:
   QLabel *speed = nullptr;
   QList<QLabel *> phases; // one per material
 
+signals:
+  // A material's phase changed and stayed changed; text tells the reader.
+  void phaseChanged(const QString &text);
+
 private:
   QLabel *addRow(const QString &caption, const QString &toolTip);
+  void show(QLabel *readout, const QString &text);
+  void announce(const PhaseChange &change);
   void showUnitTips(const LabUnits &units);
   void showPhases(const std::vector<MaterialPhase> &shown);
 
   QFormLayout *form_ = nullptr;
+  PhaseWatch watch_;
 };
 
 } // namespace lab

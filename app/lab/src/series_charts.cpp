@@ -1,10 +1,11 @@
 #include "series_charts.h"
 
 #include "chart_axes.h"
+#include "chart_view.h"
 #include "unit_text.h"
 
 #include <QChart>
-#include <QChartView>
+#include <QCoreApplication>
 #include <QLineSeries>
 #include <QValueAxis>
 
@@ -16,12 +17,11 @@ namespace lab {
 namespace {
 
 QString temperatureTitle(const LabUnits &units) {
-  return QStringLiteral("Temperature (%1)").arg(unitSymbolText(units.temperature));
+  return QCoreApplication::translate("lab::SeriesCharts", "Temperature (%1)")
+      .arg(unitSymbolText(units.temperature));
 }
 
-QString energyTitle(const QString &what, const LabUnits &units) {
-  return QStringLiteral("%1 (%2)").arg(what, energySymbolText(units));
-}
+QString stepsWord() { return QCoreApplication::translate("lab::SeriesCharts", "steps"); }
 
 constexpr double kStepTicks = 5000.0;
 // The heating curve shows means over this many samples (200 steps).
@@ -57,23 +57,26 @@ void fitY(QValueAxis *axis, const QList<QList<QPointF>> &series) {
 } // namespace
 
 SeriesCharts::SeriesCharts(QWidget *parent) : QTabWidget(parent) {
-  temperaturePlot = addPlot(QStringLiteral("&Temperature"), QStringLiteral("Steps"), QString());
-  temperature = addSeries(temperaturePlot, QStringLiteral("Measured"));
-  thermostat = addSeries(temperaturePlot, QStringLiteral("Thermostat"));
-  energyPlot = addPlot(QStringLiteral("&Energy"), QStringLiteral("Steps"), QString());
-  kinetic = addSeries(energyPlot, QStringLiteral("Kinetic"));
-  potential = addSeries(energyPlot, QStringLiteral("Potential"));
-  total = addSeries(energyPlot, QStringLiteral("Total"));
-  pressurePlot = addPlot(QStringLiteral("&Wall pressure"), QStringLiteral("Steps"), QString());
-  pressure = addSeries(pressurePlot, QStringLiteral("On the walls"));
-  heatingPlot = addPlot(QStringLiteral("&Heating curve"), QString(), QString());
-  heating = addSeries(heatingPlot, QStringLiteral("Measured temperature during the ramp"));
+  setAccessibleName(tr("Graphs"));
+  temperaturePlot = addPlot(tr("&Temperature"), tr("Temperature graph"), tr("Steps"));
+  temperature = addSeries(temperaturePlot, tr("Measured"));
+  thermostat = addSeries(temperaturePlot, tr("Thermostat"));
+  energyPlot = addPlot(tr("&Energy"), tr("Energy graph"), tr("Steps"));
+  kinetic = addSeries(energyPlot, tr("Kinetic"));
+  potential = addSeries(energyPlot, tr("Potential"));
+  total = addSeries(energyPlot, tr("Total"));
+  pressurePlot = addPlot(tr("&Wall pressure"), tr("Wall pressure graph"), tr("Steps"));
+  pressure = addSeries(pressurePlot, tr("On the walls"));
+  heatingPlot = addPlot(tr("Heating &curve"), tr("Heating curve graph"), QString());
+  heating = addSeries(heatingPlot, tr("Measured temperature during the ramp"));
   heatingPlot.x->setTickType(QValueAxis::TicksFixed);
+  for (Plot *plot : {&temperaturePlot, &energyPlot, &pressurePlot, &heatingPlot})
+    plot->view->followAppearance();
   connect(this, &QTabWidget::currentChanged, this, &SeriesCharts::showCurrent);
 }
 
-SeriesCharts::Plot SeriesCharts::addPlot(const QString &tab, const QString &xTitle,
-                                         const QString &yTitle) {
+SeriesCharts::Plot SeriesCharts::addPlot(const QString &tab, const QString &name,
+                                         const QString &xTitle) {
   Plot plot;
   plot.chart = new QChart;
   plot.x = new QValueAxis;
@@ -83,14 +86,12 @@ SeriesCharts::Plot SeriesCharts::addPlot(const QString &tab, const QString &xTit
   plot.x->setTickType(QValueAxis::TicksDynamic);
   plot.x->setTickAnchor(0.0);
   plot.x->setTickInterval(kStepTicks);
-  plot.y->setTitleText(yTitle);
   plot.chart->addAxis(plot.x, Qt::AlignBottom);
   plot.chart->addAxis(plot.y, Qt::AlignLeft);
   plot.chart->legend()->setAlignment(Qt::AlignTop);
   plot.chart->setMargins(QMargins(4, 4, 4, 4));
-  auto *view = new QChartView(plot.chart, this);
-  view->setRenderHint(QPainter::Antialiasing);
-  addTab(view, tab);
+  plot.view = new ChartView(plot.chart, name, this);
+  addTab(plot.view, tab);
   return plot;
 }
 
@@ -140,6 +141,7 @@ void SeriesCharts::showTemperatures(const std::deque<analysis::Sample> &samples)
   thermostat->replace(held);
   showStepRange(temperaturePlot, samples);
   temperaturePlot.y->setTitleText(temperatureTitle(units_));
+  temperaturePlot.view->setUnits({stepsWord(), unitSymbolText(units_.temperature)});
   fitY(temperaturePlot.y, {measured, held});
 }
 
@@ -154,7 +156,8 @@ void SeriesCharts::showEnergies(const std::deque<analysis::Sample> &samples) {
   potential->replace(pot);
   total->replace(tot);
   showStepRange(energyPlot, samples);
-  energyPlot.y->setTitleText(energyTitle(QStringLiteral("Energy per atom"), units_));
+  energyPlot.y->setTitleText(tr("Energy per atom (%1)").arg(energySymbolText(units_)));
+  energyPlot.view->setUnits({stepsWord(), energySymbolText(units_)});
   fitY(energyPlot.y, {kin, pot, tot});
 }
 
@@ -164,8 +167,8 @@ void SeriesCharts::showPressures(const std::deque<analysis::Sample> &samples) {
     onWalls.append({double(s->step), analysis::shownPressure(s->wallPush, units_)});
   pressure->replace(onWalls);
   showStepRange(pressurePlot, samples);
-  pressurePlot.y->setTitleText(
-      QStringLiteral("Wall pressure (%1)").arg(pressureSymbolText(units_)));
+  pressurePlot.y->setTitleText(tr("Wall pressure (%1)").arg(pressureSymbolText(units_)));
+  pressurePlot.view->setUnits({stepsWord(), pressureSymbolText(units_)});
   fitY(pressurePlot.y, {onWalls});
 }
 
@@ -181,9 +184,10 @@ void SeriesCharts::showHeatingCurve(const std::deque<analysis::Sample> &curve) {
   }
   heating->replace(points);
   fitAxis(heatingPlot.x, low, high);
-  heatingPlot.x->setTitleText(energyTitle(QStringLiteral("Total energy per atom"), units_));
+  heatingPlot.x->setTitleText(tr("Total energy per atom (%1)").arg(energySymbolText(units_)));
   heatingPlot.x->setLabelFormat(units_.real ? QStringLiteral("%.1f") : QStringLiteral("%.0f"));
   heatingPlot.y->setTitleText(temperatureTitle(units_));
+  heatingPlot.view->setUnits({energySymbolText(units_), unitSymbolText(units_.temperature)});
   fitY(heatingPlot.y, {points});
 }
 

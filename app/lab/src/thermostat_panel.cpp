@@ -29,7 +29,7 @@ constexpr int kDefaultRampSteps = 200000;
 constexpr double kDefaultRampTarget = 1300.0;
 
 QString unitSuffix(analysis::TemperatureUnit unit) {
-  return QStringLiteral(" ") + unitSymbolText(unit);
+  return QLatin1Char(' ') + unitSymbolText(unit);
 }
 
 // A limit of the controls as they reach it, to a tenth of the unit and
@@ -44,7 +44,7 @@ int sliderPosition(double shown) { return int(std::lrint(shown * kSliderPerUnit)
 } // namespace
 
 ThermostatPanel::ThermostatPanel(simulation::SimulationController &controller, QWidget *parent)
-    : QGroupBox(QStringLiteral("Thermostat"), parent), controller_(controller) {
+    : QGroupBox(tr("Thermostat"), parent), controller_(controller) {
   createControls();
   setRanges();
   rampTo->setValue(analysis::fromKelvin(kDefaultRampTarget, unit_));
@@ -57,34 +57,38 @@ void ThermostatPanel::createControls() {
   value = new QDoubleSpinBox(this);
   value->setDecimals(1);
   value->setKeyboardTracking(false);
-  hold = new QCheckBox(QStringLiteral("&Hold"), this);
-  hold->setToolTip(QStringLiteral("Hold the atoms at this temperature, whatever the season or "
-                                  "the time of day. Off: the scenario's own temperature."));
-  follow = new QCheckBox(QStringLiteral("&Follow the ambient temperature"), this);
-  follow->setToolTip(QStringLiteral("Every change of season or time of day moves the "
-                                    "thermostat to the ambient temperature."));
-  insulate = new QCheckBox(QStringLiteral("&Insulated: no heat in or out"), this);
-  insulate->setToolTip(QStringLiteral("No thermostat and no clamp: the atoms keep their total "
-                                      "energy, so a liquid that evaporates cools down."));
+  hold = new QCheckBox(tr("&Hold"), this);
+  hold->setToolTip(tr("Hold the atoms at this temperature, whatever the season or the time of "
+                      "day. Off: the scenario's own temperature."));
+  follow = new QCheckBox(tr("&Follow the ambient temperature"), this);
+  follow->setToolTip(
+      tr("Every change of season or time of day moves the thermostat to the ambient temperature."));
+  auto *rampLabel = new QLabel(tr("R&amp to"), this);
   rampTo = new QDoubleSpinBox(this);
   rampTo->setDecimals(1);
+  rampLabel->setBuddy(rampTo);
   rampSteps = new QSpinBox(this);
   rampSteps->setRange(1000, 10000000);
   rampSteps->setSingleStep(1000);
   rampSteps->setGroupSeparatorShown(true);
   rampSteps->setValue(kDefaultRampSteps);
-  rampSteps->setSuffix(QStringLiteral(" steps"));
-  ramp = new QPushButton(QStringLiteral("&Ramp"), this);
-  ramp->setToolTip(QStringLiteral("Move the thermostat steadily to this temperature and plot "
-                                  "the heating curve"));
+  rampSteps->setSuffix(tr(" steps"));
+  rampSteps->setAccessibleName(tr("Ramp length in steps"));
+  rampSteps->setToolTip(tr("How many time steps the ramp takes to reach its temperature"));
+  ramp = new QPushButton(tr("&Ramp"), this);
+  ramp->setToolTip(tr("Move the thermostat steadily to this temperature and plot the heating "
+                      "curve"));
+  // Made after the ramp's controls, so that Tab reaches it after them, as it
+  // stands below them.
+  insulate = new QCheckBox(tr("&Insulated: no heat in or out"), this);
+  insulate->setToolTip(tr("No thermostat and no clamp: the atoms keep their total energy, so a "
+                          "liquid that evaporates cools down."));
 
   auto *grid = new QGridLayout(this);
   grid->addWidget(slider, 0, 0, 1, 3);
   grid->addWidget(value, 0, 3);
   grid->addWidget(hold, 1, 0);
   grid->addWidget(follow, 1, 1, 1, 3);
-  auto *rampLabel = new QLabel(QStringLiteral("Ramp &to"), this);
-  rampLabel->setBuddy(rampTo);
   grid->addWidget(rampLabel, 2, 0);
   grid->addWidget(rampTo, 2, 1);
   grid->addWidget(rampSteps, 2, 2);
@@ -137,11 +141,15 @@ void ThermostatPanel::setRanges() {
     box->setRange(lowest, largest);
     box->setSuffix(unitSuffix(unit_));
   }
-  const QString why = QStringLiteral("The temperature the atoms are held at: from %1 to %2.")
+  const QString why = tr("The temperature the atoms are held at: from %1 to %2.")
                           .arg(reachText(lowest, unit_), reachText(largest, unit_));
   slider->setToolTip(why);
   value->setToolTip(why);
   rampTo->setToolTip(why);
+  const QString symbol = unitSymbolText(unit_);
+  slider->setAccessibleName(tr("Thermostat temperature, in tenths of %1").arg(symbol));
+  value->setAccessibleName(tr("Thermostat temperature in %1").arg(symbol));
+  rampTo->setAccessibleName(tr("Ramp to temperature in %1").arg(symbol));
   shownKelvin_ = -1.0;
 }
 
@@ -178,7 +186,7 @@ void ThermostatPanel::refresh() {
     follow->setChecked(controller_.followingAmbient());
     insulate->setChecked(controller_.insulated());
   }
-  ramp->setText(controller_.ramping() ? QStringLiteral("Stop &ramp") : QStringLiteral("&Ramp"));
+  ramp->setText(controller_.ramping() ? tr("Stop &ramp") : tr("&Ramp"));
   if (controller_.thermostat() != shownKelvin_)
     showValue(controller_.thermostat());
 }

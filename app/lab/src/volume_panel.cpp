@@ -22,16 +22,10 @@ constexpr int kSmallestPercent = int(SimulationController::kSmallestLid * 100.0 
 
 int percentOf(double fraction) { return int(std::lround(fraction * 100.0)); }
 
-const QString kLidTip = QStringLiteral(
-    "The height of the box, in per cent of the scenario file's box: the lid (the top of the "
-    "box) moves down to compress the atoms and back up to let them expand, from 100 % down to "
-    "%1 %. It moves slowly, at a pace at which the soft wall pushes the atoms ahead of it, and "
-    "never pushes an atom deep into its wall.");
-
 } // namespace
 
 VolumePanel::VolumePanel(SimulationController &controller, QWidget *parent)
-    : QGroupBox(QStringLiteral("Volume and pressure"), parent), controller_(controller) {
+    : QGroupBox(tr("Volume and pressure"), parent), controller_(controller) {
   createControls();
   connectControls();
   refresh();
@@ -41,26 +35,25 @@ void VolumePanel::createControls() {
   slider = new QSlider(Qt::Horizontal, this);
   slider->setRange(kSmallestPercent, 100);
   slider->setPageStep(10);
-  slider->setAccessibleName(QStringLiteral("Box height"));
+  slider->setAccessibleName(tr("Box height in per cent"));
   height = new QSpinBox(this);
   height->setRange(kSmallestPercent, 100);
   height->setSuffix(QStringLiteral(" %"));
   height->setKeyboardTracking(false);
-  height->setAccessibleName(QStringLiteral("Box height in per cent"));
-  auto *heightLabel = new QLabel(QStringLiteral("&Box height"), this);
+  height->setAccessibleName(tr("Box height in per cent"));
+  auto *heightLabel = new QLabel(tr("&Box height"), this);
   heightLabel->setBuddy(height);
   state = new QLabel(this);
   state->setWordWrap(true);
-  state->setAccessibleName(QStringLiteral("Lid state"));
-  holdPressure = new QCheckBox(QStringLiteral("Hold &pressure"), this);
-  holdPressure->setAccessibleName(QStringLiteral("Hold pressure"));
+  holdPressure = new QCheckBox(tr("H&old pressure"), this);
+  holdPressure->setAccessibleName(tr("Hold pressure"));
   holdPressure->setToolTip(
-      QStringLiteral("Move the lid by itself to keep the pressure on it at this value: slowly, "
-                     "after each reading of its gauge (the lid feels the gas or vapour above "
-                     "a liquid, not the liquid's weight). Off: the lid stays where it is."));
+      tr("Move the lid by itself to keep the pressure on it at this value: slowly, after each "
+         "reading of its gauge (the lid feels the gas or vapour above a liquid, not the liquid's "
+         "weight). Off: the lid stays where it is."));
   pressure = new QDoubleSpinBox(this);
   pressure->setKeyboardTracking(false);
-  pressure->setAccessibleName(QStringLiteral("Pressure to hold"));
+  pressure->setAccessibleName(tr("Pressure to hold"));
 
   auto *grid = new QGridLayout(this);
   grid->addWidget(heightLabel, 0, 0);
@@ -94,8 +87,9 @@ void VolumePanel::setUnits(const LabUnits &units) {
   pressure->setRange(std::pow(10.0, -decimals), 1e9);
   pressure->setSuffix(QLatin1Char(' ') + pressureSymbolText(units_));
   pressure->setValue(analysis::shownPressure(held, units_));
-  pressure->setToolTip(
-      QStringLiteral("The pressure on the lid to hold, in %1").arg(pressureSymbolText(units_)));
+  const QString symbol = pressureSymbolText(units_);
+  pressure->setToolTip(tr("The pressure on the lid to hold, in %1").arg(symbol));
+  pressure->setAccessibleName(tr("Pressure to hold in %1").arg(symbol));
 }
 
 void VolumePanel::lidMoved(int percent) {
@@ -129,19 +123,24 @@ void VolumePanel::showTarget(int percent) {
 QString VolumePanel::stateText() const {
   const int now = percentOf(controller_.lidHeight());
   const int target = percentOf(controller_.lidTarget());
-  QString where = now == 100 ? QStringLiteral("Lid at the file's box (100 %)")
-                             : QStringLiteral("Lid at %1 %").arg(now);
+  QString where = now == 100 ? tr("Lid at the file's box (100 %)") : tr("Lid at %1 %").arg(now);
   if (!controller_.lidHold().empty())
-    where = QStringLiteral("Lid at %1 %: waiting").arg(now);
+    where = tr("Lid at %1 %: waiting").arg(now);
   else if (controller_.lidHeight() != controller_.lidTarget())
-    where = QStringLiteral("Lid at %1 %, moving to %2 %").arg(now).arg(target);
+    where = tr("Lid at %1 %, moving to %2 %").arg(now).arg(target);
   if (const auto onLid = controller_.lidPressure())
-    where += QStringLiteral("; on the lid %1").arg(pressureText(*onLid, units_));
+    where = tr("%1; on the lid %2", "where the lid stands; the pressure on it")
+                .arg(where, pressureText(*onLid, units_));
   return where;
 }
 
 void VolumePanel::refresh() {
-  const QString why = kLidTip.arg(kSmallestPercent);
+  const QString why =
+      tr("The height of the box, in per cent of the scenario file's box: the lid (the top of the "
+         "box) moves down to compress the atoms and back up to let them expand, from 100 % down "
+         "to %1 %. It moves slowly, at a pace at which the soft wall pushes the atoms ahead of "
+         "it, and never pushes an atom deep into its wall.")
+          .arg(kSmallestPercent);
   const std::string &hold = controller_.lidHold();
   const QString tip =
       hold.empty() ? why : QString::fromStdString(hold) + QStringLiteral("\n\n") + why;
@@ -149,6 +148,7 @@ void VolumePanel::refresh() {
   height->setToolTip(tip);
   state->setToolTip(tip);
   state->setText(stateText());
+  state->setAccessibleName(state->text()); // it tells where the lid stands in words
   if (!slider->isSliderDown())
     showTarget(percentOf(controller_.lidTarget()));
   const QSignalBlocker blocker(holdPressure);
@@ -161,8 +161,8 @@ void VolumePanel::refresh() {
 // on the lid, so that Hold pressure holds the one there is. A box being
 // edited is left alone.
 void VolumePanel::showLidPressure() {
-  const auto shown = controller_.heldPressure() ? controller_.heldPressure()
-                                                : controller_.lidPressure();
+  const auto shown =
+      controller_.heldPressure() ? controller_.heldPressure() : controller_.lidPressure();
   if (!shown || pressure->hasFocus())
     return;
   const QSignalBlocker blocker(pressure);

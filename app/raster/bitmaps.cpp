@@ -11,11 +11,10 @@ using detail::Bitmap;
 namespace {
 
 // Larger requests fail like any other failed creation, with a zero handle.
-constexpr int kMaxSide = 32767;
 constexpr long long kMaxPixels = 1LL << 26;
 
 HBITMAP makeBitmap(int w, int h, bool mono) {
-  if (w <= 0 || h <= 0 || w > kMaxSide || h > kMaxSide || (long long)w * h > kMaxPixels)
+  if (w <= 0 || h <= 0 || w > kMaxBitmapSide || h > kMaxBitmapSide || (long long)w * h > kMaxPixels)
     return 0;
   Bitmap bitmap;
   bitmap.width = w;

@@ -15,7 +15,6 @@ constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::size_t kCoreHeaderSize = 12; // the oldest header: 16-bit sizes, 3-byte colours
 constexpr std::size_t kInfoHeaderSize = 40;
 constexpr std::size_t kColourMasksOffset = kFileHeaderSize + kInfoHeaderSize;
-constexpr int kMaxSide = 32767;
 constexpr long kMaxFileSize = 1L << 28;
 constexpr std::uint32_t kUncompressed = 0;
 constexpr std::uint32_t kBitFields = 3;
@@ -90,8 +89,8 @@ Layout readHeaders(const Bytes &b) {
   layout.topDown = height < 0;
   layout.height = height < 0 ? -height : height;
   layout.bitsPerPixel = core ? u16(b, 24) : u16(b, 28);
-  if (layout.width <= 0 || layout.height <= 0 || layout.width > kMaxSide ||
-      layout.height > kMaxSide)
+  if (layout.width <= 0 || layout.height <= 0 || layout.width > kMaxBitmapSide ||
+      layout.height > kMaxBitmapSide)
     throw Failure{"unusable size " + std::to_string(layout.width) + " x " + std::to_string(height)};
   const unsigned bpp = layout.bitsPerPixel;
   if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 24 && bpp != 32)

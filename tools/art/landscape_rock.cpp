@@ -13,9 +13,9 @@ constexpr double kFacetAspect = 0.55; // facets lie in flat ledges, wider than h
 constexpr std::uint32_t kFacetSeed = 31;
 constexpr double kJointWidth = 0.9; // pixels either side of a facet border
 
-const Rgb kBase{84, 78, 76};
-const Rgb kWarm{96, 84, 72};
-const Rgb kJoint{26, 24, 26};
+const Rgb kRockBase{84, 78, 76};
+const Rgb kRockWarm{96, 84, 72};
+const Rgb kRockJoint{26, 24, 26};
 
 struct Cell {
   int cx;
@@ -88,7 +88,7 @@ double surfaceLight(double x, double y) {
 
 Rgb rockColour(double x, double y) {
   const Facet f = nearestFacet(x, y);
-  const Rgb tone = mix(kBase, kWarm, unitHash(f.nearest.cx, f.nearest.cy, kFacetSeed + 4));
+  const Rgb tone = mix(kRockBase, kRockWarm, unitHash(f.nearest.cx, f.nearest.cy, kFacetSeed + 4));
   const double grain = 0.9 + 0.2 * unitHash(static_cast<int>(x), static_cast<int>(y), 37);
   const double mottle = 0.85 + 0.3 * fractalNoise(x * 0.08, y * 0.08, kFacetSeed + 5, 3);
   // The foot of the headland stands in spray and shadow.
@@ -108,5 +108,5 @@ Rgb rockColour(double x, double y) {
           ? f.nearest
           : f.second;
   const Cell high = low.cx == f.nearest.cx && low.cy == f.nearest.cy ? f.second : f.nearest;
-  return mix(c, kJoint, joint * jointDepth(low, high));
+  return mix(c, kRockJoint, joint * jointDepth(low, high));
 }

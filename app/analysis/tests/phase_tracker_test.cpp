@@ -4,28 +4,16 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 
 using analysis::Phase;
 using analysis::PhaseTracker;
-
-namespace {
-
-const double kR0 = analysis::minimumDistance(analysis::testing::kLiquidPair);
-
-// Every atom moved on to where the next one stood: the crystal's sites,
-// but no atom near its own.
-analysis::AtomFrame reshuffled(analysis::AtomFrame frame) {
-  std::rotate(frame.coords.begin(), frame.coords.begin() + 3, frame.coords.end());
-  return frame;
-}
-
-} // namespace
+using analysis::testing::kLiquidR0;
+using analysis::testing::reshuffled;
 
 TEST(PhaseTracker, TellsNothingUntilItsFramesReachBackAThousandSteps) {
   PhaseTracker tracker;
   EXPECT_TRUE(tracker.phases().empty());
-  const auto crystal = analysis::testing::crystal(kR0);
+  const auto crystal = analysis::testing::crystal(kLiquidR0);
   tracker.add(0, crystal);
   tracker.add(500, crystal);
   EXPECT_EQ(tracker.phases(), std::vector<Phase>{Phase::None});
@@ -38,7 +26,7 @@ TEST(PhaseTracker, TellsNothingUntilItsFramesReachBackAThousandSteps) {
 
 TEST(PhaseTracker, ComparesWithTheNewestFrameOldEnough) {
   PhaseTracker tracker;
-  const auto crystal = analysis::testing::crystal(kR0);
+  const auto crystal = analysis::testing::crystal(kLiquidR0);
   tracker.add(0, crystal);
   tracker.add(1000, reshuffled(crystal));
   tracker.add(2000, crystal);
@@ -49,7 +37,7 @@ TEST(PhaseTracker, ComparesWithTheNewestFrameOldEnough) {
 
 TEST(PhaseTracker, TheSameStepAgainReplacesItsFrame) {
   PhaseTracker tracker;
-  const auto crystal = analysis::testing::crystal(kR0);
+  const auto crystal = analysis::testing::crystal(kLiquidR0);
   tracker.add(0, crystal);
   tracker.add(1000, reshuffled(crystal));
   tracker.add(1000, crystal); // a paused simulation redrawn
@@ -58,7 +46,7 @@ TEST(PhaseTracker, TheSameStepAgainReplacesItsFrame) {
 
 TEST(PhaseTracker, SummariesTellTwoPhasesSideBySide) {
   PhaseTracker tracker;
-  auto frame = analysis::testing::crystal(kR0);
+  auto frame = analysis::testing::crystal(kLiquidR0);
   const std::size_t bound = frame.types.size();
   // As many lone atoms again, 4,000 apart above the crystal: a gas.
   for (std::size_t a = 0; a < bound; ++a) {

@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <atomic>
 #include <condition_variable>
 #include <mutex>
@@ -21,20 +20,14 @@ using analysis::Phase;
 using analysis::PhaseTracker;
 using analysis::PhaseWorker;
 using analysis::TypeSummary;
+using analysis::testing::kLiquidR0;
+using analysis::testing::reshuffled;
 
 namespace {
 
-const double kR0 = analysis::minimumDistance(analysis::testing::kLiquidPair);
-
-// Every atom moved on to where the next one stood: a liquid's verdict.
-AtomFrame reshuffled(AtomFrame frame) {
-  std::rotate(frame.coords.begin(), frame.coords.begin() + 3, frame.coords.end());
-  return frame;
-}
-
 // The crystal as two materials, alternate atoms of each.
 AtomFrame twoMaterials() {
-  AtomFrame frame = analysis::testing::crystal(kR0);
+  AtomFrame frame = analysis::testing::crystal(kLiquidR0);
   frame.typeCount = 2;
   for (std::size_t a = 0; a < frame.types.size(); ++a)
     frame.types[a] = std::int32_t(a % 2);
@@ -51,15 +44,15 @@ AtomFrame largeBlock(int side, unsigned seed) {
   AtomFrame frame;
   frame.pairParams.assign(analysis::testing::kLiquidPair, analysis::testing::kLiquidPair + 4);
   std::mt19937 random(seed);
-  std::uniform_real_distribution<double> shake(-0.2 * kR0, 0.2 * kR0);
+  std::uniform_real_distribution<double> shake(-0.2 * kLiquidR0, 0.2 * kLiquidR0);
   for (int k = 0; k < side * side * side; ++k) {
     const int x = k % side, y = k / side % side, z = k / side / side;
     frame.coords.insert(frame.coords.end(),
-                        {5000 + x * kR0 + shake(random), 5000 + y * kR0 + shake(random),
-                         5000 + z * kR0 + shake(random)});
+                        {5000 + x * kLiquidR0 + shake(random), 5000 + y * kLiquidR0 + shake(random),
+                         5000 + z * kLiquidR0 + shake(random)});
     frame.types.push_back(0);
   }
-  const double edge = 10000 + side * kR0;
+  const double edge = 10000 + side * kLiquidR0;
   frame.box = {0, 0, 0, edge, edge, edge};
   return frame;
 }
@@ -131,7 +124,7 @@ TEST(PhaseWorker, ResultsAreThoseOfATrackerFedTheSameFrames) {
   PhaseWorker worker;
   PhaseTracker tracker;
   EXPECT_TRUE(worker.latest(1).empty()) << "no frame handed over";
-  const AtomFrame crystal = analysis::testing::crystal(kR0);
+  const AtomFrame crystal = analysis::testing::crystal(kLiquidR0);
   const AtomFrame moved = reshuffled(crystal);
   const std::pair<std::int64_t, AtomFrame> frames[] = {
       {0, crystal}, {500, crystal}, {1000, crystal}, {1500, moved}, {2500, moved}, {2600, crystal}};
@@ -152,7 +145,7 @@ TEST(PhaseWorker, ManyQuickSubmissionsMeasureOnlyTheNewestAgainstAllOfThem) {
   Gate gate;
   PhaseWorker worker(gate.report());
   PhaseTracker tracker;
-  const AtomFrame crystal = analysis::testing::crystal(kR0);
+  const AtomFrame crystal = analysis::testing::crystal(kLiquidR0);
   worker.submit(1, 0, crystal);
   tracker.add(0, crystal);
   gate.waitForMeasures(1); // the worker is held after its first measure
@@ -174,7 +167,7 @@ TEST(PhaseWorker, ManyQuickSubmissionsMeasureOnlyTheNewestAgainstAllOfThem) {
 TEST(PhaseWorker, ANewScenarioDropsTheOldOnesFramesAndResults) {
   Gate gate;
   PhaseWorker worker(gate.report());
-  const AtomFrame crystal = analysis::testing::crystal(kR0);
+  const AtomFrame crystal = analysis::testing::crystal(kLiquidR0);
   worker.submit(1, 0, crystal);
   gate.waitForMeasures(1);
   worker.submit(1, 1000, reshuffled(crystal)); // still waiting when scenario 2 starts
@@ -202,12 +195,12 @@ TEST(PhaseWorker, ANewScenarioDropsTheOldOnesFramesAndResults) {
 
 TEST(PhaseWorker, OtherAtomsUnderTheSameScenarioStartTheHistoryAgain) {
   PhaseWorker worker;
-  worker.submit(1, 0, analysis::testing::crystal(kR0));
-  worker.submit(1, 1000, analysis::testing::tetrahedron(kR0));
+  worker.submit(1, 0, analysis::testing::crystal(kLiquidR0));
+  worker.submit(1, 1000, analysis::testing::tetrahedron(kLiquidR0));
   worker.waitUntilIdle();
   EXPECT_EQ(phasesOf(worker.latest(1)), std::vector<Phase>{Phase::None})
       << "frames of different atoms are not compared";
-  const AtomFrame tetrahedron = analysis::testing::tetrahedron(kR0);
+  const AtomFrame tetrahedron = analysis::testing::tetrahedron(kLiquidR0);
   worker.submit(1, 1100, tetrahedron);
   worker.submit(1, 2100, analysis::testing::tetrahedronTurnedOn(tetrahedron));
   worker.waitUntilIdle();
@@ -231,7 +224,7 @@ TEST(PhaseWorker, DestroyedWithAMeasureInFlightEndsCleanly) {
 TEST(PhaseWorker, DestroyedWhileHeldInAReportEndsCleanly) {
   Gate gate;
   std::optional<PhaseWorker> worker(std::in_place, gate.report());
-  const AtomFrame crystal = analysis::testing::crystal(kR0);
+  const AtomFrame crystal = analysis::testing::crystal(kLiquidR0);
   worker->submit(1, 0, crystal);
   gate.waitForMeasures(1);
   worker->submit(1, 1000, crystal);

@@ -6,6 +6,7 @@
 namespace analysis::testing {
 
 const double kLiquidPair[4] = {4096.0, 1.0, 1412.0, 2048.0};
+const double kLiquidR0 = minimumDistance(kLiquidPair);
 
 AtomFrame crystal(double r0) {
   AtomFrame s;
@@ -22,6 +23,11 @@ AtomFrame crystal(double r0) {
   s.pairParams.assign(kLiquidPair, kLiquidPair + 4);
   s.box = {0, 0, 0, 30000, 30000, 30000};
   return s;
+}
+
+AtomFrame reshuffled(AtomFrame frame) {
+  std::rotate(frame.coords.begin(), frame.coords.begin() + 3, frame.coords.end());
+  return frame;
 }
 
 AtomFrame shifted(AtomFrame frame, double dx, double dy) {

@@ -7,10 +7,16 @@ namespace analysis::testing {
 
 // The pair of the liquid material: A 4096, b 1, C 1412, D 2048 (r0 ≈ 1624).
 extern const double kLiquidPair[4];
+// Its nearest-neighbour distance, the minimum of the pair potential.
+extern const double kLiquidR0;
 
 // A face-centred cube of 3 × 3 × 3 cells with neighbours at r0, one type,
 // in a box of 30,000 on each side.
 AtomFrame crystal(double r0);
+
+// Every atom moved on to where the next one stood: the crystal's sites, but
+// no atom near its own, as in a liquid.
+AtomFrame reshuffled(AtomFrame frame);
 
 // The same atoms moved by (dx, dy, 0).
 AtomFrame shifted(AtomFrame frame, double dx, double dy);

@@ -15,13 +15,13 @@
 
 namespace {
 
+using view_test::kCube20;
 using view_test::kHeight;
 using view_test::kWidth;
 using view_test::Surface;
-constexpr raster::COLORREF kWhite = raster::RGB(255, 255, 255);
+using view_test::kWhite;
 constexpr raster::COLORREF kRed = raster::RGB(220, 0, 0);
 constexpr raster::COLORREF kBlue = raster::RGB(0, 0, 220);
-const atom_drawing::Box kCube20 = {0, 0, 0, 20, 20, 20};
 
 // A picture box whose "files" are solid squares of one colour.
 class SquarePicture : public raster::PictureSurface {

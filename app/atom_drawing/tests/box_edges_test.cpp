@@ -8,12 +8,12 @@
 
 namespace {
 
+using view_test::kCube20;
 using view_test::kHeight;
 using view_test::kWidth;
 using view_test::Surface;
-constexpr raster::COLORREF kWhite = raster::RGB(255, 255, 255);
+using view_test::kWhite;
 
-const atom_drawing::Box kCube20 = {0, 0, 0, 20, 20, 20};
 
 TEST(BoxEdges, DrawAxisLeavesExactlyTheEmptyBoxInTheBackground) {
   Surface picture, background;

@@ -1,13 +1,16 @@
 #include "atom_drawing/projection.h"
 
+#include "test_surface.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
+using view_test::kCube20;
+
 namespace {
 
-const atom_drawing::Box kCube20 = {0, 0, 0, 20, 20, 20};
 
 struct Pixel {
   std::int32_t x, y;

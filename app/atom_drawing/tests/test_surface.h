@@ -1,6 +1,7 @@
 // A colour surface of the atom view's size whose pixels the tests read back.
 #pragma once
 
+#include "atom_drawing/projection.h"
 #include "raster/gdi.h"
 #include "raster/memory_picture.h"
 
@@ -10,6 +11,9 @@ namespace view_test {
 
 constexpr int kWidth = 254;
 constexpr int kHeight = 193;
+constexpr raster::COLORREF kWhite = raster::RGB(255, 255, 255);
+// A box of 20 on each side at the origin.
+inline const atom_drawing::Box kCube20 = {0, 0, 0, 20, 20, 20};
 
 struct Surface : raster::MemoryPicture {
   Surface() : raster::MemoryPicture(kWidth, kHeight) {}

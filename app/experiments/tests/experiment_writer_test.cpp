@@ -11,7 +11,7 @@ using namespace experiments;
 
 namespace {
 
-Experiment read(const std::string &text) {
+Experiment parsed(const std::string &text) {
   std::istringstream in(text);
   return readExperiment(in, "lesson.experiment");
 }
@@ -118,7 +118,7 @@ check = answer within 1e-3 nm of 2 x measured
 } // namespace
 
 TEST(ExperimentWriter, WritesTheCanonicalForm) {
-  const Experiment e = read("experiment = Ice\nchecks = on\nminutes = 5\nsummary = Melt it\n"
+  const Experiment e = parsed("experiment = Ice\nchecks = on\nminutes = 5\nsummary = Melt it\n"
                             "step = Warm\ncheck = answer within 5 % of 273 K\nhint = Look.\n"
                             "question = When?\nask = number C\nmeasure = temperature\n"
                             "do = thermostat 25 C\npicture = ice.png\ntext = Warm the ice.\n"
@@ -143,10 +143,10 @@ TEST(ExperimentWriter, WritesTheCanonicalForm) {
 }
 
 TEST(ExperimentWriter, EveryConstructReadsBackTheSame) {
-  const Experiment e = read(kEveryConstruct);
+  const Experiment e = parsed(kEveryConstruct);
   ASSERT_EQ(e.steps.size(), 12u);
   const std::string once = written(e);
-  const Experiment back = read(once);
+  const Experiment back = parsed(once);
   EXPECT_EQ(back, e);
   EXPECT_EQ(written(back), once);
   EXPECT_NE(once.find("checks = off\n"), std::string::npos);
@@ -162,19 +162,19 @@ TEST(ExperimentWriter, NumbersReadBackToTheLastBit) {
   // 70.1 °F is a kelvin value with no short decimal form; 1/3 of an atmosphere
   // and a target in exponent form likewise.
   const Experiment e =
-      read("experiment = E\nstep = S\ndo = thermostat 70.1 F\ndo = hold pressure 0.333333 atm\n"
+      parsed("experiment = E\nstep = S\ndo = thermostat 70.1 F\ndo = hold pressure 0.333333 atm\n"
            "measure = plateau 12.3456789 C 1e3 K\nask = number\nquestion = q\n"
            "check = answer within 1e-300 of 1.7976931348623157e308\n");
-  const Experiment back = read(written(e));
+  const Experiment back = parsed(written(e));
   EXPECT_EQ(back, e);
   EXPECT_EQ(back.steps[0].actions[0].numbers[0], (70.1 - 32.0) * (5.0 / 9.0) + 273.0);
   EXPECT_EQ(back.steps[0].checks[0].value, 1.7976931348623157e308);
 }
 
 TEST(ExperimentWriter, ATextCannotBreakIntoLinesOfItsOwn) {
-  Experiment e = read("experiment = E\nstep = S\n");
+  Experiment e = parsed("experiment = E\nstep = S\n");
   e.steps[0].paragraphs = {"one\nstep = injected\r\nthree", "tab\tkept"};
-  const Experiment back = read(written(e));
+  const Experiment back = parsed(written(e));
   ASSERT_EQ(back.steps.size(), 1u);
   EXPECT_EQ(back.steps[0].paragraphs,
             (std::vector<std::string>{"one step = injected  three", "tab\tkept"}));

@@ -1,4 +1,5 @@
 #include "fake_engine_client.h"
+#include "file_text.h"
 #include "line_reader.h"
 
 #include <gtest/gtest.h>
@@ -12,17 +13,12 @@
 
 using namespace ModDornDll;
 
+using scenario_testing::readText;
+
 namespace {
 
 std::string dataFile(const std::string &name) {
   return std::string(SCENARIO_TEST_DATA) + "/" + name;
-}
-
-std::string readText(const std::string &path) {
-  std::ifstream file(path, std::ios::binary);
-  std::stringstream text;
-  text << file.rdbuf();
-  return text.str();
 }
 
 std::string writeTemporary(const std::string &name, const std::string &text) {

@@ -1,5 +1,6 @@
 // Scenario files written by the program read back as the very same numbers,
 // and a failed save leaves the old file as it was.
+#include "file_text.h"
 #include "scenario/scenario_writer.h"
 #include "scenario_reader.h"
 
@@ -19,6 +20,8 @@
 using namespace ModDornDll;
 namespace fs = std::filesystem;
 
+using scenario_testing::readText;
+
 namespace {
 
 const char *const kShipped[] = {"gas.ams",        "liquid.ams",       "solid.ams",    "gas-gas.ams",
@@ -36,13 +39,6 @@ protected:
 private:
   fs::path folder_;
 };
-
-std::string readText(const std::string &path) {
-  std::ifstream file(path, std::ios::binary);
-  std::stringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
 
 // Everything the file carries that must come back bit for bit.
 void expectSameScenario(const ScenarioData &read, const ScenarioData &written) {

@@ -16,7 +16,7 @@ using simulation::SimulationController;
 namespace {
 
 // two_types.ams: box 20,000 x 16,000 x 12,000, atoms near y = 2,000.
-constexpr std::array<double, 6> kFileBox{0, 0, 0, 20000, 16000, 12000};
+constexpr std::array<double, 6> kCommandsBox{0, 0, 0, 20000, 16000, 12000};
 const std::string kTickWithLid = std::string(kTick) + "MD_set_box()\n";
 
 } // namespace
@@ -31,23 +31,23 @@ TEST_F(LidCommands, TheLidMovesTheTopOfTheBoxTickByTickAndTheFileBoxStays) {
   EXPECT_EQ(calls(), "") << "the box goes to the engine between runs only";
   controller.tick();
   EXPECT_EQ(calls(), kTickWithLid);
-  std::array<double, 6> moved = kFileBox;
+  std::array<double, 6> moved = kCommandsBox;
   moved[4] -= 5 * Lid::kPace;
   EXPECT_EQ(engine.array("box"), std::vector<double>(moved.begin(), moved.end()));
   EXPECT_EQ(controller.box(), moved);
   EXPECT_EQ(controller.atomFrame().box, moved) << "the large view draws the box as it stands";
-  EXPECT_EQ(ModDornDll::boxDims, kFileBox) << "the main window keeps drawing the file's box";
-  EXPECT_DOUBLE_EQ(controller.lidHeight(), moved[4] / kFileBox[4]);
+  EXPECT_EQ(ModDornDll::boxDims, kCommandsBox) << "the main window keeps drawing the file's box";
+  EXPECT_DOUBLE_EQ(controller.lidHeight(), moved[4] / kCommandsBox[4]);
 }
 
 TEST_F(LidCommands, AnAtomDeepUnderTheLidHoldsItAndNoBoxIsSent) {
   startScenario();
-  ModDornDll::atomCoords[1] = kFileBox[4] - 1000.0; // 1,048 deep in the lid's skin
+  ModDornDll::atomCoords[1] = kCommandsBox[4] - 1000.0; // 1,048 deep in the lid's skin
   controller.setLidTarget(0.5);
   controller.tick();
   controller.tick();
   EXPECT_EQ(calls(), std::string(kTick) + kTick);
-  EXPECT_EQ(controller.box(), kFileBox);
+  EXPECT_EQ(controller.box(), kCommandsBox);
   EXPECT_NE(controller.lidHold(), "");
   ModDornDll::atomCoords[1] = 2000.0;
   controller.tick();
@@ -66,7 +66,7 @@ TEST_F(LidCommands, ALoadPutsTheLidBackAtTheFilesBoxWithoutAnExtraCall) {
       << "the loader's own box only";
   EXPECT_DOUBLE_EQ(controller.lidHeight(), 1.0);
   EXPECT_DOUBLE_EQ(controller.lidTarget(), 1.0);
-  EXPECT_EQ(controller.box(), kFileBox);
+  EXPECT_EQ(controller.box(), kCommandsBox);
   controller.tick();
   EXPECT_EQ(calls(), kTick);
 }
@@ -77,7 +77,7 @@ TEST_F(LidCommands, TheSnapshotHoldsTheCompressedBoxAndLoadsBackSo) {
   for (int tick = 0; tick < 4; ++tick)
     controller.tick();
   const auto box = controller.box();
-  ASSERT_LT(box[4], kFileBox[4]);
+  ASSERT_LT(box[4], kCommandsBox[4]);
   const ModDornDll::ScenarioData snapshot = controller.snapshot();
   EXPECT_EQ(snapshot.box, box);
   const auto path = std::filesystem::temp_directory_path() / "corvanta-lid-snapshot.ams";

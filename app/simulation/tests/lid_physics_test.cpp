@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr int kStepsPerTick = 50;
+constexpr int kLidStepsPerTick = 50;
 using simulation::SimulationController;
 
 class LidPhysics : public testing::Test {
@@ -26,13 +26,13 @@ protected:
   void start(double kelvin) {
     controller.startUp();
     controller.load(std::string(SCENARIO_FOLDER) + "/gas.ams");
-    controller.setStepsPerTick(kStepsPerTick);
+    controller.setStepsPerTick(kLidStepsPerTick);
     controller.setThermostat(kelvin);
     fileBox = controller.box();
     run(5000);
   }
   void run(int steps) {
-    for (int done = 0; done < steps; done += kStepsPerTick)
+    for (int done = 0; done < steps; done += kLidStepsPerTick)
       controller.tick();
   }
   // Runs until the lid stands still; false if an atom left the box on the
@@ -41,7 +41,7 @@ protected:
     controller.setLidTarget(fraction);
     for (int ticks = 0; controller.lidHeight() != controller.lidTarget(); ++ticks) {
       controller.tick();
-      if (!allInside() || ticks > 1000000 / kStepsPerTick)
+      if (!allInside() || ticks > 1000000 / kLidStepsPerTick)
         return false;
     }
     return true;
@@ -84,12 +84,12 @@ TEST_F(LidPhysics, TheLidComesDownToTheSmallestBoxWithoutLosingAnAtomOrTheTemper
   double worst = 0.0;
   while (controller.lidHeight() > SimulationController::kSmallestLid) {
     double sum = 0.0;
-    for (int tick = 0; tick < 1000 / kStepsPerTick; ++tick) {
+    for (int tick = 0; tick < 1000 / kLidStepsPerTick; ++tick) {
       controller.tick();
       ASSERT_TRUE(allInside()) << "at lid height " << controller.lidHeight();
       sum += Pavex::MD_get_temperature();
     }
-    worst = std::max(worst, std::abs(sum / (1000 / kStepsPerTick) / 300.0 - 1.0));
+    worst = std::max(worst, std::abs(sum / (1000 / kLidStepsPerTick) / 300.0 - 1.0));
   }
   EXPECT_LE(worst, 0.05);
   EXPECT_DOUBLE_EQ(controller.box()[4], fileBox[1] + 0.3 * (fileBox[4] - fileBox[1]));

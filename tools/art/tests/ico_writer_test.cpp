@@ -1,4 +1,5 @@
 #include "ico_writer.h"
+#include "pixel_checks.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -8,13 +9,6 @@
 #include <stdexcept>
 
 namespace {
-
-std::uint32_t read32(const QByteArray &bytes, int at) {
-  std::uint32_t v = 0;
-  for (int i = 3; i >= 0; --i)
-    v = (v << 8) | static_cast<unsigned char>(bytes[at + i]);
-  return v;
-}
 
 std::uint16_t read16(const QByteArray &bytes, int at) {
   return static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[at]) |

@@ -1,5 +1,6 @@
 #include "art_catalog.h"
 #include "image_files.h"
+#include "pixel_checks.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -13,13 +14,6 @@ namespace {
 QByteArray readAll(const QString &path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-std::uint32_t read32(const QByteArray &bytes, int at) {
-  std::uint32_t v = 0;
-  for (int i = 3; i >= 0; --i)
-    v = (v << 8) | static_cast<unsigned char>(bytes[at + i]);
-  return v;
 }
 
 } // namespace

@@ -16,6 +16,9 @@ using HBITMAP = std::int32_t;
 using HGDIOBJ = std::int32_t;
 using COLORREF = std::uint32_t; // 0x00RRGGBB, the same layout as a colour pixel
 
+// The widest or tallest bitmap the layer makes or reads; larger ones fail.
+constexpr int kMaxBitmapSide = 32767;
+
 // What SetBkColor and SetTextColor return for an invalid context.
 constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
 

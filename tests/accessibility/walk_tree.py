@@ -411,13 +411,15 @@ def describe_windows(app):
     return ", ".join(result) or "none"
 
 
-def wait_window(app, title, program_alive, exclude=()):
+def wait_window(app, title, program_alive, exclude=(), roles=None):
     """The showing top-level window of APP titled TITLE (case does not
-    matter), waiting for it."""
+    matter), of one of ROLES when given, waiting for it."""
     until = wait_until(WINDOW_WAIT)
     while time.monotonic() < until:
         for window in top_windows(app):
             if object_key(window) in exclude:
+                continue
+            if roles is not None and role_of(window) not in roles:
                 continue
             if (name_of(window).lower() == title.lower()
                     and has_state(states_of(window), pyatspi.STATE_SHOWING)):
@@ -436,6 +438,8 @@ def report_other_windows(app, known_keys):
             continue
         if not has_state(states_of(window), pyatspi.STATE_SHOWING):
             continue
+        if role_of(window) == pyatspi.ROLE_TOOL_TIP:
+            continue  # a tool tip under the pointer is no fault
         texts = []
         for record in walk(window)[0]:
             if record.role in (pyatspi.ROLE_LABEL, pyatspi.ROLE_STATIC, pyatspi.ROLE_TEXT):
@@ -731,10 +735,13 @@ def main():
     info(f'application "{name_of(app)}" found (pid {safe(app.get_process_id, "?")}) '
          f"after {time.monotonic() - started:.1f} s")
 
-    main_window = wait_window(app, MAIN_TITLE, program_alive)
+    # A message box may bear the program's name too; the main window is the
+    # frame.
+    main_window = wait_window(app, MAIN_TITLE, program_alive, roles={pyatspi.ROLE_FRAME})
     if main_window is None:
-        problem("Application", f'the main window "{MAIN_TITLE}" did not show within '
-                               f"{WINDOW_WAIT} s; windows: {describe_windows(app)}")
+        problem("Application", f'the main window "{MAIN_TITLE}" (a frame) did not show; '
+                               f"windows: {describe_windows(app)}")
+        report_other_windows(app, set())
         return finish([])
     known = {object_key(main_window)}
     report_other_windows(app, known)

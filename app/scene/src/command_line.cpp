@@ -3,30 +3,35 @@
 #include "frm_orvel_model.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 namespace scene {
 
 CommandLine readCommandLine(const QStringList &arguments) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(
-      QStringLiteral("Shows how matter behaves at the level of atoms."));
+  parser.setApplicationDescription(QCoreApplication::translate(
+      "CommandLine", "Shows how matter behaves at the level of atoms."));
   parser.addHelpOption();
   parser.addVersionOption();
-  const QCommandLineOption labOption(QStringLiteral("lab"),
-                                     QStringLiteral("Open the Lab beside the main window."));
+  const QCommandLineOption labOption(
+      QStringLiteral("lab"),
+      QCoreApplication::translate("CommandLine", "Open the Lab beside the main window."));
   parser.addOption(labOption);
-  const QCommandLineOption largeViewOption(QStringLiteral("large-view"),
-                                           QStringLiteral("Open the large 3-D view of the atoms."));
+  const QCommandLineOption largeViewOption(
+      QStringLiteral("large-view"),
+      QCoreApplication::translate("CommandLine", "Open the large 3-D view of the atoms."));
   parser.addOption(largeViewOption);
   const QCommandLineOption experimentOption(
       QStringLiteral("experiment"),
-      QStringLiteral("Open the Experiments window at this experiment: its title, its file "
-                     "name without .experiment, or an experiment file."),
-      QStringLiteral("NAME"));
+      QCoreApplication::translate("CommandLine",
+                                  "Open the Experiments window at this experiment: its title, "
+                                  "its file name without .experiment, or an experiment file."),
+      QCoreApplication::translate("CommandLine", "NAME"));
   parser.addOption(experimentOption);
-  parser.addPositionalArgument(QStringLiteral("FILE.ams"),
-                               QStringLiteral("A scenario file to run at start."),
-                               QStringLiteral("[FILE.ams]"));
+  parser.addPositionalArgument(
+      QStringLiteral("FILE.ams"),
+      QCoreApplication::translate("CommandLine", "A scenario file to run at start."),
+      QStringLiteral("[FILE.ams]"));
   parser.process(arguments);
   CommandLine line;
   line.lab = parser.isSet(labOption);

@@ -21,8 +21,8 @@ QString ExperimentStage::shippedScenario(const QString &name) {
 }
 
 bool ExperimentStage::loadScenario(const QString &path) {
-  return window_.chooseScenario(path, QStringLiteral("Simulation: ") +
-                                          QFileInfo(path).completeBaseName());
+  return window_.chooseScenario(
+      path, frmOrvelModel::tr("Simulation: %1").arg(QFileInfo(path).completeBaseName()));
 }
 
 void ExperimentStage::setPaused(bool paused) {

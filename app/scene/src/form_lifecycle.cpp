@@ -66,11 +66,10 @@ bool frmOrvelModel::Form_Load() {
 
   const QString eyeIcon = runPath(QStringLiteral("/bitmaps/eye.ico"));
   if (!mouseIcon.load(eyeIcon)) {
-    fail(
-        QStringLiteral("The mouse icon %1 is missing or cannot be read.\n\nFolders searched: %2\n\n"
-                       "The program reads its pictures and scenarios from the folder it is "
-                       "started in, or else from its installed data folder.")
-            .arg(eyeIcon, bitmapsFolders()));
+    fail(tr("The mouse icon %1 is missing or cannot be read.\n\nFolders searched: %2\n\n"
+            "The program reads its pictures and scenarios from the folder it is "
+            "started in, or else from its installed data folder.")
+             .arg(eyeIcon, bitmapsFolders()));
     return false;
   }
 
@@ -85,7 +84,7 @@ bool frmOrvelModel::Form_Load() {
 }
 
 void frmOrvelModel::showAtomCount() {
-  StatusBar1->setPanelText(3, QStringLiteral("# Atoms : %1").arg(ModDornDll::numAtoms));
+  StatusBar1->setPanelText(3, tr("# Atoms : %1").arg(ModDornDll::numAtoms));
 }
 
 void frmOrvelModel::Form_Activate() {
@@ -120,11 +119,10 @@ void frmOrvelModel::loadSunImages() {
     sunSprite.reset();
     if (!sunMissingReported) {
       sunMissingReported = true;
-      scene::showMessage(
-          this, windowTitle(),
-          QStringLiteral("A picture of the sun cannot be read:\n%1\n\nFolders searched: %2\n\n"
-                         "The program runs on without the sun.")
-              .arg(QString::fromStdString(error.what()), bitmapsFolders()));
+      scene::showMessage(this, windowTitle(),
+                         tr("A picture of the sun cannot be read:\n%1\n\nFolders searched: %2\n\n"
+                            "The program runs on without the sun.")
+                             .arg(QString::fromStdString(error.what()), bitmapsFolders()));
     }
   }
 }
@@ -143,7 +141,7 @@ void frmOrvelModel::buildAtomView() {
                          static_cast<std::int16_t>(i - 1));
   } catch (const raster::PictureError &error) {
     PicAtomSprite->setVisible(false);
-    fail(QStringLiteral("A picture of an atom cannot be read:\n%1\n\nFolders searched: %2")
+    fail(tr("A picture of an atom cannot be read:\n%1\n\nFolders searched: %2")
              .arg(QString::fromStdString(error.what()), bitmapsFolders()));
     return;
   }

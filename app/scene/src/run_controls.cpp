@@ -13,7 +13,8 @@
 #include <QTimer>
 
 namespace {
-const QString kPaused = QStringLiteral("Paused");
+// The second panel's text while nothing moves, in place of the frame rate.
+const char *const kPaused = QT_TRANSLATE_NOOP("frmOrvelModel", "Paused");
 } // namespace
 
 void frmOrvelModel::mnuSimulationPause_Click() {
@@ -22,7 +23,7 @@ void frmOrvelModel::mnuSimulationPause_Click() {
   if (pause) {
     // Nothing moves, so the timer rests too.
     Timer1->stop();
-    StatusBar1->setPanelText(2, kPaused);
+    StatusBar1->setPanelText(2, tr(kPaused));
   } else {
     frameStats.startInterval(scene::monotonicSeconds());
     if (controller.running())
@@ -54,7 +55,7 @@ void frmOrvelModel::mnuSimulationRestart_Click() {
 void frmOrvelModel::showRunState() {
   const bool running = controller.running();
   const bool paused = controller.paused();
-  mnuSimulationPause->setText(paused ? QStringLiteral("&Resume") : QStringLiteral("&Pause"));
+  mnuSimulationPause->setText(paused ? tr("&Resume") : tr("&Pause"));
   mnuSimulationPause->setEnabled(running);
   mnuSimulationStep->setEnabled(running && paused);
   mnuSimulationRestart->setEnabled(running);
@@ -67,10 +68,8 @@ void frmOrvelModel::showFrame(bool reportFrame) {
   frameStats.countFrame();
   if (reportFrame)
     StatusBar1->setPanelText(
-        2,
-        controller.paused()
-            ? kPaused
-            : QStringLiteral("FPS: ") +
-                  scene::formatNumber(frameStats.framesPerSecond(scene::monotonicSeconds()), 2, 2));
+        2, controller.paused() ? tr(kPaused)
+                               : tr("FPS: %1").arg(scene::formatNumber(
+                                     frameStats.framesPerSecond(scene::monotonicSeconds()), 2, 2)));
   ++ModDornDll::frameCount;
 }

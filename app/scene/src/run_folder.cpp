@@ -22,7 +22,8 @@ QString runPath(const QString &name) {
 }
 
 QString searchedFolders(const QString &name) {
-  return QStringLiteral("%1\nand %2").arg(runFolder() + name, installedDataFolder() + name);
+  return QCoreApplication::translate("scene", "%1\nand %2")
+      .arg(runFolder() + name, installedDataFolder() + name);
 }
 
 } // namespace scene

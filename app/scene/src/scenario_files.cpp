@@ -24,7 +24,7 @@ namespace {
 constexpr int kRecentFiles = 5;
 constexpr int kStartFramesPerRecord = 10;
 
-const QString kScenarioFilter = QStringLiteral("Scenario files (*.ams);;All files (*)");
+QString scenarioFilter() { return frmOrvelModel::tr("Scenario files (*.ams);;All files (*)"); }
 
 // The first local file among the dropped items.
 QString droppedFile(const QMimeData *data) {
@@ -46,15 +46,15 @@ void frmOrvelModel::mnuFileOpen_Click() {
   const QString start =
       runningFile.isEmpty() ? QDir::currentPath() : QFileInfo(runningFile).absolutePath();
   const QString path =
-      QFileDialog::getOpenFileName(this, QStringLiteral("Open Scenario"), start, kScenarioFilter);
+      QFileDialog::getOpenFileName(this, tr("Open Scenario"), start, scenarioFilter());
   if (!path.isEmpty())
     openScenarioFile(path);
 }
 
 bool frmOrvelModel::openScenarioFile(const QString &path) {
   const QFileInfo file(path);
-  const bool loaded = chooseScenario(file.absoluteFilePath(),
-                                     QStringLiteral("Simulation: ") + file.completeBaseName());
+  const bool loaded =
+      chooseScenario(file.absoluteFilePath(), tr("Simulation: %1").arg(file.completeBaseName()));
   rememberOpened(file.absoluteFilePath(), loaded);
   return loaded;
 }
@@ -87,8 +87,8 @@ void frmOrvelModel::mnuFileSave_Click() {
   const QString name = runningFile.isEmpty() ? QStringLiteral("corvanta")
                                              : QFileInfo(runningFile).completeBaseName();
   const QString path = QFileDialog::getSaveFileName(
-      this, QStringLiteral("Save Snapshot"),
-      QDir::home().filePath(name + QStringLiteral("-snapshot.ams")), kScenarioFilter);
+      this, tr("Save Snapshot"), QDir::home().filePath(name + QStringLiteral("-snapshot.ams")),
+      scenarioFilter());
   if (!path.isEmpty())
     saveSnapshot(withSuffix(path, QStringLiteral(".ams")));
 }
@@ -103,9 +103,9 @@ bool frmOrvelModel::saveSnapshot(const QString &path) {
                                       QFileInfo(path).fileName().toStdString());
       saved = true;
     } catch (const ModDornDll::SaveError &error) {
-      scene::showMessage(this, windowTitle(),
-                         QStringLiteral("The snapshot cannot be saved:\n%1")
-                             .arg(QString::fromStdString(error.what())));
+      scene::showMessage(
+          this, windowTitle(),
+          tr("The snapshot cannot be saved:\n%1").arg(QString::fromStdString(error.what())));
     }
   });
   return saved;
@@ -118,14 +118,14 @@ void frmOrvelModel::mnuFileExportTrajectory_Click() {
   }
   showRecordingState(); // the entry stays unchecked until recording starts
   const QString path = QFileDialog::getSaveFileName(
-      this, QStringLiteral("Record Trajectory"), QDir::home().filePath(QStringLiteral("atoms.xyz")),
-      QStringLiteral("Extended XYZ (*.xyz);;All files (*)"));
+      this, tr("Record Trajectory"), QDir::home().filePath(QStringLiteral("atoms.xyz")),
+      tr("Extended XYZ (*.xyz);;All files (*)"));
   if (path.isEmpty())
     return;
   bool chosen = false;
-  const int every = QInputDialog::getInt(this, QStringLiteral("Record Trajectory"),
-                                         QStringLiteral("Write every K-th frame shown. K:"),
-                                         kStartFramesPerRecord, 1, 1000000, 1, &chosen);
+  const int every =
+      QInputDialog::getInt(this, tr("Record Trajectory"), tr("Write every K-th frame shown. K:"),
+                           kStartFramesPerRecord, 1, 1000000, 1, &chosen);
   if (chosen)
     startTrajectory(withSuffix(path, QStringLiteral(".xyz")), every);
 }
@@ -135,9 +135,9 @@ bool frmOrvelModel::startTrajectory(const QString &path, int every) {
     trajectory = std::make_unique<scene::TrajectoryRecording>(path.toStdString(), every,
                                                               controller.step(), controller.card());
   } catch (const ModDornDll::SaveError &error) {
-    scene::showMessage(this, windowTitle(),
-                       QStringLiteral("The trajectory cannot be recorded:\n%1")
-                           .arg(QString::fromStdString(error.what())));
+    scene::showMessage(
+        this, windowTitle(),
+        tr("The trajectory cannot be recorded:\n%1").arg(QString::fromStdString(error.what())));
   }
   showRecordingState();
   return trajectory != nullptr;
@@ -153,19 +153,19 @@ void frmOrvelModel::recordTrajectoryFrame() {
     trajectory->frameShown(controller.step());
   } catch (const ModDornDll::SaveError &error) {
     stopTrajectory();
-    scene::showMessage(this, windowTitle(),
-                       QStringLiteral("Recording the trajectory has stopped:\n%1")
-                           .arg(QString::fromStdString(error.what())));
+    scene::showMessage(
+        this, windowTitle(),
+        tr("Recording the trajectory has stopped:\n%1").arg(QString::fromStdString(error.what())));
   }
 }
 
 void frmOrvelModel::showRecordingState() {
   mnuFileExportTrajectory->setChecked(trajectory != nullptr);
-  mnuFileExportTrajectory->setText(trajectory ? QStringLiteral("Stop Recording the &Trajectory")
-                                              : QStringLiteral("&Trajectory\u2026"));
+  mnuFileExportTrajectory->setText(trajectory ? tr("Stop Recording the &Trajectory")
+                                              : tr("&Trajectory\u2026"));
   mnuFileExportTrajectory->setStatusTip(
-      trajectory ? QStringLiteral("Recording to %1").arg(QString::fromStdString(trajectory->path()))
-                 : QStringLiteral("Record every K-th frame shown to an extended-XYZ file"));
+      trajectory ? tr("Recording to %1").arg(QString::fromStdString(trajectory->path()))
+                 : tr("Record every K-th frame shown to an extended-XYZ file"));
 }
 
 void frmOrvelModel::dragEnterEvent(QDragEnterEvent *event) {

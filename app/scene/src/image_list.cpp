@@ -1,5 +1,7 @@
 #include "image_list.h"
 
+#include <QCoreApplication>
+
 #include <stdexcept>
 
 namespace scene {
@@ -18,5 +20,9 @@ const KeyedImageList::Entry &KeyedImageList::entry(int index) const {
 const QPixmap &KeyedImageList::picture(int index) const { return entry(index).picture; }
 
 const QString &KeyedImageList::key(int index) const { return entry(index).key; }
+
+QString KeyedImageList::caption(int index, const char *context) const {
+  return QCoreApplication::translate(context, entry(index).key.toUtf8().constData());
+}
 
 } // namespace scene

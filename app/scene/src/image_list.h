@@ -14,6 +14,9 @@ public:
   // Index 1 is the first picture; an index outside 1..count() throws std::out_of_range.
   const QPixmap &picture(int index) const;
   const QString &key(int index) const;
+  // The key as the user reads it: keys are English texts marked with
+  // QT_TRANSLATE_NOOP in `context`, translated here where they are shown.
+  QString caption(int index, const char *context) const;
 
 private:
   struct Entry {

@@ -36,7 +36,7 @@ constexpr Season kWinter{0.5, 50.0f, 0.0f};
 void frmOrvelModel::VScrollSeason_Change() {
   const int v = VScrollSeason->value();
   ImageSeason->setPixmap(ImageListSeason.picture(v));
-  lblSeason->setText(ImageListSeason.key(v));
+  lblSeason->setText(ImageListSeason.caption(v, staticMetaObject.className()));
   scene::fitCaption(lblSeason);
   runGuarded([this] {
     updateAmbient();
@@ -76,15 +76,18 @@ void frmOrvelModel::updateAmbient() {
 }
 
 // The fourth status-bar panel in the chosen unit; degrees Fahrenheit as the
-// season and time of day give them unless another unit is chosen.
+// season and time of day give them unless another unit is chosen. The
+// thermometer tells a screen reader the same.
 void frmOrvelModel::showAmbient() {
   using analysis::TemperatureUnit;
   const double shown =
       unit == TemperatureUnit::Fahrenheit
           ? ambientF
           : analysis::fromKelvin(analysis::toKelvin(ambientF, TemperatureUnit::Fahrenheit), unit);
-  StatusBar1->setPanelText(4, QStringLiteral("Temperature: ") + scene::formatNumber(shown, 2, 1) +
-                                  QChar(' ') + lab::unitLetterText(unit));
+  const QString text =
+      tr("Temperature: %1 %2").arg(scene::formatNumber(shown, 2, 1), lab::unitLetterText(unit));
+  StatusBar1->setPanelText(4, text);
+  Shape1->setAccessibleDescription(text);
 }
 
 void frmOrvelModel::setTemperatureFromF(float f) {

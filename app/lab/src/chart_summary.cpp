@@ -57,10 +57,9 @@ QString seriesText(const QXYSeries &series, const ChartUnits &units) {
   if (points.size() == 1)
     return QCoreApplication::translate("lab::ChartSummary", "%1: %2 at %3", "series: y at x")
         .arg(name, y, x);
-  if (qobject_cast<const QScatterSeries *>(&series))
-    return QCoreApplication::translate("lab::ChartSummary", "%1: %n point(s)", nullptr,
-                                       int(points.size()))
-        .arg(name);
+  if (qobject_cast<const QScatterSeries *>(&series)) // two points or more
+    return QCoreApplication::translate("lab::ChartSummary", "%1: %2 points")
+        .arg(name, QLocale().toString(qlonglong(points.size())));
   if (level(points))
     return QCoreApplication::translate("lab::ChartSummary", "%1: %2 throughout").arg(name, y);
   return QCoreApplication::translate("lab::ChartSummary", "%1: latest %2 at %3",

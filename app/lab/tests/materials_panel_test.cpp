@@ -27,7 +27,8 @@ TEST(CardTemperatures, WholeDegreesInCelsiusAndFahrenheitTwoDecimalsInKelvin) {
 
 TEST(MaterialsPanel, ShowsEachSubstanceOfTheCardAndTheRealUnits) {
   lab::MaterialsPanel panel(nullptr);
-  panel.showCard(known::card({known::water(), known::nitrogen()}), {}, TemperatureUnit::Celsius, 0.01);
+  panel.showCard(known::card({known::water(), known::nitrogen()}), {}, TemperatureUnit::Celsius,
+                 0.01);
   EXPECT_TRUE(panel.note->isHidden());
   ASSERT_EQ(panel.rows.size(), 2);
   const auto &water = panel.rows[0];

@@ -29,9 +29,9 @@ TEST(TwoPhaseReadout, TwoPhasesSideBySideAreNamedTogether) {
   EXPECT_EQ(rows[0].substance, QStringLiteral("water"));
   EXPECT_EQ(rows[0].phase, QStringLiteral("liquid and gas"));
   EXPECT_EQ(rows[1].phase, QStringLiteral("solid and gas"));
-  EXPECT_EQ(lab::materialPhases({summary(Phase::Solid, PhaseMix::SolidLiquid)}, card, 270.0)[0]
-                .phase,
-            QStringLiteral("solid and liquid"));
+  EXPECT_EQ(
+      lab::materialPhases({summary(Phase::Solid, PhaseMix::SolidLiquid)}, card, 270.0)[0].phase,
+      QStringLiteral("solid and liquid"));
 }
 
 TEST(TwoPhaseReadout, ASinglePhaseKeepsItsReadingSupercooledToo) {

@@ -1,6 +1,7 @@
 // Corvanta: the main window over the Pavex engine.
 #include "command_line.h"
 #include "frm_orvel_model.h"
+#include "i18n/translations.h"
 #include "program_info.h"
 
 #include <QApplication>
@@ -8,6 +9,8 @@
 int main(int argc, char *argv[]) {
   QApplication app(argc, argv);
   applyProgramInfo();
+  // Before any window is built: their texts and the start unit follow the language.
+  i18n::installTranslations(app);
   const scene::CommandLine commandLine = scene::readCommandLine(QApplication::arguments());
 
   frmOrvelModel window;

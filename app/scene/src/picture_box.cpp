@@ -54,8 +54,10 @@ void PictureBox::resizeSurface(int width, int height) {
 void PictureBox::loadPicture(const std::string &path) {
   const QImage loaded(QString::fromStdString(path));
   if (loaded.isNull())
-    throw raster::PictureError("The picture file " + path +
-                               " is missing or is not a picture that can be read.");
+    throw raster::PictureError(
+        tr("The picture file %1 is missing or is not a picture that can be read.")
+            .arg(QString::fromStdString(path))
+            .toStdString());
   setPicture(loaded);
 }
 

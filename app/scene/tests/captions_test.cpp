@@ -145,14 +145,19 @@ TEST_F(TranslatedWindow, StatusTextsPutTranslatedPartsTogether) {
 }
 
 TEST_F(TranslatedWindow, MessagesGoThroughTranslation) {
+  removeFile(QStringLiteral("bitmaps/sun-red.bmp"));
   frmOrvelModel &f = openWindow();
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(messages[0].startsWith(QStringLiteral("\u00ABA picture of the sun cannot be read:\n"
+                                                    "\u00ABThe picture file ")))
+      << messages[0].toStdString();
   removeFile(QStringLiteral("liquid.ams"));
   f.hotspotWater_Click();
-  ASSERT_EQ(messages.size(), 1);
-  EXPECT_TRUE(messages[0].startsWith(QStringLiteral("\u00ABThe scenario cannot be loaded:")))
-      << messages[0].toStdString();
-  EXPECT_TRUE(messages[0].contains(QStringLiteral("\u00AB\n\nFolders searched: ")))
-      << messages[0].toStdString();
+  ASSERT_EQ(messages.size(), 2);
+  EXPECT_TRUE(messages[1].startsWith(QStringLiteral("\u00ABThe scenario cannot be loaded:")))
+      << messages[1].toStdString();
+  EXPECT_TRUE(messages[1].contains(QStringLiteral("\u00AB\n\nFolders searched: ")))
+      << messages[1].toStdString();
 }
 
 using ScreenReader = RunFolderTest;

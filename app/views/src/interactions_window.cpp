@@ -1,6 +1,7 @@
 #include "interactions_window.h"
 
-#include "atom_drawing/atom_colours.h"
+#include "appearance/appearance.h"
+#include "material_names.h"
 #include "pair_chart.h"
 #include "simulation/simulation_controller.h"
 
@@ -15,20 +16,12 @@ namespace views {
 
 namespace {
 
-QString colourName(std::int32_t type) {
-  const auto t = static_cast<std::size_t>(type);
-  return t < atom_drawing::kAtomColourNames.size() ? QString::fromLatin1(atom_drawing::kAtomColourNames[t])
-                                           : QStringLiteral("type %1").arg(type);
-}
-
-QString materialName(std::int32_t type, const std::optional<ModDornDll::MaterialCard> &card) {
-  const auto t = static_cast<std::size_t>(type);
-  if (!card || type < 0 || t >= card->materials.size())
-    return colourName(type);
-  return QString::fromStdString(card->materials[t].name);
-}
-
 QString joined(const QString &a, const QString &b) { return a + QStringLiteral(" \u2013 ") + b; }
+
+// A tab's text shows an ampersand as itself rather than as an access key.
+QString tabText(const QString &name) {
+  return QString(name).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
 
 } // namespace
 
@@ -40,13 +33,13 @@ QString pairName(std::int32_t a, std::int32_t b,
 InteractionsWindow::InteractionsWindow(simulation::SimulationController &controller,
                                        QWidget *parent)
     : QWidget(parent, Qt::Window), controller_(controller) {
-  setWindowTitle(QStringLiteral("Interactions"));
+  setWindowTitle(tr("Interactions"));
   pairs = new QTabWidget(this);
-  note_ = new QLabel(
-      QStringLiteral("The curve is the energy of two atoms at distance r; the green line shows "
-                     "how often the atoms keep each distance now, against an even spread through "
-                     "the box (1)."),
-      this);
+  pairs->setAccessibleName(tr("Pairs of materials"));
+  note_ = new QLabel(tr("The curve is the energy of two atoms at distance r; the green line shows "
+                        "how often the atoms keep each distance now, against an even spread "
+                        "through the box (1)."),
+                     this);
   note_->setWordWrap(true);
   auto *layout = new QVBoxLayout(this);
   layout->addWidget(pairs, 1);
@@ -60,6 +53,16 @@ InteractionsWindow::InteractionsWindow(simulation::SimulationController &control
     shownStep_ = -1;
     showDistances();
   });
+  connect(&appearance::Appearance::instance(), &appearance::Appearance::changed, this,
+          &InteractionsWindow::followAppearance);
+  followAppearance();
+}
+
+void InteractionsWindow::followAppearance() {
+  const bool highContrast = appearance::Appearance::instance().highContrast();
+  setPalette(highContrast ? appearance::highContrastPalette() : QPalette());
+  for (int tab = 0; tab < pairs->count(); ++tab)
+    static_cast<PairChart *>(pairs->widget(tab))->setHighContrast(highContrast);
 }
 
 PairChart *InteractionsWindow::shownChart() const {
@@ -78,15 +81,19 @@ void InteractionsWindow::buildCharts() {
   const std::optional<analysis::ModelUnits> units = ModDornDll::unitsOf(card);
   const ShownUnit length = lengthUnit(units), energy = energyUnit(units);
   const int shown = pairs->currentIndex();
+  const bool highContrast = appearance::Appearance::instance().highContrast();
   while (pairs->count() > 0)
     delete pairs->widget(0);
   for (std::int32_t a = 0; a < frame.typeCount; ++a) {
     for (std::int32_t b = 0; b <= a; ++b) {
       const double *p = analysis::pairOf(frame, a, b);
-      const int tab =
-          pairs->addTab(new PairChart(a, b, {p[0], p[1], p[2], p[3]}, length, energy, pairs),
-                        pairName(a, b, card));
-      pairs->setTabToolTip(tab, joined(colourName(a), colourName(b)) + QStringLiteral(" atoms"));
+      auto *chart = new PairChart(a, b, {p[0], p[1], p[2], p[3]}, length, energy, pairs);
+      if (highContrast)
+        chart->setHighContrast(true);
+      const QString name = pairName(a, b, card);
+      chart->setAccessibleName(tr("Pair energy and distances of %1").arg(name));
+      const int tab = pairs->addTab(chart, tabText(name));
+      pairs->setTabToolTip(tab, tr("%1 atoms").arg(joined(colourName(a), colourName(b))));
     }
   }
   pairs->setCurrentIndex(std::min(std::max(shown, 0), pairs->count() - 1));

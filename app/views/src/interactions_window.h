@@ -44,6 +44,7 @@ protected:
   void hideEvent(QHideEvent *event) override;
 
 private:
+  void followAppearance();
   void buildCharts();
   void showDistances();
 

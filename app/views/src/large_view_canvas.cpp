@@ -2,6 +2,7 @@
 
 #include "large_view_frame.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -24,8 +25,8 @@ LargeViewCanvas::LargeViewCanvas(QWidget *parent) : QWidget(parent) {
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMinimumSize(160, 120);
-  setToolTip(
-      QStringLiteral("Drag to turn the box, wheel to zoom, double-click for the front view"));
+  setToolTip(tr("Drag to turn the box, wheel to zoom, double-click for the front view"));
+  setAccessibleName(tr("Atoms in 3-D"));
 }
 
 void LargeViewCanvas::setCamera(const Camera &camera) {
@@ -33,6 +34,9 @@ void LargeViewCanvas::setCamera(const Camera &camera) {
   camera_.pitch = std::clamp(camera_.pitch, -kQuarterTurn, kQuarterTurn);
   camera_.zoom = std::clamp(camera_.zoom, kLeastZoom, kMostZoom);
   emit viewChanged();
+  // The summary tells how the box is turned.
+  QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+  QAccessible::updateAccessibility(&changed);
 }
 
 void LargeViewCanvas::turnBy(double yaw, double pitch) {
@@ -49,9 +53,14 @@ void LargeViewCanvas::showPicture(QImage picture) {
   update();
 }
 
+void LargeViewCanvas::setBackground(const QColor &colour) {
+  background_ = colour;
+  update();
+}
+
 void LargeViewCanvas::paintEvent(QPaintEvent *) {
   QPainter painter(this);
-  painter.fillRect(rect(), kViewBackground);
+  painter.fillRect(rect(), background_);
   painter.drawImage(0, 0, picture_);
 }
 
@@ -92,6 +101,16 @@ void LargeViewCanvas::keyPressEvent(QKeyEvent *event) {
     break;
   case Qt::Key_Down:
     turnBy(0.0, kTurnPerKey);
+    break;
+  case Qt::Key_Plus:
+  case Qt::Key_Equal: // + without Shift on many keyboards
+    zoomBy(kZoomPerNotch);
+    break;
+  case Qt::Key_Minus:
+    zoomBy(1.0 / kZoomPerNotch);
+    break;
+  case Qt::Key_Home:
+    setCamera({});
     break;
   default:
     QWidget::keyPressEvent(event);

@@ -1,8 +1,10 @@
 // The large view's drawing area: shows the last picture drawn, and turns
 // and zooms the box with the mouse (drag, wheel, double-click for the front
-// view) and the arrow keys.
+// view) and the keys (arrows turn, + and - zoom, Home for the front view).
+// A screen reader reads it as "Atoms in 3-D" with a summary of the picture.
 #pragma once
 
+#include "large_view_summary.h"
 #include "turned_projection.h"
 
 #include <QImage>
@@ -33,6 +35,12 @@ public:
 
   void showPicture(QImage picture);
   const QImage &picture() const { return picture_; }
+  // The colour around a picture that does not fill the area yet.
+  void setBackground(const QColor &colour);
+
+  // What the picture holds, and its summary for a screen reader.
+  void setContent(ViewContent content) { content_ = std::move(content); }
+  QString summary() const { return largeViewSummary(content_, camera_); }
 
 signals:
   // The turn or the zoom changed, or the area's size did: a new picture is due.
@@ -50,6 +58,8 @@ protected:
 private:
   Camera camera_;
   QImage picture_;
+  QColor background_ = kViewBackground;
+  ViewContent content_;
   QPoint dragFrom_;
 };
 

@@ -1,9 +1,10 @@
 #include "large_view_frame.h"
 
+#include "appearance/appearance.h"
 #include "atom_drawing/atom_colours.h"
-#include "speed_ramp.h"
 #include "sphere_sprites.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -19,12 +20,20 @@ const QColor kViewBackground(32, 36, 44);
 const QColor kLidFace(120, 180, 240, 70);
 const QColor kLidOutline(150, 205, 255);
 
+const ViewLook kOrdinaryLook{kViewBackground, QColor(170, 178, 196), QColor(170, 178, 196, 110),
+                             kLidFace,        kLidOutline,           QColor(225, 228, 235)};
+
+// The lid in the second series colour, cyan, which stands out from white edges.
+const ViewLook kHighContrastLook{appearance::high_contrast::kBackground,
+                                 appearance::high_contrast::kText,
+                                 QColor(255, 255, 255, 140),
+                                 QColor(0, 255, 255, 70),
+                                 appearance::high_contrast::kSeries[1],
+                                 appearance::high_contrast::kText};
+
 namespace {
 
-const QColor kEdges(170, 178, 196);
-const QColor kRoomAbove(170, 178, 196, 110);
 constexpr double kLidPen = 3.0;
-const QColor kText(225, 228, 235);
 
 // Legend of the speed ramp, bottom left: bar size and border, pixels.
 constexpr int kLegendBar = 160;
@@ -63,8 +72,9 @@ std::vector<QRgb> atomColours(const analysis::AtomFrame &frame, const AtomColour
     if (type >= atom_drawing::kAtomColours.size())
       continue; // as in the atom view: a type without an image is not drawn
     const double speed = a < speeds.size() ? speeds[a] : spread.slowest;
-    colours[a] = colouring.by == Colouring::Speed ? rgbOf(rampColour(rampLevel(spread, speed)))
-                                                  : rgbOf(atom_drawing::kAtomColours[type]);
+    colours[a] = colouring.by == Colouring::Speed
+                     ? rgbOf(rampColour(rampLevel(spread, speed), colouring.ramp))
+                     : rgbOf(atom_drawing::kAtomColours[type]);
   }
   return colours;
 }
@@ -94,7 +104,8 @@ std::vector<Sphere> placeSpheres(const analysis::AtomFrame &frame, const AtomCol
 }
 
 // The box's corners, numbered by bits: 1 picks max x, 2 max y, 4 max z.
-std::array<ScreenPoint, 8> boxCorners(const atom_drawing::Box &box, const TurnedProjection &projection) {
+std::array<ScreenPoint, 8> boxCorners(const atom_drawing::Box &box,
+                                      const TurnedProjection &projection) {
   std::array<ScreenPoint, 8> corners{};
   for (std::size_t c = 0; c < 8; ++c)
     corners[c] =
@@ -105,13 +116,15 @@ std::array<ScreenPoint, 8> boxCorners(const atom_drawing::Box &box, const Turned
 // The top face's corners (max y), in order round the face.
 constexpr std::array<std::size_t, 4> kTopFace{2, 3, 7, 6};
 
-bool lowered(const atom_drawing::Box &box, const atom_drawing::Box &fileBox) { return box[4] < fileBox[4]; }
+bool lowered(const atom_drawing::Box &box, const atom_drawing::Box &fileBox) {
+  return box[4] < fileBox[4];
+}
 
 // The room between the lid and the top of the file's box: its upright
 // edges and its top, faint and dashed.
 void drawRoomAbove(QPainter &painter, const std::array<ScreenPoint, 8> &lid,
-                   const std::array<ScreenPoint, 8> &top) {
-  painter.setPen(QPen(kRoomAbove, 1.0, Qt::DashLine));
+                   const std::array<ScreenPoint, 8> &top, const QColor &colour) {
+  painter.setPen(QPen(colour, 1.0, Qt::DashLine));
   for (std::size_t k = 0; k < kTopFace.size(); ++k) {
     const ScreenPoint &from = top[kTopFace[k]];
     const ScreenPoint &to = top[kTopFace[(k + 1) % kTopFace.size()]];
@@ -143,9 +156,9 @@ bool seenFromAbove(const QPolygonF &face) {
 }
 
 // The lid drawn as a pane: the face filled, or its heavy outline.
-void drawLid(QPainter &painter, const QPolygonF &face, bool filled) {
-  painter.setPen(filled ? QPen(Qt::NoPen) : QPen(kLidOutline, kLidPen));
-  painter.setBrush(filled ? QBrush(kLidFace) : QBrush(Qt::NoBrush));
+void drawLid(QPainter &painter, const QPolygonF &face, bool filled, const ViewLook &look) {
+  painter.setPen(filled ? QPen(Qt::NoPen) : QPen(look.lidOutline, kLidPen));
+  painter.setBrush(filled ? QBrush(look.lidFace) : QBrush(Qt::NoBrush));
   painter.drawPolygon(face);
 }
 
@@ -156,14 +169,15 @@ bool drawable(const std::array<ScreenPoint, 8> &corners) {
 
 // Draws the twelve edges (corners one bit apart); with onlyNear, the three
 // that meet at the corner nearest the viewer.
-void drawEdges(QPainter &painter, const std::array<ScreenPoint, 8> &corners, bool onlyNear) {
+void drawEdges(QPainter &painter, const std::array<ScreenPoint, 8> &corners, bool onlyNear,
+               const QColor &colour) {
   const auto nearest =
       static_cast<std::size_t>(std::max_element(corners.begin(), corners.end(),
                                                 [](const ScreenPoint &a, const ScreenPoint &b) {
                                                   return a.depth < b.depth;
                                                 }) -
                                corners.begin());
-  painter.setPen(QPen(kEdges, 1.2));
+  painter.setPen(QPen(colour, 1.2));
   for (std::size_t from = 0; from < 8; ++from) {
     for (std::size_t bit = 1; bit < 8; bit <<= 1) {
       const std::size_t to = from | bit;
@@ -176,15 +190,17 @@ void drawEdges(QPainter &painter, const std::array<ScreenPoint, 8> &corners, boo
   }
 }
 
-void drawLegend(QPainter &painter, const QImage &picture, const AtomColouring &colouring) {
+void drawLegend(QPainter &painter, const QImage &picture, const AtomColouring &colouring,
+                const QColor &text) {
   const SpeedLegend legend = speedLegend(colouring.speeds, colouring.speedUnit);
   const QRect bar(kLegendMargin, picture.height() - kLegendMargin - kLegendHeight, kLegendBar,
                   kLegendHeight);
   QLinearGradient ramp(bar.topLeft(), bar.topRight());
   for (int level = 0; level < kRampLevels; ++level)
-    ramp.setColorAt(level / double(kRampLevels - 1), QColor(rgbOf(rampColour(level))));
+    ramp.setColorAt(level / double(kRampLevels - 1),
+                    QColor(rgbOf(rampColour(level, colouring.ramp))));
   painter.fillRect(bar, ramp);
-  painter.setPen(kText);
+  painter.setPen(text);
   const QFontMetrics metrics = painter.fontMetrics();
   const int baseline = bar.top() - metrics.descent() - 3;
   painter.drawText(bar.left(), baseline, legend.slowest);
@@ -193,8 +209,9 @@ void drawLegend(QPainter &painter, const QImage &picture, const AtomColouring &c
   painter.drawText(bar.right() + 8, bar.bottom() - metrics.descent(), legend.unit);
 }
 
-void drawMessage(QPainter &painter, const QImage &picture, const QString &text) {
-  painter.setPen(kText);
+void drawMessage(QPainter &painter, const QImage &picture, const QString &text,
+                 const QColor &colour) {
+  painter.setPen(colour);
   painter.drawText(picture.rect().adjusted(20, 20, -20, -20), Qt::AlignCenter | Qt::TextWordWrap,
                    text);
 }
@@ -204,12 +221,13 @@ void drawMessage(QPainter &painter, const QImage &picture, const QString &text) 
 SpeedLegend speedLegend(std::span<const double> speeds, const ShownUnit &unit) {
   const SpeedSpread spread = speedSpread(speeds);
   return {unit.number(spread.slowest), unit.number(spread.fastest),
-          QStringLiteral("speed, ") + unit.symbol};
+          QCoreApplication::translate("views::LargeView", "speed, %1").arg(unit.symbol)};
 }
 
-bool drawLargeView(QImage &picture, const analysis::AtomFrame &frame, const atom_drawing::Box &fitBox,
-                   const Camera &camera, const AtomColouring &colouring, SphereSprites &sprites) {
-  picture.fill(kViewBackground);
+bool drawLargeView(QImage &picture, const analysis::AtomFrame &frame,
+                   const atom_drawing::Box &fitBox, const Camera &camera,
+                   const AtomColouring &colouring, SphereSprites &sprites, const ViewLook &look) {
+  picture.fill(look.background);
   QPainter painter(&picture);
   try {
     analysis::checkFrame(frame);
@@ -218,31 +236,32 @@ bool drawLargeView(QImage &picture, const analysis::AtomFrame &frame, const atom
     const bool lid = lowered(frame.box, fitBox) && drawable(corners);
     painter.setRenderHint(QPainter::Antialiasing);
     if (lid)
-      drawRoomAbove(painter, corners, boxCorners(fitBox, projection));
-    drawEdges(painter, corners, false);
+      drawRoomAbove(painter, corners, boxCorners(fitBox, projection), look.roomAbove);
+    drawEdges(painter, corners, false, look.edges);
     // Every atom is below the lid: seen from above, the pane lies in front
     // of them all and tints them; seen from below, behind them all.
     const QPolygonF face = lidFace(corners);
     const bool paneInFront = lid && seenFromAbove(face);
     if (lid && !paneInFront)
-      drawLid(painter, face, true);
+      drawLid(painter, face, true, look);
     for (const Sphere &s : placeSpheres(frame, colouring, projection))
       painter.drawImage(QPoint(s.left, s.top), sprites.sphere(s.colour, s.diameter));
     if (paneInFront)
-      drawLid(painter, face, true);
-    drawEdges(painter, corners, true);
+      drawLid(painter, face, true, look);
+    drawEdges(painter, corners, true, look.edges);
     if (lid)
-      drawLid(painter, face, false);
+      drawLid(painter, face, false, look);
   } catch (const std::logic_error &error) {
     // An undrawable box (atom_drawing::ProjectionError) or atoms that do not fit
     // their pair table (std::invalid_argument).
-    drawMessage(
-        painter, picture,
-        QStringLiteral("The box cannot be shown:\n%1").arg(QString::fromUtf8(error.what())));
+    drawMessage(painter, picture,
+                QCoreApplication::translate("views::LargeView", "The box cannot be shown:\n%1")
+                    .arg(QString::fromUtf8(error.what())),
+                look.text);
     return false;
   }
   if (colouring.by == Colouring::Speed)
-    drawLegend(painter, picture, colouring);
+    drawLegend(painter, picture, colouring, look.text);
   return true;
 }
 

@@ -5,6 +5,7 @@
 
 #include "analysis/atom_frame.h"
 #include "shown_units.h"
+#include "speed_ramp.h"
 #include "turned_projection.h"
 
 #include <QColor>
@@ -27,6 +28,21 @@ extern const QColor kViewBackground;
 extern const QColor kLidFace;
 extern const QColor kLidOutline;
 
+// The colours the view draws everything but the atoms in.
+struct ViewLook {
+  QColor background;
+  QColor edges;
+  QColor roomAbove; // the faint dashes between the lid and the file's box
+  QColor lidFace;
+  QColor lidOutline;
+  QColor text;
+};
+
+// The ordinary look (dark blue-grey, with the colours above), and high
+// contrast: black, with white edges and text.
+extern const ViewLook kOrdinaryLook;
+extern const ViewLook kHighContrastLook;
+
 // A sphere's diameter is this share of the bond length of its material, so
 // that neighbours in a crystal stand apart and the lattice shows through.
 constexpr double kSphereShare = 0.5;
@@ -38,6 +54,7 @@ struct AtomColouring {
   Colouring by = Colouring::Material;
   std::span<const double> speeds;
   ShownUnit speedUnit;
+  SpeedRamp ramp = SpeedRamp::BlueToRed;
 };
 
 // Draws the frame into the whole picture, fitted to fitBox: the scenario
@@ -46,8 +63,10 @@ struct AtomColouring {
 // the file's box, the lid is drawn as a lid, a translucent face with a heavy
 // outline, and the room above it in faint dashes. A box the view cannot draw
 // gives a picture with the reason written on it, and the result false.
-bool drawLargeView(QImage &picture, const analysis::AtomFrame &frame, const atom_drawing::Box &fitBox,
-                   const Camera &camera, const AtomColouring &colouring, SphereSprites &sprites);
+bool drawLargeView(QImage &picture, const analysis::AtomFrame &frame,
+                   const atom_drawing::Box &fitBox, const Camera &camera,
+                   const AtomColouring &colouring, SphereSprites &sprites,
+                   const ViewLook &look = kOrdinaryLook);
 
 // The words of the speed legend: the slowest and the fastest speed, and
 // what they are measured in.

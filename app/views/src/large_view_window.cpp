@@ -1,6 +1,8 @@
 #include "large_view_window.h"
 
+#include "appearance/appearance.h"
 #include "large_view_canvas.h"
+#include "material_names.h"
 #include "picture_export.h"
 #include "scenario/mod_dorn_dll.h"
 #include "simulation/simulation_controller.h"
@@ -23,11 +25,26 @@ namespace {
 constexpr double kDrawingShare = 0.5;
 constexpr double kFallbackRefreshHz = 60.0;
 
+SpeedRamp rampOf(appearance::SpeedColours colours) {
+  return colours == appearance::SpeedColours::BlueToYellow ? SpeedRamp::BlueToYellow
+                                                           : SpeedRamp::BlueToRed;
+}
+
+// A tool bar button takes Tab like any other button, and its text's
+// underlined letter works with Alt.
+void makeReachable(QToolBar *bar) {
+  for (QAction *action : bar->actions()) {
+    action->setShortcutContext(Qt::WindowShortcut);
+    action->setIconText(action->text());
+    bar->widgetForAction(action)->setFocusPolicy(Qt::TabFocus);
+  }
+}
+
 } // namespace
 
 LargeViewWindow::LargeViewWindow(simulation::SimulationController &controller, QWidget *parent)
     : QWidget(parent, Qt::Window), controller_(controller) {
-  setWindowTitle(QStringLiteral("Large View"));
+  setWindowTitle(tr("Large View"));
   canvas = new LargeViewCanvas(this);
   auto *layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -41,23 +58,37 @@ LargeViewWindow::LargeViewWindow(simulation::SimulationController &controller, Q
   pace_->setSingleShot(true);
   connect(pace_, &QTimer::timeout, this, &LargeViewWindow::pacedRedraw);
   connect(canvas, &LargeViewCanvas::viewChanged, this, [this] { stale_ = true; });
+  connect(&appearance::Appearance::instance(), &appearance::Appearance::changed, this,
+          &LargeViewWindow::followAppearance);
+  followAppearance();
+}
+
+void LargeViewWindow::followAppearance() {
+  const appearance::Appearance &chosen = appearance::Appearance::instance();
+  setPalette(chosen.highContrast() ? appearance::highContrastPalette() : QPalette());
+  look_ = chosen.highContrast() ? &kHighContrastLook : &kOrdinaryLook;
+  ramp_ = rampOf(chosen.speedColours());
+  canvas->setBackground(look_->background);
+  stale_ = true;
 }
 
 QWidget *LargeViewWindow::createToolBar() {
   auto *bar = new QToolBar(this);
+  bar->setAccessibleName(tr("View tools"));
   bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-  colourBySpeed = bar->addAction(QStringLiteral("&Colour by Speed"));
+  colourBySpeed = bar->addAction(tr("&Colour by Speed"));
   colourBySpeed->setCheckable(true);
   colourBySpeed->setShortcut(Qt::Key_C);
-  colourBySpeed->setToolTip(QStringLiteral("Colour the atoms by speed (C), or by material"));
-  frontView = bar->addAction(QStringLiteral("&Front View"));
-  frontView->setToolTip(QStringLiteral("Back to the view of the main window (double-click)"));
-  fullScreen = bar->addAction(QStringLiteral("F&ull Screen"));
+  colourBySpeed->setToolTip(tr("Colour the atoms by speed (C), or by material"));
+  frontView = bar->addAction(tr("&Front View"));
+  frontView->setToolTip(tr("Back to the view of the main window (double-click or Home)"));
+  fullScreen = bar->addAction(tr("F&ull Screen"));
   fullScreen->setShortcut(Qt::Key_F11);
-  exportPicture = bar->addAction(QStringLiteral("&Export Picture\u2026"));
+  fullScreen->setToolTip(tr("Fill the screen with the view, or back to a window (F11)"));
+  exportPicture = bar->addAction(tr("&Export Picture\u2026"));
   exportPicture->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-  for (QAction *action : bar->actions())
-    action->setShortcutContext(Qt::WindowShortcut);
+  exportPicture->setToolTip(tr("Save the picture as a PNG file (Ctrl+Shift+S)"));
+  makeReachable(bar);
 
   connect(colourBySpeed, &QAction::toggled, this, [this] {
     trackSpeeds();
@@ -81,15 +112,32 @@ void LargeViewWindow::redraw() {
   const analysis::AtomFrame frame = controller_.atomFrame();
   const std::vector<double> speeds =
       colouring() == Colouring::Speed ? controller_.atomSpeeds() : std::vector<double>{};
+  const ShownUnit unit = speedUnit(ModDornDll::unitsOf(controller_.card()));
   QImage picture(canvas->size(), QImage::Format_ARGB32_Premultiplied);
-  drawLargeView(picture, frame, ModDornDll::boxDims, canvas->camera(),
-                {colouring(), speeds, speedUnit(ModDornDll::unitsOf(controller_.card()))},
-                sprites_);
+  const bool drawn = drawLargeView(picture, frame, ModDornDll::boxDims, canvas->camera(),
+                                   {colouring(), speeds, unit, ramp_}, sprites_, *look_);
+  canvas->setContent(contentOf(frame, speeds, unit, drawn));
   canvas->showPicture(std::move(picture));
   drawnStep_ = controller_.step();
   drawnStart_ = controller_.scenarioStarts();
   stale_ = false;
   drawMs_ = static_cast<double>(clock.nsecsElapsed()) / 1.0e6;
+}
+
+ViewContent LargeViewWindow::contentOf(const analysis::AtomFrame &frame,
+                                       const std::vector<double> &speeds,
+                                       const ShownUnit &speedUnit, bool drawn) const {
+  ViewContent content{drawn, {}, colouring(), ramp_, {}, {}};
+  for (std::int32_t type = 0; type < frame.typeCount; ++type) {
+    const auto atoms = std::count(frame.types.begin(), frame.types.end(), type);
+    if (atoms > 0)
+      content.materials.push_back(
+          {materialName(type, controller_.card()), colourName(type), static_cast<int>(atoms)});
+  }
+  const SpeedSpread spread = speedSpread(speeds);
+  content.slowest = speedUnit.text(spread.slowest);
+  content.fastest = speedUnit.text(spread.fastest);
+  return content;
 }
 
 int LargeViewWindow::redrawInterval() const {

@@ -2,15 +2,18 @@
 // running simulation turned and zoomed in 3-D. It draws the atoms the
 // simulation controller last fetched, at most once per screen refresh and
 // never more than half of the time, so the simulation loop keeps its pace;
-// frames that arrive meanwhile are skipped. It never calls the engine.
+// frames that arrive meanwhile are skipped. It never calls the engine. It
+// follows the program's appearance: high contrast, and the speed ramp.
 #pragma once
 
 #include "large_view_frame.h"
+#include "large_view_summary.h"
 #include "sphere_sprites.h"
 
 #include <QWidget>
 
 #include <cstdint>
+#include <vector>
 
 class QAction;
 class QTimer;
@@ -30,6 +33,8 @@ public:
   LargeViewWindow(simulation::SimulationController &controller, QWidget *parent);
 
   Colouring colouring() const;
+  SpeedRamp speedRamp() const { return ramp_; }
+  const ViewLook &look() const { return *look_; }
   // Draws the controller's latest frame now.
   void redraw();
   // How long the next picture waits at least (milliseconds).
@@ -47,12 +52,17 @@ protected:
 
 private:
   QWidget *createToolBar();
+  void followAppearance();
+  ViewContent contentOf(const analysis::AtomFrame &frame, const std::vector<double> &speeds,
+                        const ShownUnit &speedUnit, bool drawn) const;
   void pacedRedraw();
   void trackSpeeds();
   void toggleFullScreen();
 
   simulation::SimulationController &controller_;
   SphereSprites sprites_;
+  const ViewLook *look_ = &kOrdinaryLook;
+  SpeedRamp ramp_ = SpeedRamp::BlueToRed;
   QTimer *pace_ = nullptr;
   bool stale_ = true;
   std::int64_t drawnStep_ = -1;

@@ -1,8 +1,10 @@
 #include "pair_chart.h"
 
 #include "analysis/pair_potential.h"
+#include "appearance/appearance.h"
 
 #include <QChart>
+#include <QLegend>
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QValueAxis>
@@ -19,6 +21,29 @@ constexpr double kHeadroom = 0.15;
 
 // About this many labelled ticks along an axis.
 constexpr double kTicks = 6.0;
+
+// Pen widths of the curves (pixels) and the well's marker size.
+constexpr double kEnergyWidth = 2.5;
+constexpr double kThinWidth = 1.5;
+constexpr double kWellMarker = 11.0;
+
+// The curves' colours in one look.
+struct SeriesColours {
+  QColor energy;
+  QColor well;
+  QColor cutOff;
+  QColor distribution;
+};
+
+const SeriesColours kOrdinarySeries{QColor(30, 90, 200), QColor(220, 60, 40), QColor(90, 90, 90),
+                                    QColor(40, 150, 70)};
+// The distances stay green (the window's note calls them the green line).
+const SeriesColours kHighContrastSeries{
+    appearance::high_contrast::kSeries[0], appearance::high_contrast::kSeries[2],
+    appearance::high_contrast::kSeries[1], appearance::high_contrast::kSeries[3]};
+
+// High contrast's grid: behind the curves, plainly fainter than the axes.
+const QColor kHighContrastGrid(110, 110, 110);
 
 // A tick spacing of 1, 2 or 5 times a power of ten, near span / kTicks.
 double roundStep(double span) {
@@ -51,6 +76,57 @@ QValueAxis *makeAxis(QChart *chart, const QString &title, Qt::Alignment side) {
   return axis;
 }
 
+ChartColours coloursOf(QChart *chart, const QScatterSeries *well) {
+  ChartColours colours{chart->backgroundBrush(),
+                       chart->titleBrush(),
+                       chart->legend()->labelColor(),
+                       {},
+                       well->pen()};
+  for (QAbstractAxis *axis : chart->axes())
+    colours.axes.push_back(
+        {axis->labelsColor(), axis->titleBrush(), axis->linePen(), axis->gridLinePen()});
+  return colours;
+}
+
+void paint(QChart *chart, QScatterSeries *well, const ChartColours &colours) {
+  chart->setBackgroundBrush(colours.background);
+  chart->setTitleBrush(colours.title);
+  chart->legend()->setLabelColor(colours.legendText);
+  const QList<QAbstractAxis *> axes = chart->axes();
+  for (std::size_t k = 0; k < colours.axes.size() && k < std::size_t(axes.size()); ++k) {
+    QAbstractAxis *axis = axes[qsizetype(k)];
+    axis->setLabelsColor(colours.axes[k].labels);
+    axis->setTitleBrush(colours.axes[k].title);
+    axis->setLinePen(colours.axes[k].line);
+    axis->setGridLinePen(colours.axes[k].grid);
+  }
+  well->setPen(colours.wellBorder);
+}
+
+// The same lines and brushes in white on black, the grid grey.
+ChartColours highContrastOf(ChartColours colours, const QColor &wellColour) {
+  using namespace appearance::high_contrast;
+  colours.background = QBrush(kBackground);
+  colours.title = QBrush(kText);
+  colours.legendText = kText;
+  for (ChartColours::Axis &axis : colours.axes) {
+    axis.labels = kText;
+    axis.title = QBrush(kText);
+    axis.line.setColor(kText);
+    axis.grid.setColor(kHighContrastGrid);
+  }
+  colours.wellBorder.setColor(wellColour);
+  return colours;
+}
+
+// "distance r (Å) from 2.60 to 4.10"
+QString axisText(const QValueAxis *axis, int decimals) {
+  const QLocale locale = shownLocale();
+  return PairChart::tr("%1 from %2 to %3")
+      .arg(axis->titleText(), locale.toString(axis->min(), 'f', decimals),
+           locale.toString(axis->max(), 'f', decimals));
+}
+
 } // namespace
 
 PairChart::PairChart(std::int32_t a, std::int32_t b, const std::array<double, 4> &pair,
@@ -60,23 +136,63 @@ PairChart::PairChart(std::int32_t a, std::int32_t b, const std::array<double, 4>
     : QChartView(new QChart, parent), a_(a), b_(b), pair_(pair), length_(length),
       energy_(energyUnit) {
   QChart *chart = this->chart();
+  chart->setLocalizeNumbers(true);
+  chart->setLocale(shownLocale());
   chart->legend()->setAlignment(Qt::AlignBottom);
   setRenderHint(QPainter::Antialiasing);
   setMinimumSize(480, 360);
-  distanceAxis =
-      makeAxis(chart, QStringLiteral("distance r (%1)").arg(length_.symbol), Qt::AlignBottom);
-  energyAxis =
-      makeAxis(chart, QStringLiteral("pair energy V(r) (%1)").arg(energy_.symbol), Qt::AlignLeft);
-  distributionAxis = makeAxis(chart, QStringLiteral("radial distribution g(r)"), Qt::AlignRight);
+  distanceAxis = makeAxis(chart, tr("distance r (%1)").arg(length_.symbol), Qt::AlignBottom);
+  energyAxis = makeAxis(chart, tr("pair energy V(r) (%1)").arg(energy_.symbol), Qt::AlignLeft);
+  distributionAxis = makeAxis(chart, tr("radial distribution g(r)"), Qt::AlignRight);
   addEnergyCurve();
   addMarks();
   addDistribution();
+  colourSeries(false);
+  ordinary_ = coloursOf(chart, well);
+}
+
+// The ordinary look is the chart's own theme with the curves' colours over
+// it, as kept when the chart was made.
+void PairChart::setHighContrast(bool on) {
+  highContrast_ = on;
+  paint(chart(), well, on ? highContrastOf(ordinary_, kHighContrastSeries.well) : ordinary_);
+  colourSeries(on);
+}
+
+void PairChart::colourSeries(bool highContrast) {
+  const SeriesColours &colours = highContrast ? kHighContrastSeries : kOrdinarySeries;
+  energy->setPen(QPen(colours.energy, kEnergyWidth));
+  well->setColor(colours.well);
+  cutOff->setPen(QPen(colours.cutOff, kThinWidth, Qt::DashLine));
+  distribution->setPen(QPen(colours.distribution, kThinWidth));
+}
+
+QString PairChart::summary() const {
+  QStringList curves{energy->name(), well->name(), cutOff->name()};
+  const QString peak = distributionPeak();
+  curves << (peak.isEmpty() ? tr("%1: none kept yet").arg(distribution->name())
+                            : tr("%1, highest %2").arg(distribution->name(), peak));
+  return tr("Across: %1. Left: %2. Right: %3. Curves: %4.")
+      .arg(axisText(distanceAxis, length_.decimals), axisText(energyAxis, energy_.decimals),
+           axisText(distributionAxis, 0), curves.join(QStringLiteral("; ")));
+}
+
+// "2.4 at 3.30 Å": the highest shell of the distances; empty without any.
+QString PairChart::distributionPeak() const {
+  const QList<QPointF> points = distribution->points();
+  const auto highest =
+      std::max_element(points.begin(), points.end(), [](auto a, auto b) { return a.y() < b.y(); });
+  if (highest == points.end() || !(highest->y() > 0.0))
+    return {};
+  const QLocale locale = shownLocale();
+  return tr("%1 at %2 %3")
+      .arg(locale.toString(highest->y(), 'f', 1),
+           locale.toString(highest->x(), 'f', length_.decimals), length_.symbol);
 }
 
 void PairChart::addEnergyCurve() {
   energy = new QLineSeries(this);
-  energy->setName(QStringLiteral("pair energy V(r)"));
-  energy->setPen(QPen(QColor(30, 90, 200), 2.5));
+  energy->setName(tr("pair energy V(r)"));
   double low = 0.0, high = 0.0;
   for (const analysis::PotentialPoint &p : analysis::potentialCurve(pair_.data(), kCurvePoints)) {
     energy->append(length_.shown(p.r), energy_.shown(p.energy));
@@ -96,14 +212,12 @@ void PairChart::addEnergyCurve() {
 void PairChart::addMarks() {
   const analysis::PotentialWell bottom = analysis::potentialWell(pair_.data());
   well = new QScatterSeries(this);
-  well->setName(QStringLiteral("bond length %1, energy %2")
+  well->setName(tr("bond length %1, energy %2")
                     .arg(length_.text(bottom.distance), energy_.text(bottom.energy)));
-  well->setMarkerSize(11.0);
-  well->setColor(QColor(220, 60, 40));
+  well->setMarkerSize(kWellMarker);
   well->append(length_.shown(bottom.distance), energy_.shown(bottom.energy));
   cutOff = new QLineSeries(this);
-  cutOff->setName(QStringLiteral("cut-off %1").arg(length_.text(pair_[3])));
-  cutOff->setPen(QPen(QColor(90, 90, 90), 1.5, Qt::DashLine));
+  cutOff->setName(tr("cut-off %1").arg(length_.text(pair_[3])));
   const double cut = length_.shown(pair_[3]);
   cutOff->append(cut, energyAxis->min());
   cutOff->append(cut, energyAxis->max());
@@ -116,8 +230,7 @@ void PairChart::addMarks() {
 
 void PairChart::addDistribution() {
   distribution = new QLineSeries(this);
-  distribution->setName(QStringLiteral("distances kept now: g(r)"));
-  distribution->setPen(QPen(QColor(40, 150, 70), 1.5));
+  distribution->setName(tr("distances kept now: g(r)"));
   chart()->addSeries(distribution);
   distribution->attachAxis(distanceAxis);
   distribution->attachAxis(distributionAxis);

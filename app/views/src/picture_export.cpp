@@ -1,5 +1,6 @@
 #include "picture_export.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QImage>
 #include <QImageWriter>
@@ -9,7 +10,7 @@ namespace views {
 
 QString savePicture(const QImage &picture, const QString &path) {
   if (picture.isNull())
-    return QStringLiteral("There is no picture to save.");
+    return QCoreApplication::translate("views::PictureExport", "There is no picture to save.");
   QImageWriter writer(path, "png");
   if (writer.write(picture))
     return {};
@@ -17,14 +18,17 @@ QString savePicture(const QImage &picture, const QString &path) {
 }
 
 void exportPicture(QWidget *parent, const QImage &picture, const QString &fileName) {
+  const QString title = QCoreApplication::translate("views::PictureExport", "Export Picture");
   const QString path = QFileDialog::getSaveFileName(
-      parent, QStringLiteral("Export Picture"), fileName, QStringLiteral("PNG pictures (*.png)"));
+      parent, title, fileName,
+      QCoreApplication::translate("views::PictureExport", "PNG pictures (*.png)"));
   if (path.isEmpty())
     return;
   if (const QString problem = savePicture(picture, path); !problem.isEmpty())
-    QMessageBox::warning(
-        parent, QStringLiteral("Export Picture"),
-        QStringLiteral("The picture cannot be saved as %1:\n%2").arg(path, problem));
+    QMessageBox::warning(parent, title,
+                         QCoreApplication::translate("views::PictureExport",
+                                                     "The picture cannot be saved as %1:\n%2")
+                             .arg(path, problem));
 }
 
 } // namespace views

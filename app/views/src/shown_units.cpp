@@ -1,15 +1,25 @@
 #include "shown_units.h"
 
+#include <QCoreApplication>
+#include <QLocale>
+
 namespace views {
 
 namespace {
 
-const QString kModelUnits = QStringLiteral("model units");
+// Read at each use, so that a language chosen later applies.
+QString modelUnits() { return QCoreApplication::translate("views::ShownUnit", "model units"); }
 
 } // namespace
 
+QLocale shownLocale() {
+  QLocale locale;
+  locale.setNumberOptions(QLocale::OmitGroupSeparator);
+  return locale;
+}
+
 QString ShownUnit::number(double engineValue) const {
-  return QString::number(shown(engineValue), 'f', decimals);
+  return shownLocale().toString(shown(engineValue), 'f', decimals);
 }
 
 QString ShownUnit::text(double engineValue) const {
@@ -18,13 +28,13 @@ QString ShownUnit::text(double engineValue) const {
 
 ShownUnit speedUnit(const std::optional<analysis::ModelUnits> &units) {
   if (!units)
-    return {1.0, 0, kModelUnits};
+    return {1.0, 0, modelUnits()};
   return {analysis::metresPerSecondPerSpeed(*units), 0, QStringLiteral("m/s")};
 }
 
 ShownUnit lengthUnit(const std::optional<analysis::ModelUnits> &units) {
   if (!units)
-    return {1.0, 0, kModelUnits};
+    return {1.0, 0, modelUnits()};
   return {analysis::angstroms(1.0, *units), 2, QStringLiteral("\u00c5")};
 }
 

@@ -5,11 +5,16 @@
 
 #include "analysis/real_units.h"
 
+#include <QLocale>
 #include <QString>
 
 #include <optional>
 
 namespace views {
+
+// The locale numbers are written in: the user's, without thousands
+// separators, so that an axis label or a legend stays short.
+QLocale shownLocale();
 
 // One kind of quantity as the views write it.
 struct ShownUnit {

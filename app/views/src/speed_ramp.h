@@ -1,5 +1,5 @@
 // Colour by speed: each atom's speed placed on a ramp from cold blue to hot
-// red over the spread of the speeds shown. Qt-free.
+// red, or to bright yellow, over the spread of the speeds shown. Qt-free.
 #pragma once
 
 #include "atom_drawing/atom_colours.h"
@@ -22,7 +22,13 @@ SpeedSpread speedSpread(std::span<const double> speeds);
 // all speeds equal every atom is at step 0.
 int rampLevel(const SpeedSpread &spread, double speed);
 
-// The colour of a ramp step: blue, cyan, green, yellow, red.
-atom_drawing::AtomColour rampColour(int level);
+// The ramps a speed can be coloured by. BlueToRed runs blue, cyan, green,
+// yellow, red. BlueToYellow runs from a medium blue through grey to yellow,
+// getting brighter at every step, and holds no red-green contrast, so that
+// readers with red-green colour blindness see the same ramp.
+enum class SpeedRamp { BlueToRed, BlueToYellow };
+
+// The colour of a ramp step.
+atom_drawing::AtomColour rampColour(int level, SpeedRamp ramp = SpeedRamp::BlueToRed);
 
 } // namespace views

@@ -6,10 +6,19 @@
 #include "pair_chart.h"
 #include "scenario/material_card.h"
 
+#include "appearance/appearance.h"
+#include "views_accessibility.h"
+
+#include <QAccessible>
+#include <QChart>
+#include <QLegend>
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QValueAxis>
 #include <gtest/gtest.h>
+
+#include <set>
+#include <vector>
 
 using namespace views;
 
@@ -48,6 +57,37 @@ void expectDistinctTicks(const QValueAxis *axis) {
     labels.append(QString::asprintf(format.constData(), k * axis->tickInterval()));
   labels.removeDuplicates();
   EXPECT_EQ(labels.size(), 6) << axis->titleText().toStdString() << " with " << format.constData();
+}
+
+// Everything a look sets on the chart, to compare two charts by.
+struct ChartLook {
+  QBrush background;
+  QColor legendText;
+  std::vector<QColor> axisLabels, axisLines, grids;
+  QPen energy, cutOff, distribution, wellBorder;
+  QBrush wellFill;
+  qreal wellSize;
+  bool operator==(const ChartLook &) const = default;
+};
+
+ChartLook lookOf(const PairChart &chart) {
+  ChartLook look{chart.chart()->backgroundBrush(),
+                 chart.chart()->legend()->labelColor(),
+                 {},
+                 {},
+                 {},
+                 chart.energy->pen(),
+                 chart.cutOff->pen(),
+                 chart.distribution->pen(),
+                 chart.well->pen(),
+                 chart.well->brush(),
+                 chart.well->markerSize()};
+  for (QAbstractAxis *axis : chart.chart()->axes()) {
+    look.axisLabels.push_back(axis->labelsColor());
+    look.axisLines.push_back(axis->linePenColor());
+    look.grids.push_back(axis->gridLineColor());
+  }
+  return look;
 }
 
 } // namespace
@@ -101,4 +141,61 @@ TEST(PairNames, TheCardNamesTheSubstancesAndTheColoursNameTheRest) {
   EXPECT_EQ(pairName(2, 1, card), QStringLiteral("green \u2013 quartz"))
       << "a material the card does not name";
   EXPECT_EQ(pairName(1, 0, std::nullopt), QStringLiteral("red \u2013 blue"));
+}
+
+TEST(PairChart, HighContrastIsWhiteOnBlackAndOffAgainIsTheOrdinaryLookExactly) {
+  using namespace appearance::high_contrast;
+  const std::optional card(cardOf({"water"}));
+  PairChart chart = chartFor(card);
+  const ChartLook ordinary = lookOf(chart);
+  chart.setHighContrast(true);
+  EXPECT_EQ(chart.chart()->backgroundBrush().color(), kBackground);
+  EXPECT_EQ(chart.chart()->legend()->labelColor(), kText);
+  for (const QAbstractAxis *axis : chart.chart()->axes()) {
+    EXPECT_EQ(axis->labelsColor(), kText);
+    EXPECT_EQ(axis->titleBrush().color(), kText);
+    EXPECT_EQ(axis->linePenColor(), kText);
+  }
+  std::set<QRgb> curves;
+  for (const QColor &c : {chart.energy->pen().color(), chart.cutOff->pen().color(),
+                          chart.distribution->pen().color(), chart.well->brush().color()}) {
+    EXPECT_GE(appearance::contrastRatio(c, kBackground), 3.0);
+    curves.insert(c.rgb());
+  }
+  EXPECT_EQ(curves.size(), 4u) << "each curve its own colour";
+  EXPECT_EQ(chart.distribution->pen().color(), kSeries[3]) << "the note calls it the green line";
+
+  chart.setHighContrast(false);
+  EXPECT_EQ(lookOf(chart), ordinary);
+  EXPECT_EQ(lookOf(chart), lookOf(chartFor(card))) << "as a chart that never left it";
+}
+
+TEST(PairChart, AScreenReaderHearsTheAxesTheirRangesAndTheCurves) {
+  installAccessibility();
+  PairChart chart = chartFor(cardOf({"water"}));
+  chart.setAccessibleName(QStringLiteral("water pair"));
+  QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(&chart);
+  ASSERT_NE(reader, nullptr);
+  EXPECT_EQ(reader->role(), QAccessible::Chart);
+  EXPECT_EQ(reader->text(QAccessible::Name), QStringLiteral("water pair"));
+  const QString before = reader->text(QAccessible::Description);
+  EXPECT_TRUE(before.startsWith(QStringLiteral("Across: distance r (\u00c5) from ")))
+      << before.toStdString();
+  EXPECT_TRUE(before.contains(QStringLiteral(" to 4.10. Left: pair energy V(r) (kJ/mol) from ")))
+      << "the distances reach the cut-off: " << before.toStdString();
+  EXPECT_TRUE(before.contains(QStringLiteral("bond length 3.25 \u00c5, energy -4.73 kJ/mol")));
+  EXPECT_TRUE(before.contains(QStringLiteral("cut-off 4.10 \u00c5")));
+  EXPECT_TRUE(before.contains(QStringLiteral("distances kept now: g(r): none kept yet")));
+
+  // The highest shell, the second of 0.2 Å each, starts at 0.20 Å.
+  analysis::DistanceHistogram histogram;
+  histogram.shellWidth = 100.0; // 0.2 Å in the card's length unit of 0.2 pm
+  histogram.distribution = {0.0, 2.0, 0.5};
+  chart.showDistances(histogram);
+  const QString after = reader->text(QAccessible::Description);
+  EXPECT_TRUE(
+      after.contains(QStringLiteral("distances kept now: g(r), highest 2.0 at 0.20 \u00c5")))
+      << after.toStdString();
+  EXPECT_TRUE(after.contains(QStringLiteral("Right: radial distribution g(r) from 0 to 3.")))
+      << after.toStdString();
 }

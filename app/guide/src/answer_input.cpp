@@ -50,15 +50,21 @@ AnswerInput::AnswerInput(QWidget *parent) : QWidget(parent) {
 void AnswerInput::ask(const experiments::Question &question,
                       const std::optional<experiments::Value> &given) {
   question_ = question;
-  prompt->setText(QString::fromStdString(question.text));
+  const QString asked = QString::fromStdString(question.text);
+  // The prompt names its box's access key; an ampersand of the question
+  // shows as itself.
+  prompt->setText(QString(asked).replace(QLatin1Char('&'), QStringLiteral("&&")));
   const bool choosing = question.kind == AnswerKind::Choice;
   line->setVisible(!choosing);
   choices->setVisible(choosing);
-  unit->setVisible(question.kind == AnswerKind::Number && !question.unit.empty());
+  const bool withUnit = question.kind == AnswerKind::Number && !question.unit.empty();
+  unit->setVisible(withUnit);
   unit->setText(QString::fromStdString(question.unit));
   prompt->setBuddy(choosing ? static_cast<QWidget *>(choices) : line);
-  line->setAccessibleName(prompt->text());
-  choices->setAccessibleName(prompt->text());
+  line->setAccessibleName(asked);
+  choices->setAccessibleName(asked);
+  line->setAccessibleDescription(withUnit ? tr("In %1").arg(QString::fromStdString(question.unit))
+                                          : QString());
   line->clear();
   choices->clear();
   choices->addItem(tr("(choose one)"));

@@ -6,6 +6,7 @@
 #include "verdict_text.h"
 #include "worksheet_export.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -26,6 +27,26 @@ namespace guide {
 namespace {
 
 QString escaped(const std::string &text) { return QString::fromStdString(text).toHtmlEscaped(); }
+
+// Shows the text in a readout label and lets a screen reader hear it: the
+// label's description holds the text (a reader reads it after the label's
+// name; setting it tells a reader it changed, which AT-SPI passes on), and
+// with alert the change is also raised as an alert, which the Windows and
+// macOS bridges announce at once.
+void showReadout(QLabel *label, const QString &text, bool alert) {
+  label->setText(text);
+  label->setAccessibleDescription(text);
+  if (alert && !text.isEmpty()) {
+    QAccessibleEvent changed(label, QAccessible::Alert);
+    QAccessible::updateAccessibility(&changed);
+  }
+}
+
+// A readout the student can reach with Tab, read and copy.
+void makeReadable(QLabel *label) {
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  label->setFocusPolicy(Qt::StrongFocus);
+}
 
 QString entryText(const ExperimentEntry &entry) {
   QString text = entry.title;
@@ -62,7 +83,9 @@ QWidget *ExperimentWindow::createListPage() {
   label->setBuddy(list);
   startButton = new QPushButton(tr("&Start"), page);
   startButton->setDefault(true);
+  startButton->setToolTip(tr("Start the chosen experiment"));
   openButton = new QPushButton(tr("&Open Experiment File…"), page);
+  openButton->setToolTip(tr("Open an experiment file from any folder"));
   auto *buttons = new QHBoxLayout;
   buttons->addWidget(openButton);
   buttons->addStretch();
@@ -87,17 +110,25 @@ QWidget *ExperimentWindow::createStepPage() {
                             "the thermostat, the lid and the graphs"));
   answer = new AnswerInput(page);
   checkButton = new QPushButton(tr("C&heck"), page);
+  checkButton->setToolTip(tr("Check your answer and the measurement"));
   feedback = new QLabel(page);
   feedback->setWordWrap(true);
   feedback->setAccessibleName(tr("Feedback"));
+  makeReadable(feedback);
   problem = new QLabel(page);
   problem->setWordWrap(true);
   problem->setStyleSheet(QStringLiteral("font-weight: bold"));
   problem->setAccessibleName(tr("Message"));
   back = new QPushButton(tr("< &Back"), page);
+  back->setAccessibleName(tr("Back"));
+  back->setToolTip(tr("The step before"));
   next = new QPushButton(tr("&Next >"), page);
+  next->setAccessibleName(tr("Next"));
+  next->setToolTip(tr("The next step"));
   chooseButton = new QPushButton(tr("&All Experiments"), page);
+  chooseButton->setToolTip(tr("Back to the list of experiments"));
   worksheetButton = new QPushButton(tr("&Worksheet…"), page);
+  worksheetButton->setToolTip(tr("Write the worksheet to hand in, as PDF or a web page"));
   auto *nav = new QHBoxLayout;
   nav->addWidget(chooseButton);
   nav->addWidget(worksheetButton);
@@ -124,9 +155,10 @@ QWidget *ExperimentWindow::createMeasureRow(QWidget *page) {
   measurementLabel = new QLabel(row);
   measurementLabel->setWordWrap(true);
   measureButton = new QPushButton(tr("&Measure"), row);
+  measureButton->setToolTip(tr("Take this step's measurement from the running simulation"));
   measured = new QLabel(row);
   measured->setAccessibleName(tr("Measured"));
-  measured->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  makeReadable(measured);
   auto *layout = new QHBoxLayout(row);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(measurementLabel, 1);
@@ -228,7 +260,7 @@ void ExperimentWindow::showStep() {
   if (step.question)
     answer->ask(*step.question, session_.record().steps[std::size_t(session_.step())].answer);
   checkButton->setVisible(!step.checks.empty() && session_.experiment().checksOn);
-  feedback->clear();
+  showReadout(feedback, QString(), false);
   back->setEnabled(session_.step() > 0);
   // A step that could not be set up (its scenario is missing) is not left
   // forward: Set up again tries once more.
@@ -250,8 +282,10 @@ void ExperimentWindow::showStepText() {
 
 void ExperimentWindow::showMeasured() {
   const auto &value = session_.record().steps[std::size_t(session_.step())].measured;
-  measured->setText(value ? QString::fromStdString(experiments::formatValue(*value))
-                          : tr("not measured yet"));
+  showReadout(measured,
+              value ? QString::fromStdString(experiments::formatValue(*value))
+                    : tr("not measured yet"),
+              false);
 }
 
 void ExperimentWindow::showVerdicts() {
@@ -260,12 +294,12 @@ void ExperimentWindow::showVerdicts() {
   QStringList lines;
   for (std::size_t k = 0; k < verdicts.size(); ++k)
     lines << verdictText(session_.currentStep().checks[k], verdicts[k]);
-  feedback->setText(lines.join(QLatin1Char('\n')));
+  showReadout(feedback, lines.join(QLatin1Char('\n')), true);
 }
 
 void ExperimentWindow::showProblem(const QString &text) {
-  problem->setText(text);
   problem->setVisible(!text.isEmpty());
+  showReadout(problem, text, true);
 }
 
 void ExperimentWindow::measureClicked() {

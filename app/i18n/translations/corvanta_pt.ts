@@ -1829,6 +1829,21 @@ and %2</source>
         <source>Close a menu or a dialog</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>In the large view: zoom in or out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the large view: back to the front view</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>scene::PictureBox</name>
+    <message>
+        <source>The picture file %1 is missing or is not a picture that can be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>scene::ThermometerAccessible</name>

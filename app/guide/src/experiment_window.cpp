@@ -26,7 +26,7 @@ namespace guide {
 
 namespace {
 
-QString escaped(const std::string &text) { return QString::fromStdString(text).toHtmlEscaped(); }
+QString asHtml(const std::string &text) { return QString::fromStdString(text).toHtmlEscaped(); }
 
 // Shows the text in a readout label and lets a screen reader hear it: the
 // label's description holds the text (a reader reads it after the label's
@@ -246,10 +246,10 @@ void ExperimentWindow::goTo(int step) {
 void ExperimentWindow::showStep() {
   const experiments::Step &step = session_.currentStep();
   heading->setText(tr("<b>%1</b><br>Step %2 of %3: %4")
-                       .arg(escaped(session_.experiment().title))
+                       .arg(asHtml(session_.experiment().title))
                        .arg(session_.step() + 1)
                        .arg(session_.stepCount())
-                       .arg(escaped(step.title)));
+                       .arg(asHtml(step.title)));
   showStepText();
   measurementLabel->parentWidget()->setVisible(step.measurement.has_value());
   if (step.measurement)
@@ -271,7 +271,7 @@ void ExperimentWindow::showStepText() {
   const experiments::Step &step = session_.currentStep();
   QString html;
   for (const std::string &paragraph : step.paragraphs)
-    html += QStringLiteral("<p>%1</p>").arg(escaped(paragraph));
+    html += QStringLiteral("<p>%1</p>").arg(asHtml(paragraph));
   if (!step.picture.empty()) {
     const QString picture = QDir(session_.folder()).filePath(QString::fromStdString(step.picture));
     html += QStringLiteral("<p><img src=\"%1\" width=\"360\"></p>")

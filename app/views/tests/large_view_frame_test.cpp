@@ -16,9 +16,9 @@ using namespace views;
 
 namespace {
 
-constexpr int kWidth = 400;
-constexpr int kHeight = 300;
-constexpr double kPair[4] = {4096.0, 1.0, 1412.0, 2048.0};
+constexpr int kFrameWidth = 400;
+constexpr int kFrameHeight = 300;
+constexpr double kFramePair[4] = {4096.0, 1.0, 1412.0, 2048.0};
 
 // Atoms of two types in a box of 20,000, all pairs the same.
 analysis::AtomFrame frameOf(std::vector<double> coords, std::vector<std::int32_t> types) {
@@ -27,14 +27,14 @@ analysis::AtomFrame frameOf(std::vector<double> coords, std::vector<std::int32_t
   frame.types = std::move(types);
   frame.typeCount = 2;
   for (int p = 0; p < 3; ++p)
-    frame.pairParams.insert(frame.pairParams.end(), kPair, kPair + 4);
+    frame.pairParams.insert(frame.pairParams.end(), kFramePair, kFramePair + 4);
   frame.box = {0.0, 0.0, 0.0, 20000.0, 20000.0, 20000.0};
   return frame;
 }
 
 QColor pixelAt(const QImage &picture, const analysis::AtomFrame &frame, std::size_t atom,
                const Camera &camera = {}) {
-  const TurnedProjection projection(frame.box, kWidth, kHeight, camera);
+  const TurnedProjection projection(frame.box, kFrameWidth, kFrameHeight, camera);
   const std::size_t k = 3 * atom;
   const ScreenPoint p =
       projection.project(frame.coords[k], frame.coords[k + 1], frame.coords[k + 2]);
@@ -43,7 +43,7 @@ QColor pixelAt(const QImage &picture, const analysis::AtomFrame &frame, std::siz
 
 QImage draw(const analysis::AtomFrame &frame, const std::vector<double> &speeds,
             Colouring colouring, const Camera &camera = {}) {
-  QImage picture(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
+  QImage picture(kFrameWidth, kFrameHeight, QImage::Format_ARGB32_Premultiplied);
   SphereSprites sprites;
   EXPECT_TRUE(drawLargeView(picture, frame, frame.box, camera, {colouring, speeds, speedUnit({})},
                             sprites));
@@ -64,7 +64,7 @@ TEST(LargeViewFrame, NearerAtomsCoverFartherOnesWhateverTheirOrder) {
   const Camera side{1.2, 0.3, 2.0};
   for (const bool blueFirst : {true, false}) {
     std::vector<double> coords{10000, 10000, 10000};
-    const TurnedProjection projection({0, 0, 0, 20000, 20000, 20000}, kWidth, kHeight, side);
+    const TurnedProjection projection({0, 0, 0, 20000, 20000, 20000}, kFrameWidth, kFrameHeight, side);
     // The point 400 units farther along the line of sight: the turned depth
     // axis is the third row of the turn; find it by projecting.
     const ScreenPoint front = projection.project(10000, 10000, 10000);
@@ -106,7 +106,7 @@ TEST(LargeViewFrame, AtomsAtRestAllTakeOneColour) {
 TEST(LargeViewFrame, ABoxThatCannotBeDrawnGivesAMessageAndNoAtoms) {
   auto frame = frameOf({4000, 10000, -100}, {0});
   frame.box = {0, 0, -20000, 20000, 20000, 0};
-  QImage picture(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
+  QImage picture(kFrameWidth, kFrameHeight, QImage::Format_ARGB32_Premultiplied);
   SphereSprites sprites;
   EXPECT_FALSE(drawLargeView(picture, frame, frame.box, {}, {}, sprites));
   EXPECT_EQ(sprites.cachedImages(), 0u);
@@ -120,13 +120,13 @@ TEST(LargeViewFrame, ALoweredLidIsDrawnAsALidAndThePictureStaysPut) {
   auto underLid = full;
   underLid.box[4] = 8000.0;
   const QImage open = draw(full, {}, Colouring::Material);
-  QImage closed(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
+  QImage closed(kFrameWidth, kFrameHeight, QImage::Format_ARGB32_Premultiplied);
   SphereSprites sprites;
   ASSERT_TRUE(drawLargeView(closed, underLid, full.box, {}, {}, sprites));
 
   EXPECT_EQ(pixelAt(open, full, 0), pixelAt(closed, full, 0))
       << "fitted to the file's box, the atom stays where it was";
-  const TurnedProjection projection(full.box, kWidth, kHeight, {});
+  const TurnedProjection projection(full.box, kFrameWidth, kFrameHeight, {});
   const auto at = [&](const QImage &picture, double x, double y, double z) {
     const ScreenPoint p = projection.project(x, y, z);
     return picture.pixelColor(static_cast<int>(std::lround(p.x)),
@@ -168,10 +168,10 @@ TEST(LargeViewFrame, SeenFromAboveTheLidTintsTheAtomsBelowItAndFromBelowItDoesNo
   for (const double pitch : {0.0, -0.6, 0.6}) {
     const Camera camera{0.0, pitch, 1.0};
     const QImage open = draw(full, {}, Colouring::Material, camera);
-    QImage closed(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
+    QImage closed(kFrameWidth, kFrameHeight, QImage::Format_ARGB32_Premultiplied);
     SphereSprites sprites;
     ASSERT_TRUE(drawLargeView(closed, underLid, full.box, camera, {}, sprites));
-    const TurnedProjection projection(full.box, kWidth, kHeight, camera);
+    const TurnedProjection projection(full.box, kFrameWidth, kFrameHeight, camera);
     const ScreenPoint back = projection.project(10000, 8000, 0);
     const ScreenPoint front = projection.project(10000, 8000, 20000);
     const bool fromAbove = back.y < front.y; // the lid's back edge higher on the screen
@@ -194,14 +194,14 @@ TEST(LargeViewFrame, SeenFromAboveTheLidTintsTheAtomsBelowItAndFromBelowItDoesNo
 TEST(LargeViewFrame, AFullBoxHasNoLid) {
   const auto full = frameOf({10000, 3000, 10000}, {0});
   const QImage picture = draw(full, {}, Colouring::Material);
-  const TurnedProjection projection(full.box, kWidth, kHeight, {});
+  const TurnedProjection projection(full.box, kFrameWidth, kFrameHeight, {});
   const ScreenPoint centre = projection.project(10000, 20000, 10000);
   EXPECT_EQ(picture.pixelColor(static_cast<int>(centre.x), static_cast<int>(centre.y)),
             kViewBackground)
       << "the top face of a full box is not filled";
   int outlined = 0;
-  for (int y = 0; y < kHeight; ++y)
-    for (int x = 0; x < kWidth; ++x)
+  for (int y = 0; y < kFrameHeight; ++y)
+    for (int x = 0; x < kFrameWidth; ++x)
       outlined += picture.pixelColor(x, y) == kLidOutline ? 1 : 0;
   EXPECT_EQ(outlined, 0);
 }

@@ -3,8 +3,13 @@
 #include "appearance/appearance.h"
 
 #include <QLocale>
+#include <QPainter>
 
 namespace lab {
+
+namespace {
+constexpr qreal kFocusFrameWidth = 2.0; // pixels
+} // namespace
 
 ChartView::ChartView(QChart *chart, const QString &name, QWidget *parent)
     : QChartView(chart, parent) {
@@ -34,6 +39,26 @@ void ChartView::showAppearance() {
   const bool high = appearance::Appearance::instance().highContrast();
   applyLook(*chart(), high ? highContrastLook(*ordinary_) : *ordinary_);
   emit lookChanged();
+}
+
+void ChartView::focusInEvent(QFocusEvent *event) {
+  QChartView::focusInEvent(event);
+  viewport()->update();
+}
+
+void ChartView::focusOutEvent(QFocusEvent *event) {
+  QChartView::focusOutEvent(event);
+  viewport()->update();
+}
+
+void ChartView::drawForeground(QPainter *painter, const QRectF &rect) {
+  QChartView::drawForeground(painter, rect);
+  if (!hasFocus())
+    return;
+  const qreal inset = kFocusFrameWidth / 2.0;
+  painter->setPen(QPen(palette().color(QPalette::Highlight), kFocusFrameWidth));
+  painter->setBrush(Qt::NoBrush);
+  painter->drawRect(sceneRect().adjusted(inset, inset, -inset, -inset));
 }
 
 } // namespace lab

@@ -32,6 +32,13 @@ signals:
   // The chart's colours changed with the appearance.
   void lookChanged();
 
+protected:
+  // A graph with the keyboard's focus is framed in the highlight colour,
+  // so that a keyboard user sees where Tab went.
+  void focusInEvent(QFocusEvent *event) override;
+  void focusOutEvent(QFocusEvent *event) override;
+  void drawForeground(QPainter *painter, const QRectF &rect) override;
+
 private:
   void showAppearance();
 

@@ -44,6 +44,7 @@ class LargeViewWindow;
 
 namespace scene {
 class ExperimentStage;
+class FocusRing;
 class TrajectoryRecording;
 class Hotspot;
 class PanelStatusBar;
@@ -96,6 +97,14 @@ public:
   // saying why, when it cannot be opened.
   bool openExperimentFile(const QString &path);
   bool startExperiment(const QString &name);
+
+  // What the atom view shows, as a screen reader reads it: the simulation as
+  // the status bar names it, the atom count, the temperature the atoms are
+  // kept at in the chosen unit, a lowered lid and a pause.
+  QString atomViewSummary() const;
+  // The thermometer's reading: the ambient temperature as the status bar
+  // shows it.
+  QString thermometerText() const;
 
   // Controls, as the window's code and its checks reach them.
   QScrollBar *HScroll1 = nullptr;
@@ -201,6 +210,11 @@ public slots:
   void setTemperatureUnit(analysis::TemperatureUnit chosen);
 
 protected:
+  // Polishing, before the window first shows, makes the atom view a
+  // keyboard stop (see makeAtomViewReachable).
+  bool event(QEvent *event) override;
+  // Enter on the atom view opens the large view.
+  bool eventFilter(QObject *watched, QEvent *event) override;
   void showEvent(QShowEvent *event) override;
   void closeEvent(QCloseEvent *event) override;
   void dragEnterEvent(QDragEnterEvent *event) override;
@@ -264,6 +278,9 @@ private:
   void showRecordingState();
 
   // atom view
+  // Tab reaches the atom view, which shows its focus by a ring outside the
+  // picture; its drawing stays as it is.
+  void makeAtomViewReachable();
   void makeSurfaces();
   void releaseSurfaces();
   void setupScreenProjection();
@@ -305,6 +322,7 @@ private:
   raster::HBITMAP frameBitmap = 0;
   bool surfacesBuilt = false;
   std::unique_ptr<AtomSprite> atomSprite;
+  scene::FocusRing *atomViewRing = nullptr; // made once the window is polished
 
   atom_drawing::Projection projection;
   atom_drawing::FrameStats frameStats;

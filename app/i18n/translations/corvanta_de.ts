@@ -5,151 +5,153 @@
     <name>CommandLine</name>
     <message>
         <source>Shows how matter behaves at the level of atoms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt, wie sich Materie auf der Ebene der Atome verhält.</translation>
     </message>
     <message>
         <source>Open the Lab beside the main window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Labor neben dem Hauptfenster öffnen.</translation>
     </message>
     <message>
         <source>Open the large 3-D view of the atoms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die große 3D-Ansicht der Atome öffnen.</translation>
     </message>
     <message>
         <source>Open the Experiments window at this experiment: its title, its file name without .experiment, or an experiment file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fenster „Experimente“ bei diesem Experiment öffnen, angegeben durch seinen Titel, seinen Dateinamen ohne .experiment oder eine Experimentdatei.</translation>
     </message>
     <message>
         <source>NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>NAME</translation>
     </message>
     <message>
         <source>A scenario file to run at start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Szenariodatei, die beim Start ausgeführt wird.</translation>
     </message>
 </context>
 <context>
     <name>LanguageMenu</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>Corvanta will show this language the next time it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvanta zeigt diese Sprache beim nächsten Start.</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprache</translation>
     </message>
     <message>
         <source>&amp;System Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Systemsprache</translation>
     </message>
 </context>
 <context>
     <name>frmOrvelModel</name>
     <message>
         <source>Open Experiment</source>
-        <translation type="unfinished"></translation>
+        <translation>Experiment öffnen</translation>
     </message>
     <message>
         <source>Experiments (*.experiment);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Experimente (*.experiment);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>There is no worksheet yet: start an experiment first (View &gt; Experiments…).</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt noch kein Arbeitsblatt: zuerst ein Experiment starten (Ansicht &gt; Experimente…).</translation>
     </message>
     <message>
         <source>There is no experiment called &quot;%1&quot;.
 
 Folders searched: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt kein Experiment namens „%1“.
+
+Durchsuchte Ordner: %2</translation>
     </message>
     <message>
         <source>Time of Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Tageszeit</translation>
     </message>
     <message>
         <source>From morning to evening: the sun and the temperature follow</source>
-        <translation type="unfinished"></translation>
+        <translation>Von morgens bis abends: Sonne und Temperatur passen sich an</translation>
     </message>
     <message>
         <source>Atoms</source>
-        <translation type="unfinished"></translation>
+        <translation>Atome</translation>
     </message>
     <message>
         <source>The atoms of the chosen place moving in their box</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Atome des gewählten Ortes, wie sie sich in ihrem Behälter bewegen</translation>
     </message>
     <message>
         <source>Evening</source>
-        <translation type="unfinished"></translation>
+        <translation>Abend</translation>
     </message>
     <message>
         <source>Morning</source>
-        <translation type="unfinished"></translation>
+        <translation>Morgen</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Run Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit</translation>
     </message>
     <message>
         <source>Run Time for MD Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit des MD-Modells</translation>
     </message>
     <message>
         <source>FPS</source>
-        <translation type="unfinished"></translation>
+        <translation>FPS</translation>
     </message>
     <message>
         <source>Screen Update (Frames Per Second)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildwiederholrate (Bilder pro Sekunde)</translation>
     </message>
     <message>
         <source># Atoms</source>
-        <translation type="unfinished"></translation>
+        <translation>Atome</translation>
     </message>
     <message>
         <source>Number of Atoms in Simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der Atome in der Simulation</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatur</translation>
     </message>
     <message>
         <source>Ambient Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Umgebungstemperatur</translation>
     </message>
     <message>
         <source>Simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulation</translation>
     </message>
     <message>
         <source>Simulation Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Art der Simulation</translation>
     </message>
     <message>
         <source>Season</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahreszeit</translation>
     </message>
     <message>
         <source>Summer</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommer</translation>
     </message>
     <message>
         <source>Winter</source>
-        <translation type="unfinished"></translation>
+        <translation>Winter</translation>
     </message>
     <message>
         <source>Simulation: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulation: %1</translation>
     </message>
     <message>
         <source>The mouse icon %1 is missing or cannot be read.
@@ -157,11 +159,15 @@ Folders searched: %2</source>
 Folders searched: %2
 
 The program reads its pictures and scenarios from the folder it is started in, or else from its installed data folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Mauszeigerbild %1 fehlt oder kann nicht gelesen werden.
+
+Durchsuchte Ordner: %2
+
+Das Programm liest seine Bilder und Szenarien aus dem Ordner, in dem es gestartet wird, sonst aus seinem installierten Datenordner.</translation>
     </message>
     <message>
         <source># Atoms : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Atome: %1</translation>
     </message>
     <message>
         <source>A picture of the sun cannot be read:
@@ -170,1594 +176,1614 @@ The program reads its pictures and scenarios from the folder it is started in, o
 Folders searched: %2
 
 The program runs on without the sun.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Bild der Sonne kann nicht gelesen werden:
+%1
+
+Durchsuchte Ordner: %2
+
+Das Programm läuft ohne die Sonne weiter.</translation>
     </message>
     <message>
         <source>A picture of an atom cannot be read:
 %1
 
 Folders searched: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Bild eines Atoms kann nicht gelesen werden:
+%1
+
+Durchsuchte Ordner: %2</translation>
     </message>
     <message>
         <source>Summer or winter; now %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommer oder Winter; jetzt %1</translation>
     </message>
     <message>
         <source>Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Landschaft</translation>
     </message>
     <message>
         <source>Choose a place in the landscape to see its atoms</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Ort in der Landschaft wählen, um seine Atome zu sehen</translation>
     </message>
     <message>
         <source>Water and air</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasser und Luft</translation>
     </message>
     <message>
         <source>View Water/Air Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenzfläche Wasser/Luft ansehen</translation>
     </message>
     <message>
         <source>Water and rock</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasser und Gestein</translation>
     </message>
     <message>
         <source>View Water/Rock Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenzfläche Wasser/Gestein ansehen</translation>
     </message>
     <message>
         <source>Sand</source>
-        <translation type="unfinished"></translation>
+        <translation>Sand</translation>
     </message>
     <message>
         <source>View Sand</source>
-        <translation type="unfinished"></translation>
+        <translation>Sand ansehen</translation>
     </message>
     <message>
         <source>Dark rock</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunkles Gestein</translation>
     </message>
     <message>
         <source>View Solid Dark Rock</source>
-        <translation type="unfinished"></translation>
+        <translation>Festes dunkles Gestein ansehen</translation>
     </message>
     <message>
         <source>Cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Wolke</translation>
     </message>
     <message>
         <source>View Cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Wolke ansehen</translation>
     </message>
     <message>
         <source>Air</source>
-        <translation type="unfinished"></translation>
+        <translation>Luft</translation>
     </message>
     <message>
         <source>View Air Molecules</source>
-        <translation type="unfinished"></translation>
+        <translation>Luftmoleküle ansehen</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasser</translation>
     </message>
     <message>
         <source>View Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasser ansehen</translation>
     </message>
     <message>
         <source>Thermometer bulb</source>
-        <translation type="unfinished"></translation>
+        <translation>Thermometerkugel</translation>
     </message>
     <message>
         <source>Thermometer</source>
-        <translation type="unfinished"></translation>
+        <translation>Thermometer</translation>
     </message>
     <message>
         <source>Thermometer tube</source>
-        <translation type="unfinished"></translation>
+        <translation>Thermometerröhre</translation>
     </message>
     <message>
         <source>&amp;1 step per tick</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;1 Schritt pro Takt</translation>
     </message>
     <message>
         <source>&amp;2 steps per tick</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;2 Schritte pro Takt</translation>
     </message>
     <message>
         <source>&amp;5 steps per tick</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;5 Schritte pro Takt</translation>
     </message>
     <message>
         <source>1&amp;0 steps per tick</source>
-        <translation type="unfinished"></translation>
+        <translation>1&amp;0 Schritte pro Takt</translation>
     </message>
     <message>
         <source>20 &amp;steps per tick</source>
-        <translation type="unfinished"></translation>
+        <translation>20 &amp;Schritte pro Takt</translation>
     </message>
     <message>
         <source>50 steps &amp;per tick</source>
-        <translation type="unfinished"></translation>
+        <translation>50 Schritte &amp;pro Takt</translation>
     </message>
     <message>
         <source>&amp;High Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hoher Kontrast</translation>
     </message>
     <message>
         <source>Draw the Lab, its graphs and the large view in white and bright colours on black, for a projector</source>
-        <translation type="unfinished"></translation>
+        <translation>Labor, Diagramme und große Ansicht in Weiß und hellen Farben auf Schwarz zeichnen, für den Beamer</translation>
     </message>
     <message>
         <source>Speed &amp;Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschwindigkeits&amp;farben</translation>
     </message>
     <message>
         <source>Blue to &amp;Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Blau bis &amp;Rot</translation>
     </message>
     <message>
         <source>Blue to &amp;Yellow (for red-green colour blindness)</source>
-        <translation type="unfinished"></translation>
+        <translation>Blau bis &amp;Gelb (bei Rot-Grün-Sehschwäche)</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Open Scenario…</source>
-        <translation type="unfinished"></translation>
+        <translation>Szenario ö&amp;ffnen…</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zuletzt geöffnet</translation>
     </message>
     <message>
         <source>Open Ex&amp;periment…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ex&amp;periment öffnen…</translation>
     </message>
     <message>
         <source>Open a guided experiment file, such as one a teacher wrote</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Datei mit einem angeleiteten Experiment öffnen, etwa eines, das eine Lehrkraft geschrieben hat</translation>
     </message>
     <message>
         <source>&amp;Save Snapshot…</source>
-        <translation type="unfinished"></translation>
+        <translation>Momentaufnahme &amp;speichern…</translation>
     </message>
     <message>
         <source>Save the atoms as they are now as a scenario file; loading it draws fresh velocities for its temperature, as for every scenario file</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Atome in ihrem jetzigen Zustand als Szenariodatei speichern; beim Laden werden die Geschwindigkeiten für ihre Temperatur neu ausgelost, wie bei jeder Szenariodatei</translation>
     </message>
     <message>
         <source>E&amp;xport</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportieren</translation>
     </message>
     <message>
         <source>&amp;Picture…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bild…</translation>
     </message>
     <message>
         <source>Save the atom view as a PNG picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Atomansicht als PNG-Bild speichern</translation>
     </message>
     <message>
         <source>&amp;Worksheet…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arbeitsblatt…</translation>
     </message>
     <message>
         <source>Write the open experiment&apos;s worksheet, with your answers and the values measured, as a PDF or a web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Arbeitsblatt des geöffneten Experiments mit den Antworten und Messwerten als PDF oder Webseite speichern</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>&amp;Single Component</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eine Komponente</translation>
     </message>
     <message>
         <source>&amp;Solid</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fest</translation>
     </message>
     <message>
         <source>&amp;Liquid</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;lüssig</translation>
     </message>
     <message>
         <source>&amp;Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gas</translation>
     </message>
     <message>
         <source>&amp;Double Component</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zwei Komponenten</translation>
     </message>
     <message>
         <source>&amp;Solid-Liquid</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fest/Flüssig</translation>
     </message>
     <message>
         <source>Solid-&amp;Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Fest/&amp;Gas</translation>
     </message>
     <message>
         <source>&amp;Liquid-Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;lüssig/Gas</translation>
     </message>
     <message>
         <source>&amp;Follow the Ambient Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Der &amp;Umgebungstemperatur folgen</translation>
     </message>
     <message>
         <source>Hold the atoms at the temperature of the season and the time of day</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Atome auf der Temperatur der Jahreszeit und der Tageszeit halten</translation>
     </message>
     <message>
         <source>&amp;Simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Simulation</translation>
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anhalten</translation>
     </message>
     <message>
         <source>S&amp;tep</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einzelschritt</translation>
     </message>
     <message>
         <source>One tick while paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Im angehaltenen Zustand einen Takt weiterrechnen</translation>
     </message>
     <message>
         <source>Spee&amp;d</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Geschwindigkeit</translation>
     </message>
     <message>
         <source>Re&amp;start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu starten</translation>
     </message>
     <message>
         <source>Load the running scenario&apos;s file again</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei des laufenden Szenarios neu laden</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Lab…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Labor…</translation>
     </message>
     <message>
         <source>La&amp;rge View…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Große Ansicht…</translation>
     </message>
     <message>
         <source>&amp;Interactions…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wechselwirkungen…</translation>
     </message>
     <message>
         <source>&amp;Experiments…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Experimente…</translation>
     </message>
     <message>
         <source>Guided experiments: the program sets each step up and checks what you measure</source>
-        <translation type="unfinished"></translation>
+        <translation>Angeleitete Experimente: Das Programm bereitet jeden Schritt vor und prüft, was gemessen wird</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Topics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfethemen</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Angehalten</translation>
     </message>
     <message>
         <source>&amp;Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fortsetzen</translation>
     </message>
     <message>
         <source>FPS: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>FPS: %1</translation>
     </message>
     <message>
         <source>Scenario files (*.ams);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Szenariodateien (*.ams);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Open Scenario</source>
-        <translation type="unfinished"></translation>
+        <translation>Szenario öffnen</translation>
     </message>
     <message>
         <source>Save Snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Momentaufnahme speichern</translation>
     </message>
     <message>
         <source>The snapshot cannot be saved:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Momentaufnahme kann nicht gespeichert werden:
+%1</translation>
     </message>
     <message>
         <source>Record Trajectory</source>
-        <translation type="unfinished"></translation>
+        <translation>Trajektorie aufzeichnen</translation>
     </message>
     <message>
         <source>Extended XYZ (*.xyz);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Extended XYZ (*.xyz);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Write every K-th frame shown. K:</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes K-te angezeigte Bild schreiben. K:</translation>
     </message>
     <message>
         <source>The trajectory cannot be recorded:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Trajektorie kann nicht aufgezeichnet werden:
+%1</translation>
     </message>
     <message>
         <source>Recording the trajectory has stopped:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aufzeichnung der Trajektorie wurde abgebrochen:
+%1</translation>
     </message>
     <message>
         <source>Stop Recording the &amp;Trajectory</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufzeichnung der &amp;Trajektorie beenden</translation>
     </message>
     <message>
         <source>&amp;Trajectory…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trajektorie…</translation>
     </message>
     <message>
         <source>Recording to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufzeichnung in %1</translation>
     </message>
     <message>
         <source>Record every K-th frame shown to an extended-XYZ file</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes K-te angezeigte Bild in eine Extended-XYZ-Datei aufzeichnen</translation>
     </message>
     <message>
         <source>Solid</source>
-        <translation type="unfinished"></translation>
+        <translation>Fest</translation>
     </message>
     <message>
         <source>Liquid</source>
-        <translation type="unfinished"></translation>
+        <translation>Flüssig</translation>
     </message>
     <message>
         <source>Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas</translation>
     </message>
     <message>
         <source>Gas-Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas/Gas</translation>
     </message>
     <message>
         <source>Solid-Liquid</source>
-        <translation type="unfinished"></translation>
+        <translation>Fest/Flüssig</translation>
     </message>
     <message>
         <source>Solid-Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Fest/Gas</translation>
     </message>
     <message>
         <source>Liquid-Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Flüssig/Gas</translation>
     </message>
     <message>
         <source>
 
 Folders searched: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Durchsuchte Ordner: %1</translation>
     </message>
     <message>
         <source>The scenario cannot be loaded:
 %1%2
 
 The simulation carries on as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Szenario kann nicht geladen werden:
+%1%2
+
+Die Simulation läuft unverändert weiter.</translation>
     </message>
     <message>
         <source>The box of %1 cannot be shown:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Behälter von %1 kann nicht angezeigt werden:
+%2</translation>
     </message>
     <message>
         <source>The material card cannot be used:
 %1
 
 The scenario runs in model units.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Stoffkarte kann nicht verwendet werden:
+%1
+
+Das Szenario läuft in Modelleinheiten.</translation>
     </message>
     <message>
         <source>Temperature: %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatur: %1 %2</translation>
     </message>
     <message>
         <source>No simulation yet: choose a place in the landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Simulation: einen Ort in der Landschaft wählen</translation>
     </message>
     <message>
         <source>atoms: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Atome: %1</translation>
     </message>
     <message>
         <source>insulated: no heat in or out</source>
-        <translation type="unfinished"></translation>
+        <translation>isoliert: kein Wärmeaustausch</translation>
     </message>
     <message>
         <source>kept at %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>gehalten auf %1 %2</translation>
     </message>
     <message>
         <source>the lid holds the box at %1 % of its height</source>
-        <translation type="unfinished"></translation>
+        <translation>der Deckel hält den Behälter auf %1 % seiner Höhe</translation>
     </message>
     <message>
         <source>paused</source>
-        <translation type="unfinished"></translation>
+        <translation>angehalten</translation>
     </message>
     <message>
         <source>; </source>
         <comment>between the parts of the atom view&apos;s summary</comment>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
 </context>
 <context>
     <name>frmSplash</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo</translation>
     </message>
     <message>
         <source>Version %1.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1.%2</translation>
     </message>
 </context>
 <context>
     <name>guide::AnswerInput</name>
     <message>
         <source>(choose one)</source>
-        <translation type="unfinished"></translation>
+        <translation>(bitte auswählen)</translation>
     </message>
     <message>
         <source>In %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Angabe in %1</translation>
     </message>
 </context>
 <context>
     <name>guide::ExperimentLibrary</name>
     <message>
         <source>%1 cannot be copied to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht nach %2 kopiert werden.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
     </message>
 </context>
 <context>
     <name>guide::ExperimentSession</name>
     <message>
         <source>The scenario file %1 cannot be found beside the experiment (%2) nor among the program&apos;s own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Szenariodatei %1 ist weder neben dem Experiment (%2) noch unter den mitgelieferten Szenarien des Programms zu finden.</translation>
     </message>
     <message>
         <source>The scenario file %1 cannot be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Szenariodatei %1 kann nicht geladen werden.</translation>
     </message>
     <message>
         <source>The scenario has no material card, so a pressure in kPa cannot be held.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Szenario hat keine Stoffkarte, daher kann kein Druck in kPa gehalten werden.</translation>
     </message>
     <message>
         <source>This step measures %1, which is not running now. Press Set up again to load it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Schritt misst in %1, das gerade nicht läuft. Zum Laden „Neu einrichten“ drücken.</translation>
     </message>
     <message>
         <source>The simulation is paused: press Space to run it. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Simulation ist angehalten: zum Weiterlaufen die Leertaste drücken. %1</translation>
     </message>
 </context>
 <context>
     <name>guide::ExperimentWindow</name>
     <message>
         <source> (about %1 min)</source>
-        <translation type="unfinished"></translation>
+        <translation> (etwa %1 min)</translation>
     </message>
     <message>
         <source> — your own</source>
-        <translation type="unfinished"></translation>
+        <translation> — eigenes</translation>
     </message>
     <message>
         <source>Experiments</source>
-        <translation type="unfinished"></translation>
+        <translation>Experimente</translation>
     </message>
     <message>
         <source>&amp;Choose an experiment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Experiment &amp;auswählen:</translation>
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Starten</translation>
     </message>
     <message>
         <source>&amp;Open Experiment File…</source>
-        <translation type="unfinished"></translation>
+        <translation>Experiment&amp;datei öffnen…</translation>
     </message>
     <message>
         <source>Step text</source>
-        <translation type="unfinished"></translation>
+        <translation>Anleitung des Schritts</translation>
     </message>
     <message>
         <source>Set &amp;up again</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu &amp;einrichten</translation>
     </message>
     <message>
         <source>Do this step&apos;s set-up again: load its scenario, set the thermostat, the lid and the graphs</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Vorbereitung dieses Schritts wiederholen: Szenario laden, Thermostat, Deckel und Diagramme einstellen</translation>
     </message>
     <message>
         <source>C&amp;heck</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Prüfen</translation>
     </message>
     <message>
         <source>Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückmeldung</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldung</translation>
     </message>
     <message>
         <source>&lt; &amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; &amp;Zurück</translation>
     </message>
     <message>
         <source>&amp;Next &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weiter &gt;</translation>
     </message>
     <message>
         <source>&amp;All Experiments</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;lle Experimente</translation>
     </message>
     <message>
         <source>&amp;Worksheet…</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeits&amp;blatt…</translation>
     </message>
     <message>
         <source>&amp;Measure</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Messen</translation>
     </message>
     <message>
         <source>Measured</source>
-        <translation type="unfinished"></translation>
+        <translation>Messwert</translation>
     </message>
     <message>
         <source>This experiment cannot be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Experiment kann nicht geöffnet werden: %1</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;Step %2 of %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;Schritt %2 von %3: %4</translation>
     </message>
     <message>
         <source>The program measures %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm misst %1.</translation>
     </message>
     <message>
         <source>not measured yet</source>
-        <translation type="unfinished"></translation>
+        <translation>noch nicht gemessen</translation>
     </message>
     <message>
         <source>Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsblatt</translation>
     </message>
     <message>
         <source>Your name for the worksheet:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name für das Arbeitsblatt:</translation>
     </message>
     <message>
         <source>Export Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsblatt exportieren</translation>
     </message>
     <message>
         <source>PDF (*.pdf);;Web page (*.html)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF (*.pdf);;Webseite (*.html)</translation>
     </message>
     <message>
         <source>The worksheet was written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Arbeitsblatt wurde in %1 gespeichert.</translation>
     </message>
     <message>
         <source>Start the chosen experiment</source>
-        <translation type="unfinished"></translation>
+        <translation>Das gewählte Experiment starten</translation>
     </message>
     <message>
         <source>Open an experiment file from any folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Experimentdatei aus einem beliebigen Ordner öffnen</translation>
     </message>
     <message>
         <source>Check your answer and the measurement</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort und Messung prüfen</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>The step before</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum vorigen Schritt</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>The next step</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum nächsten Schritt</translation>
     </message>
     <message>
         <source>Back to the list of experiments</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück zur Liste der Experimente</translation>
     </message>
     <message>
         <source>Write the worksheet to hand in, as PDF or a web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Arbeitsblatt zum Abgeben speichern, als PDF oder Webseite</translation>
     </message>
     <message>
         <source>Take this step&apos;s measurement from the running simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Messung dieses Schritts aus der laufenden Simulation übernehmen</translation>
     </message>
 </context>
 <context>
     <name>guide::Measurement</name>
     <message>
         <source>%L1 K</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 K</translation>
     </message>
     <message>
         <source>The temperature is the mean over %L1 steps: let the simulation run a little longer, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Temperatur ist der Mittelwert über %L1 Schritte: die Simulation etwas länger laufen lassen, dann erneut messen.</translation>
     </message>
     <message>
         <source>The heating ramp has not passed %1 yet: let it run on, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Heizrampe hat %1 noch nicht überschritten: weiterlaufen lassen, dann erneut messen.</translation>
     </message>
     <message>
         <source>The heating curve shows no plateau between %1 and %2. Press Set up again to run the ramp again, and let it run to the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Heizkurve zeigt kein Plateau zwischen %1 und %2. „Neu einrichten“ drücken, um die Rampe noch einmal zu fahren, und sie bis zum Ende laufen lassen.</translation>
     </message>
     <message>
         <source>The pressure gauge averages over a stretch of the run: let the simulation run a little longer, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Druckmesser mittelt über einen Abschnitt des Laufs: die Simulation etwas länger laufen lassen, dann erneut messen.</translation>
     </message>
     <message>
         <source>The lid is still moving: measure when it has stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Deckel bewegt sich noch: erst messen, wenn er stillsteht.</translation>
     </message>
     <message>
         <source>The running scenario has no material %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das laufende Szenario enthält keinen Stoff %1.</translation>
     </message>
     <message>
         <source>The phases are told from the last %L1 steps of the run: let the simulation run a little longer, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aggregatzustände werden aus den letzten %L1 Schritten des Laufs bestimmt: die Simulation etwas länger laufen lassen, dann erneut messen.</translation>
     </message>
     <message>
         <source>Let the simulation run a little, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Simulation etwas laufen lassen, dann erneut messen.</translation>
     </message>
     <message>
         <source>No two atoms of these materials are close together now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerade befinden sich keine zwei Atome dieser Stoffe nahe beieinander.</translation>
     </message>
     <message>
         <source>The distances cannot be measured in this scenario.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Abstände können in diesem Szenario nicht gemessen werden.</translation>
     </message>
     <message>
         <source>the temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>die Temperatur</translation>
     </message>
     <message>
         <source>the plateau of the heating curve</source>
-        <translation type="unfinished"></translation>
+        <translation>das Plateau der Heizkurve</translation>
     </message>
     <message>
         <source>the energy taken up over the plateau</source>
-        <translation type="unfinished"></translation>
+        <translation>die während des Plateaus aufgenommene Energie</translation>
     </message>
     <message>
         <source>the pressure on the walls</source>
-        <translation type="unfinished"></translation>
+        <translation>den Druck auf die Wände</translation>
     </message>
     <message>
         <source>the room the atoms have inside the walls</source>
-        <translation type="unfinished"></translation>
+        <translation>den Raum, der den Atomen innerhalb der Wände zur Verfügung steht</translation>
     </message>
     <message>
         <source>the share of atoms moving about</source>
-        <translation type="unfinished"></translation>
+        <translation>den Anteil der umherwandernden Atome</translation>
     </message>
     <message>
         <source>the share of atoms in the vapour</source>
-        <translation type="unfinished"></translation>
+        <translation>den Anteil der Atome im Dampf</translation>
     </message>
     <message>
         <source>the phase</source>
-        <translation type="unfinished"></translation>
+        <translation>den Aggregatzustand</translation>
     </message>
     <message>
         <source>the potential energy per atom</source>
-        <translation type="unfinished"></translation>
+        <translation>die potenzielle Energie pro Atom</translation>
     </message>
     <message>
         <source>the depth of the energy well</source>
-        <translation type="unfinished"></translation>
+        <translation>die Tiefe der Energiemulde</translation>
     </message>
     <message>
         <source>the distance at the bottom of the well</source>
-        <translation type="unfinished"></translation>
+        <translation>den Abstand am Boden der Mulde</translation>
     </message>
     <message>
         <source>the most common distance between neighbours</source>
-        <translation type="unfinished"></translation>
+        <translation>den häufigsten Abstand zwischen Nachbaratomen</translation>
     </message>
     <message>
         <source>This measurement is not known.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Messung ist unbekannt.</translation>
     </message>
 </context>
 <context>
     <name>guide::Verdict</name>
     <message>
         <source>—</source>
-        <translation type="unfinished"></translation>
+        <translation>—</translation>
     </message>
     <message>
         <source>%1 lies between %2 and %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt zwischen %2 und %3</translation>
     </message>
     <message>
         <source>%1 does not lie between %2 and %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt nicht zwischen %2 und %3</translation>
     </message>
     <message>
         <source>%1 is above %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt über %2</translation>
     </message>
     <message>
         <source>%1 is not above %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt nicht über %2</translation>
     </message>
     <message>
         <source>%1 is below %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt unter %2</translation>
     </message>
     <message>
         <source>%1 is not below %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt nicht unter %2</translation>
     </message>
     <message>
         <source>it is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist %1</translation>
     </message>
     <message>
         <source>it is not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist nicht %1</translation>
     </message>
     <message>
         <source>Give your answer first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuerst eine Antwort geben.</translation>
     </message>
     <message>
         <source>This needs the measurement of step %1: go back and take it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dafür wird die Messung aus Schritt %1 gebraucht: zurückgehen und sie durchführen.</translation>
     </message>
     <message>
         <source>Take the measurement first: press Measure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuerst messen: „Messen“ drücken.</translation>
     </message>
     <message>
         <source>Right: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig: %1.</translation>
     </message>
     <message>
         <source>Read the step again and look at what it shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Schritt noch einmal lesen und genau ansehen, was er zeigt.</translation>
     </message>
     <message>
         <source>Not yet: %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch nicht: %1. %2</translation>
     </message>
     <message>
         <source>The scenario&apos;s material card does not give the figure this is checked against, so it cannot be checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Stoffkarte des Szenarios enthält den Vergleichswert für diese Prüfung nicht, daher ist keine Prüfung möglich.</translation>
     </message>
 </context>
 <context>
     <name>guide::Worksheet</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Choices: </source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl: </translation>
     </message>
     <message>
         <source> · </source>
-        <translation type="unfinished"></translation>
+        <translation> · </translation>
     </message>
     <message>
         <source>Your answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort</translation>
     </message>
     <message>
         <source>Measured</source>
-        <translation type="unfinished"></translation>
+        <translation>Messwert</translation>
     </message>
     <message>
         <source>The worksheet could not be written to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Arbeitsblatt konnte nicht in %1 gespeichert werden: %2</translation>
     </message>
 </context>
 <context>
     <name>lab::ChartSummary</name>
     <message>
         <source>Horizontal axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Waagerechte Achse</translation>
     </message>
     <message>
         <source>Vertical axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Senkrechte Achse</translation>
     </message>
     <message>
         <source>%1: %2 to %3</source>
         <comment>axis: range</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 bis %3</translation>
     </message>
     <message>
         <source>%1: no values yet</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: noch keine Werte</translation>
     </message>
     <message>
         <source>%1: %2 at %3</source>
         <comment>series: y at x</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 bei %3</translation>
     </message>
     <message>
         <source>%1: %2 points</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 Punkte</translation>
     </message>
     <message>
         <source>%1: %2 throughout</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: durchgehend %2</translation>
     </message>
     <message>
         <source>%1: latest %2 at %3</source>
         <comment>series: latest y at x</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: zuletzt %2 bei %3</translation>
     </message>
     <message>
         <source>%1.</source>
         <comment>a sentence</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>; </source>
         <comment>list separator</comment>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
 </context>
 <context>
     <name>lab::LabWindow</name>
     <message>
         <source>Lab</source>
-        <translation type="unfinished"></translation>
+        <translation>Labor</translation>
     </message>
     <message>
         <source>Phase dia&amp;gram</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Phasendiagramm</translation>
     </message>
     <message>
         <source>&amp;Save CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV &amp;speichern…</translation>
     </message>
     <message>
         <source>Save every recorded sample as a table: one row per sample, a header row with units</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle aufgezeichneten Messpunkte als Tabelle speichern: eine Zeile pro Messpunkt, eine Kopfzeile mit Einheiten</translation>
     </message>
     <message>
         <source>&amp;Units </source>
-        <translation type="unfinished"></translation>
+        <translation>Ei&amp;nheiten </translation>
     </message>
     <message>
         <source>Temperature unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatureinheit</translation>
     </message>
     <message>
         <source>The unit of every temperature, here and in the status bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einheit aller Temperaturen, hier und in der Statusleiste</translation>
     </message>
     <message>
         <source> &amp;Pressure </source>
-        <translation type="unfinished"></translation>
+        <translation> &amp;Druck </translation>
     </message>
     <message>
         <source>Pressure unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckeinheit</translation>
     </message>
     <message>
         <source>The unit of the wall pressure: kilopascal or standard atmosphere (%1 kPa)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einheit des Wanddrucks: Kilopascal oder physikalische Atmosphäre (%1 kPa)</translation>
     </message>
     <message>
         <source>%1 cannot be written: the folder is missing or not writable, or the disk is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: Der Ordner fehlt oder ist schreibgeschützt, oder der Datenträger ist voll.</translation>
     </message>
     <message>
         <source>Save the recorded series</source>
-        <translation type="unfinished"></translation>
+        <translation>Die aufgezeichneten Messreihen speichern</translation>
     </message>
     <message>
         <source>CSV tables (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Tabellen (*.csv)</translation>
     </message>
 </context>
 <context>
     <name>lab::MaterialsPanel</name>
     <message>
         <source>Substance</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoff</translation>
     </message>
     <message>
         <source>Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol</translation>
     </message>
     <message>
         <source>The chemical element the atoms stand for</source>
-        <translation type="unfinished"></translation>
+        <translation>Das chemische Element, für das die Atome stehen</translation>
     </message>
     <message>
         <source>Melts</source>
-        <translation type="unfinished"></translation>
+        <translation>Schmelzpunkt</translation>
     </message>
     <message>
         <source>The real melting point</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Schmelzpunkt des realen Stoffs</translation>
     </message>
     <message>
         <source>Boils</source>
-        <translation type="unfinished"></translation>
+        <translation>Siedepunkt</translation>
     </message>
     <message>
         <source>The real boiling point</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Siedepunkt des realen Stoffs</translation>
     </message>
     <message>
         <source>Model melts</source>
-        <translation type="unfinished"></translation>
+        <translation>Schmelzpunkt im Modell</translation>
     </message>
     <message>
         <source>The melting point measured on the model</source>
-        <translation type="unfinished"></translation>
+        <translation>Der am Modell gemessene Schmelzpunkt</translation>
     </message>
     <message>
         <source>Source: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle: %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>caption: value</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Materials</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoffe</translation>
     </message>
     <message>
         <source>The real length of the model&apos;s unit of length</source>
-        <translation type="unfinished"></translation>
+        <translation>Die reale Länge der Längeneinheit des Modells</translation>
     </message>
     <message>
         <source>The real mass of the model&apos;s unit of mass</source>
-        <translation type="unfinished"></translation>
+        <translation>Die reale Masse der Masseneinheit des Modells</translation>
     </message>
     <message>
         <source>The real time one step of the simulation lasts</source>
-        <translation type="unfinished"></translation>
+        <translation>Die reale Dauer eines Simulationsschritts</translation>
     </message>
     <message>
         <source>Length unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Längeneinheit</translation>
     </message>
     <message>
         <source>Mass unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Masseneinheit</translation>
     </message>
     <message>
         <source>Time step</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitschritt</translation>
     </message>
     <message>
         <source>No material card: model units</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Stoffkarte: Modelleinheiten</translation>
     </message>
     <message>
         <source>The material card was refused: model units</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoffkarte abgelehnt: Modelleinheiten</translation>
     </message>
     <message>
         <source>The scenario has no card beside it that names its substances, so it runs in model units</source>
-        <translation type="unfinished"></translation>
+        <translation>Neben dem Szenario liegt keine Karte, die seine Stoffe nennt, daher läuft es in Modelleinheiten</translation>
     </message>
 </context>
 <context>
     <name>lab::PhaseDiagram</name>
     <message>
         <source>Your state point</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktueller Zustandspunkt</translation>
     </message>
     <message>
         <source>Phase diagram of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Phasendiagramm von %1</translation>
     </message>
     <message>
         <source>temperature against density</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatur gegen Dichte</translation>
     </message>
     <message>
         <source>Each state point of the map by its density and temperature; your state point marked large</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeder Zustandspunkt der Karte nach Dichte und Temperatur; der aktuelle Zustandspunkt groß markiert</translation>
     </message>
     <message>
         <source>pressure against temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Druck gegen Temperatur</translation>
     </message>
     <message>
         <source>Each state point of the map by its temperature and pressure on the walls, pressure on a logarithmic axis; the real triple and critical points marked</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeder Zustandspunkt der Karte nach Temperatur und Druck auf die Wände, der Druck auf einer logarithmischen Achse; realer Tripelpunkt und kritischer Punkt markiert</translation>
     </message>
     <message>
         <source>%1 measured on the model</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 am Modell gemessen</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>material: chart</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Density (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dichte (%1)</translation>
     </message>
     <message>
         <source>real triple point</source>
-        <translation type="unfinished"></translation>
+        <translation>realer Tripelpunkt</translation>
     </message>
     <message>
         <source>real critical point</source>
-        <translation type="unfinished"></translation>
+        <translation>realer kritischer Punkt</translation>
     </message>
     <message>
         <source>Measured on the model: each mark is a state the model of %1 was held at, shaped and coloured by the phases found there. </source>
-        <translation type="unfinished"></translation>
+        <translation>Am Modell gemessen: Jede Markierung ist ein Zustand, in dem das Modell von %1 gehalten wurde, in Form und Farbe nach den dort gefundenen Phasen. </translation>
     </message>
     <message>
         <source>%1 of its %2 state points, where the walls felt no push, are not on the pressure chart. </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 seiner %2 Zustandspunkte, bei denen die Wände keinen Druck spürten, fehlen im Druckdiagramm. </translation>
     </message>
     <message>
         <source>Hollow marks and dashed lines: the real substance, from the material card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hohle Markierungen und gestrichelte Linien: der reale Stoff, laut Stoffkarte.</translation>
     </message>
     <message>
         <source>The material card gives no triple or critical point of the real substance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Stoffkarte nennt weder Tripelpunkt noch kritischen Punkt des realen Stoffs.</translation>
     </message>
     <message>
         <source>Temperature (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatur (%1)</translation>
     </message>
     <message>
         <source>Pressure on the walls (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Druck auf die Wände (%1)</translation>
     </message>
     <message>
         <source>Your state point: not measured yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktueller Zustandspunkt: noch nicht gemessen</translation>
     </message>
     <message>
         <source>pressure not measured yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Druck noch nicht gemessen</translation>
     </message>
     <message>
         <source>Your state point: %1 %2, %3 %4, %5</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktueller Zustandspunkt: %1 %2, %3 %4, %5</translation>
     </message>
 </context>
 <context>
     <name>lab::PhaseDiagramTab</name>
     <message>
         <source>Phase diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Phasendiagramm</translation>
     </message>
     <message>
         <source>The phases measured on the model of each material at many temperatures and densities, with your own state point and the real substance&apos;s triple and critical points</source>
-        <translation type="unfinished"></translation>
+        <translation>Die am Modell jedes Stoffs bei vielen Temperaturen und Dichten gemessenen Phasen, mit dem aktuellen Zustandspunkt sowie Tripelpunkt und kritischem Punkt des realen Stoffs</translation>
     </message>
     <message>
         <source>No scenario runs yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es läuft noch kein Szenario.</translation>
     </message>
     <message>
         <source>Material of the phase diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoff des Phasendiagramms</translation>
     </message>
     <message>
         <source>Chooses which material&apos;s phase diagram is shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählt den Stoff, dessen Phasendiagramm angezeigt wird</translation>
     </message>
     <message>
         <source>This scenario has no material card, so the Lab cannot tell which substance its atoms stand for, nor whose phase map to show. A card beside the scenario file (X.card beside X.ams) names its substances.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Szenario hat keine Stoffkarte, daher kann das Labor weder erkennen, für welchen Stoff seine Atome stehen, noch welche Phasenkarte es zeigen soll. Eine Karte neben der Szenariodatei (X.card neben X.ams) nennt seine Stoffe.</translation>
     </message>
     <message>
         <source>With several materials in the box, the density is this material&apos;s own and the pressure the whole box&apos;s, which all of them share</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei mehreren Stoffen im Behälter gilt die Dichte nur für diesen Stoff, der Druck dagegen für den ganzen Behälter, den sich alle Stoffe teilen</translation>
     </message>
     <message>
         <source>No phase map has been looked up for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für %1 wurde keine Phasenkarte gesucht.</translation>
     </message>
 </context>
 <context>
     <name>lab::PhaseLegend</name>
     <message>
         <source>Legend</source>
-        <translation type="unfinished"></translation>
+        <translation>Legende</translation>
     </message>
 </context>
 <context>
     <name>lab::PhaseMapSource</name>
     <message>
         <source>No phase map has been measured on the model for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für %1 wurde keine Phasenkarte am Modell gemessen.</translation>
     </message>
     <message>
         <source>The phase map found for %1 is the map of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die für %1 gefundene Phasenkarte ist die Karte von %2.</translation>
     </message>
     <message>
         <source>The phase map of %1 holds no state points yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Phasenkarte von %1 enthält noch keine Zustandspunkte.</translation>
     </message>
     <message>
         <source>The phase map of %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Phasenkarte von %1 kann nicht gelesen werden: %2</translation>
     </message>
 </context>
 <context>
     <name>lab::PhaseWatch</name>
     <message>
         <source>Phase change: %1 is now %2 (was %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Phasenübergang: %1 ist jetzt %2 (vorher %3).</translation>
     </message>
 </context>
 <context>
     <name>lab::ReadoutPanel</name>
     <message>
         <source>Per atom, in kilojoules per mole of atoms</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro Atom, in Kilojoule pro Mol Atome</translation>
     </message>
     <message>
         <source>Per atom, in the model&apos;s units: the scenario has no material card</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro Atom, in Modelleinheiten: Das Szenario hat keine Stoffkarte</translation>
     </message>
     <message>
         <source>Force of the walls on the atoms per area of the walls&apos; inner faces, averaged like a gauge over the last %1 steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Kraft der Wände auf die Atome pro Fläche der Wandinnenseiten, wie bei einem Messgerät über die letzten %1 Schritte gemittelt</translation>
     </message>
     <message>
         <source>Force of the walls on the atoms per area of the walls&apos; inner faces, averaged like a gauge over the last %1 steps, in the model&apos;s units: the scenario has no material card</source>
-        <translation type="unfinished"></translation>
+        <translation>Kraft der Wände auf die Atome pro Fläche der Wandinnenseiten, wie bei einem Messgerät über die letzten %1 Schritte gemittelt, in Modelleinheiten: Das Szenario hat keine Stoffkarte</translation>
     </message>
     <message>
         <source>Time steps since the scenario started, and the time they simulated</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitschritte seit dem Start des Szenarios und die damit simulierte Zeit</translation>
     </message>
     <message>
         <source>Time steps since the scenario started</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitschritte seit dem Start des Szenarios</translation>
     </message>
     <message>
         <source>Material %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoff %1</translation>
     </message>
     <message>
         <source>Readouts</source>
-        <translation type="unfinished"></translation>
+        <translation>Messwerte</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatur</translation>
     </message>
     <message>
         <source>Measured: 2/3 of the mean kinetic energy per atom</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemessen: 2/3 der mittleren kinetischen Energie pro Atom</translation>
     </message>
     <message>
         <source>Kinetic energy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinetische Energie</translation>
     </message>
     <message>
         <source>Potential energy</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenzielle Energie</translation>
     </message>
     <message>
         <source>Total energy</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtenergie</translation>
     </message>
     <message>
         <source>Wall pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Wanddruck</translation>
     </message>
     <message>
         <source>Atoms</source>
-        <translation type="unfinished"></translation>
+        <translation>Atome</translation>
     </message>
     <message>
         <source>Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritte</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechentempo</translation>
     </message>
     <message>
         <source>Atoms times time steps simulated per second</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulierte Atome mal Zeitschritte pro Sekunde</translation>
     </message>
     <message>
         <source>not measured yet</source>
-        <translation type="unfinished"></translation>
+        <translation>noch nicht gemessen</translation>
     </message>
     <message>
         <source>not told yet</source>
-        <translation type="unfinished"></translation>
+        <translation>noch nicht bestimmt</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>readout: value</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1 atom-steps/s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Atomschritte/s</translation>
     </message>
     <message>
         <source>Phase from how far the atoms move over 1,000 steps and how many neighbours they keep</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggregatzustand, bestimmt daraus, wie weit sich die Atome in 1.000 Schritten bewegen und wie viele Nachbarn sie behalten</translation>
     </message>
 </context>
 <context>
     <name>lab::SeriesCharts</name>
     <message>
         <source>Temperature (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatur (%1)</translation>
     </message>
     <message>
         <source>steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritte</translation>
     </message>
     <message>
         <source>Graphs</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramme</translation>
     </message>
     <message>
         <source>&amp;Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Temperatur</translation>
     </message>
     <message>
         <source>Temperature graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperaturdiagramm</translation>
     </message>
     <message>
         <source>Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritte</translation>
     </message>
     <message>
         <source>Measured</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemessen</translation>
     </message>
     <message>
         <source>Thermostat</source>
-        <translation type="unfinished"></translation>
+        <translation>Thermostat</translation>
     </message>
     <message>
         <source>&amp;Energy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Energie</translation>
     </message>
     <message>
         <source>Energy graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Energiediagramm</translation>
     </message>
     <message>
         <source>Kinetic</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinetisch</translation>
     </message>
     <message>
         <source>Potential</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenziell</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamt</translation>
     </message>
     <message>
         <source>&amp;Wall pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wanddruck</translation>
     </message>
     <message>
         <source>Wall pressure graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Wanddruckdiagramm</translation>
     </message>
     <message>
         <source>On the walls</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf die Wände</translation>
     </message>
     <message>
         <source>Heating &amp;curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Heizkur&amp;ve</translation>
     </message>
     <message>
         <source>Heating curve graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm der Heizkurve</translation>
     </message>
     <message>
         <source>Measured temperature during the ramp</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemessene Temperatur während der Rampe</translation>
     </message>
     <message>
         <source>Energy per atom (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Energie pro Atom (%1)</translation>
     </message>
     <message>
         <source>Wall pressure (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wanddruck (%1)</translation>
     </message>
     <message>
         <source>Total energy per atom (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtenergie pro Atom (%1)</translation>
     </message>
 </context>
 <context>
     <name>lab::ThermostatPanel</name>
     <message>
         <source>Thermostat</source>
-        <translation type="unfinished"></translation>
+        <translation>Thermostat</translation>
     </message>
     <message>
         <source>&amp;Hold</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Halten</translation>
     </message>
     <message>
         <source>Hold the atoms at this temperature, whatever the season or the time of day. Off: the scenario&apos;s own temperature.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Atome auf dieser Temperatur halten, unabhängig von Jahreszeit und Tageszeit. Aus: die eigene Temperatur des Szenarios.</translation>
     </message>
     <message>
         <source>&amp;Follow the ambient temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Der &amp;Umgebungstemperatur folgen</translation>
     </message>
     <message>
         <source>Every change of season or time of day moves the thermostat to the ambient temperature.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Änderung der Jahreszeit oder Tageszeit stellt den Thermostat auf die Umgebungstemperatur.</translation>
     </message>
     <message>
         <source>R&amp;amp to</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;ampe auf</translation>
     </message>
     <message>
         <source> steps</source>
-        <translation type="unfinished"></translation>
+        <translation> Schritte</translation>
     </message>
     <message>
         <source>Ramp length in steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer der Rampe in Schritten</translation>
     </message>
     <message>
         <source>How many time steps the ramp takes to reach its temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie viele Zeitschritte die Rampe braucht, um ihre Temperatur zu erreichen</translation>
     </message>
     <message>
         <source>&amp;Ramp</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rampe starten</translation>
     </message>
     <message>
         <source>Move the thermostat steadily to this temperature and plot the heating curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Thermostat gleichmäßig auf diese Temperatur bringen und die Heizkurve aufzeichnen</translation>
     </message>
     <message>
         <source>&amp;Insulated: no heat in or out</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Isoliert: kein Wärmeaustausch</translation>
     </message>
     <message>
         <source>No thermostat and no clamp: the atoms keep their total energy, so a liquid that evaporates cools down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Thermostat und keine Begrenzung: Die Atome behalten ihre Gesamtenergie, daher kühlt eine verdunstende Flüssigkeit ab.</translation>
     </message>
     <message>
         <source>The temperature the atoms are held at: from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Temperatur, auf der die Atome gehalten werden: von %1 bis %2.</translation>
     </message>
     <message>
         <source>Thermostat temperature, in tenths of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Thermostattemperatur in Zehnteln von %1</translation>
     </message>
     <message>
         <source>Thermostat temperature in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Thermostattemperatur in %1</translation>
     </message>
     <message>
         <source>Ramp to temperature in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zieltemperatur der Rampe in %1</translation>
     </message>
     <message>
         <source>Stop &amp;ramp</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rampe stoppen</translation>
     </message>
 </context>
 <context>
     <name>lab::VolumePanel</name>
     <message>
         <source>Volume and pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen und Druck</translation>
     </message>
     <message>
         <source>Box height in per cent</source>
-        <translation type="unfinished"></translation>
+        <translation>Behälterhöhe in Prozent</translation>
     </message>
     <message>
         <source>&amp;Box height</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Behälterhöhe</translation>
     </message>
     <message>
         <source>H&amp;old pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Druck &amp;konstant halten</translation>
     </message>
     <message>
         <source>Hold pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Druck konstant halten</translation>
     </message>
     <message>
         <source>Move the lid by itself to keep the pressure on it at this value: slowly, after each reading of its gauge (the lid feels the gas or vapour above a liquid, not the liquid&apos;s weight). Off: the lid stays where it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Deckel selbsttätig so bewegen, dass der Druck auf ihn diesen Wert behält: langsam, nach jeder Ablesung seines Druckmessers (der Deckel spürt das Gas oder den Dampf über einer Flüssigkeit, nicht das Gewicht der Flüssigkeit). Aus: Der Deckel bleibt, wo er ist.</translation>
     </message>
     <message>
         <source>Pressure to hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu haltender Druck</translation>
     </message>
     <message>
         <source>The pressure on the lid to hold, in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der auf dem Deckel zu haltende Druck, in %1</translation>
     </message>
     <message>
         <source>Pressure to hold in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu haltender Druck in %1</translation>
     </message>
     <message>
         <source>Lid at the file&apos;s box (100 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>Deckel bei der Behältergröße der Datei (100 %)</translation>
     </message>
     <message>
         <source>Lid at %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Deckel bei %1 %</translation>
     </message>
     <message>
         <source>Lid at %1 %: waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>Deckel bei %1 %: wartet</translation>
     </message>
     <message>
         <source>Lid at %1 %, moving to %2 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Deckel bei %1 %, bewegt sich auf %2 %</translation>
     </message>
     <message>
         <source>%1; on the lid %2</source>
         <comment>where the lid stands; the pressure on it</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1; auf dem Deckel %2</translation>
     </message>
     <message>
         <source>The height of the box, in per cent of the scenario file&apos;s box: the lid (the top of the box) moves down to compress the atoms and back up to let them expand, from 100 % down to %1 %. It moves slowly, at a pace at which the soft wall pushes the atoms ahead of it, and never pushes an atom deep into its wall.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Höhe des Behälters in Prozent des Behälters aus der Szenariodatei: Der Deckel (die Oberseite des Behälters) bewegt sich nach unten, um die Atome zusammenzudrücken, und wieder nach oben, damit sie sich ausdehnen können, von 100 % bis hinunter zu %1 %. Er bewegt sich langsam, in einem Tempo, bei dem die weiche Wand die Atome vor sich herschiebt, und drückt nie ein Atom tief in seine Wand.</translation>
     </message>
 </context>
 <context>
     <name>lab::units</name>
     <message>
         <source>model units</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelleinheiten</translation>
     </message>
     <message>
         <source>%1 (%2 %3)</source>
         <comment>steps (time simulated)</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 %3)</translation>
     </message>
 </context>
 <context>
     <name>material</name>
     <message>
         <source>nitrogen</source>
-        <translation type="unfinished"></translation>
+        <translation>Stickstoff</translation>
     </message>
     <message>
         <source>oxygen</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauerstoff</translation>
     </message>
     <message>
         <source>quartz</source>
-        <translation type="unfinished"></translation>
+        <translation>Quarz</translation>
     </message>
     <message>
         <source>water</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasser</translation>
     </message>
 </context>
 <context>
     <name>phase</name>
     <message>
         <source>solid</source>
-        <translation type="unfinished"></translation>
+        <translation>fest</translation>
     </message>
     <message>
         <source>liquid</source>
-        <translation type="unfinished"></translation>
+        <translation>flüssig</translation>
     </message>
     <message>
         <source>gas</source>
-        <translation type="unfinished"></translation>
+        <translation>gasförmig</translation>
     </message>
     <message>
         <source>supercooled liquid</source>
-        <translation type="unfinished"></translation>
+        <translation>unterkühlt flüssig</translation>
     </message>
     <message>
         <source>solid and liquid</source>
-        <translation type="unfinished"></translation>
+        <translation>fest und flüssig</translation>
     </message>
     <message>
         <source>liquid and gas</source>
-        <translation type="unfinished"></translation>
+        <translation>flüssig und gasförmig</translation>
     </message>
     <message>
         <source>solid and gas</source>
-        <translation type="unfinished"></translation>
+        <translation>fest und gasförmig</translation>
     </message>
 </context>
 <context>
@@ -1765,341 +1791,344 @@ The scenario runs in model units.</source>
     <message>
         <source>%1
 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+und %2</translation>
     </message>
 </context>
 <context>
     <name>scene::AtomViewAccessible</name>
     <message>
         <source>Atoms</source>
-        <translation type="unfinished"></translation>
+        <translation>Atome</translation>
     </message>
     <message>
         <source>%1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>
     <name>scene::KeyboardHelp</name>
     <message>
         <source>Move to the next control</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum nächsten Bedienelement</translation>
     </message>
     <message>
         <source>Move to the previous control</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum vorigen Bedienelement</translation>
     </message>
     <message>
         <source>On a place in the landscape: load its simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf einem Ort in der Landschaft: seine Simulation laden</translation>
     </message>
     <message>
         <source>On the atom view: open the large view</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf der Atomansicht: die große Ansicht öffnen</translation>
     </message>
     <message>
         <source>On the season bar: summer or winter</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf der Jahreszeitenleiste: Sommer oder Winter</translation>
     </message>
     <message>
         <source>On the time-of-day bar: earlier or later in the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf der Tageszeitleiste: früher oder später am Tag</translation>
     </message>
     <message>
         <source>In the large view: turn the box left or right</source>
-        <translation type="unfinished"></translation>
+        <translation>In der großen Ansicht: den Behälter nach links oder rechts drehen</translation>
     </message>
     <message>
         <source>In the large view: tip the box up or down</source>
-        <translation type="unfinished"></translation>
+        <translation>In der großen Ansicht: den Behälter nach vorn oder hinten kippen</translation>
     </message>
     <message>
         <source>In the large view: colour the atoms by speed, or by material</source>
-        <translation type="unfinished"></translation>
+        <translation>In der großen Ansicht: die Atome nach Geschwindigkeit oder nach Stoff färben</translation>
     </message>
     <message>
         <source>In the large view: full screen, or back</source>
-        <translation type="unfinished"></translation>
+        <translation>In der großen Ansicht: Vollbild oder zurück</translation>
     </message>
     <message>
         <source>In the large view: export the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>In der großen Ansicht: das Bild exportieren</translation>
     </message>
     <message>
         <source>Close a menu or a dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Menü oder einen Dialog schließen</translation>
     </message>
     <message>
         <source>In the large view: zoom in or out</source>
-        <translation type="unfinished"></translation>
+        <translation>In der großen Ansicht: vergrößern oder verkleinern</translation>
     </message>
     <message>
         <source>In the large view: back to the front view</source>
-        <translation type="unfinished"></translation>
+        <translation>In der großen Ansicht: zurück zur Vorderansicht</translation>
     </message>
 </context>
 <context>
     <name>scene::PictureBox</name>
     <message>
         <source>The picture file %1 is missing or is not a picture that can be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bilddatei %1 fehlt oder ist kein lesbares Bild.</translation>
     </message>
 </context>
 <context>
     <name>scene::ThermometerAccessible</name>
     <message>
         <source>Thermometer</source>
-        <translation type="unfinished"></translation>
+        <translation>Thermometer</translation>
     </message>
 </context>
 <context>
     <name>views::AtomColour</name>
     <message>
         <source>blue</source>
-        <translation type="unfinished"></translation>
+        <translation>blau</translation>
     </message>
     <message>
         <source>red</source>
-        <translation type="unfinished"></translation>
+        <translation>rot</translation>
     </message>
     <message>
         <source>green</source>
-        <translation type="unfinished"></translation>
+        <translation>grün</translation>
     </message>
     <message>
         <source>yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>gelb</translation>
     </message>
     <message>
         <source>violet</source>
-        <translation type="unfinished"></translation>
+        <translation>violett</translation>
     </message>
     <message>
         <source>cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>türkis</translation>
     </message>
     <message>
         <source>type %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ %1</translation>
     </message>
 </context>
 <context>
     <name>views::InteractionsWindow</name>
     <message>
         <source>Interactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Wechselwirkungen</translation>
     </message>
     <message>
         <source>Pairs of materials</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoffpaare</translation>
     </message>
     <message>
         <source>The curve is the energy of two atoms at distance r; the green line shows how often the atoms keep each distance now, against an even spread through the box (1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kurve ist die Energie zweier Atome im Abstand r; die grüne Linie zeigt, wie häufig die Atome gerade jeden Abstand einnehmen, verglichen mit einer gleichmäßigen Verteilung im Behälter (1).</translation>
     </message>
     <message>
         <source>Pair energy and distances of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Paarenergie und Abstände von %1</translation>
     </message>
     <message>
         <source>%1 atoms</source>
-        <translation type="unfinished"></translation>
+        <translation>Atome: %1</translation>
     </message>
 </context>
 <context>
     <name>views::LargeView</name>
     <message>
         <source>speed, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschwindigkeit, %1</translation>
     </message>
     <message>
         <source>The box cannot be shown:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Behälter kann nicht angezeigt werden:
+%1</translation>
     </message>
     <message>
         <source>%1: %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 (%3)</translation>
     </message>
     <message>
         <source>Atoms shown: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Angezeigte Atome: %1</translation>
     </message>
     <message>
         <source>Seen from the front.</source>
-        <translation type="unfinished"></translation>
+        <translation>Von vorn gesehen.</translation>
     </message>
     <message>
         <source>Turned %1° to the right.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um %1° nach rechts gedreht.</translation>
     </message>
     <message>
         <source>Turned %1° to the left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um %1° nach links gedreht.</translation>
     </message>
     <message>
         <source>Tipped %1° toward you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um %1° nach vorn gekippt.</translation>
     </message>
     <message>
         <source>Tipped %1° away from you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um %1° nach hinten gekippt.</translation>
     </message>
     <message>
         <source>Shown %1 times as large as at first.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-mal so groß dargestellt wie zu Beginn.</translation>
     </message>
     <message>
         <source>Coloured by material.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Stoff gefärbt.</translation>
     </message>
     <message>
         <source>Coloured by speed, from blue for the slowest (%1) through grey to yellow for the fastest (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Geschwindigkeit gefärbt, von Blau für die langsamsten (%1) über Grau bis Gelb für die schnellsten (%2).</translation>
     </message>
     <message>
         <source>Coloured by speed, from blue for the slowest (%1) through green to red for the fastest (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Geschwindigkeit gefärbt, von Blau für die langsamsten (%1) über Grün bis Rot für die schnellsten (%2).</translation>
     </message>
     <message>
         <source>Arrow keys turn the box, + and - zoom, Home shows the front view, C colours by speed or by material.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfeiltasten drehen den Behälter, + und - zoomen, Pos1 zeigt die Vorderansicht, C färbt nach Geschwindigkeit oder nach Stoff.</translation>
     </message>
     <message>
         <source>No atoms are shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es werden keine Atome angezeigt.</translation>
     </message>
 </context>
 <context>
     <name>views::LargeViewCanvas</name>
     <message>
         <source>Drag to turn the box, wheel to zoom, double-click for the front view</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziehen dreht den Behälter, das Mausrad zoomt, Doppelklick zeigt die Vorderansicht</translation>
     </message>
     <message>
         <source>Atoms in 3-D</source>
-        <translation type="unfinished"></translation>
+        <translation>Atome in 3D</translation>
     </message>
 </context>
 <context>
     <name>views::LargeViewWindow</name>
     <message>
         <source>Large View</source>
-        <translation type="unfinished"></translation>
+        <translation>Große Ansicht</translation>
     </message>
     <message>
         <source>View tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansichtswerkzeuge</translation>
     </message>
     <message>
         <source>&amp;Colour by Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;Geschwindigkeit färben</translation>
     </message>
     <message>
         <source>Colour the atoms by speed (C), or by material</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Atome nach Geschwindigkeit (C) oder nach Stoff färben</translation>
     </message>
     <message>
         <source>&amp;Front View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorderansicht</translation>
     </message>
     <message>
         <source>Back to the view of the main window (double-click or Home)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück zur Ansicht des Hauptfensters (Doppelklick oder Pos1)</translation>
     </message>
     <message>
         <source>F&amp;ull Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Voll&amp;bild</translation>
     </message>
     <message>
         <source>Fill the screen with the view, or back to a window (F11)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ansicht bildschirmfüllend zeigen oder zurück ins Fenster (F11)</translation>
     </message>
     <message>
         <source>&amp;Export Picture…</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild &amp;exportieren…</translation>
     </message>
     <message>
         <source>Save the picture as a PNG file (Ctrl+Shift+S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild als PNG-Datei speichern (Strg+Umschalt+S)</translation>
     </message>
 </context>
 <context>
     <name>views::PairChart</name>
     <message>
         <source>%1 from %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 bis %3</translation>
     </message>
     <message>
         <source>distance r (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstand r (%1)</translation>
     </message>
     <message>
         <source>pair energy V(r) (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Paarenergie V(r) (%1)</translation>
     </message>
     <message>
         <source>radial distribution g(r)</source>
-        <translation type="unfinished"></translation>
+        <translation>radiale Verteilung g(r)</translation>
     </message>
     <message>
         <source>%1: none kept yet</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: noch keine erfasst</translation>
     </message>
     <message>
         <source>%1, highest %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Maximum: %2</translation>
     </message>
     <message>
         <source>Across: %1. Left: %2. Right: %3. Curves: %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Waagerecht: %1. Links: %2. Rechts: %3. Kurven: %4.</translation>
     </message>
     <message>
         <source>%1 at %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bei %2 %3</translation>
     </message>
     <message>
         <source>pair energy V(r)</source>
-        <translation type="unfinished"></translation>
+        <translation>Paarenergie V(r)</translation>
     </message>
     <message>
         <source>bond length %1, energy %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bindungslänge %1, Energie %2</translation>
     </message>
     <message>
         <source>cut-off %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abschneideradius %1</translation>
     </message>
     <message>
         <source>distances kept now: g(r)</source>
-        <translation type="unfinished"></translation>
+        <translation>aktuelle Abstände: g(r)</translation>
     </message>
 </context>
 <context>
     <name>views::PictureExport</name>
     <message>
         <source>There is no picture to save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt kein Bild zum Speichern.</translation>
     </message>
     <message>
         <source>Export Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild exportieren</translation>
     </message>
     <message>
         <source>PNG pictures (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Bilder (*.png)</translation>
     </message>
     <message>
         <source>The picture cannot be saved as %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild kann nicht als %1 gespeichert werden:
+%2</translation>
     </message>
 </context>
 <context>
     <name>views::ShownUnit</name>
     <message>
         <source>model units</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelleinheiten</translation>
     </message>
 </context>
 </TS>

@@ -5,151 +5,153 @@
     <name>CommandLine</name>
     <message>
         <source>Shows how matter behaves at the level of atoms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra como a matéria se comporta ao nível dos átomos.</translation>
     </message>
     <message>
         <source>Open the Lab beside the main window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir o Laboratório ao lado da janela principal.</translation>
     </message>
     <message>
         <source>Open the large 3-D view of the atoms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir a vista grande dos átomos em 3D.</translation>
     </message>
     <message>
         <source>Open the Experiments window at this experiment: its title, its file name without .experiment, or an experiment file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir a janela Experiências nesta experiência: o seu título, o nome do seu ficheiro sem .experiment, ou um ficheiro de experiência.</translation>
     </message>
     <message>
         <source>NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>NOME</translation>
     </message>
     <message>
         <source>A scenario file to run at start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um ficheiro de cenário a executar no arranque.</translation>
     </message>
 </context>
 <context>
     <name>LanguageMenu</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Corvanta will show this language the next time it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Corvanta passará a usar este idioma a partir do próximo arranque.</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma</translation>
     </message>
     <message>
         <source>&amp;System Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma do &amp;sistema</translation>
     </message>
 </context>
 <context>
     <name>frmOrvelModel</name>
     <message>
         <source>Open Experiment</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir experiência</translation>
     </message>
     <message>
         <source>Experiments (*.experiment);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Experiências (*.experiment);;Todos os ficheiros (*)</translation>
     </message>
     <message>
         <source>There is no worksheet yet: start an experiment first (View &gt; Experiments…).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não há nenhuma folha de trabalho: comece primeiro uma experiência (Ver &gt; Experiências…).</translation>
     </message>
     <message>
         <source>There is no experiment called &quot;%1&quot;.
 
 Folders searched: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não existe nenhuma experiência chamada «%1».
+
+Pastas procuradas: %2</translation>
     </message>
     <message>
         <source>Time of Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora do dia</translation>
     </message>
     <message>
         <source>From morning to evening: the sun and the temperature follow</source>
-        <translation type="unfinished"></translation>
+        <translation>Da manhã à noite: o sol e a temperatura acompanham a hora</translation>
     </message>
     <message>
         <source>Atoms</source>
-        <translation type="unfinished"></translation>
+        <translation>Átomos</translation>
     </message>
     <message>
         <source>The atoms of the chosen place moving in their box</source>
-        <translation type="unfinished"></translation>
+        <translation>Os átomos do local escolhido a moverem-se na sua caixa</translation>
     </message>
     <message>
         <source>Evening</source>
-        <translation type="unfinished"></translation>
+        <translation>Noite</translation>
     </message>
     <message>
         <source>Morning</source>
-        <translation type="unfinished"></translation>
+        <translation>Manhã</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Run Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <source>Run Time for MD Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo de execução do modelo de dinâmica molecular</translation>
     </message>
     <message>
         <source>FPS</source>
-        <translation type="unfinished"></translation>
+        <translation>FPS</translation>
     </message>
     <message>
         <source>Screen Update (Frames Per Second)</source>
-        <translation type="unfinished"></translation>
+        <translation>Atualização do ecrã (imagens por segundo)</translation>
     </message>
     <message>
         <source># Atoms</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de átomos</translation>
     </message>
     <message>
         <source>Number of Atoms in Simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de átomos na simulação</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura</translation>
     </message>
     <message>
         <source>Ambient Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura ambiente</translation>
     </message>
     <message>
         <source>Simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulação</translation>
     </message>
     <message>
         <source>Simulation Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de simulação</translation>
     </message>
     <message>
         <source>Season</source>
-        <translation type="unfinished"></translation>
+        <translation>Estação</translation>
     </message>
     <message>
         <source>Summer</source>
-        <translation type="unfinished"></translation>
+        <translation>Verão</translation>
     </message>
     <message>
         <source>Winter</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverno</translation>
     </message>
     <message>
         <source>Simulation: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulação: %1</translation>
     </message>
     <message>
         <source>The mouse icon %1 is missing or cannot be read.
@@ -157,11 +159,15 @@ Folders searched: %2</source>
 Folders searched: %2
 
 The program reads its pictures and scenarios from the folder it is started in, or else from its installed data folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>O ícone do rato %1 não existe ou não pode ser lido.
+
+Pastas procuradas: %2
+
+O programa lê as suas imagens e cenários da pasta a partir da qual é iniciado ou, se aí não estiverem, da sua pasta de dados instalada.</translation>
     </message>
     <message>
         <source># Atoms : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de átomos: %1</translation>
     </message>
     <message>
         <source>A picture of the sun cannot be read:
@@ -170,1594 +176,1614 @@ The program reads its pictures and scenarios from the folder it is started in, o
 Folders searched: %2
 
 The program runs on without the sun.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível ler uma imagem do sol:
+%1
+
+Pastas procuradas: %2
+
+O programa continua sem o sol.</translation>
     </message>
     <message>
         <source>A picture of an atom cannot be read:
 %1
 
 Folders searched: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível ler uma imagem de um átomo:
+%1
+
+Pastas procuradas: %2</translation>
     </message>
     <message>
         <source>Summer or winter; now %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verão ou inverno; agora: %1</translation>
     </message>
     <message>
         <source>Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Paisagem</translation>
     </message>
     <message>
         <source>Choose a place in the landscape to see its atoms</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha um local da paisagem para ver os seus átomos</translation>
     </message>
     <message>
         <source>Water and air</source>
-        <translation type="unfinished"></translation>
+        <translation>Água e ar</translation>
     </message>
     <message>
         <source>View Water/Air Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver a interface água/ar</translation>
     </message>
     <message>
         <source>Water and rock</source>
-        <translation type="unfinished"></translation>
+        <translation>Água e rocha</translation>
     </message>
     <message>
         <source>View Water/Rock Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver a interface água/rocha</translation>
     </message>
     <message>
         <source>Sand</source>
-        <translation type="unfinished"></translation>
+        <translation>Areia</translation>
     </message>
     <message>
         <source>View Sand</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver a areia</translation>
     </message>
     <message>
         <source>Dark rock</source>
-        <translation type="unfinished"></translation>
+        <translation>Rocha escura</translation>
     </message>
     <message>
         <source>View Solid Dark Rock</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver a rocha escura sólida</translation>
     </message>
     <message>
         <source>Cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuvem</translation>
     </message>
     <message>
         <source>View Cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver a nuvem</translation>
     </message>
     <message>
         <source>Air</source>
-        <translation type="unfinished"></translation>
+        <translation>Ar</translation>
     </message>
     <message>
         <source>View Air Molecules</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver as moléculas do ar</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Água</translation>
     </message>
     <message>
         <source>View Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver a água</translation>
     </message>
     <message>
         <source>Thermometer bulb</source>
-        <translation type="unfinished"></translation>
+        <translation>Bolbo do termómetro</translation>
     </message>
     <message>
         <source>Thermometer</source>
-        <translation type="unfinished"></translation>
+        <translation>Termómetro</translation>
     </message>
     <message>
         <source>Thermometer tube</source>
-        <translation type="unfinished"></translation>
+        <translation>Tubo do termómetro</translation>
     </message>
     <message>
         <source>&amp;1 step per tick</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;1 passo por ciclo</translation>
     </message>
     <message>
         <source>&amp;2 steps per tick</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;2 passos por ciclo</translation>
     </message>
     <message>
         <source>&amp;5 steps per tick</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;5 passos por ciclo</translation>
     </message>
     <message>
         <source>1&amp;0 steps per tick</source>
-        <translation type="unfinished"></translation>
+        <translation>1&amp;0 passos por ciclo</translation>
     </message>
     <message>
         <source>20 &amp;steps per tick</source>
-        <translation type="unfinished"></translation>
+        <translation>20 &amp;passos por ciclo</translation>
     </message>
     <message>
         <source>50 steps &amp;per tick</source>
-        <translation type="unfinished"></translation>
+        <translation>50 passos por &amp;ciclo</translation>
     </message>
     <message>
         <source>&amp;High Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alto contraste</translation>
     </message>
     <message>
         <source>Draw the Lab, its graphs and the large view in white and bright colours on black, for a projector</source>
-        <translation type="unfinished"></translation>
+        <translation>Desenhar o Laboratório, os seus gráficos e a vista grande a branco e em cores vivas sobre fundo preto, para um projetor</translation>
     </message>
     <message>
         <source>Speed &amp;Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cores da velocidade</translation>
     </message>
     <message>
         <source>Blue to &amp;Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Do azul ao &amp;vermelho</translation>
     </message>
     <message>
         <source>Blue to &amp;Yellow (for red-green colour blindness)</source>
-        <translation type="unfinished"></translation>
+        <translation>Do azul ao &amp;amarelo (para daltonismo vermelho-verde)</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ficheiro</translation>
     </message>
     <message>
         <source>&amp;Open Scenario…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir cenário…</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir &amp;recentes</translation>
     </message>
     <message>
         <source>Open Ex&amp;periment…</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir &amp;experiência…</translation>
     </message>
     <message>
         <source>Open a guided experiment file, such as one a teacher wrote</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir um ficheiro de experiência guiada, por exemplo um escrito por um professor</translation>
     </message>
     <message>
         <source>&amp;Save Snapshot…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar instantâneo…</translation>
     </message>
     <message>
         <source>Save the atoms as they are now as a scenario file; loading it draws fresh velocities for its temperature, as for every scenario file</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar os átomos tal como estão agora num ficheiro de cenário; ao carregá-lo, são sorteadas novas velocidades para a sua temperatura, como em qualquer ficheiro de cenário</translation>
     </message>
     <message>
         <source>E&amp;xport</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportar</translation>
     </message>
     <message>
         <source>&amp;Picture…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imagem…</translation>
     </message>
     <message>
         <source>Save the atom view as a PNG picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar a vista dos átomos como imagem PNG</translation>
     </message>
     <message>
         <source>&amp;Worksheet…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Folha de trabalho…</translation>
     </message>
     <message>
         <source>Write the open experiment&apos;s worksheet, with your answers and the values measured, as a PDF or a web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Escrever a folha de trabalho da experiência aberta, com as suas respostas e os valores medidos, em PDF ou como página web</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sair</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opções</translation>
     </message>
     <message>
         <source>&amp;Single Component</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Um componente</translation>
     </message>
     <message>
         <source>&amp;Solid</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sólido</translation>
     </message>
     <message>
         <source>&amp;Liquid</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Líquido</translation>
     </message>
     <message>
         <source>&amp;Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gás</translation>
     </message>
     <message>
         <source>&amp;Double Component</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dois componentes</translation>
     </message>
     <message>
         <source>&amp;Solid-Liquid</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sólido-líquido</translation>
     </message>
     <message>
         <source>Solid-&amp;Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Sólido-&amp;gás</translation>
     </message>
     <message>
         <source>&amp;Liquid-Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Líquido-gás</translation>
     </message>
     <message>
         <source>&amp;Follow the Ambient Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguir a temperatura &amp;ambiente</translation>
     </message>
     <message>
         <source>Hold the atoms at the temperature of the season and the time of day</source>
-        <translation type="unfinished"></translation>
+        <translation>Manter os átomos à temperatura da estação e da hora do dia</translation>
     </message>
     <message>
         <source>&amp;Simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Simulação</translation>
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pausa</translation>
     </message>
     <message>
         <source>S&amp;tep</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;sso</translation>
     </message>
     <message>
         <source>One tick while paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Um ciclo, com a simulação em pausa</translation>
     </message>
     <message>
         <source>Spee&amp;d</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Velocidade</translation>
     </message>
     <message>
         <source>Re&amp;start</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;iniciar</translation>
     </message>
     <message>
         <source>Load the running scenario&apos;s file again</source>
-        <translation type="unfinished"></translation>
+        <translation>Carregar de novo o ficheiro do cenário em curso</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>&amp;Lab…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Laboratório…</translation>
     </message>
     <message>
         <source>La&amp;rge View…</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista &amp;grande…</translation>
     </message>
     <message>
         <source>&amp;Interactions…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Interações…</translation>
     </message>
     <message>
         <source>&amp;Experiments…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Experiências…</translation>
     </message>
     <message>
         <source>Guided experiments: the program sets each step up and checks what you measure</source>
-        <translation type="unfinished"></translation>
+        <translation>Experiências guiadas: o programa prepara cada passo e verifica as suas medições</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajuda</translation>
     </message>
     <message>
         <source>&amp;Topics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tópicos</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Em pausa</translation>
     </message>
     <message>
         <source>&amp;Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retomar</translation>
     </message>
     <message>
         <source>FPS: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>FPS: %1</translation>
     </message>
     <message>
         <source>Scenario files (*.ams);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ficheiros de cenário (*.ams);;Todos os ficheiros (*)</translation>
     </message>
     <message>
         <source>Open Scenario</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir cenário</translation>
     </message>
     <message>
         <source>Save Snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar instantâneo</translation>
     </message>
     <message>
         <source>The snapshot cannot be saved:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível guardar o instantâneo:
+%1</translation>
     </message>
     <message>
         <source>Record Trajectory</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravar trajetória</translation>
     </message>
     <message>
         <source>Extended XYZ (*.xyz);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>XYZ estendido (*.xyz);;Todos os ficheiros (*)</translation>
     </message>
     <message>
         <source>Write every K-th frame shown. K:</source>
-        <translation type="unfinished"></translation>
+        <translation>Escrever uma em cada K imagens mostradas. K:</translation>
     </message>
     <message>
         <source>The trajectory cannot be recorded:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível gravar a trajetória:
+%1</translation>
     </message>
     <message>
         <source>Recording the trajectory has stopped:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>A gravação da trajetória parou:
+%1</translation>
     </message>
     <message>
         <source>Stop Recording the &amp;Trajectory</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar a gravação da &amp;trajetória</translation>
     </message>
     <message>
         <source>&amp;Trajectory…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trajetória…</translation>
     </message>
     <message>
         <source>Recording to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>A gravar em %1</translation>
     </message>
     <message>
         <source>Record every K-th frame shown to an extended-XYZ file</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravar uma em cada K imagens mostradas num ficheiro XYZ estendido</translation>
     </message>
     <message>
         <source>Solid</source>
-        <translation type="unfinished"></translation>
+        <translation>Sólido</translation>
     </message>
     <message>
         <source>Liquid</source>
-        <translation type="unfinished"></translation>
+        <translation>Líquido</translation>
     </message>
     <message>
         <source>Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Gás</translation>
     </message>
     <message>
         <source>Gas-Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Gás-gás</translation>
     </message>
     <message>
         <source>Solid-Liquid</source>
-        <translation type="unfinished"></translation>
+        <translation>Sólido-líquido</translation>
     </message>
     <message>
         <source>Solid-Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Sólido-gás</translation>
     </message>
     <message>
         <source>Liquid-Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Líquido-gás</translation>
     </message>
     <message>
         <source>
 
 Folders searched: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Pastas procuradas: %1</translation>
     </message>
     <message>
         <source>The scenario cannot be loaded:
 %1%2
 
 The simulation carries on as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível carregar o cenário:
+%1%2
+
+A simulação continua como estava.</translation>
     </message>
     <message>
         <source>The box of %1 cannot be shown:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível mostrar a caixa de %1:
+%2</translation>
     </message>
     <message>
         <source>The material card cannot be used:
 %1
 
 The scenario runs in model units.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível usar a ficha de material:
+%1
+
+O cenário corre em unidades do modelo.</translation>
     </message>
     <message>
         <source>Temperature: %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura: %1 %2</translation>
     </message>
     <message>
         <source>No simulation yet: choose a place in the landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda sem simulação: escolha um local da paisagem</translation>
     </message>
     <message>
         <source>atoms: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>átomos: %1</translation>
     </message>
     <message>
         <source>insulated: no heat in or out</source>
-        <translation type="unfinished"></translation>
+        <translation>isolado: sem entrada nem saída de calor</translation>
     </message>
     <message>
         <source>kept at %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>temperatura mantida a %1 %2</translation>
     </message>
     <message>
         <source>the lid holds the box at %1 % of its height</source>
-        <translation type="unfinished"></translation>
+        <translation>a tampa mantém a caixa a %1 % da sua altura</translation>
     </message>
     <message>
         <source>paused</source>
-        <translation type="unfinished"></translation>
+        <translation>em pausa</translation>
     </message>
     <message>
         <source>; </source>
         <comment>between the parts of the atom view&apos;s summary</comment>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
 </context>
 <context>
     <name>frmSplash</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logótipo</translation>
     </message>
     <message>
         <source>Version %1.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão %1.%2</translation>
     </message>
 </context>
 <context>
     <name>guide::AnswerInput</name>
     <message>
         <source>(choose one)</source>
-        <translation type="unfinished"></translation>
+        <translation>(escolha uma opção)</translation>
     </message>
     <message>
         <source>In %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Em %1</translation>
     </message>
 </context>
 <context>
     <name>guide::ExperimentLibrary</name>
     <message>
         <source>%1 cannot be copied to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível copiar %1 para %2.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível criar a pasta %1.</translation>
     </message>
 </context>
 <context>
     <name>guide::ExperimentSession</name>
     <message>
         <source>The scenario file %1 cannot be found beside the experiment (%2) nor among the program&apos;s own.</source>
-        <translation type="unfinished"></translation>
+        <translation>O ficheiro de cenário %1 não foi encontrado junto da experiência (%2) nem entre os do próprio programa.</translation>
     </message>
     <message>
         <source>The scenario file %1 cannot be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível carregar o ficheiro de cenário %1.</translation>
     </message>
     <message>
         <source>The scenario has no material card, so a pressure in kPa cannot be held.</source>
-        <translation type="unfinished"></translation>
+        <translation>O cenário não tem ficha de material, por isso não é possível manter uma pressão em kPa.</translation>
     </message>
     <message>
         <source>This step measures %1, which is not running now. Press Set up again to load it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este passo mede no cenário %1, que não está a correr agora. Prima «Preparar de novo» para o carregar.</translation>
     </message>
     <message>
         <source>The simulation is paused: press Space to run it. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>A simulação está em pausa: prima Espaço para a pôr a correr. %1</translation>
     </message>
 </context>
 <context>
     <name>guide::ExperimentWindow</name>
     <message>
         <source> (about %1 min)</source>
-        <translation type="unfinished"></translation>
+        <translation> (cerca de %1 min)</translation>
     </message>
     <message>
         <source> — your own</source>
-        <translation type="unfinished"></translation>
+        <translation> — criada por si</translation>
     </message>
     <message>
         <source>Experiments</source>
-        <translation type="unfinished"></translation>
+        <translation>Experiências</translation>
     </message>
     <message>
         <source>&amp;Choose an experiment:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Escolha uma experiência:</translation>
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Iniciar</translation>
     </message>
     <message>
         <source>&amp;Open Experiment File…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir ficheiro de experiência…</translation>
     </message>
     <message>
         <source>Step text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto do passo</translation>
     </message>
     <message>
         <source>Set &amp;up again</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Preparar de novo</translation>
     </message>
     <message>
         <source>Do this step&apos;s set-up again: load its scenario, set the thermostat, the lid and the graphs</source>
-        <translation type="unfinished"></translation>
+        <translation>Refazer a preparação deste passo: carregar o seu cenário e regular o termóstato, a tampa e os gráficos</translation>
     </message>
     <message>
         <source>C&amp;heck</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verificar</translation>
     </message>
     <message>
         <source>Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Avaliação</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensagem</translation>
     </message>
     <message>
         <source>&lt; &amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; A&amp;nterior</translation>
     </message>
     <message>
         <source>&amp;Next &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Seguinte &gt;</translation>
     </message>
     <message>
         <source>&amp;All Experiments</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Todas as experiências</translation>
     </message>
     <message>
         <source>&amp;Worksheet…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Folha de trabalho…</translation>
     </message>
     <message>
         <source>&amp;Measure</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Medir</translation>
     </message>
     <message>
         <source>Measured</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor medido</translation>
     </message>
     <message>
         <source>This experiment cannot be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível abrir esta experiência: %1</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;Step %2 of %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;Passo %2 de %3: %4</translation>
     </message>
     <message>
         <source>The program measures %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>O programa mede %1.</translation>
     </message>
     <message>
         <source>not measured yet</source>
-        <translation type="unfinished"></translation>
+        <translation>ainda não medido</translation>
     </message>
     <message>
         <source>Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Folha de trabalho</translation>
     </message>
     <message>
         <source>Your name for the worksheet:</source>
-        <translation type="unfinished"></translation>
+        <translation>O seu nome para a folha de trabalho:</translation>
     </message>
     <message>
         <source>Export Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar folha de trabalho</translation>
     </message>
     <message>
         <source>PDF (*.pdf);;Web page (*.html)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF (*.pdf);;Página web (*.html)</translation>
     </message>
     <message>
         <source>The worksheet was written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>A folha de trabalho foi guardada em %1.</translation>
     </message>
     <message>
         <source>Start the chosen experiment</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar a experiência escolhida</translation>
     </message>
     <message>
         <source>Open an experiment file from any folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir um ficheiro de experiência de qualquer pasta</translation>
     </message>
     <message>
         <source>Check your answer and the measurement</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificar a sua resposta e a medição</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Anterior</translation>
     </message>
     <message>
         <source>The step before</source>
-        <translation type="unfinished"></translation>
+        <translation>O passo anterior</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguinte</translation>
     </message>
     <message>
         <source>The next step</source>
-        <translation type="unfinished"></translation>
+        <translation>O passo seguinte</translation>
     </message>
     <message>
         <source>Back to the list of experiments</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar à lista de experiências</translation>
     </message>
     <message>
         <source>Write the worksheet to hand in, as PDF or a web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Escrever a folha de trabalho para entregar, em PDF ou como página web</translation>
     </message>
     <message>
         <source>Take this step&apos;s measurement from the running simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Fazer a medição deste passo na simulação em curso</translation>
     </message>
 </context>
 <context>
     <name>guide::Measurement</name>
     <message>
         <source>%L1 K</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 K</translation>
     </message>
     <message>
         <source>The temperature is the mean over %L1 steps: let the simulation run a little longer, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>A temperatura é a média de %L1 passos: deixe a simulação correr um pouco mais e volte a medir.</translation>
     </message>
     <message>
         <source>The heating ramp has not passed %1 yet: let it run on, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>A rampa de aquecimento ainda não passou de %1: deixe-a continuar e volte a medir.</translation>
     </message>
     <message>
         <source>The heating curve shows no plateau between %1 and %2. Press Set up again to run the ramp again, and let it run to the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>A curva de aquecimento não mostra nenhum patamar entre %1 e %2. Prima «Preparar de novo» para repetir a rampa e deixe-a correr até ao fim.</translation>
     </message>
     <message>
         <source>The pressure gauge averages over a stretch of the run: let the simulation run a little longer, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>O manómetro faz a média ao longo de um troço da simulação: deixe a simulação correr um pouco mais e volte a medir.</translation>
     </message>
     <message>
         <source>The lid is still moving: measure when it has stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>A tampa ainda se está a mover: meça quando tiver parado.</translation>
     </message>
     <message>
         <source>The running scenario has no material %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>O cenário em curso não tem o material %1.</translation>
     </message>
     <message>
         <source>The phases are told from the last %L1 steps of the run: let the simulation run a little longer, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os estados físicos são determinados a partir dos últimos %L1 passos da simulação: deixe a simulação correr um pouco mais e volte a medir.</translation>
     </message>
     <message>
         <source>Let the simulation run a little, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deixe a simulação correr um pouco e volte a medir.</translation>
     </message>
     <message>
         <source>No two atoms of these materials are close together now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neste momento, não há dois átomos destes materiais próximos um do outro.</translation>
     </message>
     <message>
         <source>The distances cannot be measured in this scenario.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível medir as distâncias neste cenário.</translation>
     </message>
     <message>
         <source>the temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>a temperatura</translation>
     </message>
     <message>
         <source>the plateau of the heating curve</source>
-        <translation type="unfinished"></translation>
+        <translation>o patamar da curva de aquecimento</translation>
     </message>
     <message>
         <source>the energy taken up over the plateau</source>
-        <translation type="unfinished"></translation>
+        <translation>a energia absorvida ao longo do patamar</translation>
     </message>
     <message>
         <source>the pressure on the walls</source>
-        <translation type="unfinished"></translation>
+        <translation>a pressão nas paredes</translation>
     </message>
     <message>
         <source>the room the atoms have inside the walls</source>
-        <translation type="unfinished"></translation>
+        <translation>o espaço de que os átomos dispõem dentro das paredes</translation>
     </message>
     <message>
         <source>the share of atoms moving about</source>
-        <translation type="unfinished"></translation>
+        <translation>a fração de átomos que se deslocam livremente</translation>
     </message>
     <message>
         <source>the share of atoms in the vapour</source>
-        <translation type="unfinished"></translation>
+        <translation>a fração de átomos no vapor</translation>
     </message>
     <message>
         <source>the phase</source>
-        <translation type="unfinished"></translation>
+        <translation>o estado físico</translation>
     </message>
     <message>
         <source>the potential energy per atom</source>
-        <translation type="unfinished"></translation>
+        <translation>a energia potencial por átomo</translation>
     </message>
     <message>
         <source>the depth of the energy well</source>
-        <translation type="unfinished"></translation>
+        <translation>a profundidade do poço de energia</translation>
     </message>
     <message>
         <source>the distance at the bottom of the well</source>
-        <translation type="unfinished"></translation>
+        <translation>a distância no fundo do poço</translation>
     </message>
     <message>
         <source>the most common distance between neighbours</source>
-        <translation type="unfinished"></translation>
+        <translation>a distância mais frequente entre vizinhos</translation>
     </message>
     <message>
         <source>This measurement is not known.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta medição é desconhecida.</translation>
     </message>
 </context>
 <context>
     <name>guide::Verdict</name>
     <message>
         <source>—</source>
-        <translation type="unfinished"></translation>
+        <translation>—</translation>
     </message>
     <message>
         <source>%1 lies between %2 and %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está entre %2 e %3</translation>
     </message>
     <message>
         <source>%1 does not lie between %2 and %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não está entre %2 e %3</translation>
     </message>
     <message>
         <source>%1 is above %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está acima de %2</translation>
     </message>
     <message>
         <source>%1 is not above %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não está acima de %2</translation>
     </message>
     <message>
         <source>%1 is below %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está abaixo de %2</translation>
     </message>
     <message>
         <source>%1 is not below %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não está abaixo de %2</translation>
     </message>
     <message>
         <source>it is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>é %1</translation>
     </message>
     <message>
         <source>it is not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não é %1</translation>
     </message>
     <message>
         <source>Give your answer first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dê primeiro a sua resposta.</translation>
     </message>
     <message>
         <source>This needs the measurement of step %1: go back and take it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Isto precisa da medição do passo %1: volte atrás e faça-a.</translation>
     </message>
     <message>
         <source>Take the measurement first: press Measure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faça primeiro a medição: prima «Medir».</translation>
     </message>
     <message>
         <source>Right: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certo: %1.</translation>
     </message>
     <message>
         <source>Read the step again and look at what it shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leia de novo o passo e observe o que ele mostra.</translation>
     </message>
     <message>
         <source>Not yet: %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não: %1. %2</translation>
     </message>
     <message>
         <source>The scenario&apos;s material card does not give the figure this is checked against, so it cannot be checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>A ficha de material do cenário não indica o valor com que isto é comparado, por isso não é possível verificá-lo.</translation>
     </message>
 </context>
 <context>
     <name>guide::Worksheet</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Choices: </source>
-        <translation type="unfinished"></translation>
+        <translation>Opções: </translation>
     </message>
     <message>
         <source> · </source>
-        <translation type="unfinished"></translation>
+        <translation> · </translation>
     </message>
     <message>
         <source>Your answer</source>
-        <translation type="unfinished"></translation>
+        <translation>A sua resposta</translation>
     </message>
     <message>
         <source>Measured</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor medido</translation>
     </message>
     <message>
         <source>The worksheet could not be written to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível escrever a folha de trabalho em %1: %2</translation>
     </message>
 </context>
 <context>
     <name>lab::ChartSummary</name>
     <message>
         <source>Horizontal axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Eixo horizontal</translation>
     </message>
     <message>
         <source>Vertical axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Eixo vertical</translation>
     </message>
     <message>
         <source>%1: %2 to %3</source>
         <comment>axis: range</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: de %2 a %3</translation>
     </message>
     <message>
         <source>%1: no values yet</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ainda sem valores</translation>
     </message>
     <message>
         <source>%1: %2 at %3</source>
         <comment>series: y at x</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 em %3</translation>
     </message>
     <message>
         <source>%1: %2 points</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 pontos</translation>
     </message>
     <message>
         <source>%1: %2 throughout</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: sempre %2</translation>
     </message>
     <message>
         <source>%1: latest %2 at %3</source>
         <comment>series: latest y at x</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: último valor %2 em %3</translation>
     </message>
     <message>
         <source>%1.</source>
         <comment>a sentence</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>; </source>
         <comment>list separator</comment>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
 </context>
 <context>
     <name>lab::LabWindow</name>
     <message>
         <source>Lab</source>
-        <translation type="unfinished"></translation>
+        <translation>Laboratório</translation>
     </message>
     <message>
         <source>Phase dia&amp;gram</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagrama de &amp;fases</translation>
     </message>
     <message>
         <source>&amp;Save CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar CSV…</translation>
     </message>
     <message>
         <source>Save every recorded sample as a table: one row per sample, a header row with units</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar todas as amostras registadas como tabela: uma linha por amostra e uma linha de cabeçalho com as unidades</translation>
     </message>
     <message>
         <source>&amp;Units </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unidades </translation>
     </message>
     <message>
         <source>Temperature unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidade de temperatura</translation>
     </message>
     <message>
         <source>The unit of every temperature, here and in the status bar</source>
-        <translation type="unfinished"></translation>
+        <translation>A unidade de todas as temperaturas, aqui e na barra de estado</translation>
     </message>
     <message>
         <source> &amp;Pressure </source>
-        <translation type="unfinished"></translation>
+        <translation> &amp;Pressão </translation>
     </message>
     <message>
         <source>Pressure unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidade de pressão</translation>
     </message>
     <message>
         <source>The unit of the wall pressure: kilopascal or standard atmosphere (%1 kPa)</source>
-        <translation type="unfinished"></translation>
+        <translation>A unidade da pressão nas paredes: quilopascal ou atmosfera normal (%1 kPa)</translation>
     </message>
     <message>
         <source>%1 cannot be written: the folder is missing or not writable, or the disk is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível escrever %1: a pasta não existe ou não permite escrita, ou o disco está cheio.</translation>
     </message>
     <message>
         <source>Save the recorded series</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar as séries registadas</translation>
     </message>
     <message>
         <source>CSV tables (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelas CSV (*.csv)</translation>
     </message>
 </context>
 <context>
     <name>lab::MaterialsPanel</name>
     <message>
         <source>Substance</source>
-        <translation type="unfinished"></translation>
+        <translation>Substância</translation>
     </message>
     <message>
         <source>Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolo</translation>
     </message>
     <message>
         <source>The chemical element the atoms stand for</source>
-        <translation type="unfinished"></translation>
+        <translation>O elemento químico que os átomos representam</translation>
     </message>
     <message>
         <source>Melts</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusão</translation>
     </message>
     <message>
         <source>The real melting point</source>
-        <translation type="unfinished"></translation>
+        <translation>O ponto de fusão real</translation>
     </message>
     <message>
         <source>Boils</source>
-        <translation type="unfinished"></translation>
+        <translation>Ebulição</translation>
     </message>
     <message>
         <source>The real boiling point</source>
-        <translation type="unfinished"></translation>
+        <translation>O ponto de ebulição real</translation>
     </message>
     <message>
         <source>Model melts</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusão no modelo</translation>
     </message>
     <message>
         <source>The melting point measured on the model</source>
-        <translation type="unfinished"></translation>
+        <translation>O ponto de fusão medido no modelo</translation>
     </message>
     <message>
         <source>Source: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonte: %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>caption: value</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Materials</source>
-        <translation type="unfinished"></translation>
+        <translation>Materiais</translation>
     </message>
     <message>
         <source>The real length of the model&apos;s unit of length</source>
-        <translation type="unfinished"></translation>
+        <translation>O comprimento real da unidade de comprimento do modelo</translation>
     </message>
     <message>
         <source>The real mass of the model&apos;s unit of mass</source>
-        <translation type="unfinished"></translation>
+        <translation>A massa real da unidade de massa do modelo</translation>
     </message>
     <message>
         <source>The real time one step of the simulation lasts</source>
-        <translation type="unfinished"></translation>
+        <translation>O tempo real que dura um passo da simulação</translation>
     </message>
     <message>
         <source>Length unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidade de comprimento</translation>
     </message>
     <message>
         <source>Mass unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidade de massa</translation>
     </message>
     <message>
         <source>Time step</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo de tempo</translation>
     </message>
     <message>
         <source>No material card: model units</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem ficha de material: unidades do modelo</translation>
     </message>
     <message>
         <source>The material card was refused: model units</source>
-        <translation type="unfinished"></translation>
+        <translation>A ficha de material foi recusada: unidades do modelo</translation>
     </message>
     <message>
         <source>The scenario has no card beside it that names its substances, so it runs in model units</source>
-        <translation type="unfinished"></translation>
+        <translation>O cenário não tem junto de si uma ficha que indique as suas substâncias, por isso corre em unidades do modelo</translation>
     </message>
 </context>
 <context>
     <name>lab::PhaseDiagram</name>
     <message>
         <source>Your state point</source>
-        <translation type="unfinished"></translation>
+        <translation>O seu estado</translation>
     </message>
     <message>
         <source>Phase diagram of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagrama de fases: %1</translation>
     </message>
     <message>
         <source>temperature against density</source>
-        <translation type="unfinished"></translation>
+        <translation>temperatura em função da massa volúmica</translation>
     </message>
     <message>
         <source>Each state point of the map by its density and temperature; your state point marked large</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada estado do mapa pela sua massa volúmica e temperatura; o seu estado marcado em tamanho grande</translation>
     </message>
     <message>
         <source>pressure against temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>pressão em função da temperatura</translation>
     </message>
     <message>
         <source>Each state point of the map by its temperature and pressure on the walls, pressure on a logarithmic axis; the real triple and critical points marked</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada estado do mapa pela sua temperatura e pela pressão nas paredes, com a pressão num eixo logarítmico; os pontos triplo e crítico reais estão marcados</translation>
     </message>
     <message>
         <source>%1 measured on the model</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: medições no modelo</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>material: chart</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Density (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Massa volúmica (%1)</translation>
     </message>
     <message>
         <source>real triple point</source>
-        <translation type="unfinished"></translation>
+        <translation>ponto triplo real</translation>
     </message>
     <message>
         <source>real critical point</source>
-        <translation type="unfinished"></translation>
+        <translation>ponto crítico real</translation>
     </message>
     <message>
         <source>Measured on the model: each mark is a state the model of %1 was held at, shaped and coloured by the phases found there. </source>
-        <translation type="unfinished"></translation>
+        <translation>Medido no modelo: cada marca é um estado em que o modelo de %1 foi mantido, com a forma e a cor das fases aí encontradas. </translation>
     </message>
     <message>
         <source>%1 of its %2 state points, where the walls felt no push, are not on the pressure chart. </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dos seus %2 estados, em que as paredes não sentiram nenhuma força, não aparecem no gráfico da pressão. </translation>
     </message>
     <message>
         <source>Hollow marks and dashed lines: the real substance, from the material card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcas vazias e linhas tracejadas: a substância real, segundo a ficha de material.</translation>
     </message>
     <message>
         <source>The material card gives no triple or critical point of the real substance.</source>
-        <translation type="unfinished"></translation>
+        <translation>A ficha de material não indica o ponto triplo nem o ponto crítico da substância real.</translation>
     </message>
     <message>
         <source>Temperature (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura (%1)</translation>
     </message>
     <message>
         <source>Pressure on the walls (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pressão nas paredes (%1)</translation>
     </message>
     <message>
         <source>Your state point: not measured yet</source>
-        <translation type="unfinished"></translation>
+        <translation>O seu estado: ainda não medido</translation>
     </message>
     <message>
         <source>pressure not measured yet</source>
-        <translation type="unfinished"></translation>
+        <translation>pressão ainda não medida</translation>
     </message>
     <message>
         <source>Your state point: %1 %2, %3 %4, %5</source>
-        <translation type="unfinished"></translation>
+        <translation>O seu estado: %1 %2, %3 %4, %5</translation>
     </message>
 </context>
 <context>
     <name>lab::PhaseDiagramTab</name>
     <message>
         <source>Phase diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagrama de fases</translation>
     </message>
     <message>
         <source>The phases measured on the model of each material at many temperatures and densities, with your own state point and the real substance&apos;s triple and critical points</source>
-        <translation type="unfinished"></translation>
+        <translation>As fases medidas no modelo de cada material a muitas temperaturas e massas volúmicas, com o seu próprio estado e os pontos triplo e crítico da substância real</translation>
     </message>
     <message>
         <source>No scenario runs yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não há nenhum cenário a correr.</translation>
     </message>
     <message>
         <source>Material of the phase diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Material do diagrama de fases</translation>
     </message>
     <message>
         <source>Chooses which material&apos;s phase diagram is shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolhe o material cujo diagrama de fases é mostrado</translation>
     </message>
     <message>
         <source>This scenario has no material card, so the Lab cannot tell which substance its atoms stand for, nor whose phase map to show. A card beside the scenario file (X.card beside X.ams) names its substances.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este cenário não tem ficha de material, por isso o Laboratório não consegue saber que substância os seus átomos representam, nem que mapa de fases mostrar. Uma ficha junto do ficheiro de cenário (X.card junto de X.ams) indica as suas substâncias.</translation>
     </message>
     <message>
         <source>With several materials in the box, the density is this material&apos;s own and the pressure the whole box&apos;s, which all of them share</source>
-        <translation type="unfinished"></translation>
+        <translation>Com vários materiais na caixa, a massa volúmica é a deste material e a pressão é a de toda a caixa, comum a todos eles</translation>
     </message>
     <message>
         <source>No phase map has been looked up for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não foi procurado nenhum mapa de fases para %1.</translation>
     </message>
 </context>
 <context>
     <name>lab::PhaseLegend</name>
     <message>
         <source>Legend</source>
-        <translation type="unfinished"></translation>
+        <translation>Legenda</translation>
     </message>
 </context>
 <context>
     <name>lab::PhaseMapSource</name>
     <message>
         <source>No phase map has been measured on the model for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi medido no modelo nenhum mapa de fases para %1.</translation>
     </message>
     <message>
         <source>The phase map found for %1 is the map of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>O mapa de fases encontrado para %1 é o mapa de %2.</translation>
     </message>
     <message>
         <source>The phase map of %1 holds no state points yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>O mapa de fases de %1 ainda não contém nenhum estado.</translation>
     </message>
     <message>
         <source>The phase map of %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível ler o mapa de fases de %1: %2</translation>
     </message>
 </context>
 <context>
     <name>lab::PhaseWatch</name>
     <message>
         <source>Phase change: %1 is now %2 (was %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mudança de estado: %1 passou de %3 a %2.</translation>
     </message>
 </context>
 <context>
     <name>lab::ReadoutPanel</name>
     <message>
         <source>Per atom, in kilojoules per mole of atoms</source>
-        <translation type="unfinished"></translation>
+        <translation>Por átomo, em quilojoules por mole de átomos</translation>
     </message>
     <message>
         <source>Per atom, in the model&apos;s units: the scenario has no material card</source>
-        <translation type="unfinished"></translation>
+        <translation>Por átomo, em unidades do modelo: o cenário não tem ficha de material</translation>
     </message>
     <message>
         <source>Force of the walls on the atoms per area of the walls&apos; inner faces, averaged like a gauge over the last %1 steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Força das paredes sobre os átomos por unidade de área das faces interiores das paredes, em média ao longo dos últimos %1 passos, como num manómetro</translation>
     </message>
     <message>
         <source>Force of the walls on the atoms per area of the walls&apos; inner faces, averaged like a gauge over the last %1 steps, in the model&apos;s units: the scenario has no material card</source>
-        <translation type="unfinished"></translation>
+        <translation>Força das paredes sobre os átomos por unidade de área das faces interiores das paredes, em média ao longo dos últimos %1 passos, como num manómetro, em unidades do modelo: o cenário não tem ficha de material</translation>
     </message>
     <message>
         <source>Time steps since the scenario started, and the time they simulated</source>
-        <translation type="unfinished"></translation>
+        <translation>Passos de tempo desde o início do cenário e o tempo que simularam</translation>
     </message>
     <message>
         <source>Time steps since the scenario started</source>
-        <translation type="unfinished"></translation>
+        <translation>Passos de tempo desde o início do cenário</translation>
     </message>
     <message>
         <source>Material %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Material %1</translation>
     </message>
     <message>
         <source>Readouts</source>
-        <translation type="unfinished"></translation>
+        <translation>Leituras</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura</translation>
     </message>
     <message>
         <source>Measured: 2/3 of the mean kinetic energy per atom</source>
-        <translation type="unfinished"></translation>
+        <translation>Medida: 2/3 da energia cinética média por átomo</translation>
     </message>
     <message>
         <source>Kinetic energy</source>
-        <translation type="unfinished"></translation>
+        <translation>Energia cinética</translation>
     </message>
     <message>
         <source>Potential energy</source>
-        <translation type="unfinished"></translation>
+        <translation>Energia potencial</translation>
     </message>
     <message>
         <source>Total energy</source>
-        <translation type="unfinished"></translation>
+        <translation>Energia total</translation>
     </message>
     <message>
         <source>Wall pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Pressão nas paredes</translation>
     </message>
     <message>
         <source>Atoms</source>
-        <translation type="unfinished"></translation>
+        <translation>Átomos</translation>
     </message>
     <message>
         <source>Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Passos</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidade</translation>
     </message>
     <message>
         <source>Atoms times time steps simulated per second</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de átomos vezes passos de tempo simulados por segundo</translation>
     </message>
     <message>
         <source>not measured yet</source>
-        <translation type="unfinished"></translation>
+        <translation>ainda não medido</translation>
     </message>
     <message>
         <source>not told yet</source>
-        <translation type="unfinished"></translation>
+        <translation>ainda não determinado</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>readout: value</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1 atom-steps/s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 átomo-passos/s</translation>
     </message>
     <message>
         <source>Phase from how far the atoms move over 1,000 steps and how many neighbours they keep</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado físico determinado pela distância que os átomos percorrem em 1000 passos e pelo número de vizinhos que mantêm</translation>
     </message>
 </context>
 <context>
     <name>lab::SeriesCharts</name>
     <message>
         <source>Temperature (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura (%1)</translation>
     </message>
     <message>
         <source>steps</source>
-        <translation type="unfinished"></translation>
+        <translation>passos</translation>
     </message>
     <message>
         <source>Graphs</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráficos</translation>
     </message>
     <message>
         <source>&amp;Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Temperatura</translation>
     </message>
     <message>
         <source>Temperature graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico da temperatura</translation>
     </message>
     <message>
         <source>Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Passos</translation>
     </message>
     <message>
         <source>Measured</source>
-        <translation type="unfinished"></translation>
+        <translation>Medida</translation>
     </message>
     <message>
         <source>Thermostat</source>
-        <translation type="unfinished"></translation>
+        <translation>Termóstato</translation>
     </message>
     <message>
         <source>&amp;Energy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Energia</translation>
     </message>
     <message>
         <source>Energy graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico da energia</translation>
     </message>
     <message>
         <source>Kinetic</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinética</translation>
     </message>
     <message>
         <source>Potential</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencial</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>&amp;Wall pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Pressão nas pare&amp;des</translation>
     </message>
     <message>
         <source>Wall pressure graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico da pressão nas paredes</translation>
     </message>
     <message>
         <source>On the walls</source>
-        <translation type="unfinished"></translation>
+        <translation>Nas paredes</translation>
     </message>
     <message>
         <source>Heating &amp;curve</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Curva de aquecimento</translation>
     </message>
     <message>
         <source>Heating curve graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico da curva de aquecimento</translation>
     </message>
     <message>
         <source>Measured temperature during the ramp</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura medida durante a rampa</translation>
     </message>
     <message>
         <source>Energy per atom (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Energia por átomo (%1)</translation>
     </message>
     <message>
         <source>Wall pressure (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pressão nas paredes (%1)</translation>
     </message>
     <message>
         <source>Total energy per atom (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Energia total por átomo (%1)</translation>
     </message>
 </context>
 <context>
     <name>lab::ThermostatPanel</name>
     <message>
         <source>Thermostat</source>
-        <translation type="unfinished"></translation>
+        <translation>Termóstato</translation>
     </message>
     <message>
         <source>&amp;Hold</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Manter</translation>
     </message>
     <message>
         <source>Hold the atoms at this temperature, whatever the season or the time of day. Off: the scenario&apos;s own temperature.</source>
-        <translation type="unfinished"></translation>
+        <translation>Manter os átomos a esta temperatura, independentemente da estação ou da hora do dia. Desligado: a temperatura própria do cenário.</translation>
     </message>
     <message>
         <source>&amp;Follow the ambient temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguir a temperatura am&amp;biente</translation>
     </message>
     <message>
         <source>Every change of season or time of day moves the thermostat to the ambient temperature.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada mudança de estação ou de hora do dia leva o termóstato à temperatura ambiente.</translation>
     </message>
     <message>
         <source>R&amp;amp to</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;ampa até</translation>
     </message>
     <message>
         <source> steps</source>
-        <translation type="unfinished"></translation>
+        <translation> passos</translation>
     </message>
     <message>
         <source>Ramp length in steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Duração da rampa em passos</translation>
     </message>
     <message>
         <source>How many time steps the ramp takes to reach its temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantos passos de tempo a rampa demora a atingir a sua temperatura</translation>
     </message>
     <message>
         <source>&amp;Ramp</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar &amp;rampa</translation>
     </message>
     <message>
         <source>Move the thermostat steadily to this temperature and plot the heating curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Levar o termóstato gradualmente até esta temperatura e traçar a curva de aquecimento</translation>
     </message>
     <message>
         <source>&amp;Insulated: no heat in or out</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Isolado: sem entrada nem saída de calor</translation>
     </message>
     <message>
         <source>No thermostat and no clamp: the atoms keep their total energy, so a liquid that evaporates cools down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem termóstato nem limitação da temperatura: os átomos mantêm a sua energia total, por isso um líquido que se evapora arrefece.</translation>
     </message>
     <message>
         <source>The temperature the atoms are held at: from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>A temperatura a que os átomos são mantidos: de %1 a %2.</translation>
     </message>
     <message>
         <source>Thermostat temperature, in tenths of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura do termóstato, em décimas de %1</translation>
     </message>
     <message>
         <source>Thermostat temperature in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura do termóstato em %1</translation>
     </message>
     <message>
         <source>Ramp to temperature in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura final da rampa em %1</translation>
     </message>
     <message>
         <source>Stop &amp;ramp</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar &amp;rampa</translation>
     </message>
 </context>
 <context>
     <name>lab::VolumePanel</name>
     <message>
         <source>Volume and pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume e pressão</translation>
     </message>
     <message>
         <source>Box height in per cent</source>
-        <translation type="unfinished"></translation>
+        <translation>Altura da caixa em percentagem</translation>
     </message>
     <message>
         <source>&amp;Box height</source>
-        <translation type="unfinished"></translation>
+        <translation>Altura da cai&amp;xa</translation>
     </message>
     <message>
         <source>H&amp;old pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Ma&amp;nter pressão</translation>
     </message>
     <message>
         <source>Hold pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Manter pressão</translation>
     </message>
     <message>
         <source>Move the lid by itself to keep the pressure on it at this value: slowly, after each reading of its gauge (the lid feels the gas or vapour above a liquid, not the liquid&apos;s weight). Off: the lid stays where it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover a tampa automaticamente para manter nela esta pressão: lentamente, após cada leitura do seu manómetro (a tampa sente o gás ou o vapor por cima de um líquido, não o peso do líquido). Desligado: a tampa fica onde está.</translation>
     </message>
     <message>
         <source>Pressure to hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Pressão a manter</translation>
     </message>
     <message>
         <source>The pressure on the lid to hold, in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>A pressão a manter sobre a tampa, em %1</translation>
     </message>
     <message>
         <source>Pressure to hold in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pressão a manter em %1</translation>
     </message>
     <message>
         <source>Lid at the file&apos;s box (100 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tampa na caixa do ficheiro (100 %)</translation>
     </message>
     <message>
         <source>Lid at %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Tampa a %1 %</translation>
     </message>
     <message>
         <source>Lid at %1 %: waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>Tampa a %1 %: em espera</translation>
     </message>
     <message>
         <source>Lid at %1 %, moving to %2 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Tampa a %1 %, a mover-se para %2 %</translation>
     </message>
     <message>
         <source>%1; on the lid %2</source>
         <comment>where the lid stands; the pressure on it</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1; sobre a tampa %2</translation>
     </message>
     <message>
         <source>The height of the box, in per cent of the scenario file&apos;s box: the lid (the top of the box) moves down to compress the atoms and back up to let them expand, from 100 % down to %1 %. It moves slowly, at a pace at which the soft wall pushes the atoms ahead of it, and never pushes an atom deep into its wall.</source>
-        <translation type="unfinished"></translation>
+        <translation>A altura da caixa, em percentagem da caixa do ficheiro de cenário: a tampa (o topo da caixa) desce para comprimir os átomos e volta a subir para os deixar expandir, de 100 % até %1 %. Move-se lentamente, a um ritmo a que a parede macia empurra os átomos à sua frente, e nunca empurra um átomo para o fundo da sua parede.</translation>
     </message>
 </context>
 <context>
     <name>lab::units</name>
     <message>
         <source>model units</source>
-        <translation type="unfinished"></translation>
+        <translation>unidades do modelo</translation>
     </message>
     <message>
         <source>%1 (%2 %3)</source>
         <comment>steps (time simulated)</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 %3)</translation>
     </message>
 </context>
 <context>
     <name>material</name>
     <message>
         <source>nitrogen</source>
-        <translation type="unfinished"></translation>
+        <translation>azoto</translation>
     </message>
     <message>
         <source>oxygen</source>
-        <translation type="unfinished"></translation>
+        <translation>oxigénio</translation>
     </message>
     <message>
         <source>quartz</source>
-        <translation type="unfinished"></translation>
+        <translation>quartzo</translation>
     </message>
     <message>
         <source>water</source>
-        <translation type="unfinished"></translation>
+        <translation>água</translation>
     </message>
 </context>
 <context>
     <name>phase</name>
     <message>
         <source>solid</source>
-        <translation type="unfinished"></translation>
+        <translation>sólido</translation>
     </message>
     <message>
         <source>liquid</source>
-        <translation type="unfinished"></translation>
+        <translation>líquido</translation>
     </message>
     <message>
         <source>gas</source>
-        <translation type="unfinished"></translation>
+        <translation>gás</translation>
     </message>
     <message>
         <source>supercooled liquid</source>
-        <translation type="unfinished"></translation>
+        <translation>líquido sobrearrefecido</translation>
     </message>
     <message>
         <source>solid and liquid</source>
-        <translation type="unfinished"></translation>
+        <translation>sólido e líquido</translation>
     </message>
     <message>
         <source>liquid and gas</source>
-        <translation type="unfinished"></translation>
+        <translation>líquido e gás</translation>
     </message>
     <message>
         <source>solid and gas</source>
-        <translation type="unfinished"></translation>
+        <translation>sólido e gás</translation>
     </message>
 </context>
 <context>
@@ -1765,341 +1791,344 @@ The scenario runs in model units.</source>
     <message>
         <source>%1
 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+e %2</translation>
     </message>
 </context>
 <context>
     <name>scene::AtomViewAccessible</name>
     <message>
         <source>Atoms</source>
-        <translation type="unfinished"></translation>
+        <translation>Átomos</translation>
     </message>
     <message>
         <source>%1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>
     <name>scene::KeyboardHelp</name>
     <message>
         <source>Move to the next control</source>
-        <translation type="unfinished"></translation>
+        <translation>Passar ao controlo seguinte</translation>
     </message>
     <message>
         <source>Move to the previous control</source>
-        <translation type="unfinished"></translation>
+        <translation>Passar ao controlo anterior</translation>
     </message>
     <message>
         <source>On a place in the landscape: load its simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Num local da paisagem: carregar a sua simulação</translation>
     </message>
     <message>
         <source>On the atom view: open the large view</source>
-        <translation type="unfinished"></translation>
+        <translation>Na vista dos átomos: abrir a vista grande</translation>
     </message>
     <message>
         <source>On the season bar: summer or winter</source>
-        <translation type="unfinished"></translation>
+        <translation>Na barra da estação: verão ou inverno</translation>
     </message>
     <message>
         <source>On the time-of-day bar: earlier or later in the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Na barra da hora do dia: mais cedo ou mais tarde</translation>
     </message>
     <message>
         <source>In the large view: turn the box left or right</source>
-        <translation type="unfinished"></translation>
+        <translation>Na vista grande: rodar a caixa para a esquerda ou para a direita</translation>
     </message>
     <message>
         <source>In the large view: tip the box up or down</source>
-        <translation type="unfinished"></translation>
+        <translation>Na vista grande: inclinar a caixa para cima ou para baixo</translation>
     </message>
     <message>
         <source>In the large view: colour the atoms by speed, or by material</source>
-        <translation type="unfinished"></translation>
+        <translation>Na vista grande: colorir os átomos pela velocidade ou pelo material</translation>
     </message>
     <message>
         <source>In the large view: full screen, or back</source>
-        <translation type="unfinished"></translation>
+        <translation>Na vista grande: ecrã inteiro, ou voltar</translation>
     </message>
     <message>
         <source>In the large view: export the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Na vista grande: exportar a imagem</translation>
     </message>
     <message>
         <source>Close a menu or a dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar um menu ou uma caixa de diálogo</translation>
     </message>
     <message>
         <source>In the large view: zoom in or out</source>
-        <translation type="unfinished"></translation>
+        <translation>Na vista grande: aproximar ou afastar</translation>
     </message>
     <message>
         <source>In the large view: back to the front view</source>
-        <translation type="unfinished"></translation>
+        <translation>Na vista grande: voltar à vista frontal</translation>
     </message>
 </context>
 <context>
     <name>scene::PictureBox</name>
     <message>
         <source>The picture file %1 is missing or is not a picture that can be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>O ficheiro de imagem %1 não existe ou não é uma imagem que possa ser lida.</translation>
     </message>
 </context>
 <context>
     <name>scene::ThermometerAccessible</name>
     <message>
         <source>Thermometer</source>
-        <translation type="unfinished"></translation>
+        <translation>Termómetro</translation>
     </message>
 </context>
 <context>
     <name>views::AtomColour</name>
     <message>
         <source>blue</source>
-        <translation type="unfinished"></translation>
+        <translation>azul</translation>
     </message>
     <message>
         <source>red</source>
-        <translation type="unfinished"></translation>
+        <translation>vermelho</translation>
     </message>
     <message>
         <source>green</source>
-        <translation type="unfinished"></translation>
+        <translation>verde</translation>
     </message>
     <message>
         <source>yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>amarelo</translation>
     </message>
     <message>
         <source>violet</source>
-        <translation type="unfinished"></translation>
+        <translation>violeta</translation>
     </message>
     <message>
         <source>cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>ciano</translation>
     </message>
     <message>
         <source>type %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tipo %1</translation>
     </message>
 </context>
 <context>
     <name>views::InteractionsWindow</name>
     <message>
         <source>Interactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Interações</translation>
     </message>
     <message>
         <source>Pairs of materials</source>
-        <translation type="unfinished"></translation>
+        <translation>Pares de materiais</translation>
     </message>
     <message>
         <source>The curve is the energy of two atoms at distance r; the green line shows how often the atoms keep each distance now, against an even spread through the box (1).</source>
-        <translation type="unfinished"></translation>
+        <translation>A curva é a energia de dois átomos à distância r; a linha verde mostra com que frequência os átomos mantêm agora cada distância, em comparação com uma distribuição uniforme por toda a caixa (1).</translation>
     </message>
     <message>
         <source>Pair energy and distances of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Energia do par e distâncias: %1</translation>
     </message>
     <message>
         <source>%1 atoms</source>
-        <translation type="unfinished"></translation>
+        <translation>Átomos: %1</translation>
     </message>
 </context>
 <context>
     <name>views::LargeView</name>
     <message>
         <source>speed, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>velocidade, %1</translation>
     </message>
     <message>
         <source>The box cannot be shown:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível mostrar a caixa:
+%1</translation>
     </message>
     <message>
         <source>%1: %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 (%3)</translation>
     </message>
     <message>
         <source>Atoms shown: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Átomos mostrados: %1</translation>
     </message>
     <message>
         <source>Seen from the front.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista de frente.</translation>
     </message>
     <message>
         <source>Turned %1° to the right.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rodada %1° para a direita.</translation>
     </message>
     <message>
         <source>Turned %1° to the left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rodada %1° para a esquerda.</translation>
     </message>
     <message>
         <source>Tipped %1° toward you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclinada %1° na sua direção.</translation>
     </message>
     <message>
         <source>Tipped %1° away from you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclinada %1° para longe de si.</translation>
     </message>
     <message>
         <source>Shown %1 times as large as at first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrada %1 vezes maior do que no início.</translation>
     </message>
     <message>
         <source>Coloured by material.</source>
-        <translation type="unfinished"></translation>
+        <translation>Átomos coloridos por material.</translation>
     </message>
     <message>
         <source>Coloured by speed, from blue for the slowest (%1) through grey to yellow for the fastest (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Átomos coloridos pela velocidade, do azul para os mais lentos (%1), passando pelo cinzento, até ao amarelo para os mais rápidos (%2).</translation>
     </message>
     <message>
         <source>Coloured by speed, from blue for the slowest (%1) through green to red for the fastest (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Átomos coloridos pela velocidade, do azul para os mais lentos (%1), passando pelo verde, até ao vermelho para os mais rápidos (%2).</translation>
     </message>
     <message>
         <source>Arrow keys turn the box, + and - zoom, Home shows the front view, C colours by speed or by material.</source>
-        <translation type="unfinished"></translation>
+        <translation>As teclas de seta rodam a caixa, + e - aproximam e afastam, Home mostra a vista frontal, C colore pela velocidade ou pelo material.</translation>
     </message>
     <message>
         <source>No atoms are shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum átomo é mostrado.</translation>
     </message>
 </context>
 <context>
     <name>views::LargeViewCanvas</name>
     <message>
         <source>Drag to turn the box, wheel to zoom, double-click for the front view</source>
-        <translation type="unfinished"></translation>
+        <translation>Arraste para rodar a caixa, use a roda do rato para aproximar ou afastar e faça duplo clique para a vista frontal</translation>
     </message>
     <message>
         <source>Atoms in 3-D</source>
-        <translation type="unfinished"></translation>
+        <translation>Átomos em 3D</translation>
     </message>
 </context>
 <context>
     <name>views::LargeViewWindow</name>
     <message>
         <source>Large View</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista grande</translation>
     </message>
     <message>
         <source>View tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferramentas da vista</translation>
     </message>
     <message>
         <source>&amp;Colour by Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Colorir pela velocidade</translation>
     </message>
     <message>
         <source>Colour the atoms by speed (C), or by material</source>
-        <translation type="unfinished"></translation>
+        <translation>Colorir os átomos pela velocidade (C) ou pelo material</translation>
     </message>
     <message>
         <source>&amp;Front View</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista &amp;frontal</translation>
     </message>
     <message>
         <source>Back to the view of the main window (double-click or Home)</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar à vista da janela principal (duplo clique ou Home)</translation>
     </message>
     <message>
         <source>F&amp;ull Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ecrã inteiro</translation>
     </message>
     <message>
         <source>Fill the screen with the view, or back to a window (F11)</source>
-        <translation type="unfinished"></translation>
+        <translation>Preencher o ecrã com a vista, ou voltar a uma janela (F11)</translation>
     </message>
     <message>
         <source>&amp;Export Picture…</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportar imagem…</translation>
     </message>
     <message>
         <source>Save the picture as a PNG file (Ctrl+Shift+S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar a imagem como ficheiro PNG (Ctrl+Shift+S)</translation>
     </message>
 </context>
 <context>
     <name>views::PairChart</name>
     <message>
         <source>%1 from %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 a %3</translation>
     </message>
     <message>
         <source>distance r (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>distância r (%1)</translation>
     </message>
     <message>
         <source>pair energy V(r) (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>energia do par V(r) (%1)</translation>
     </message>
     <message>
         <source>radial distribution g(r)</source>
-        <translation type="unfinished"></translation>
+        <translation>distribuição radial g(r)</translation>
     </message>
     <message>
         <source>%1: none kept yet</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ainda nenhuma distância registada</translation>
     </message>
     <message>
         <source>%1, highest %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, máximo %2</translation>
     </message>
     <message>
         <source>Across: %1. Left: %2. Right: %3. Curves: %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eixo horizontal: %1. Esquerda: %2. Direita: %3. Curvas: %4.</translation>
     </message>
     <message>
         <source>%1 at %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 em %2 %3</translation>
     </message>
     <message>
         <source>pair energy V(r)</source>
-        <translation type="unfinished"></translation>
+        <translation>energia do par V(r)</translation>
     </message>
     <message>
         <source>bond length %1, energy %2</source>
-        <translation type="unfinished"></translation>
+        <translation>comprimento de ligação %1, energia %2</translation>
     </message>
     <message>
         <source>cut-off %1</source>
-        <translation type="unfinished"></translation>
+        <translation>distância de corte %1</translation>
     </message>
     <message>
         <source>distances kept now: g(r)</source>
-        <translation type="unfinished"></translation>
+        <translation>distâncias mantidas agora: g(r)</translation>
     </message>
 </context>
 <context>
     <name>views::PictureExport</name>
     <message>
         <source>There is no picture to save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há nenhuma imagem para guardar.</translation>
     </message>
     <message>
         <source>Export Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar imagem</translation>
     </message>
     <message>
         <source>PNG pictures (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagens PNG (*.png)</translation>
     </message>
     <message>
         <source>The picture cannot be saved as %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível guardar a imagem como %1:
+%2</translation>
     </message>
 </context>
 <context>
     <name>views::ShownUnit</name>
     <message>
         <source>model units</source>
-        <translation type="unfinished"></translation>
+        <translation>unidades do modelo</translation>
     </message>
 </context>
 </TS>

@@ -35,9 +35,14 @@ void Appearance::setSpeedColours(SpeedColours colours) {
 
 QPalette highContrastPalette() {
   QPalette palette(high_contrast::kText, high_contrast::kBackground);
-  for (const auto role : {QPalette::Base, QPalette::Window, QPalette::Button, QPalette::ToolTipBase,
-                          QPalette::AlternateBase})
+  for (const auto role : {QPalette::Window, QPalette::ToolTipBase})
     palette.setColor(role, high_contrast::kBackground);
+  for (const auto role : {QPalette::Base, QPalette::Button, QPalette::AlternateBase}) {
+    palette.setColor(role, high_contrast::kSurface);
+    // A control that cannot be used sinks into the window, its grey text
+    // still readable on black.
+    palette.setColor(QPalette::Disabled, role, high_contrast::kBackground);
+  }
   for (const auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText,
                           QPalette::ToolTipText, QPalette::BrightText, QPalette::PlaceholderText})
     palette.setColor(role, high_contrast::kText);

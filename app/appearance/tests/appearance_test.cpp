@@ -13,7 +13,9 @@ using appearance::contrastRatio;
 
 namespace {
 constexpr double kTextContrast = 4.5;
-}
+// WCAG's least contrast for the edges of controls and other graphics.
+constexpr double kGraphicsContrast = 3.0;
+} // namespace
 
 TEST(ContrastRatio, MatchesWcagForKnownPairs) {
   EXPECT_NEAR(contrastRatio(Qt::black, Qt::white), 21.0, 1e-9);
@@ -33,6 +35,10 @@ TEST(HighContrast, EveryTextAndSeriesColourReadsAgainstTheBackground) {
         {QPalette::ButtonText, QPalette::Button}, {QPalette::HighlightedText, QPalette::Highlight},
         {QPalette::ToolTipText, QPalette::ToolTipBase}})
     EXPECT_GE(contrastRatio(palette.color(text), palette.color(ground)), kTextContrast);
+  // Check boxes, fields and buttons stand out from the window around them.
+  for (const auto role : {QPalette::Base, QPalette::Button})
+    EXPECT_GE(contrastRatio(palette.color(role), palette.color(QPalette::Window)),
+              kGraphicsContrast);
   EXPECT_GE(contrastRatio(palette.color(QPalette::Disabled, QPalette::Text),
                           palette.color(QPalette::Disabled, QPalette::Base)),
             kTextContrast);

@@ -44,13 +44,16 @@ private:
 namespace high_contrast {
 inline const QColor kBackground{0, 0, 0};
 inline const QColor kText{255, 255, 255};
+// Fields, buttons and check boxes: dark grey, so that their boxes stand out
+// from the black window (the style draws their edges from the window colour).
+inline const QColor kSurface{90, 90, 90};
 // Series and marks on charts, in the order a chart uses them.
 inline const QColor kSeries[] = {QColor(255, 255, 0), QColor(0, 255, 255), QColor(255, 128, 255),
                                  QColor(128, 255, 128)};
 } // namespace high_contrast
 
-// The palette of a window in high contrast: black surfaces, white text,
-// yellow highlight with black text.
+// The palette of a window in high contrast: a black window with dark grey
+// fields and buttons, white text, yellow highlight with black text.
 QPalette highContrastPalette();
 
 // WCAG 2 contrast ratio of two colours, from 1 (same luminance) to 21

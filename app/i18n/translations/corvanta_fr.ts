@@ -5,151 +5,153 @@
     <name>CommandLine</name>
     <message>
         <source>Shows how matter behaves at the level of atoms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Montre comment la matière se comporte à l&apos;échelle des atomes.</translation>
     </message>
     <message>
         <source>Open the Lab beside the main window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le laboratoire à côté de la fenêtre principale.</translation>
     </message>
     <message>
         <source>Open the large 3-D view of the atoms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir la grande vue 3D des atomes.</translation>
     </message>
     <message>
         <source>Open the Experiments window at this experiment: its title, its file name without .experiment, or an experiment file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir la fenêtre Expériences sur cette expérience : son titre, son nom de fichier sans .experiment, ou un fichier d&apos;expérience.</translation>
     </message>
     <message>
         <source>NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>NOM</translation>
     </message>
     <message>
         <source>A scenario file to run at start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un fichier de scénario à lancer au démarrage.</translation>
     </message>
 </context>
 <context>
     <name>LanguageMenu</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>Corvanta will show this language the next time it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvanta s&apos;affichera dans cette langue au prochain démarrage.</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue</translation>
     </message>
     <message>
         <source>&amp;System Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue du &amp;système</translation>
     </message>
 </context>
 <context>
     <name>frmOrvelModel</name>
     <message>
         <source>Open Experiment</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une expérience</translation>
     </message>
     <message>
         <source>Experiments (*.experiment);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Expériences (*.experiment);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>There is no worksheet yet: start an experiment first (View &gt; Experiments…).</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a pas encore de fiche de travail : commencez d&apos;abord une expérience (Affichage &gt; Expériences…).</translation>
     </message>
     <message>
         <source>There is no experiment called &quot;%1&quot;.
 
 Folders searched: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune expérience ne s&apos;appelle « %1 ».
+
+Dossiers parcourus : %2</translation>
     </message>
     <message>
         <source>Time of Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>From morning to evening: the sun and the temperature follow</source>
-        <translation type="unfinished"></translation>
+        <translation>Du matin au soir : le soleil et la température suivent</translation>
     </message>
     <message>
         <source>Atoms</source>
-        <translation type="unfinished"></translation>
+        <translation>Atomes</translation>
     </message>
     <message>
         <source>The atoms of the chosen place moving in their box</source>
-        <translation type="unfinished"></translation>
+        <translation>Les atomes du lieu choisi, en mouvement dans leur boîte</translation>
     </message>
     <message>
         <source>Evening</source>
-        <translation type="unfinished"></translation>
+        <translation>Soir</translation>
     </message>
     <message>
         <source>Morning</source>
-        <translation type="unfinished"></translation>
+        <translation>Matin</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Statut</translation>
     </message>
     <message>
         <source>Run Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source>Run Time for MD Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée d&apos;exécution du modèle de dynamique moléculaire</translation>
     </message>
     <message>
         <source>FPS</source>
-        <translation type="unfinished"></translation>
+        <translation>IPS</translation>
     </message>
     <message>
         <source>Screen Update (Frames Per Second)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rafraîchissement de l&apos;écran (images par seconde)</translation>
     </message>
     <message>
         <source># Atoms</source>
-        <translation type="unfinished"></translation>
+        <translation>Nb d&apos;atomes</translation>
     </message>
     <message>
         <source>Number of Atoms in Simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre d&apos;atomes dans la simulation</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Température</translation>
     </message>
     <message>
         <source>Ambient Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Température ambiante</translation>
     </message>
     <message>
         <source>Simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulation</translation>
     </message>
     <message>
         <source>Simulation Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de simulation</translation>
     </message>
     <message>
         <source>Season</source>
-        <translation type="unfinished"></translation>
+        <translation>Saison</translation>
     </message>
     <message>
         <source>Summer</source>
-        <translation type="unfinished"></translation>
+        <translation>Été</translation>
     </message>
     <message>
         <source>Winter</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiver</translation>
     </message>
     <message>
         <source>Simulation: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulation : %1</translation>
     </message>
     <message>
         <source>The mouse icon %1 is missing or cannot be read.
@@ -157,11 +159,15 @@ Folders searched: %2</source>
 Folders searched: %2
 
 The program reads its pictures and scenarios from the folder it is started in, or else from its installed data folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;icône de souris %1 est absente ou illisible.
+
+Dossiers parcourus : %2
+
+Le programme lit ses images et ses scénarios dans le dossier à partir duquel il est lancé, ou sinon dans son dossier de données installé.</translation>
     </message>
     <message>
         <source># Atoms : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nb d&apos;atomes : %1</translation>
     </message>
     <message>
         <source>A picture of the sun cannot be read:
@@ -170,1594 +176,1614 @@ The program reads its pictures and scenarios from the folder it is started in, o
 Folders searched: %2
 
 The program runs on without the sun.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une image du soleil est illisible :
+%1
+
+Dossiers parcourus : %2
+
+Le programme continue sans le soleil.</translation>
     </message>
     <message>
         <source>A picture of an atom cannot be read:
 %1
 
 Folders searched: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Une image d&apos;atome est illisible :
+%1
+
+Dossiers parcourus : %2</translation>
     </message>
     <message>
         <source>Summer or winter; now %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Été ou hiver ; actuellement %1</translation>
     </message>
     <message>
         <source>Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Paysage</translation>
     </message>
     <message>
         <source>Choose a place in the landscape to see its atoms</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un lieu du paysage pour voir ses atomes</translation>
     </message>
     <message>
         <source>Water and air</source>
-        <translation type="unfinished"></translation>
+        <translation>Eau et air</translation>
     </message>
     <message>
         <source>View Water/Air Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir l&apos;interface eau/air</translation>
     </message>
     <message>
         <source>Water and rock</source>
-        <translation type="unfinished"></translation>
+        <translation>Eau et roche</translation>
     </message>
     <message>
         <source>View Water/Rock Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir l&apos;interface eau/roche</translation>
     </message>
     <message>
         <source>Sand</source>
-        <translation type="unfinished"></translation>
+        <translation>Sable</translation>
     </message>
     <message>
         <source>View Sand</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir le sable</translation>
     </message>
     <message>
         <source>Dark rock</source>
-        <translation type="unfinished"></translation>
+        <translation>Roche sombre</translation>
     </message>
     <message>
         <source>View Solid Dark Rock</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir la roche sombre solide</translation>
     </message>
     <message>
         <source>Cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuage</translation>
     </message>
     <message>
         <source>View Cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir le nuage</translation>
     </message>
     <message>
         <source>Air</source>
-        <translation type="unfinished"></translation>
+        <translation>Air</translation>
     </message>
     <message>
         <source>View Air Molecules</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir les molécules de l&apos;air</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Eau</translation>
     </message>
     <message>
         <source>View Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir l&apos;eau</translation>
     </message>
     <message>
         <source>Thermometer bulb</source>
-        <translation type="unfinished"></translation>
+        <translation>Réservoir du thermomètre</translation>
     </message>
     <message>
         <source>Thermometer</source>
-        <translation type="unfinished"></translation>
+        <translation>Thermomètre</translation>
     </message>
     <message>
         <source>Thermometer tube</source>
-        <translation type="unfinished"></translation>
+        <translation>Tube du thermomètre</translation>
     </message>
     <message>
         <source>&amp;1 step per tick</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;1 pas par cycle</translation>
     </message>
     <message>
         <source>&amp;2 steps per tick</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;2 pas par cycle</translation>
     </message>
     <message>
         <source>&amp;5 steps per tick</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;5 pas par cycle</translation>
     </message>
     <message>
         <source>1&amp;0 steps per tick</source>
-        <translation type="unfinished"></translation>
+        <translation>1&amp;0 pas par cycle</translation>
     </message>
     <message>
         <source>20 &amp;steps per tick</source>
-        <translation type="unfinished"></translation>
+        <translation>20 &amp;pas par cycle</translation>
     </message>
     <message>
         <source>50 steps &amp;per tick</source>
-        <translation type="unfinished"></translation>
+        <translation>50 pas par &amp;cycle</translation>
     </message>
     <message>
         <source>&amp;High Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contraste élevé</translation>
     </message>
     <message>
         <source>Draw the Lab, its graphs and the large view in white and bright colours on black, for a projector</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessiner le laboratoire, ses graphiques et la grande vue en blanc et en couleurs vives sur fond noir, pour un vidéoprojecteur</translation>
     </message>
     <message>
         <source>Speed &amp;Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs selon la &amp;vitesse</translation>
     </message>
     <message>
         <source>Blue to &amp;Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Du bleu au &amp;rouge</translation>
     </message>
     <message>
         <source>Blue to &amp;Yellow (for red-green colour blindness)</source>
-        <translation type="unfinished"></translation>
+        <translation>Du bleu au &amp;jaune (pour le daltonisme rouge-vert)</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Open Scenario…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir un scénario…</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers &amp;récents</translation>
     </message>
     <message>
         <source>Open Ex&amp;periment…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une ex&amp;périence…</translation>
     </message>
     <message>
         <source>Open a guided experiment file, such as one a teacher wrote</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier d&apos;expérience guidée, par exemple écrit par un professeur</translation>
     </message>
     <message>
         <source>&amp;Save Snapshot…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer un instantané…</translation>
     </message>
     <message>
         <source>Save the atoms as they are now as a scenario file; loading it draws fresh velocities for its temperature, as for every scenario file</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les atomes dans leur état actuel comme fichier de scénario ; à son chargement, de nouvelles vitesses sont tirées pour sa température, comme pour tout fichier de scénario</translation>
     </message>
     <message>
         <source>E&amp;xport</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporter</translation>
     </message>
     <message>
         <source>&amp;Picture…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Image…</translation>
     </message>
     <message>
         <source>Save the atom view as a PNG picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la vue des atomes en image PNG</translation>
     </message>
     <message>
         <source>&amp;Worksheet…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fiche de travail…</translation>
     </message>
     <message>
         <source>Write the open experiment&apos;s worksheet, with your answers and the values measured, as a PDF or a web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Produire la fiche de travail de l&apos;expérience ouverte, avec vos réponses et les valeurs mesurées, en PDF ou en page web</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>&amp;Single Component</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Un constituant</translation>
     </message>
     <message>
         <source>&amp;Solid</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Solide</translation>
     </message>
     <message>
         <source>&amp;Liquid</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liquide</translation>
     </message>
     <message>
         <source>&amp;Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gaz</translation>
     </message>
     <message>
         <source>&amp;Double Component</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deux constituants</translation>
     </message>
     <message>
         <source>&amp;Solid-Liquid</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Solide-liquide</translation>
     </message>
     <message>
         <source>Solid-&amp;Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Solide-&amp;gaz</translation>
     </message>
     <message>
         <source>&amp;Liquid-Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liquide-gaz</translation>
     </message>
     <message>
         <source>&amp;Follow the Ambient Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suivre la température ambiante</translation>
     </message>
     <message>
         <source>Hold the atoms at the temperature of the season and the time of day</source>
-        <translation type="unfinished"></translation>
+        <translation>Maintenir les atomes à la température de la saison et de l&apos;heure</translation>
     </message>
     <message>
         <source>&amp;Simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Simulation</translation>
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pause</translation>
     </message>
     <message>
         <source>S&amp;tep</source>
-        <translation type="unfinished"></translation>
+        <translation>Avancer d&apos;un pa&amp;s</translation>
     </message>
     <message>
         <source>One tick while paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Un cycle pendant la pause</translation>
     </message>
     <message>
         <source>Spee&amp;d</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vitesse</translation>
     </message>
     <message>
         <source>Re&amp;start</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;démarrer</translation>
     </message>
     <message>
         <source>Load the running scenario&apos;s file again</source>
-        <translation type="unfinished"></translation>
+        <translation>Recharger le fichier du scénario en cours</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>Affic&amp;hage</translation>
     </message>
     <message>
         <source>&amp;Lab…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Laboratoire…</translation>
     </message>
     <message>
         <source>La&amp;rge View…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grande vue…</translation>
     </message>
     <message>
         <source>&amp;Interactions…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Interactions…</translation>
     </message>
     <message>
         <source>&amp;Experiments…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Expériences…</translation>
     </message>
     <message>
         <source>Guided experiments: the program sets each step up and checks what you measure</source>
-        <translation type="unfinished"></translation>
+        <translation>Expériences guidées : le programme prépare chaque étape et vérifie ce que vous mesurez</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;Topics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rubriques</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>En pause</translation>
     </message>
     <message>
         <source>&amp;Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reprendre</translation>
     </message>
     <message>
         <source>FPS: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>IPS : %1</translation>
     </message>
     <message>
         <source>Scenario files (*.ams);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de scénario (*.ams);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Open Scenario</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un scénario</translation>
     </message>
     <message>
         <source>Save Snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer un instantané</translation>
     </message>
     <message>
         <source>The snapshot cannot be saved:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer l&apos;instantané :
+%1</translation>
     </message>
     <message>
         <source>Record Trajectory</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la trajectoire</translation>
     </message>
     <message>
         <source>Extended XYZ (*.xyz);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>XYZ étendu (*.xyz);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Write every K-th frame shown. K:</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire une image affichée sur K. K :</translation>
     </message>
     <message>
         <source>The trajectory cannot be recorded:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer la trajectoire :
+%1</translation>
     </message>
     <message>
         <source>Recording the trajectory has stopped:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;enregistrement de la trajectoire s&apos;est arrêté :
+%1</translation>
     </message>
     <message>
         <source>Stop Recording the &amp;Trajectory</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter l&apos;enregistrement de la &amp;trajectoire</translation>
     </message>
     <message>
         <source>&amp;Trajectory…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trajectoire…</translation>
     </message>
     <message>
         <source>Recording to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement dans %1</translation>
     </message>
     <message>
         <source>Record every K-th frame shown to an extended-XYZ file</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer une image affichée sur K dans un fichier XYZ étendu</translation>
     </message>
     <message>
         <source>Solid</source>
-        <translation type="unfinished"></translation>
+        <translation>Solide</translation>
     </message>
     <message>
         <source>Liquid</source>
-        <translation type="unfinished"></translation>
+        <translation>Liquide</translation>
     </message>
     <message>
         <source>Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Gaz</translation>
     </message>
     <message>
         <source>Gas-Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Gaz-gaz</translation>
     </message>
     <message>
         <source>Solid-Liquid</source>
-        <translation type="unfinished"></translation>
+        <translation>Solide-liquide</translation>
     </message>
     <message>
         <source>Solid-Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Solide-gaz</translation>
     </message>
     <message>
         <source>Liquid-Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Liquide-gaz</translation>
     </message>
     <message>
         <source>
 
 Folders searched: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Dossiers parcourus : %1</translation>
     </message>
     <message>
         <source>The scenario cannot be loaded:
 %1%2
 
 The simulation carries on as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger le scénario :
+%1%2
+
+La simulation continue comme avant.</translation>
     </message>
     <message>
         <source>The box of %1 cannot be shown:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;afficher la boîte de %1 :
+%2</translation>
     </message>
     <message>
         <source>The material card cannot be used:
 %1
 
 The scenario runs in model units.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fiche des substances est inutilisable :
+%1
+
+Le scénario tourne en unités du modèle.</translation>
     </message>
     <message>
         <source>Temperature: %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Température : %1 %2</translation>
     </message>
     <message>
         <source>No simulation yet: choose a place in the landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore de simulation : choisissez un lieu du paysage</translation>
     </message>
     <message>
         <source>atoms: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>atomes : %1</translation>
     </message>
     <message>
         <source>insulated: no heat in or out</source>
-        <translation type="unfinished"></translation>
+        <translation>isolé : aucun échange de chaleur</translation>
     </message>
     <message>
         <source>kept at %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>maintenu à %1 %2</translation>
     </message>
     <message>
         <source>the lid holds the box at %1 % of its height</source>
-        <translation type="unfinished"></translation>
+        <translation>le couvercle maintient la boîte à %1 % de sa hauteur</translation>
     </message>
     <message>
         <source>paused</source>
-        <translation type="unfinished"></translation>
+        <translation>en pause</translation>
     </message>
     <message>
         <source>; </source>
         <comment>between the parts of the atom view&apos;s summary</comment>
-        <translation type="unfinished"></translation>
+        <translation> ; </translation>
     </message>
 </context>
 <context>
     <name>frmSplash</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo</translation>
     </message>
     <message>
         <source>Version %1.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1.%2</translation>
     </message>
 </context>
 <context>
     <name>guide::AnswerInput</name>
     <message>
         <source>(choose one)</source>
-        <translation type="unfinished"></translation>
+        <translation>(choisir une réponse)</translation>
     </message>
     <message>
         <source>In %1</source>
-        <translation type="unfinished"></translation>
+        <translation>En %1</translation>
     </message>
 </context>
 <context>
     <name>guide::ExperimentLibrary</name>
     <message>
         <source>%1 cannot be copied to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de copier %1 vers %2.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier %1.</translation>
     </message>
 </context>
 <context>
     <name>guide::ExperimentSession</name>
     <message>
         <source>The scenario file %1 cannot be found beside the experiment (%2) nor among the program&apos;s own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de scénario %1 est introuvable, ni à côté de l&apos;expérience (%2) ni parmi ceux du programme.</translation>
     </message>
     <message>
         <source>The scenario file %1 cannot be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger le fichier de scénario %1.</translation>
     </message>
     <message>
         <source>The scenario has no material card, so a pressure in kPa cannot be held.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le scénario n&apos;a pas de fiche des substances : une pression en kPa ne peut donc pas être maintenue.</translation>
     </message>
     <message>
         <source>This step measures %1, which is not running now. Press Set up again to load it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La mesure de cette étape porte sur %1, qui n&apos;est pas lancé en ce moment. Appuyez sur « Refaire la mise en place » pour le charger.</translation>
     </message>
     <message>
         <source>The simulation is paused: press Space to run it. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La simulation est en pause : appuyez sur Espace pour la lancer. %1</translation>
     </message>
 </context>
 <context>
     <name>guide::ExperimentWindow</name>
     <message>
         <source> (about %1 min)</source>
-        <translation type="unfinished"></translation>
+        <translation> (environ %1 min)</translation>
     </message>
     <message>
         <source> — your own</source>
-        <translation type="unfinished"></translation>
+        <translation> — la vôtre</translation>
     </message>
     <message>
         <source>Experiments</source>
-        <translation type="unfinished"></translation>
+        <translation>Expériences</translation>
     </message>
     <message>
         <source>&amp;Choose an experiment:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Choisir une expérience :</translation>
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Démarrer</translation>
     </message>
     <message>
         <source>&amp;Open Experiment File…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir un fichier d&apos;expérience…</translation>
     </message>
     <message>
         <source>Step text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte de l&apos;étape</translation>
     </message>
     <message>
         <source>Set &amp;up again</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Refaire la mise en place</translation>
     </message>
     <message>
         <source>Do this step&apos;s set-up again: load its scenario, set the thermostat, the lid and the graphs</source>
-        <translation type="unfinished"></translation>
+        <translation>Refaire la mise en place de cette étape : charger son scénario, régler le thermostat, le couvercle et les graphiques</translation>
     </message>
     <message>
         <source>C&amp;heck</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vérifier</translation>
     </message>
     <message>
         <source>Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaire</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Message</translation>
     </message>
     <message>
         <source>&lt; &amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; &amp;Précédent</translation>
     </message>
     <message>
         <source>&amp;Next &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suivant &gt;</translation>
     </message>
     <message>
         <source>&amp;All Experiments</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Toutes les expériences</translation>
     </message>
     <message>
         <source>&amp;Worksheet…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fiche de travail…</translation>
     </message>
     <message>
         <source>&amp;Measure</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mesurer</translation>
     </message>
     <message>
         <source>Measured</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur mesurée</translation>
     </message>
     <message>
         <source>This experiment cannot be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir cette expérience : %1</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;Step %2 of %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;Étape %2 sur %3 : %4</translation>
     </message>
     <message>
         <source>The program measures %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme mesure %1.</translation>
     </message>
     <message>
         <source>not measured yet</source>
-        <translation type="unfinished"></translation>
+        <translation>pas encore mesuré</translation>
     </message>
     <message>
         <source>Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiche de travail</translation>
     </message>
     <message>
         <source>Your name for the worksheet:</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre nom pour la fiche de travail :</translation>
     </message>
     <message>
         <source>Export Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter la fiche de travail</translation>
     </message>
     <message>
         <source>PDF (*.pdf);;Web page (*.html)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF (*.pdf);;Page web (*.html)</translation>
     </message>
     <message>
         <source>The worksheet was written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fiche de travail a été enregistrée dans %1.</translation>
     </message>
     <message>
         <source>Start the chosen experiment</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer l&apos;expérience choisie</translation>
     </message>
     <message>
         <source>Open an experiment file from any folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier d&apos;expérience depuis n&apos;importe quel dossier</translation>
     </message>
     <message>
         <source>Check your answer and the measurement</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier votre réponse et la mesure</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Précédent</translation>
     </message>
     <message>
         <source>The step before</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;étape précédente</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>The next step</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;étape suivante</translation>
     </message>
     <message>
         <source>Back to the list of experiments</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour à la liste des expériences</translation>
     </message>
     <message>
         <source>Write the worksheet to hand in, as PDF or a web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Produire la fiche de travail à rendre, en PDF ou en page web</translation>
     </message>
     <message>
         <source>Take this step&apos;s measurement from the running simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Prendre la mesure de cette étape dans la simulation en cours</translation>
     </message>
 </context>
 <context>
     <name>guide::Measurement</name>
     <message>
         <source>%L1 K</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 K</translation>
     </message>
     <message>
         <source>The temperature is the mean over %L1 steps: let the simulation run a little longer, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La température est la moyenne sur %L1 pas : laissez la simulation tourner un peu plus longtemps, puis mesurez à nouveau.</translation>
     </message>
     <message>
         <source>The heating ramp has not passed %1 yet: let it run on, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La rampe de chauffage n&apos;a pas encore dépassé %1 : laissez-la continuer, puis mesurez à nouveau.</translation>
     </message>
     <message>
         <source>The heating curve shows no plateau between %1 and %2. Press Set up again to run the ramp again, and let it run to the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>La courbe de chauffe ne présente aucun palier entre %1 et %2. Appuyez sur « Refaire la mise en place » pour relancer la rampe, et laissez-la aller jusqu&apos;au bout.</translation>
     </message>
     <message>
         <source>The pressure gauge averages over a stretch of the run: let the simulation run a little longer, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le manomètre fait la moyenne sur une partie de la simulation : laissez la simulation tourner un peu plus longtemps, puis mesurez à nouveau.</translation>
     </message>
     <message>
         <source>The lid is still moving: measure when it has stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le couvercle bouge encore : mesurez quand il s&apos;est arrêté.</translation>
     </message>
     <message>
         <source>The running scenario has no material %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le scénario en cours n&apos;a pas de substance %1.</translation>
     </message>
     <message>
         <source>The phases are told from the last %L1 steps of the run: let the simulation run a little longer, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les états physiques sont déterminés d&apos;après les %L1 derniers pas de la simulation : laissez la simulation tourner un peu plus longtemps, puis mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Let the simulation run a little, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laissez la simulation tourner un peu, puis mesurez à nouveau.</translation>
     </message>
     <message>
         <source>No two atoms of these materials are close together now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune paire d&apos;atomes de ces substances n&apos;est rapprochée en ce moment.</translation>
     </message>
     <message>
         <source>The distances cannot be measured in this scenario.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les distances ne peuvent pas être mesurées dans ce scénario.</translation>
     </message>
     <message>
         <source>the temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>la température</translation>
     </message>
     <message>
         <source>the plateau of the heating curve</source>
-        <translation type="unfinished"></translation>
+        <translation>le palier de la courbe de chauffe</translation>
     </message>
     <message>
         <source>the energy taken up over the plateau</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;énergie absorbée pendant le palier</translation>
     </message>
     <message>
         <source>the pressure on the walls</source>
-        <translation type="unfinished"></translation>
+        <translation>la pression sur les parois</translation>
     </message>
     <message>
         <source>the room the atoms have inside the walls</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;espace dont disposent les atomes entre les parois</translation>
     </message>
     <message>
         <source>the share of atoms moving about</source>
-        <translation type="unfinished"></translation>
+        <translation>la proportion d&apos;atomes qui se déplacent librement</translation>
     </message>
     <message>
         <source>the share of atoms in the vapour</source>
-        <translation type="unfinished"></translation>
+        <translation>la proportion d&apos;atomes dans la vapeur</translation>
     </message>
     <message>
         <source>the phase</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;état physique</translation>
     </message>
     <message>
         <source>the potential energy per atom</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;énergie potentielle par atome</translation>
     </message>
     <message>
         <source>the depth of the energy well</source>
-        <translation type="unfinished"></translation>
+        <translation>la profondeur du puits d&apos;énergie</translation>
     </message>
     <message>
         <source>the distance at the bottom of the well</source>
-        <translation type="unfinished"></translation>
+        <translation>la distance au fond du puits</translation>
     </message>
     <message>
         <source>the most common distance between neighbours</source>
-        <translation type="unfinished"></translation>
+        <translation>la distance la plus fréquente entre voisins</translation>
     </message>
     <message>
         <source>This measurement is not known.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette mesure est inconnue.</translation>
     </message>
 </context>
 <context>
     <name>guide::Verdict</name>
     <message>
         <source>—</source>
-        <translation type="unfinished"></translation>
+        <translation>—</translation>
     </message>
     <message>
         <source>%1 lies between %2 and %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est compris entre %2 et %3</translation>
     </message>
     <message>
         <source>%1 does not lie between %2 and %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas compris entre %2 et %3</translation>
     </message>
     <message>
         <source>%1 is above %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est supérieur à %2</translation>
     </message>
     <message>
         <source>%1 is not above %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas supérieur à %2</translation>
     </message>
     <message>
         <source>%1 is below %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est inférieur à %2</translation>
     </message>
     <message>
         <source>%1 is not below %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas inférieur à %2</translation>
     </message>
     <message>
         <source>it is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est %1</translation>
     </message>
     <message>
         <source>it is not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas %1</translation>
     </message>
     <message>
         <source>Give your answer first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Donnez d&apos;abord votre réponse.</translation>
     </message>
     <message>
         <source>This needs the measurement of step %1: go back and take it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il faut pour cela la mesure de l&apos;étape %1 : revenez en arrière pour la prendre.</translation>
     </message>
     <message>
         <source>Take the measurement first: press Measure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prenez d&apos;abord la mesure : appuyez sur « Mesurer ».</translation>
     </message>
     <message>
         <source>Right: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Juste : %1.</translation>
     </message>
     <message>
         <source>Read the step again and look at what it shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Relisez l&apos;étape et observez ce qu&apos;elle montre.</translation>
     </message>
     <message>
         <source>Not yet: %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore : %1. %2</translation>
     </message>
     <message>
         <source>The scenario&apos;s material card does not give the figure this is checked against, so it cannot be checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fiche des substances du scénario ne donne pas la valeur de référence de cette vérification : elle ne peut donc pas être faite.</translation>
     </message>
 </context>
 <context>
     <name>guide::Worksheet</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Choices: </source>
-        <translation type="unfinished"></translation>
+        <translation>Choix : </translation>
     </message>
     <message>
         <source> · </source>
-        <translation type="unfinished"></translation>
+        <translation> · </translation>
     </message>
     <message>
         <source>Your answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre réponse</translation>
     </message>
     <message>
         <source>Measured</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur mesurée</translation>
     </message>
     <message>
         <source>The worksheet could not be written to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer la fiche de travail dans %1 : %2</translation>
     </message>
 </context>
 <context>
     <name>lab::ChartSummary</name>
     <message>
         <source>Horizontal axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Axe horizontal</translation>
     </message>
     <message>
         <source>Vertical axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Axe vertical</translation>
     </message>
     <message>
         <source>%1: %2 to %3</source>
         <comment>axis: range</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : de %2 à %3</translation>
     </message>
     <message>
         <source>%1: no values yet</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : pas encore de valeurs</translation>
     </message>
     <message>
         <source>%1: %2 at %3</source>
         <comment>series: y at x</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 à %3</translation>
     </message>
     <message>
         <source>%1: %2 points</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 points</translation>
     </message>
     <message>
         <source>%1: %2 throughout</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 tout du long</translation>
     </message>
     <message>
         <source>%1: latest %2 at %3</source>
         <comment>series: latest y at x</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : dernière valeur %2 à %3</translation>
     </message>
     <message>
         <source>%1.</source>
         <comment>a sentence</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>; </source>
         <comment>list separator</comment>
-        <translation type="unfinished"></translation>
+        <translation> ; </translation>
     </message>
 </context>
 <context>
     <name>lab::LabWindow</name>
     <message>
         <source>Lab</source>
-        <translation type="unfinished"></translation>
+        <translation>Laboratoire</translation>
     </message>
     <message>
         <source>Phase dia&amp;gram</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Diagramme de phases</translation>
     </message>
     <message>
         <source>&amp;Save CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer en CSV…</translation>
     </message>
     <message>
         <source>Save every recorded sample as a table: one row per sample, a header row with units</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer tous les relevés sous forme de tableau : une ligne par relevé, une ligne d&apos;en-tête avec les unités</translation>
     </message>
     <message>
         <source>&amp;Units </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unités </translation>
     </message>
     <message>
         <source>Temperature unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité de température</translation>
     </message>
     <message>
         <source>The unit of every temperature, here and in the status bar</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;unité de toutes les températures, ici et dans la barre d&apos;état</translation>
     </message>
     <message>
         <source> &amp;Pressure </source>
-        <translation type="unfinished"></translation>
+        <translation> &amp;Pression </translation>
     </message>
     <message>
         <source>Pressure unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité de pression</translation>
     </message>
     <message>
         <source>The unit of the wall pressure: kilopascal or standard atmosphere (%1 kPa)</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;unité de la pression sur les parois : kilopascal ou atmosphère normale (%1 kPa)</translation>
     </message>
     <message>
         <source>%1 cannot be written: the folder is missing or not writable, or the disk is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire %1 : le dossier est absent ou protégé en écriture, ou le disque est plein.</translation>
     </message>
     <message>
         <source>Save the recorded series</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les séries relevées</translation>
     </message>
     <message>
         <source>CSV tables (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableaux CSV (*.csv)</translation>
     </message>
 </context>
 <context>
     <name>lab::MaterialsPanel</name>
     <message>
         <source>Substance</source>
-        <translation type="unfinished"></translation>
+        <translation>Espèce chimique</translation>
     </message>
     <message>
         <source>Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbole</translation>
     </message>
     <message>
         <source>The chemical element the atoms stand for</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;élément chimique que représentent les atomes</translation>
     </message>
     <message>
         <source>Melts</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusion</translation>
     </message>
     <message>
         <source>The real melting point</source>
-        <translation type="unfinished"></translation>
+        <translation>Le point de fusion réel</translation>
     </message>
     <message>
         <source>Boils</source>
-        <translation type="unfinished"></translation>
+        <translation>Ébullition</translation>
     </message>
     <message>
         <source>The real boiling point</source>
-        <translation type="unfinished"></translation>
+        <translation>Le point d&apos;ébullition réel</translation>
     </message>
     <message>
         <source>Model melts</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusion (modèle)</translation>
     </message>
     <message>
         <source>The melting point measured on the model</source>
-        <translation type="unfinished"></translation>
+        <translation>Le point de fusion mesuré sur le modèle</translation>
     </message>
     <message>
         <source>Source: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Source : %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>caption: value</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>Materials</source>
-        <translation type="unfinished"></translation>
+        <translation>Substances</translation>
     </message>
     <message>
         <source>The real length of the model&apos;s unit of length</source>
-        <translation type="unfinished"></translation>
+        <translation>La longueur réelle de l&apos;unité de longueur du modèle</translation>
     </message>
     <message>
         <source>The real mass of the model&apos;s unit of mass</source>
-        <translation type="unfinished"></translation>
+        <translation>La masse réelle de l&apos;unité de masse du modèle</translation>
     </message>
     <message>
         <source>The real time one step of the simulation lasts</source>
-        <translation type="unfinished"></translation>
+        <translation>La durée réelle d&apos;un pas de la simulation</translation>
     </message>
     <message>
         <source>Length unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité de longueur</translation>
     </message>
     <message>
         <source>Mass unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité de masse</translation>
     </message>
     <message>
         <source>Time step</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de temps</translation>
     </message>
     <message>
         <source>No material card: model units</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de fiche des substances : unités du modèle</translation>
     </message>
     <message>
         <source>The material card was refused: model units</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiche des substances refusée : unités du modèle</translation>
     </message>
     <message>
         <source>The scenario has no card beside it that names its substances, so it runs in model units</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune fiche nommant ses substances n&apos;accompagne le scénario : il tourne donc en unités du modèle</translation>
     </message>
 </context>
 <context>
     <name>lab::PhaseDiagram</name>
     <message>
         <source>Your state point</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre point d&apos;état</translation>
     </message>
     <message>
         <source>Phase diagram of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramme de phases (%1)</translation>
     </message>
     <message>
         <source>temperature against density</source>
-        <translation type="unfinished"></translation>
+        <translation>température en fonction de la masse volumique</translation>
     </message>
     <message>
         <source>Each state point of the map by its density and temperature; your state point marked large</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque point d&apos;état de la carte selon sa masse volumique et sa température ; votre point d&apos;état est marqué en grand</translation>
     </message>
     <message>
         <source>pressure against temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>pression en fonction de la température</translation>
     </message>
     <message>
         <source>Each state point of the map by its temperature and pressure on the walls, pressure on a logarithmic axis; the real triple and critical points marked</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque point d&apos;état de la carte selon sa température et la pression sur les parois, la pression sur un axe logarithmique ; les points triple et critique réels sont marqués</translation>
     </message>
     <message>
         <source>%1 measured on the model</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : mesures sur le modèle</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>material: chart</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>Density (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Masse volumique (%1)</translation>
     </message>
     <message>
         <source>real triple point</source>
-        <translation type="unfinished"></translation>
+        <translation>point triple réel</translation>
     </message>
     <message>
         <source>real critical point</source>
-        <translation type="unfinished"></translation>
+        <translation>point critique réel</translation>
     </message>
     <message>
         <source>Measured on the model: each mark is a state the model of %1 was held at, shaped and coloured by the phases found there. </source>
-        <translation type="unfinished"></translation>
+        <translation>Mesures sur le modèle : chaque repère est un état auquel le modèle (%1) a été maintenu ; sa forme et sa couleur indiquent les phases observées. </translation>
     </message>
     <message>
         <source>%1 of its %2 state points, where the walls felt no push, are not on the pressure chart. </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de ses %2 points d&apos;état, où les parois n&apos;ont subi aucune poussée, ne figurent pas sur le graphique de pression. </translation>
     </message>
     <message>
         <source>Hollow marks and dashed lines: the real substance, from the material card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Repères creux et lignes en tirets : la substance réelle, d&apos;après la fiche des substances.</translation>
     </message>
     <message>
         <source>The material card gives no triple or critical point of the real substance.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fiche des substances ne donne ni point triple ni point critique pour la substance réelle.</translation>
     </message>
     <message>
         <source>Temperature (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Température (%1)</translation>
     </message>
     <message>
         <source>Pressure on the walls (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pression sur les parois (%1)</translation>
     </message>
     <message>
         <source>Your state point: not measured yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre point d&apos;état : pas encore mesuré</translation>
     </message>
     <message>
         <source>pressure not measured yet</source>
-        <translation type="unfinished"></translation>
+        <translation>pression pas encore mesurée</translation>
     </message>
     <message>
         <source>Your state point: %1 %2, %3 %4, %5</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre point d&apos;état : %1 %2, %3 %4, %5</translation>
     </message>
 </context>
 <context>
     <name>lab::PhaseDiagramTab</name>
     <message>
         <source>Phase diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramme de phases</translation>
     </message>
     <message>
         <source>The phases measured on the model of each material at many temperatures and densities, with your own state point and the real substance&apos;s triple and critical points</source>
-        <translation type="unfinished"></translation>
+        <translation>Les phases mesurées sur le modèle de chaque substance à de nombreuses températures et masses volumiques, avec votre propre point d&apos;état et les points triple et critique de la substance réelle</translation>
     </message>
     <message>
         <source>No scenario runs yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun scénario n&apos;est encore lancé.</translation>
     </message>
     <message>
         <source>Material of the phase diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Substance du diagramme de phases</translation>
     </message>
     <message>
         <source>Chooses which material&apos;s phase diagram is shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisit la substance dont le diagramme de phases est affiché</translation>
     </message>
     <message>
         <source>This scenario has no material card, so the Lab cannot tell which substance its atoms stand for, nor whose phase map to show. A card beside the scenario file (X.card beside X.ams) names its substances.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce scénario n&apos;a pas de fiche des substances : le laboratoire ne peut donc savoir ni quelle substance représentent ses atomes, ni quelle carte des phases afficher. Une fiche placée à côté du fichier de scénario (X.card à côté de X.ams) nomme ses substances.</translation>
     </message>
     <message>
         <source>With several materials in the box, the density is this material&apos;s own and the pressure the whole box&apos;s, which all of them share</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec plusieurs substances dans la boîte, la masse volumique est celle de cette substance seule, et la pression celle de toute la boîte, commune à toutes</translation>
     </message>
     <message>
         <source>No phase map has been looked up for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune carte des phases n&apos;a été recherchée pour %1.</translation>
     </message>
 </context>
 <context>
     <name>lab::PhaseLegend</name>
     <message>
         <source>Legend</source>
-        <translation type="unfinished"></translation>
+        <translation>Légende</translation>
     </message>
 </context>
 <context>
     <name>lab::PhaseMapSource</name>
     <message>
         <source>No phase map has been measured on the model for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune carte des phases n&apos;a été mesurée sur le modèle pour %1.</translation>
     </message>
     <message>
         <source>The phase map found for %1 is the map of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carte des phases trouvée pour %1 est celle d&apos;une autre substance : %2.</translation>
     </message>
     <message>
         <source>The phase map of %1 holds no state points yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carte des phases (%1) ne contient encore aucun point d&apos;état.</translation>
     </message>
     <message>
         <source>The phase map of %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La carte des phases (%1) est illisible : %2</translation>
     </message>
 </context>
 <context>
     <name>lab::PhaseWatch</name>
     <message>
         <source>Phase change: %1 is now %2 (was %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Changement d&apos;état : %1 — maintenant %2 (auparavant %3).</translation>
     </message>
 </context>
 <context>
     <name>lab::ReadoutPanel</name>
     <message>
         <source>Per atom, in kilojoules per mole of atoms</source>
-        <translation type="unfinished"></translation>
+        <translation>Par atome, en kilojoules par mole d&apos;atomes</translation>
     </message>
     <message>
         <source>Per atom, in the model&apos;s units: the scenario has no material card</source>
-        <translation type="unfinished"></translation>
+        <translation>Par atome, en unités du modèle : le scénario n&apos;a pas de fiche des substances</translation>
     </message>
     <message>
         <source>Force of the walls on the atoms per area of the walls&apos; inner faces, averaged like a gauge over the last %1 steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Force exercée par les parois sur les atomes par unité de surface des faces intérieures des parois, moyennée comme par un manomètre sur les %1 derniers pas</translation>
     </message>
     <message>
         <source>Force of the walls on the atoms per area of the walls&apos; inner faces, averaged like a gauge over the last %1 steps, in the model&apos;s units: the scenario has no material card</source>
-        <translation type="unfinished"></translation>
+        <translation>Force exercée par les parois sur les atomes par unité de surface des faces intérieures des parois, moyennée comme par un manomètre sur les %1 derniers pas, en unités du modèle : le scénario n&apos;a pas de fiche des substances</translation>
     </message>
     <message>
         <source>Time steps since the scenario started, and the time they simulated</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de temps depuis le début du scénario, et la durée simulée</translation>
     </message>
     <message>
         <source>Time steps since the scenario started</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de temps depuis le début du scénario</translation>
     </message>
     <message>
         <source>Material %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Substance %1</translation>
     </message>
     <message>
         <source>Readouts</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesures</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Température</translation>
     </message>
     <message>
         <source>Measured: 2/3 of the mean kinetic energy per atom</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesurée : 2/3 de l&apos;énergie cinétique moyenne par atome</translation>
     </message>
     <message>
         <source>Kinetic energy</source>
-        <translation type="unfinished"></translation>
+        <translation>Énergie cinétique</translation>
     </message>
     <message>
         <source>Potential energy</source>
-        <translation type="unfinished"></translation>
+        <translation>Énergie potentielle</translation>
     </message>
     <message>
         <source>Total energy</source>
-        <translation type="unfinished"></translation>
+        <translation>Énergie totale</translation>
     </message>
     <message>
         <source>Wall pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Pression sur les parois</translation>
     </message>
     <message>
         <source>Atoms</source>
-        <translation type="unfinished"></translation>
+        <translation>Atomes</translation>
     </message>
     <message>
         <source>Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse de calcul</translation>
     </message>
     <message>
         <source>Atoms times time steps simulated per second</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre d&apos;atomes multiplié par le nombre de pas de temps simulés par seconde</translation>
     </message>
     <message>
         <source>not measured yet</source>
-        <translation type="unfinished"></translation>
+        <translation>pas encore mesuré</translation>
     </message>
     <message>
         <source>not told yet</source>
-        <translation type="unfinished"></translation>
+        <translation>pas encore déterminé</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>readout: value</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>%1 atom-steps/s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 atomes-pas/s</translation>
     </message>
     <message>
         <source>Phase from how far the atoms move over 1,000 steps and how many neighbours they keep</source>
-        <translation type="unfinished"></translation>
+        <translation>État physique déterminé d&apos;après la distance parcourue par les atomes en 1 000 pas et le nombre de voisins qu&apos;ils gardent</translation>
     </message>
 </context>
 <context>
     <name>lab::SeriesCharts</name>
     <message>
         <source>Temperature (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Température (%1)</translation>
     </message>
     <message>
         <source>steps</source>
-        <translation type="unfinished"></translation>
+        <translation>pas</translation>
     </message>
     <message>
         <source>Graphs</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphiques</translation>
     </message>
     <message>
         <source>&amp;Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Température</translation>
     </message>
     <message>
         <source>Temperature graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique de la température</translation>
     </message>
     <message>
         <source>Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas</translation>
     </message>
     <message>
         <source>Measured</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesurée</translation>
     </message>
     <message>
         <source>Thermostat</source>
-        <translation type="unfinished"></translation>
+        <translation>Thermostat</translation>
     </message>
     <message>
         <source>&amp;Energy</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;nergie</translation>
     </message>
     <message>
         <source>Energy graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique de l&apos;énergie</translation>
     </message>
     <message>
         <source>Kinetic</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinétique</translation>
     </message>
     <message>
         <source>Potential</source>
-        <translation type="unfinished"></translation>
+        <translation>Potentielle</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale</translation>
     </message>
     <message>
         <source>&amp;Wall pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Pression sur les p&amp;arois</translation>
     </message>
     <message>
         <source>Wall pressure graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique de la pression sur les parois</translation>
     </message>
     <message>
         <source>On the walls</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur les parois</translation>
     </message>
     <message>
         <source>Heating &amp;curve</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Courbe de chauffe</translation>
     </message>
     <message>
         <source>Heating curve graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique de la courbe de chauffe</translation>
     </message>
     <message>
         <source>Measured temperature during the ramp</source>
-        <translation type="unfinished"></translation>
+        <translation>Température mesurée pendant la rampe</translation>
     </message>
     <message>
         <source>Energy per atom (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Énergie par atome (%1)</translation>
     </message>
     <message>
         <source>Wall pressure (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pression sur les parois (%1)</translation>
     </message>
     <message>
         <source>Total energy per atom (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Énergie totale par atome (%1)</translation>
     </message>
 </context>
 <context>
     <name>lab::ThermostatPanel</name>
     <message>
         <source>Thermostat</source>
-        <translation type="unfinished"></translation>
+        <translation>Thermostat</translation>
     </message>
     <message>
         <source>&amp;Hold</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Maintenir</translation>
     </message>
     <message>
         <source>Hold the atoms at this temperature, whatever the season or the time of day. Off: the scenario&apos;s own temperature.</source>
-        <translation type="unfinished"></translation>
+        <translation>Maintenir les atomes à cette température, quelles que soient la saison et l&apos;heure. Décoché : la température propre au scénario.</translation>
     </message>
     <message>
         <source>&amp;Follow the ambient temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suivre la température ambiante</translation>
     </message>
     <message>
         <source>Every change of season or time of day moves the thermostat to the ambient temperature.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque changement de saison ou d&apos;heure règle le thermostat sur la température ambiante.</translation>
     </message>
     <message>
         <source>R&amp;amp to</source>
-        <translation type="unfinished"></translation>
+        <translation>Rampe &amp;jusqu&apos;à</translation>
     </message>
     <message>
         <source> steps</source>
-        <translation type="unfinished"></translation>
+        <translation> pas</translation>
     </message>
     <message>
         <source>Ramp length in steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée de la rampe en pas</translation>
     </message>
     <message>
         <source>How many time steps the ramp takes to reach its temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de pas de temps que met la rampe pour atteindre sa température</translation>
     </message>
     <message>
         <source>&amp;Ramp</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer la &amp;rampe</translation>
     </message>
     <message>
         <source>Move the thermostat steadily to this temperature and plot the heating curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Amener progressivement le thermostat à cette température et tracer la courbe de chauffe</translation>
     </message>
     <message>
         <source>&amp;Insulated: no heat in or out</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Isolé : aucun échange de chaleur</translation>
     </message>
     <message>
         <source>No thermostat and no clamp: the atoms keep their total energy, so a liquid that evaporates cools down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ni thermostat ni contrainte : les atomes conservent leur énergie totale, si bien qu&apos;un liquide qui s&apos;évapore se refroidit.</translation>
     </message>
     <message>
         <source>The temperature the atoms are held at: from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La température à laquelle les atomes sont maintenus : de %1 à %2.</translation>
     </message>
     <message>
         <source>Thermostat temperature, in tenths of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Température du thermostat, en dixièmes de %1</translation>
     </message>
     <message>
         <source>Thermostat temperature in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Température du thermostat en %1</translation>
     </message>
     <message>
         <source>Ramp to temperature in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Température visée par la rampe en %1</translation>
     </message>
     <message>
         <source>Stop &amp;ramp</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter la &amp;rampe</translation>
     </message>
 </context>
 <context>
     <name>lab::VolumePanel</name>
     <message>
         <source>Volume and pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume et pression</translation>
     </message>
     <message>
         <source>Box height in per cent</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur de la boîte en pourcentage</translation>
     </message>
     <message>
         <source>&amp;Box height</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hauteur de la boîte</translation>
     </message>
     <message>
         <source>H&amp;old pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Maintenir la pressi&amp;on</translation>
     </message>
     <message>
         <source>Hold pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Maintenir la pression</translation>
     </message>
     <message>
         <source>Move the lid by itself to keep the pressure on it at this value: slowly, after each reading of its gauge (the lid feels the gas or vapour above a liquid, not the liquid&apos;s weight). Off: the lid stays where it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer automatiquement le couvercle pour maintenir à cette valeur la pression qu&apos;il subit : lentement, après chaque lecture de son manomètre (le couvercle subit la pression du gaz ou de la vapeur au-dessus d&apos;un liquide, pas le poids du liquide). Décoché : le couvercle reste en place.</translation>
     </message>
     <message>
         <source>Pressure to hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Pression à maintenir</translation>
     </message>
     <message>
         <source>The pressure on the lid to hold, in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La pression à maintenir sur le couvercle, en %1</translation>
     </message>
     <message>
         <source>Pressure to hold in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pression à maintenir en %1</translation>
     </message>
     <message>
         <source>Lid at the file&apos;s box (100 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>Couvercle à la hauteur du fichier (100 %)</translation>
     </message>
     <message>
         <source>Lid at %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Couvercle à %1 %</translation>
     </message>
     <message>
         <source>Lid at %1 %: waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>Couvercle à %1 % : en attente</translation>
     </message>
     <message>
         <source>Lid at %1 %, moving to %2 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Couvercle à %1 %, en route vers %2 %</translation>
     </message>
     <message>
         <source>%1; on the lid %2</source>
         <comment>where the lid stands; the pressure on it</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ; sur le couvercle : %2</translation>
     </message>
     <message>
         <source>The height of the box, in per cent of the scenario file&apos;s box: the lid (the top of the box) moves down to compress the atoms and back up to let them expand, from 100 % down to %1 %. It moves slowly, at a pace at which the soft wall pushes the atoms ahead of it, and never pushes an atom deep into its wall.</source>
-        <translation type="unfinished"></translation>
+        <translation>La hauteur de la boîte, en pourcentage de celle du fichier de scénario : le couvercle (le haut de la boîte) descend pour comprimer les atomes et remonte pour les laisser se détendre, de 100 % jusqu&apos;à %1 %. Il se déplace lentement, à une allure qui permet à la paroi souple de pousser les atomes devant elle, et n&apos;enfonce jamais un atome profondément dans sa paroi.</translation>
     </message>
 </context>
 <context>
     <name>lab::units</name>
     <message>
         <source>model units</source>
-        <translation type="unfinished"></translation>
+        <translation>unités du modèle</translation>
     </message>
     <message>
         <source>%1 (%2 %3)</source>
         <comment>steps (time simulated)</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 %3)</translation>
     </message>
 </context>
 <context>
     <name>material</name>
     <message>
         <source>nitrogen</source>
-        <translation type="unfinished"></translation>
+        <translation>diazote</translation>
     </message>
     <message>
         <source>oxygen</source>
-        <translation type="unfinished"></translation>
+        <translation>dioxygène</translation>
     </message>
     <message>
         <source>quartz</source>
-        <translation type="unfinished"></translation>
+        <translation>quartz</translation>
     </message>
     <message>
         <source>water</source>
-        <translation type="unfinished"></translation>
+        <translation>eau</translation>
     </message>
 </context>
 <context>
     <name>phase</name>
     <message>
         <source>solid</source>
-        <translation type="unfinished"></translation>
+        <translation>solide</translation>
     </message>
     <message>
         <source>liquid</source>
-        <translation type="unfinished"></translation>
+        <translation>liquide</translation>
     </message>
     <message>
         <source>gas</source>
-        <translation type="unfinished"></translation>
+        <translation>gaz</translation>
     </message>
     <message>
         <source>supercooled liquid</source>
-        <translation type="unfinished"></translation>
+        <translation>liquide en surfusion</translation>
     </message>
     <message>
         <source>solid and liquid</source>
-        <translation type="unfinished"></translation>
+        <translation>solide et liquide</translation>
     </message>
     <message>
         <source>liquid and gas</source>
-        <translation type="unfinished"></translation>
+        <translation>liquide et gaz</translation>
     </message>
     <message>
         <source>solid and gas</source>
-        <translation type="unfinished"></translation>
+        <translation>solide et gaz</translation>
     </message>
 </context>
 <context>
@@ -1765,341 +1791,344 @@ The scenario runs in model units.</source>
     <message>
         <source>%1
 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+et %2</translation>
     </message>
 </context>
 <context>
     <name>scene::AtomViewAccessible</name>
     <message>
         <source>Atoms</source>
-        <translation type="unfinished"></translation>
+        <translation>Atomes</translation>
     </message>
     <message>
         <source>%1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>
     <name>scene::KeyboardHelp</name>
     <message>
         <source>Move to the next control</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller à l&apos;élément suivant</translation>
     </message>
     <message>
         <source>Move to the previous control</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller à l&apos;élément précédent</translation>
     </message>
     <message>
         <source>On a place in the landscape: load its simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur un lieu du paysage : charger sa simulation</translation>
     </message>
     <message>
         <source>On the atom view: open the large view</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur la vue des atomes : ouvrir la grande vue</translation>
     </message>
     <message>
         <source>On the season bar: summer or winter</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur la barre des saisons : été ou hiver</translation>
     </message>
     <message>
         <source>On the time-of-day bar: earlier or later in the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur la barre de l&apos;heure : plus tôt ou plus tard dans la journée</translation>
     </message>
     <message>
         <source>In the large view: turn the box left or right</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans la grande vue : tourner la boîte vers la gauche ou vers la droite</translation>
     </message>
     <message>
         <source>In the large view: tip the box up or down</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans la grande vue : incliner la boîte vers le haut ou vers le bas</translation>
     </message>
     <message>
         <source>In the large view: colour the atoms by speed, or by material</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans la grande vue : colorer les atomes selon leur vitesse ou selon leur substance</translation>
     </message>
     <message>
         <source>In the large view: full screen, or back</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans la grande vue : plein écran, ou retour</translation>
     </message>
     <message>
         <source>In the large view: export the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans la grande vue : exporter l&apos;image</translation>
     </message>
     <message>
         <source>Close a menu or a dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer un menu ou une boîte de dialogue</translation>
     </message>
     <message>
         <source>In the large view: zoom in or out</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans la grande vue : zoomer ou dézoomer</translation>
     </message>
     <message>
         <source>In the large view: back to the front view</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans la grande vue : revenir à la vue de face</translation>
     </message>
 </context>
 <context>
     <name>scene::PictureBox</name>
     <message>
         <source>The picture file %1 is missing or is not a picture that can be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier image %1 est absent ou n&apos;est pas une image lisible.</translation>
     </message>
 </context>
 <context>
     <name>scene::ThermometerAccessible</name>
     <message>
         <source>Thermometer</source>
-        <translation type="unfinished"></translation>
+        <translation>Thermomètre</translation>
     </message>
 </context>
 <context>
     <name>views::AtomColour</name>
     <message>
         <source>blue</source>
-        <translation type="unfinished"></translation>
+        <translation>bleu</translation>
     </message>
     <message>
         <source>red</source>
-        <translation type="unfinished"></translation>
+        <translation>rouge</translation>
     </message>
     <message>
         <source>green</source>
-        <translation type="unfinished"></translation>
+        <translation>vert</translation>
     </message>
     <message>
         <source>yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>jaune</translation>
     </message>
     <message>
         <source>violet</source>
-        <translation type="unfinished"></translation>
+        <translation>violet</translation>
     </message>
     <message>
         <source>cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>cyan</translation>
     </message>
     <message>
         <source>type %1</source>
-        <translation type="unfinished"></translation>
+        <translation>type %1</translation>
     </message>
 </context>
 <context>
     <name>views::InteractionsWindow</name>
     <message>
         <source>Interactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Interactions</translation>
     </message>
     <message>
         <source>Pairs of materials</source>
-        <translation type="unfinished"></translation>
+        <translation>Paires de substances</translation>
     </message>
     <message>
         <source>The curve is the energy of two atoms at distance r; the green line shows how often the atoms keep each distance now, against an even spread through the box (1).</source>
-        <translation type="unfinished"></translation>
+        <translation>La courbe donne l&apos;énergie de deux atomes à la distance r ; la ligne verte indique à quelle fréquence les atomes se trouvent actuellement à chaque distance, par rapport à une répartition uniforme dans la boîte (1).</translation>
     </message>
     <message>
         <source>Pair energy and distances of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Énergie de paire et distances (%1)</translation>
     </message>
     <message>
         <source>%1 atoms</source>
-        <translation type="unfinished"></translation>
+        <translation>Atomes %1</translation>
     </message>
 </context>
 <context>
     <name>views::LargeView</name>
     <message>
         <source>speed, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>vitesse, %1</translation>
     </message>
     <message>
         <source>The box cannot be shown:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;afficher la boîte :
+%1</translation>
     </message>
     <message>
         <source>%1: %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 (%3)</translation>
     </message>
     <message>
         <source>Atoms shown: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Atomes affichés : %1</translation>
     </message>
     <message>
         <source>Seen from the front.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue de face.</translation>
     </message>
     <message>
         <source>Turned %1° to the right.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotation de %1° vers la droite.</translation>
     </message>
     <message>
         <source>Turned %1° to the left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotation de %1° vers la gauche.</translation>
     </message>
     <message>
         <source>Tipped %1° toward you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclinaison de %1° vers vous.</translation>
     </message>
     <message>
         <source>Tipped %1° away from you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclinaison de %1° vers l&apos;arrière.</translation>
     </message>
     <message>
         <source>Shown %1 times as large as at first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage %1 fois plus grand qu&apos;au départ.</translation>
     </message>
     <message>
         <source>Coloured by material.</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs selon la substance.</translation>
     </message>
     <message>
         <source>Coloured by speed, from blue for the slowest (%1) through grey to yellow for the fastest (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs selon la vitesse, du bleu pour les plus lents (%1) au jaune pour les plus rapides (%2), en passant par le gris.</translation>
     </message>
     <message>
         <source>Coloured by speed, from blue for the slowest (%1) through green to red for the fastest (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs selon la vitesse, du bleu pour les plus lents (%1) au rouge pour les plus rapides (%2), en passant par le vert.</translation>
     </message>
     <message>
         <source>Arrow keys turn the box, + and - zoom, Home shows the front view, C colours by speed or by material.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les touches fléchées font tourner la boîte, + et - zooment, Début affiche la vue de face, C colore selon la vitesse ou selon la substance.</translation>
     </message>
     <message>
         <source>No atoms are shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun atome n&apos;est affiché.</translation>
     </message>
 </context>
 <context>
     <name>views::LargeViewCanvas</name>
     <message>
         <source>Drag to turn the box, wheel to zoom, double-click for the front view</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire glisser pour tourner la boîte, molette pour zoomer, double-clic pour la vue de face</translation>
     </message>
     <message>
         <source>Atoms in 3-D</source>
-        <translation type="unfinished"></translation>
+        <translation>Atomes en 3D</translation>
     </message>
 </context>
 <context>
     <name>views::LargeViewWindow</name>
     <message>
         <source>Large View</source>
-        <translation type="unfinished"></translation>
+        <translation>Grande vue</translation>
     </message>
     <message>
         <source>View tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Outils de la vue</translation>
     </message>
     <message>
         <source>&amp;Colour by Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Couleur selon la vitesse</translation>
     </message>
     <message>
         <source>Colour the atoms by speed (C), or by material</source>
-        <translation type="unfinished"></translation>
+        <translation>Colorer les atomes selon la vitesse (C) ou selon la substance</translation>
     </message>
     <message>
         <source>&amp;Front View</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue de &amp;face</translation>
     </message>
     <message>
         <source>Back to the view of the main window (double-click or Home)</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenir à la vue de la fenêtre principale (double-clic ou Début)</translation>
     </message>
     <message>
         <source>F&amp;ull Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plein écran</translation>
     </message>
     <message>
         <source>Fill the screen with the view, or back to a window (F11)</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la vue en plein écran, ou revenir à une fenêtre (F11)</translation>
     </message>
     <message>
         <source>&amp;Export Picture…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporter l&apos;image…</translation>
     </message>
     <message>
         <source>Save the picture as a PNG file (Ctrl+Shift+S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l&apos;image en fichier PNG (Ctrl+Maj+S)</translation>
     </message>
 </context>
 <context>
     <name>views::PairChart</name>
     <message>
         <source>%1 from %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 à %3</translation>
     </message>
     <message>
         <source>distance r (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>distance r (%1)</translation>
     </message>
     <message>
         <source>pair energy V(r) (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>énergie de paire V(r) (%1)</translation>
     </message>
     <message>
         <source>radial distribution g(r)</source>
-        <translation type="unfinished"></translation>
+        <translation>distribution radiale g(r)</translation>
     </message>
     <message>
         <source>%1: none kept yet</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : aucune distance relevée pour l&apos;instant</translation>
     </message>
     <message>
         <source>%1, highest %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, maximum %2</translation>
     </message>
     <message>
         <source>Across: %1. Left: %2. Right: %3. Curves: %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Axe horizontal : %1. À gauche : %2. À droite : %3. Courbes : %4.</translation>
     </message>
     <message>
         <source>%1 at %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 à %2 %3</translation>
     </message>
     <message>
         <source>pair energy V(r)</source>
-        <translation type="unfinished"></translation>
+        <translation>énergie de paire V(r)</translation>
     </message>
     <message>
         <source>bond length %1, energy %2</source>
-        <translation type="unfinished"></translation>
+        <translation>longueur de liaison %1, énergie %2</translation>
     </message>
     <message>
         <source>cut-off %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rayon de coupure %1</translation>
     </message>
     <message>
         <source>distances kept now: g(r)</source>
-        <translation type="unfinished"></translation>
+        <translation>distances actuelles : g(r)</translation>
     </message>
 </context>
 <context>
     <name>views::PictureExport</name>
     <message>
         <source>There is no picture to save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a aucune image à enregistrer.</translation>
     </message>
     <message>
         <source>Export Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter l&apos;image</translation>
     </message>
     <message>
         <source>PNG pictures (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Images PNG (*.png)</translation>
     </message>
     <message>
         <source>The picture cannot be saved as %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer l&apos;image sous %1 :
+%2</translation>
     </message>
 </context>
 <context>
     <name>views::ShownUnit</name>
     <message>
         <source>model units</source>
-        <translation type="unfinished"></translation>
+        <translation>unités du modèle</translation>
     </message>
 </context>
 </TS>

@@ -5,151 +5,153 @@
     <name>CommandLine</name>
     <message>
         <source>Shows how matter behaves at the level of atoms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra cómo se comporta la materia a escala atómica.</translation>
     </message>
     <message>
         <source>Open the Lab beside the main window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir el laboratorio junto a la ventana principal.</translation>
     </message>
     <message>
         <source>Open the large 3-D view of the atoms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir la vista ampliada en 3D de los átomos.</translation>
     </message>
     <message>
         <source>Open the Experiments window at this experiment: its title, its file name without .experiment, or an experiment file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir la ventana de experimentos en este experimento: su título, su nombre de archivo sin .experiment o un archivo de experimento.</translation>
     </message>
     <message>
         <source>NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>NOMBRE</translation>
     </message>
     <message>
         <source>A scenario file to run at start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un archivo de escenario que se ejecuta al iniciar.</translation>
     </message>
 </context>
 <context>
     <name>LanguageMenu</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Corvanta will show this language the next time it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvanta mostrará este idioma la próxima vez que se inicie.</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma</translation>
     </message>
     <message>
         <source>&amp;System Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma del &amp;sistema</translation>
     </message>
 </context>
 <context>
     <name>frmOrvelModel</name>
     <message>
         <source>Open Experiment</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir experimento</translation>
     </message>
     <message>
         <source>Experiments (*.experiment);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Experimentos (*.experiment);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>There is no worksheet yet: start an experiment first (View &gt; Experiments…).</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay ninguna hoja de trabajo: primero inicia un experimento (Ver &gt; Experimentos…).</translation>
     </message>
     <message>
         <source>There is no experiment called &quot;%1&quot;.
 
 Folders searched: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún experimento llamado &quot;%1&quot;.
+
+Carpetas consultadas: %2</translation>
     </message>
     <message>
         <source>Time of Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora del día</translation>
     </message>
     <message>
         <source>From morning to evening: the sun and the temperature follow</source>
-        <translation type="unfinished"></translation>
+        <translation>De la mañana a la tarde: el sol y la temperatura cambian con la hora</translation>
     </message>
     <message>
         <source>Atoms</source>
-        <translation type="unfinished"></translation>
+        <translation>Átomos</translation>
     </message>
     <message>
         <source>The atoms of the chosen place moving in their box</source>
-        <translation type="unfinished"></translation>
+        <translation>Los átomos del lugar elegido moviéndose en su caja</translation>
     </message>
     <message>
         <source>Evening</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarde</translation>
     </message>
     <message>
         <source>Morning</source>
-        <translation type="unfinished"></translation>
+        <translation>Mañana</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Run Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo</translation>
     </message>
     <message>
         <source>Run Time for MD Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de ejecución del modelo de dinámica molecular</translation>
     </message>
     <message>
         <source>FPS</source>
-        <translation type="unfinished"></translation>
+        <translation>FPS</translation>
     </message>
     <message>
         <source>Screen Update (Frames Per Second)</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualización de la pantalla (fotogramas por segundo)</translation>
     </message>
     <message>
         <source># Atoms</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º átomos</translation>
     </message>
     <message>
         <source>Number of Atoms in Simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de átomos en la simulación</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura</translation>
     </message>
     <message>
         <source>Ambient Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura ambiente</translation>
     </message>
     <message>
         <source>Simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulación</translation>
     </message>
     <message>
         <source>Simulation Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de simulación</translation>
     </message>
     <message>
         <source>Season</source>
-        <translation type="unfinished"></translation>
+        <translation>Estación</translation>
     </message>
     <message>
         <source>Summer</source>
-        <translation type="unfinished"></translation>
+        <translation>Verano</translation>
     </message>
     <message>
         <source>Winter</source>
-        <translation type="unfinished"></translation>
+        <translation>Invierno</translation>
     </message>
     <message>
         <source>Simulation: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulación: %1</translation>
     </message>
     <message>
         <source>The mouse icon %1 is missing or cannot be read.
@@ -157,11 +159,15 @@ Folders searched: %2</source>
 Folders searched: %2
 
 The program reads its pictures and scenarios from the folder it is started in, or else from its installed data folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encuentra el icono del puntero %1 o no se puede leer.
+
+Carpetas consultadas: %2
+
+El programa lee sus imágenes y escenarios de la carpeta desde la que se inicia o, si no, de su carpeta de datos instalada.</translation>
     </message>
     <message>
         <source># Atoms : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º átomos: %1</translation>
     </message>
     <message>
         <source>A picture of the sun cannot be read:
@@ -170,1594 +176,1614 @@ The program reads its pictures and scenarios from the folder it is started in, o
 Folders searched: %2
 
 The program runs on without the sun.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer una imagen del sol:
+%1
+
+Carpetas consultadas: %2
+
+El programa sigue funcionando sin el sol.</translation>
     </message>
     <message>
         <source>A picture of an atom cannot be read:
 %1
 
 Folders searched: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer una imagen de un átomo:
+%1
+
+Carpetas consultadas: %2</translation>
     </message>
     <message>
         <source>Summer or winter; now %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verano o invierno; ahora: %1</translation>
     </message>
     <message>
         <source>Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Paisaje</translation>
     </message>
     <message>
         <source>Choose a place in the landscape to see its atoms</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige un lugar del paisaje para ver sus átomos</translation>
     </message>
     <message>
         <source>Water and air</source>
-        <translation type="unfinished"></translation>
+        <translation>Agua y aire</translation>
     </message>
     <message>
         <source>View Water/Air Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver la superficie de separación agua/aire</translation>
     </message>
     <message>
         <source>Water and rock</source>
-        <translation type="unfinished"></translation>
+        <translation>Agua y roca</translation>
     </message>
     <message>
         <source>View Water/Rock Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver la superficie de separación agua/roca</translation>
     </message>
     <message>
         <source>Sand</source>
-        <translation type="unfinished"></translation>
+        <translation>Arena</translation>
     </message>
     <message>
         <source>View Sand</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver la arena</translation>
     </message>
     <message>
         <source>Dark rock</source>
-        <translation type="unfinished"></translation>
+        <translation>Roca oscura</translation>
     </message>
     <message>
         <source>View Solid Dark Rock</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver la roca oscura sólida</translation>
     </message>
     <message>
         <source>Cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Nube</translation>
     </message>
     <message>
         <source>View Cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver la nube</translation>
     </message>
     <message>
         <source>Air</source>
-        <translation type="unfinished"></translation>
+        <translation>Aire</translation>
     </message>
     <message>
         <source>View Air Molecules</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver las moléculas del aire</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Agua</translation>
     </message>
     <message>
         <source>View Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver el agua</translation>
     </message>
     <message>
         <source>Thermometer bulb</source>
-        <translation type="unfinished"></translation>
+        <translation>Bulbo del termómetro</translation>
     </message>
     <message>
         <source>Thermometer</source>
-        <translation type="unfinished"></translation>
+        <translation>Termómetro</translation>
     </message>
     <message>
         <source>Thermometer tube</source>
-        <translation type="unfinished"></translation>
+        <translation>Tubo del termómetro</translation>
     </message>
     <message>
         <source>&amp;1 step per tick</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;1 paso por ciclo</translation>
     </message>
     <message>
         <source>&amp;2 steps per tick</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;2 pasos por ciclo</translation>
     </message>
     <message>
         <source>&amp;5 steps per tick</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;5 pasos por ciclo</translation>
     </message>
     <message>
         <source>1&amp;0 steps per tick</source>
-        <translation type="unfinished"></translation>
+        <translation>1&amp;0 pasos por ciclo</translation>
     </message>
     <message>
         <source>20 &amp;steps per tick</source>
-        <translation type="unfinished"></translation>
+        <translation>20 &amp;pasos por ciclo</translation>
     </message>
     <message>
         <source>50 steps &amp;per tick</source>
-        <translation type="unfinished"></translation>
+        <translation>50 pasos p&amp;or ciclo</translation>
     </message>
     <message>
         <source>&amp;High Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto &amp;contraste</translation>
     </message>
     <message>
         <source>Draw the Lab, its graphs and the large view in white and bright colours on black, for a projector</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujar el laboratorio, sus gráficas y la vista ampliada en blanco y colores vivos sobre fondo negro, para un proyector</translation>
     </message>
     <message>
         <source>Speed &amp;Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Colores de &amp;velocidad</translation>
     </message>
     <message>
         <source>Blue to &amp;Red</source>
-        <translation type="unfinished"></translation>
+        <translation>De azul a &amp;rojo</translation>
     </message>
     <message>
         <source>Blue to &amp;Yellow (for red-green colour blindness)</source>
-        <translation type="unfinished"></translation>
+        <translation>De azul a &amp;amarillo (para daltonismo rojo-verde)</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Open Scenario…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir escenario…</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir &amp;reciente</translation>
     </message>
     <message>
         <source>Open Ex&amp;periment…</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir &amp;experimento…</translation>
     </message>
     <message>
         <source>Open a guided experiment file, such as one a teacher wrote</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir un archivo de experimento guiado, por ejemplo uno escrito por un docente</translation>
     </message>
     <message>
         <source>&amp;Save Snapshot…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar instantánea…</translation>
     </message>
     <message>
         <source>Save the atoms as they are now as a scenario file; loading it draws fresh velocities for its temperature, as for every scenario file</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar los átomos tal como están ahora en un archivo de escenario; al cargarlo se sortean velocidades nuevas según su temperatura, como con cualquier archivo de escenario</translation>
     </message>
     <message>
         <source>E&amp;xport</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportar</translation>
     </message>
     <message>
         <source>&amp;Picture…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imagen…</translation>
     </message>
     <message>
         <source>Save the atom view as a PNG picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la vista de átomos como imagen PNG</translation>
     </message>
     <message>
         <source>&amp;Worksheet…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hoja de trabajo…</translation>
     </message>
     <message>
         <source>Write the open experiment&apos;s worksheet, with your answers and the values measured, as a PDF or a web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la hoja de trabajo del experimento abierto, con tus respuestas y los valores medidos, como PDF o como página web</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opciones</translation>
     </message>
     <message>
         <source>&amp;Single Component</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Un componente</translation>
     </message>
     <message>
         <source>&amp;Solid</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sólido</translation>
     </message>
     <message>
         <source>&amp;Liquid</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Líquido</translation>
     </message>
     <message>
         <source>&amp;Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gas</translation>
     </message>
     <message>
         <source>&amp;Double Component</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dos componentes</translation>
     </message>
     <message>
         <source>&amp;Solid-Liquid</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sólido-líquido</translation>
     </message>
     <message>
         <source>Solid-&amp;Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Sólido-&amp;gas</translation>
     </message>
     <message>
         <source>&amp;Liquid-Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Líquido-gas</translation>
     </message>
     <message>
         <source>&amp;Follow the Ambient Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Seguir la temperatura ambiente</translation>
     </message>
     <message>
         <source>Hold the atoms at the temperature of the season and the time of day</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener los átomos a la temperatura de la estación y de la hora del día</translation>
     </message>
     <message>
         <source>&amp;Simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Simulación</translation>
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pausa</translation>
     </message>
     <message>
         <source>S&amp;tep</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzar un pa&amp;so</translation>
     </message>
     <message>
         <source>One tick while paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzar un ciclo durante la pausa</translation>
     </message>
     <message>
         <source>Spee&amp;d</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Velocidad</translation>
     </message>
     <message>
         <source>Re&amp;start</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;iniciar</translation>
     </message>
     <message>
         <source>Load the running scenario&apos;s file again</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a cargar el archivo del escenario en curso</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>&amp;Lab…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Laboratorio…</translation>
     </message>
     <message>
         <source>La&amp;rge View…</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista &amp;ampliada…</translation>
     </message>
     <message>
         <source>&amp;Interactions…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Interacciones…</translation>
     </message>
     <message>
         <source>&amp;Experiments…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Experimentos…</translation>
     </message>
     <message>
         <source>Guided experiments: the program sets each step up and checks what you measure</source>
-        <translation type="unfinished"></translation>
+        <translation>Experimentos guiados: el programa prepara cada paso y comprueba lo que mides</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>&amp;Topics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Temas</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>En pausa</translation>
     </message>
     <message>
         <source>&amp;Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reanudar</translation>
     </message>
     <message>
         <source>FPS: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>FPS: %1</translation>
     </message>
     <message>
         <source>Scenario files (*.ams);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de escenario (*.ams);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Open Scenario</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir escenario</translation>
     </message>
     <message>
         <source>Save Snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar instantánea</translation>
     </message>
     <message>
         <source>The snapshot cannot be saved:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar la instantánea:
+%1</translation>
     </message>
     <message>
         <source>Record Trajectory</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabar trayectoria</translation>
     </message>
     <message>
         <source>Extended XYZ (*.xyz);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>XYZ extendido (*.xyz);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Write every K-th frame shown. K:</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar uno de cada K fotogramas mostrados. K:</translation>
     </message>
     <message>
         <source>The trajectory cannot be recorded:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede grabar la trayectoria:
+%1</translation>
     </message>
     <message>
         <source>Recording the trajectory has stopped:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La grabación de la trayectoria se ha detenido:
+%1</translation>
     </message>
     <message>
         <source>Stop Recording the &amp;Trajectory</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener la grabación de la &amp;trayectoria</translation>
     </message>
     <message>
         <source>&amp;Trajectory…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trayectoria…</translation>
     </message>
     <message>
         <source>Recording to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabando en %1</translation>
     </message>
     <message>
         <source>Record every K-th frame shown to an extended-XYZ file</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabar uno de cada K fotogramas mostrados en un archivo XYZ extendido</translation>
     </message>
     <message>
         <source>Solid</source>
-        <translation type="unfinished"></translation>
+        <translation>Sólido</translation>
     </message>
     <message>
         <source>Liquid</source>
-        <translation type="unfinished"></translation>
+        <translation>Líquido</translation>
     </message>
     <message>
         <source>Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas</translation>
     </message>
     <message>
         <source>Gas-Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas-gas</translation>
     </message>
     <message>
         <source>Solid-Liquid</source>
-        <translation type="unfinished"></translation>
+        <translation>Sólido-líquido</translation>
     </message>
     <message>
         <source>Solid-Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Sólido-gas</translation>
     </message>
     <message>
         <source>Liquid-Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Líquido-gas</translation>
     </message>
     <message>
         <source>
 
 Folders searched: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Carpetas consultadas: %1</translation>
     </message>
     <message>
         <source>The scenario cannot be loaded:
 %1%2
 
 The simulation carries on as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede cargar el escenario:
+%1%2
+
+La simulación continúa como estaba.</translation>
     </message>
     <message>
         <source>The box of %1 cannot be shown:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede mostrar la caja de %1:
+%2</translation>
     </message>
     <message>
         <source>The material card cannot be used:
 %1
 
 The scenario runs in model units.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar la ficha de material:
+%1
+
+El escenario funciona en unidades del modelo.</translation>
     </message>
     <message>
         <source>Temperature: %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura: %1 %2</translation>
     </message>
     <message>
         <source>No simulation yet: choose a place in the landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay simulación: elige un lugar del paisaje</translation>
     </message>
     <message>
         <source>atoms: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>átomos: %1</translation>
     </message>
     <message>
         <source>insulated: no heat in or out</source>
-        <translation type="unfinished"></translation>
+        <translation>aislado: no entra ni sale calor</translation>
     </message>
     <message>
         <source>kept at %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>temperatura mantenida a %1 %2</translation>
     </message>
     <message>
         <source>the lid holds the box at %1 % of its height</source>
-        <translation type="unfinished"></translation>
+        <translation>la tapa mantiene la caja al %1 % de su altura</translation>
     </message>
     <message>
         <source>paused</source>
-        <translation type="unfinished"></translation>
+        <translation>en pausa</translation>
     </message>
     <message>
         <source>; </source>
         <comment>between the parts of the atom view&apos;s summary</comment>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
 </context>
 <context>
     <name>frmSplash</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logotipo</translation>
     </message>
     <message>
         <source>Version %1.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1.%2</translation>
     </message>
 </context>
 <context>
     <name>guide::AnswerInput</name>
     <message>
         <source>(choose one)</source>
-        <translation type="unfinished"></translation>
+        <translation>(elige una opción)</translation>
     </message>
     <message>
         <source>In %1</source>
-        <translation type="unfinished"></translation>
+        <translation>En %1</translation>
     </message>
 </context>
 <context>
     <name>guide::ExperimentLibrary</name>
     <message>
         <source>%1 cannot be copied to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede copiar %1 en %2.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta %1.</translation>
     </message>
 </context>
 <context>
     <name>guide::ExperimentSession</name>
     <message>
         <source>The scenario file %1 cannot be found beside the experiment (%2) nor among the program&apos;s own.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encuentra el archivo de escenario %1 ni junto al experimento (%2) ni entre los del propio programa.</translation>
     </message>
     <message>
         <source>The scenario file %1 cannot be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede cargar el archivo de escenario %1.</translation>
     </message>
     <message>
         <source>The scenario has no material card, so a pressure in kPa cannot be held.</source>
-        <translation type="unfinished"></translation>
+        <translation>El escenario no tiene ficha de material, así que no se puede mantener una presión en kPa.</translation>
     </message>
     <message>
         <source>This step measures %1, which is not running now. Press Set up again to load it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este paso mide en el escenario %1, que ahora no se está ejecutando. Pulsa Preparar de nuevo para cargarlo.</translation>
     </message>
     <message>
         <source>The simulation is paused: press Space to run it. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La simulación está en pausa: pulsa Espacio para ponerla en marcha. %1</translation>
     </message>
 </context>
 <context>
     <name>guide::ExperimentWindow</name>
     <message>
         <source> (about %1 min)</source>
-        <translation type="unfinished"></translation>
+        <translation> (unos %1 min)</translation>
     </message>
     <message>
         <source> — your own</source>
-        <translation type="unfinished"></translation>
+        <translation> — tuyo</translation>
     </message>
     <message>
         <source>Experiments</source>
-        <translation type="unfinished"></translation>
+        <translation>Experimentos</translation>
     </message>
     <message>
         <source>&amp;Choose an experiment:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elegir un experimento:</translation>
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Iniciar</translation>
     </message>
     <message>
         <source>&amp;Open Experiment File…</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir a&amp;rchivo de experimento…</translation>
     </message>
     <message>
         <source>Step text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto del paso</translation>
     </message>
     <message>
         <source>Set &amp;up again</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Preparar de nuevo</translation>
     </message>
     <message>
         <source>Do this step&apos;s set-up again: load its scenario, set the thermostat, the lid and the graphs</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a preparar este paso: cargar su escenario y ajustar el termostato, la tapa y las gráficas</translation>
     </message>
     <message>
         <source>C&amp;heck</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comprobar</translation>
     </message>
     <message>
         <source>Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado de la comprobación</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje</translation>
     </message>
     <message>
         <source>&lt; &amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; &amp;Atrás</translation>
     </message>
     <message>
         <source>&amp;Next &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Siguiente &gt;</translation>
     </message>
     <message>
         <source>&amp;All Experiments</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Todos los experimentos</translation>
     </message>
     <message>
         <source>&amp;Worksheet…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hoja de trabajo…</translation>
     </message>
     <message>
         <source>&amp;Measure</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Medir</translation>
     </message>
     <message>
         <source>Measured</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor medido</translation>
     </message>
     <message>
         <source>This experiment cannot be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir este experimento: %1</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;Step %2 of %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;Paso %2 de %3: %4</translation>
     </message>
     <message>
         <source>The program measures %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El programa mide %1.</translation>
     </message>
     <message>
         <source>not measured yet</source>
-        <translation type="unfinished"></translation>
+        <translation>aún sin medir</translation>
     </message>
     <message>
         <source>Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoja de trabajo</translation>
     </message>
     <message>
         <source>Your name for the worksheet:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu nombre para la hoja de trabajo:</translation>
     </message>
     <message>
         <source>Export Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar hoja de trabajo</translation>
     </message>
     <message>
         <source>PDF (*.pdf);;Web page (*.html)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF (*.pdf);;Página web (*.html)</translation>
     </message>
     <message>
         <source>The worksheet was written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La hoja de trabajo se ha guardado en %1.</translation>
     </message>
     <message>
         <source>Start the chosen experiment</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar el experimento elegido</translation>
     </message>
     <message>
         <source>Open an experiment file from any folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir un archivo de experimento de cualquier carpeta</translation>
     </message>
     <message>
         <source>Check your answer and the measurement</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar tu respuesta y la medida</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>The step before</source>
-        <translation type="unfinished"></translation>
+        <translation>El paso anterior</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente</translation>
     </message>
     <message>
         <source>The next step</source>
-        <translation type="unfinished"></translation>
+        <translation>El paso siguiente</translation>
     </message>
     <message>
         <source>Back to the list of experiments</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a la lista de experimentos</translation>
     </message>
     <message>
         <source>Write the worksheet to hand in, as PDF or a web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la hoja de trabajo para entregarla, como PDF o como página web</translation>
     </message>
     <message>
         <source>Take this step&apos;s measurement from the running simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Tomar la medida de este paso de la simulación en curso</translation>
     </message>
 </context>
 <context>
     <name>guide::Measurement</name>
     <message>
         <source>%L1 K</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 K</translation>
     </message>
     <message>
         <source>The temperature is the mean over %L1 steps: let the simulation run a little longer, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La temperatura es la media de %L1 pasos: deja que la simulación avance un poco más y vuelve a medir.</translation>
     </message>
     <message>
         <source>The heating ramp has not passed %1 yet: let it run on, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La rampa de calentamiento aún no ha pasado de %1: deja que continúe y vuelve a medir.</translation>
     </message>
     <message>
         <source>The heating curve shows no plateau between %1 and %2. Press Set up again to run the ramp again, and let it run to the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>La curva de calentamiento no muestra ningún tramo horizontal entre %1 y %2. Pulsa Preparar de nuevo para repetir la rampa y deja que llegue hasta el final.</translation>
     </message>
     <message>
         <source>The pressure gauge averages over a stretch of the run: let the simulation run a little longer, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El manómetro promedia durante un intervalo de la simulación: deja que la simulación avance un poco más y vuelve a medir.</translation>
     </message>
     <message>
         <source>The lid is still moving: measure when it has stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tapa todavía se está moviendo: mide cuando se haya detenido.</translation>
     </message>
     <message>
         <source>The running scenario has no material %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El escenario en curso no tiene el material %1.</translation>
     </message>
     <message>
         <source>The phases are told from the last %L1 steps of the run: let the simulation run a little longer, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las fases se determinan a partir de los últimos %L1 pasos de la simulación: deja que avance un poco más y vuelve a medir.</translation>
     </message>
     <message>
         <source>Let the simulation run a little, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deja que la simulación avance un poco y vuelve a medir.</translation>
     </message>
     <message>
         <source>No two atoms of these materials are close together now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora no hay ningún par de átomos de estos materiales cerca uno del otro.</translation>
     </message>
     <message>
         <source>The distances cannot be measured in this scenario.</source>
-        <translation type="unfinished"></translation>
+        <translation>En este escenario no se pueden medir las distancias.</translation>
     </message>
     <message>
         <source>the temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>la temperatura</translation>
     </message>
     <message>
         <source>the plateau of the heating curve</source>
-        <translation type="unfinished"></translation>
+        <translation>el tramo horizontal de la curva de calentamiento</translation>
     </message>
     <message>
         <source>the energy taken up over the plateau</source>
-        <translation type="unfinished"></translation>
+        <translation>la energía absorbida en el tramo horizontal</translation>
     </message>
     <message>
         <source>the pressure on the walls</source>
-        <translation type="unfinished"></translation>
+        <translation>la presión sobre las paredes</translation>
     </message>
     <message>
         <source>the room the atoms have inside the walls</source>
-        <translation type="unfinished"></translation>
+        <translation>el espacio que tienen los átomos dentro de las paredes</translation>
     </message>
     <message>
         <source>the share of atoms moving about</source>
-        <translation type="unfinished"></translation>
+        <translation>la proporción de átomos que se desplazan</translation>
     </message>
     <message>
         <source>the share of atoms in the vapour</source>
-        <translation type="unfinished"></translation>
+        <translation>la proporción de átomos en el vapor</translation>
     </message>
     <message>
         <source>the phase</source>
-        <translation type="unfinished"></translation>
+        <translation>el estado de agregación</translation>
     </message>
     <message>
         <source>the potential energy per atom</source>
-        <translation type="unfinished"></translation>
+        <translation>la energía potencial por átomo</translation>
     </message>
     <message>
         <source>the depth of the energy well</source>
-        <translation type="unfinished"></translation>
+        <translation>la profundidad del pozo de energía</translation>
     </message>
     <message>
         <source>the distance at the bottom of the well</source>
-        <translation type="unfinished"></translation>
+        <translation>la distancia en el fondo del pozo</translation>
     </message>
     <message>
         <source>the most common distance between neighbours</source>
-        <translation type="unfinished"></translation>
+        <translation>la distancia más frecuente entre vecinos</translation>
     </message>
     <message>
         <source>This measurement is not known.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se conoce esta medida.</translation>
     </message>
 </context>
 <context>
     <name>guide::Verdict</name>
     <message>
         <source>—</source>
-        <translation type="unfinished"></translation>
+        <translation>—</translation>
     </message>
     <message>
         <source>%1 lies between %2 and %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está entre %2 y %3</translation>
     </message>
     <message>
         <source>%1 does not lie between %2 and %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no está entre %2 y %3</translation>
     </message>
     <message>
         <source>%1 is above %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está por encima de %2</translation>
     </message>
     <message>
         <source>%1 is not above %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no está por encima de %2</translation>
     </message>
     <message>
         <source>%1 is below %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está por debajo de %2</translation>
     </message>
     <message>
         <source>%1 is not below %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no está por debajo de %2</translation>
     </message>
     <message>
         <source>it is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>es %1</translation>
     </message>
     <message>
         <source>it is not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no es %1</translation>
     </message>
     <message>
         <source>Give your answer first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Primero da tu respuesta.</translation>
     </message>
     <message>
         <source>This needs the measurement of step %1: go back and take it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para esto hace falta la medida del paso %1: vuelve atrás y tómala.</translation>
     </message>
     <message>
         <source>Take the measurement first: press Measure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Primero toma la medida: pulsa Medir.</translation>
     </message>
     <message>
         <source>Right: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Correcto: %1.</translation>
     </message>
     <message>
         <source>Read the step again and look at what it shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuelve a leer el paso y fíjate en lo que muestra.</translation>
     </message>
     <message>
         <source>Not yet: %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no: %1. %2</translation>
     </message>
     <message>
         <source>The scenario&apos;s material card does not give the figure this is checked against, so it cannot be checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ficha de material del escenario no da el valor con el que se compara, así que no se puede comprobar.</translation>
     </message>
 </context>
 <context>
     <name>guide::Worksheet</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Choices: </source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones: </translation>
     </message>
     <message>
         <source> · </source>
-        <translation type="unfinished"></translation>
+        <translation> · </translation>
     </message>
     <message>
         <source>Your answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu respuesta</translation>
     </message>
     <message>
         <source>Measured</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor medido</translation>
     </message>
     <message>
         <source>The worksheet could not be written to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar la hoja de trabajo en %1: %2</translation>
     </message>
 </context>
 <context>
     <name>lab::ChartSummary</name>
     <message>
         <source>Horizontal axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Eje horizontal</translation>
     </message>
     <message>
         <source>Vertical axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Eje vertical</translation>
     </message>
     <message>
         <source>%1: %2 to %3</source>
         <comment>axis: range</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: de %2 a %3</translation>
     </message>
     <message>
         <source>%1: no values yet</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: aún sin valores</translation>
     </message>
     <message>
         <source>%1: %2 at %3</source>
         <comment>series: y at x</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 en %3</translation>
     </message>
     <message>
         <source>%1: %2 points</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 puntos</translation>
     </message>
     <message>
         <source>%1: %2 throughout</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 en todo momento</translation>
     </message>
     <message>
         <source>%1: latest %2 at %3</source>
         <comment>series: latest y at x</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: último valor %2 en %3</translation>
     </message>
     <message>
         <source>%1.</source>
         <comment>a sentence</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>; </source>
         <comment>list separator</comment>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
 </context>
 <context>
     <name>lab::LabWindow</name>
     <message>
         <source>Lab</source>
-        <translation type="unfinished"></translation>
+        <translation>Laboratorio</translation>
     </message>
     <message>
         <source>Phase dia&amp;gram</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia&amp;grama de fases</translation>
     </message>
     <message>
         <source>&amp;Save CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar CS&amp;V…</translation>
     </message>
     <message>
         <source>Save every recorded sample as a table: one row per sample, a header row with units</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar todas las muestras registradas como tabla: una fila por muestra y una fila de encabezado con las unidades</translation>
     </message>
     <message>
         <source>&amp;Units </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unidades </translation>
     </message>
     <message>
         <source>Temperature unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad de temperatura</translation>
     </message>
     <message>
         <source>The unit of every temperature, here and in the status bar</source>
-        <translation type="unfinished"></translation>
+        <translation>La unidad de todas las temperaturas, aquí y en la barra de estado</translation>
     </message>
     <message>
         <source> &amp;Pressure </source>
-        <translation type="unfinished"></translation>
+        <translation> &amp;Presión </translation>
     </message>
     <message>
         <source>Pressure unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad de presión</translation>
     </message>
     <message>
         <source>The unit of the wall pressure: kilopascal or standard atmosphere (%1 kPa)</source>
-        <translation type="unfinished"></translation>
+        <translation>La unidad de la presión en las paredes: kilopascal o atmósfera estándar (%1 kPa)</translation>
     </message>
     <message>
         <source>%1 cannot be written: the folder is missing or not writable, or the disk is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir %1: la carpeta no existe o no admite escritura, o el disco está lleno.</translation>
     </message>
     <message>
         <source>Save the recorded series</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar las series registradas</translation>
     </message>
     <message>
         <source>CSV tables (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tablas CSV (*.csv)</translation>
     </message>
 </context>
 <context>
     <name>lab::MaterialsPanel</name>
     <message>
         <source>Substance</source>
-        <translation type="unfinished"></translation>
+        <translation>Sustancia</translation>
     </message>
     <message>
         <source>Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolo</translation>
     </message>
     <message>
         <source>The chemical element the atoms stand for</source>
-        <translation type="unfinished"></translation>
+        <translation>El elemento químico que representan los átomos</translation>
     </message>
     <message>
         <source>Melts</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusión</translation>
     </message>
     <message>
         <source>The real melting point</source>
-        <translation type="unfinished"></translation>
+        <translation>El punto de fusión real</translation>
     </message>
     <message>
         <source>Boils</source>
-        <translation type="unfinished"></translation>
+        <translation>Ebullición</translation>
     </message>
     <message>
         <source>The real boiling point</source>
-        <translation type="unfinished"></translation>
+        <translation>El punto de ebullición real</translation>
     </message>
     <message>
         <source>Model melts</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusión (modelo)</translation>
     </message>
     <message>
         <source>The melting point measured on the model</source>
-        <translation type="unfinished"></translation>
+        <translation>El punto de fusión medido en el modelo</translation>
     </message>
     <message>
         <source>Source: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente: %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>caption: value</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Materials</source>
-        <translation type="unfinished"></translation>
+        <translation>Materiales</translation>
     </message>
     <message>
         <source>The real length of the model&apos;s unit of length</source>
-        <translation type="unfinished"></translation>
+        <translation>La longitud real de la unidad de longitud del modelo</translation>
     </message>
     <message>
         <source>The real mass of the model&apos;s unit of mass</source>
-        <translation type="unfinished"></translation>
+        <translation>La masa real de la unidad de masa del modelo</translation>
     </message>
     <message>
         <source>The real time one step of the simulation lasts</source>
-        <translation type="unfinished"></translation>
+        <translation>El tiempo real que dura un paso de la simulación</translation>
     </message>
     <message>
         <source>Length unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad de longitud</translation>
     </message>
     <message>
         <source>Mass unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad de masa</translation>
     </message>
     <message>
         <source>Time step</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso de tiempo</translation>
     </message>
     <message>
         <source>No material card: model units</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin ficha de material: unidades del modelo</translation>
     </message>
     <message>
         <source>The material card was refused: model units</source>
-        <translation type="unfinished"></translation>
+        <translation>Ficha de material rechazada: unidades del modelo</translation>
     </message>
     <message>
         <source>The scenario has no card beside it that names its substances, so it runs in model units</source>
-        <translation type="unfinished"></translation>
+        <translation>El escenario no tiene junto a él ninguna ficha que nombre sus sustancias, así que funciona en unidades del modelo</translation>
     </message>
 </context>
 <context>
     <name>lab::PhaseDiagram</name>
     <message>
         <source>Your state point</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu punto de estado</translation>
     </message>
     <message>
         <source>Phase diagram of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagrama de fases: %1</translation>
     </message>
     <message>
         <source>temperature against density</source>
-        <translation type="unfinished"></translation>
+        <translation>temperatura frente a densidad</translation>
     </message>
     <message>
         <source>Each state point of the map by its density and temperature; your state point marked large</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada punto de estado del mapa según su densidad y su temperatura; tu punto de estado, marcado en grande</translation>
     </message>
     <message>
         <source>pressure against temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>presión frente a temperatura</translation>
     </message>
     <message>
         <source>Each state point of the map by its temperature and pressure on the walls, pressure on a logarithmic axis; the real triple and critical points marked</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada punto de estado del mapa según su temperatura y la presión sobre las paredes, con la presión en un eje logarítmico; marcados, el punto triple y el punto crítico reales</translation>
     </message>
     <message>
         <source>%1 measured on the model</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: medidas en el modelo</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>material: chart</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Density (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Densidad (%1)</translation>
     </message>
     <message>
         <source>real triple point</source>
-        <translation type="unfinished"></translation>
+        <translation>punto triple real</translation>
     </message>
     <message>
         <source>real critical point</source>
-        <translation type="unfinished"></translation>
+        <translation>punto crítico real</translation>
     </message>
     <message>
         <source>Measured on the model: each mark is a state the model of %1 was held at, shaped and coloured by the phases found there. </source>
-        <translation type="unfinished"></translation>
+        <translation>Medido en el modelo: cada marca es un estado en el que se mantuvo el modelo de %1, con la forma y el color de las fases que se encontraron en él. </translation>
     </message>
     <message>
         <source>%1 of its %2 state points, where the walls felt no push, are not on the pressure chart. </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de sus %2 puntos de estado, en los que las paredes no recibieron ningún empuje, no aparecen en la gráfica de presión. </translation>
     </message>
     <message>
         <source>Hollow marks and dashed lines: the real substance, from the material card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcas huecas y líneas discontinuas: la sustancia real, según la ficha de material.</translation>
     </message>
     <message>
         <source>The material card gives no triple or critical point of the real substance.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ficha de material no da el punto triple ni el punto crítico de la sustancia real.</translation>
     </message>
     <message>
         <source>Temperature (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura (%1)</translation>
     </message>
     <message>
         <source>Pressure on the walls (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Presión sobre las paredes (%1)</translation>
     </message>
     <message>
         <source>Your state point: not measured yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu punto de estado: aún sin medir</translation>
     </message>
     <message>
         <source>pressure not measured yet</source>
-        <translation type="unfinished"></translation>
+        <translation>presión aún sin medir</translation>
     </message>
     <message>
         <source>Your state point: %1 %2, %3 %4, %5</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu punto de estado: %1 %2, %3 %4, %5</translation>
     </message>
 </context>
 <context>
     <name>lab::PhaseDiagramTab</name>
     <message>
         <source>Phase diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagrama de fases</translation>
     </message>
     <message>
         <source>The phases measured on the model of each material at many temperatures and densities, with your own state point and the real substance&apos;s triple and critical points</source>
-        <translation type="unfinished"></translation>
+        <translation>Las fases medidas en el modelo de cada material a muchas temperaturas y densidades, con tu propio punto de estado y los puntos triple y crítico de la sustancia real</translation>
     </message>
     <message>
         <source>No scenario runs yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no se está ejecutando ningún escenario.</translation>
     </message>
     <message>
         <source>Material of the phase diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Material del diagrama de fases</translation>
     </message>
     <message>
         <source>Chooses which material&apos;s phase diagram is shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige de qué material se muestra el diagrama de fases</translation>
     </message>
     <message>
         <source>This scenario has no material card, so the Lab cannot tell which substance its atoms stand for, nor whose phase map to show. A card beside the scenario file (X.card beside X.ams) names its substances.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este escenario no tiene ficha de material, así que el laboratorio no puede saber qué sustancia representan sus átomos ni qué mapa de fases debe mostrar. Una ficha junto al archivo del escenario (X.card junto a X.ams) nombra sus sustancias.</translation>
     </message>
     <message>
         <source>With several materials in the box, the density is this material&apos;s own and the pressure the whole box&apos;s, which all of them share</source>
-        <translation type="unfinished"></translation>
+        <translation>Con varios materiales en la caja, la densidad es la de este material y la presión es la de toda la caja, común a todos ellos</translation>
     </message>
     <message>
         <source>No phase map has been looked up for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha buscado ningún mapa de fases para %1.</translation>
     </message>
 </context>
 <context>
     <name>lab::PhaseLegend</name>
     <message>
         <source>Legend</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyenda</translation>
     </message>
 </context>
 <context>
     <name>lab::PhaseMapSource</name>
     <message>
         <source>No phase map has been measured on the model for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha medido en el modelo ningún mapa de fases para %1.</translation>
     </message>
     <message>
         <source>The phase map found for %1 is the map of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El mapa de fases encontrado para %1 es el mapa de %2.</translation>
     </message>
     <message>
         <source>The phase map of %1 holds no state points yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>El mapa de fases de %1 aún no contiene puntos de estado.</translation>
     </message>
     <message>
         <source>The phase map of %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el mapa de fases de %1: %2</translation>
     </message>
 </context>
 <context>
     <name>lab::PhaseWatch</name>
     <message>
         <source>Phase change: %1 is now %2 (was %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio de estado: %1 está ahora en estado %2 (antes: %3).</translation>
     </message>
 </context>
 <context>
     <name>lab::ReadoutPanel</name>
     <message>
         <source>Per atom, in kilojoules per mole of atoms</source>
-        <translation type="unfinished"></translation>
+        <translation>Por átomo, en kilojulios por mol de átomos</translation>
     </message>
     <message>
         <source>Per atom, in the model&apos;s units: the scenario has no material card</source>
-        <translation type="unfinished"></translation>
+        <translation>Por átomo, en unidades del modelo: el escenario no tiene ficha de material</translation>
     </message>
     <message>
         <source>Force of the walls on the atoms per area of the walls&apos; inner faces, averaged like a gauge over the last %1 steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuerza de las paredes sobre los átomos por unidad de área de las caras interiores de las paredes, promediada como en un manómetro durante los últimos %1 pasos</translation>
     </message>
     <message>
         <source>Force of the walls on the atoms per area of the walls&apos; inner faces, averaged like a gauge over the last %1 steps, in the model&apos;s units: the scenario has no material card</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuerza de las paredes sobre los átomos por unidad de área de las caras interiores de las paredes, promediada como en un manómetro durante los últimos %1 pasos, en unidades del modelo: el escenario no tiene ficha de material</translation>
     </message>
     <message>
         <source>Time steps since the scenario started, and the time they simulated</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasos de tiempo desde que empezó el escenario y el tiempo simulado en ellos</translation>
     </message>
     <message>
         <source>Time steps since the scenario started</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasos de tiempo desde que empezó el escenario</translation>
     </message>
     <message>
         <source>Material %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Material %1</translation>
     </message>
     <message>
         <source>Readouts</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecturas</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura</translation>
     </message>
     <message>
         <source>Measured: 2/3 of the mean kinetic energy per atom</source>
-        <translation type="unfinished"></translation>
+        <translation>Medida: 2/3 de la energía cinética media por átomo</translation>
     </message>
     <message>
         <source>Kinetic energy</source>
-        <translation type="unfinished"></translation>
+        <translation>Energía cinética</translation>
     </message>
     <message>
         <source>Potential energy</source>
-        <translation type="unfinished"></translation>
+        <translation>Energía potencial</translation>
     </message>
     <message>
         <source>Total energy</source>
-        <translation type="unfinished"></translation>
+        <translation>Energía total</translation>
     </message>
     <message>
         <source>Wall pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Presión en las paredes</translation>
     </message>
     <message>
         <source>Atoms</source>
-        <translation type="unfinished"></translation>
+        <translation>Átomos</translation>
     </message>
     <message>
         <source>Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasos</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad</translation>
     </message>
     <message>
         <source>Atoms times time steps simulated per second</source>
-        <translation type="unfinished"></translation>
+        <translation>Átomos multiplicados por pasos de tiempo simulados por segundo</translation>
     </message>
     <message>
         <source>not measured yet</source>
-        <translation type="unfinished"></translation>
+        <translation>aún sin medir</translation>
     </message>
     <message>
         <source>not told yet</source>
-        <translation type="unfinished"></translation>
+        <translation>aún sin determinar</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>readout: value</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1 atom-steps/s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 átomos·paso/s</translation>
     </message>
     <message>
         <source>Phase from how far the atoms move over 1,000 steps and how many neighbours they keep</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado de agregación según cuánto se desplazan los átomos en 1000 pasos y cuántos vecinos conservan</translation>
     </message>
 </context>
 <context>
     <name>lab::SeriesCharts</name>
     <message>
         <source>Temperature (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura (%1)</translation>
     </message>
     <message>
         <source>steps</source>
-        <translation type="unfinished"></translation>
+        <translation>pasos</translation>
     </message>
     <message>
         <source>Graphs</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráficas</translation>
     </message>
     <message>
         <source>&amp;Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Temperatura</translation>
     </message>
     <message>
         <source>Temperature graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfica de temperatura</translation>
     </message>
     <message>
         <source>Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasos</translation>
     </message>
     <message>
         <source>Measured</source>
-        <translation type="unfinished"></translation>
+        <translation>Medida</translation>
     </message>
     <message>
         <source>Thermostat</source>
-        <translation type="unfinished"></translation>
+        <translation>Termostato</translation>
     </message>
     <message>
         <source>&amp;Energy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Energía</translation>
     </message>
     <message>
         <source>Energy graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfica de energía</translation>
     </message>
     <message>
         <source>Kinetic</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinética</translation>
     </message>
     <message>
         <source>Potential</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencial</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>&amp;Wall pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Presión en las pare&amp;des</translation>
     </message>
     <message>
         <source>Wall pressure graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfica de la presión en las paredes</translation>
     </message>
     <message>
         <source>On the walls</source>
-        <translation type="unfinished"></translation>
+        <translation>En las paredes</translation>
     </message>
     <message>
         <source>Heating &amp;curve</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Curva de calentamiento</translation>
     </message>
     <message>
         <source>Heating curve graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfica de la curva de calentamiento</translation>
     </message>
     <message>
         <source>Measured temperature during the ramp</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura medida durante la rampa</translation>
     </message>
     <message>
         <source>Energy per atom (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Energía por átomo (%1)</translation>
     </message>
     <message>
         <source>Wall pressure (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Presión en las paredes (%1)</translation>
     </message>
     <message>
         <source>Total energy per atom (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Energía total por átomo (%1)</translation>
     </message>
 </context>
 <context>
     <name>lab::ThermostatPanel</name>
     <message>
         <source>Thermostat</source>
-        <translation type="unfinished"></translation>
+        <translation>Termostato</translation>
     </message>
     <message>
         <source>&amp;Hold</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mantener</translation>
     </message>
     <message>
         <source>Hold the atoms at this temperature, whatever the season or the time of day. Off: the scenario&apos;s own temperature.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener los átomos a esta temperatura, sea cual sea la estación o la hora del día. Desactivado: la temperatura propia del escenario.</translation>
     </message>
     <message>
         <source>&amp;Follow the ambient temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Seguir la temperatura ambiente</translation>
     </message>
     <message>
         <source>Every change of season or time of day moves the thermostat to the ambient temperature.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada cambio de estación o de hora del día lleva el termostato a la temperatura ambiente.</translation>
     </message>
     <message>
         <source>R&amp;amp to</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;ampa hasta</translation>
     </message>
     <message>
         <source> steps</source>
-        <translation type="unfinished"></translation>
+        <translation> pasos</translation>
     </message>
     <message>
         <source>Ramp length in steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración de la rampa en pasos</translation>
     </message>
     <message>
         <source>How many time steps the ramp takes to reach its temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuántos pasos de tiempo tarda la rampa en alcanzar su temperatura</translation>
     </message>
     <message>
         <source>&amp;Ramp</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rampa</translation>
     </message>
     <message>
         <source>Move the thermostat steadily to this temperature and plot the heating curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Llevar el termostato poco a poco hasta esta temperatura y trazar la curva de calentamiento</translation>
     </message>
     <message>
         <source>&amp;Insulated: no heat in or out</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;islado: no entra ni sale calor</translation>
     </message>
     <message>
         <source>No thermostat and no clamp: the atoms keep their total energy, so a liquid that evaporates cools down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin termostato ni fijación de la temperatura: los átomos conservan su energía total, así que un líquido que se evapora se enfría.</translation>
     </message>
     <message>
         <source>The temperature the atoms are held at: from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La temperatura a la que se mantienen los átomos: de %1 a %2.</translation>
     </message>
     <message>
         <source>Thermostat temperature, in tenths of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura del termostato, en décimas de %1</translation>
     </message>
     <message>
         <source>Thermostat temperature in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura del termostato en %1</translation>
     </message>
     <message>
         <source>Ramp to temperature in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura final de la rampa en %1</translation>
     </message>
     <message>
         <source>Stop &amp;ramp</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener la &amp;rampa</translation>
     </message>
 </context>
 <context>
     <name>lab::VolumePanel</name>
     <message>
         <source>Volume and pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen y presión</translation>
     </message>
     <message>
         <source>Box height in per cent</source>
-        <translation type="unfinished"></translation>
+        <translation>Altura de la caja en porcentaje</translation>
     </message>
     <message>
         <source>&amp;Box height</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ltura de la caja</translation>
     </message>
     <message>
         <source>H&amp;old pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Ma&amp;ntener la presión</translation>
     </message>
     <message>
         <source>Hold pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener la presión</translation>
     </message>
     <message>
         <source>Move the lid by itself to keep the pressure on it at this value: slowly, after each reading of its gauge (the lid feels the gas or vapour above a liquid, not the liquid&apos;s weight). Off: the lid stays where it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover la tapa automáticamente para mantener la presión sobre ella en este valor: despacio, tras cada lectura de su manómetro (la tapa nota el gas o el vapor que hay sobre un líquido, no el peso del líquido). Desactivado: la tapa se queda donde está.</translation>
     </message>
     <message>
         <source>Pressure to hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Presión que mantener</translation>
     </message>
     <message>
         <source>The pressure on the lid to hold, in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La presión sobre la tapa que se debe mantener, en %1</translation>
     </message>
     <message>
         <source>Pressure to hold in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Presión que mantener en %1</translation>
     </message>
     <message>
         <source>Lid at the file&apos;s box (100 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapa en la caja del archivo (100 %)</translation>
     </message>
     <message>
         <source>Lid at %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapa al %1 %</translation>
     </message>
     <message>
         <source>Lid at %1 %: waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapa al %1 %: en espera</translation>
     </message>
     <message>
         <source>Lid at %1 %, moving to %2 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapa al %1 %, moviéndose al %2 %</translation>
     </message>
     <message>
         <source>%1; on the lid %2</source>
         <comment>where the lid stands; the pressure on it</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1; sobre la tapa, %2</translation>
     </message>
     <message>
         <source>The height of the box, in per cent of the scenario file&apos;s box: the lid (the top of the box) moves down to compress the atoms and back up to let them expand, from 100 % down to %1 %. It moves slowly, at a pace at which the soft wall pushes the atoms ahead of it, and never pushes an atom deep into its wall.</source>
-        <translation type="unfinished"></translation>
+        <translation>La altura de la caja, en porcentaje de la caja del archivo de escenario: la tapa (la parte superior de la caja) baja para comprimir los átomos y vuelve a subir para dejar que se expandan, desde el 100 % hasta el %1 %. Se mueve despacio, a un ritmo al que la pared blanda empuja los átomos por delante de ella, y nunca hunde un átomo en su pared.</translation>
     </message>
 </context>
 <context>
     <name>lab::units</name>
     <message>
         <source>model units</source>
-        <translation type="unfinished"></translation>
+        <translation>unidades del modelo</translation>
     </message>
     <message>
         <source>%1 (%2 %3)</source>
         <comment>steps (time simulated)</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 %3)</translation>
     </message>
 </context>
 <context>
     <name>material</name>
     <message>
         <source>nitrogen</source>
-        <translation type="unfinished"></translation>
+        <translation>nitrógeno</translation>
     </message>
     <message>
         <source>oxygen</source>
-        <translation type="unfinished"></translation>
+        <translation>oxígeno</translation>
     </message>
     <message>
         <source>quartz</source>
-        <translation type="unfinished"></translation>
+        <translation>cuarzo</translation>
     </message>
     <message>
         <source>water</source>
-        <translation type="unfinished"></translation>
+        <translation>agua</translation>
     </message>
 </context>
 <context>
     <name>phase</name>
     <message>
         <source>solid</source>
-        <translation type="unfinished"></translation>
+        <translation>sólido</translation>
     </message>
     <message>
         <source>liquid</source>
-        <translation type="unfinished"></translation>
+        <translation>líquido</translation>
     </message>
     <message>
         <source>gas</source>
-        <translation type="unfinished"></translation>
+        <translation>gas</translation>
     </message>
     <message>
         <source>supercooled liquid</source>
-        <translation type="unfinished"></translation>
+        <translation>líquido subenfriado</translation>
     </message>
     <message>
         <source>solid and liquid</source>
-        <translation type="unfinished"></translation>
+        <translation>sólido y líquido</translation>
     </message>
     <message>
         <source>liquid and gas</source>
-        <translation type="unfinished"></translation>
+        <translation>líquido y gas</translation>
     </message>
     <message>
         <source>solid and gas</source>
-        <translation type="unfinished"></translation>
+        <translation>sólido y gas</translation>
     </message>
 </context>
 <context>
@@ -1765,341 +1791,344 @@ The scenario runs in model units.</source>
     <message>
         <source>%1
 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+y %2</translation>
     </message>
 </context>
 <context>
     <name>scene::AtomViewAccessible</name>
     <message>
         <source>Atoms</source>
-        <translation type="unfinished"></translation>
+        <translation>Átomos</translation>
     </message>
     <message>
         <source>%1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>
     <name>scene::KeyboardHelp</name>
     <message>
         <source>Move to the next control</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasar al control siguiente</translation>
     </message>
     <message>
         <source>Move to the previous control</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasar al control anterior</translation>
     </message>
     <message>
         <source>On a place in the landscape: load its simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>En un lugar del paisaje: cargar su simulación</translation>
     </message>
     <message>
         <source>On the atom view: open the large view</source>
-        <translation type="unfinished"></translation>
+        <translation>En la vista de átomos: abrir la vista ampliada</translation>
     </message>
     <message>
         <source>On the season bar: summer or winter</source>
-        <translation type="unfinished"></translation>
+        <translation>En la barra de la estación: verano o invierno</translation>
     </message>
     <message>
         <source>On the time-of-day bar: earlier or later in the day</source>
-        <translation type="unfinished"></translation>
+        <translation>En la barra de la hora del día: más temprano o más tarde</translation>
     </message>
     <message>
         <source>In the large view: turn the box left or right</source>
-        <translation type="unfinished"></translation>
+        <translation>En la vista ampliada: girar la caja a la izquierda o a la derecha</translation>
     </message>
     <message>
         <source>In the large view: tip the box up or down</source>
-        <translation type="unfinished"></translation>
+        <translation>En la vista ampliada: inclinar la caja hacia arriba o hacia abajo</translation>
     </message>
     <message>
         <source>In the large view: colour the atoms by speed, or by material</source>
-        <translation type="unfinished"></translation>
+        <translation>En la vista ampliada: colorear los átomos según la velocidad o según el material</translation>
     </message>
     <message>
         <source>In the large view: full screen, or back</source>
-        <translation type="unfinished"></translation>
+        <translation>En la vista ampliada: pantalla completa, o volver</translation>
     </message>
     <message>
         <source>In the large view: export the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>En la vista ampliada: exportar la imagen</translation>
     </message>
     <message>
         <source>Close a menu or a dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar un menú o un cuadro de diálogo</translation>
     </message>
     <message>
         <source>In the large view: zoom in or out</source>
-        <translation type="unfinished"></translation>
+        <translation>En la vista ampliada: acercar o alejar</translation>
     </message>
     <message>
         <source>In the large view: back to the front view</source>
-        <translation type="unfinished"></translation>
+        <translation>En la vista ampliada: volver a la vista frontal</translation>
     </message>
 </context>
 <context>
     <name>scene::PictureBox</name>
     <message>
         <source>The picture file %1 is missing or is not a picture that can be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de imagen %1 no existe o no es una imagen que se pueda leer.</translation>
     </message>
 </context>
 <context>
     <name>scene::ThermometerAccessible</name>
     <message>
         <source>Thermometer</source>
-        <translation type="unfinished"></translation>
+        <translation>Termómetro</translation>
     </message>
 </context>
 <context>
     <name>views::AtomColour</name>
     <message>
         <source>blue</source>
-        <translation type="unfinished"></translation>
+        <translation>azul</translation>
     </message>
     <message>
         <source>red</source>
-        <translation type="unfinished"></translation>
+        <translation>rojo</translation>
     </message>
     <message>
         <source>green</source>
-        <translation type="unfinished"></translation>
+        <translation>verde</translation>
     </message>
     <message>
         <source>yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>amarillo</translation>
     </message>
     <message>
         <source>violet</source>
-        <translation type="unfinished"></translation>
+        <translation>violeta</translation>
     </message>
     <message>
         <source>cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>cian</translation>
     </message>
     <message>
         <source>type %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tipo %1</translation>
     </message>
 </context>
 <context>
     <name>views::InteractionsWindow</name>
     <message>
         <source>Interactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Interacciones</translation>
     </message>
     <message>
         <source>Pairs of materials</source>
-        <translation type="unfinished"></translation>
+        <translation>Pares de materiales</translation>
     </message>
     <message>
         <source>The curve is the energy of two atoms at distance r; the green line shows how often the atoms keep each distance now, against an even spread through the box (1).</source>
-        <translation type="unfinished"></translation>
+        <translation>La curva es la energía de dos átomos a la distancia r; la línea verde muestra con qué frecuencia se encuentran ahora los átomos a cada distancia, comparada con un reparto uniforme por toda la caja (1).</translation>
     </message>
     <message>
         <source>Pair energy and distances of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Energía de par y distancias de %1</translation>
     </message>
     <message>
         <source>%1 atoms</source>
-        <translation type="unfinished"></translation>
+        <translation>Átomos %1</translation>
     </message>
 </context>
 <context>
     <name>views::LargeView</name>
     <message>
         <source>speed, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>velocidad, %1</translation>
     </message>
     <message>
         <source>The box cannot be shown:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede mostrar la caja:
+%1</translation>
     </message>
     <message>
         <source>%1: %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 (%3)</translation>
     </message>
     <message>
         <source>Atoms shown: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Átomos mostrados: %1</translation>
     </message>
     <message>
         <source>Seen from the front.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caja vista de frente.</translation>
     </message>
     <message>
         <source>Turned %1° to the right.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caja girada %1° a la derecha.</translation>
     </message>
     <message>
         <source>Turned %1° to the left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caja girada %1° a la izquierda.</translation>
     </message>
     <message>
         <source>Tipped %1° toward you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caja inclinada %1° hacia el observador.</translation>
     </message>
     <message>
         <source>Tipped %1° away from you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caja inclinada %1° en sentido contrario al observador.</translation>
     </message>
     <message>
         <source>Shown %1 times as large as at first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño: %1 veces el inicial.</translation>
     </message>
     <message>
         <source>Coloured by material.</source>
-        <translation type="unfinished"></translation>
+        <translation>Átomos coloreados según el material.</translation>
     </message>
     <message>
         <source>Coloured by speed, from blue for the slowest (%1) through grey to yellow for the fastest (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Átomos coloreados según la velocidad, del azul para los más lentos (%1), pasando por el gris, al amarillo para los más rápidos (%2).</translation>
     </message>
     <message>
         <source>Coloured by speed, from blue for the slowest (%1) through green to red for the fastest (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Átomos coloreados según la velocidad, del azul para los más lentos (%1), pasando por el verde, al rojo para los más rápidos (%2).</translation>
     </message>
     <message>
         <source>Arrow keys turn the box, + and - zoom, Home shows the front view, C colours by speed or by material.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las teclas de flecha giran la caja, + y - acercan o alejan, Inicio muestra la vista frontal y C colorea según la velocidad o según el material.</translation>
     </message>
     <message>
         <source>No atoms are shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se muestra ningún átomo.</translation>
     </message>
 </context>
 <context>
     <name>views::LargeViewCanvas</name>
     <message>
         <source>Drag to turn the box, wheel to zoom, double-click for the front view</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrastrar para girar la caja, rueda para acercar o alejar, doble clic para la vista frontal</translation>
     </message>
     <message>
         <source>Atoms in 3-D</source>
-        <translation type="unfinished"></translation>
+        <translation>Átomos en 3D</translation>
     </message>
 </context>
 <context>
     <name>views::LargeViewWindow</name>
     <message>
         <source>Large View</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista ampliada</translation>
     </message>
     <message>
         <source>View tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Herramientas de la vista</translation>
     </message>
     <message>
         <source>&amp;Colour by Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Colorear según la velocidad</translation>
     </message>
     <message>
         <source>Colour the atoms by speed (C), or by material</source>
-        <translation type="unfinished"></translation>
+        <translation>Colorear los átomos según la velocidad (C) o según el material</translation>
     </message>
     <message>
         <source>&amp;Front View</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista &amp;frontal</translation>
     </message>
     <message>
         <source>Back to the view of the main window (double-click or Home)</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a la vista de la ventana principal (doble clic o Inicio)</translation>
     </message>
     <message>
         <source>F&amp;ull Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pantalla completa</translation>
     </message>
     <message>
         <source>Fill the screen with the view, or back to a window (F11)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la vista en toda la pantalla, o volver a una ventana (F11)</translation>
     </message>
     <message>
         <source>&amp;Export Picture…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar imagen…</translation>
     </message>
     <message>
         <source>Save the picture as a PNG file (Ctrl+Shift+S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la imagen como archivo PNG (Ctrl+Mayús+S)</translation>
     </message>
 </context>
 <context>
     <name>views::PairChart</name>
     <message>
         <source>%1 from %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 a %3</translation>
     </message>
     <message>
         <source>distance r (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>distancia r (%1)</translation>
     </message>
     <message>
         <source>pair energy V(r) (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>energía de par V(r) (%1)</translation>
     </message>
     <message>
         <source>radial distribution g(r)</source>
-        <translation type="unfinished"></translation>
+        <translation>distribución radial g(r)</translation>
     </message>
     <message>
         <source>%1: none kept yet</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: aún sin datos</translation>
     </message>
     <message>
         <source>%1, highest %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, máximo %2</translation>
     </message>
     <message>
         <source>Across: %1. Left: %2. Right: %3. Curves: %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eje horizontal: %1. Izquierda: %2. Derecha: %3. Curvas: %4.</translation>
     </message>
     <message>
         <source>%1 at %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en %2 %3</translation>
     </message>
     <message>
         <source>pair energy V(r)</source>
-        <translation type="unfinished"></translation>
+        <translation>energía de par V(r)</translation>
     </message>
     <message>
         <source>bond length %1, energy %2</source>
-        <translation type="unfinished"></translation>
+        <translation>longitud de enlace %1, energía %2</translation>
     </message>
     <message>
         <source>cut-off %1</source>
-        <translation type="unfinished"></translation>
+        <translation>radio de corte %1</translation>
     </message>
     <message>
         <source>distances kept now: g(r)</source>
-        <translation type="unfinished"></translation>
+        <translation>distancias actuales: g(r)</translation>
     </message>
 </context>
 <context>
     <name>views::PictureExport</name>
     <message>
         <source>There is no picture to save.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna imagen que guardar.</translation>
     </message>
     <message>
         <source>Export Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar imagen</translation>
     </message>
     <message>
         <source>PNG pictures (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes PNG (*.png)</translation>
     </message>
     <message>
         <source>The picture cannot be saved as %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar la imagen como %1:
+%2</translation>
     </message>
 </context>
 <context>
     <name>views::ShownUnit</name>
     <message>
         <source>model units</source>
-        <translation type="unfinished"></translation>
+        <translation>unidades del modelo</translation>
     </message>
 </context>
 </TS>

@@ -2,7 +2,10 @@
 #include "command_line.h"
 #include "frm_orvel_model.h"
 #include "i18n/translations.h"
+#include "lab_accessibility.h"
 #include "program_info.h"
+#include "scene_accessibility.h"
+#include "views_accessibility.h"
 
 #include <QApplication>
 
@@ -11,6 +14,11 @@ int main(int argc, char *argv[]) {
   applyProgramInfo();
   // Before any window is built: their texts and the start unit follow the language.
   i18n::installTranslations(app);
+  // Screen readers see the places, the atoms, the thermometer and the graphs
+  // through interfaces of their own.
+  scene::installAccessibility();
+  lab::installAccessibility();
+  views::installAccessibility();
   const scene::CommandLine commandLine = scene::readCommandLine(QApplication::arguments());
 
   frmOrvelModel window;

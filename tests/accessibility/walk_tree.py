@@ -253,6 +253,14 @@ class Record:
         return has_state(self.states, pyatspi.STATE_SHOWING)
 
     def checked(self):
+        # What a screen reader presents: objects on screen. A hidden part (a
+        # scroll bar a graph never shows, a tool bar's overflow button) is
+        # never announced; an empty label is a status line with nothing to
+        # say yet, its name being its text.
+        if not self.showing():
+            return False
+        if self.role == pyatspi.ROLE_LABEL and not self.name:
+            return False
         return self.focusable() or self.role in CONTROL_ROLES
 
 

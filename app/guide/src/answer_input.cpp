@@ -34,6 +34,8 @@ AnswerInput::AnswerInput(QWidget *parent) : QWidget(parent) {
   line = new QLineEdit(this);
   unit = new QLabel(this);
   choices = new QComboBox(this);
+  line->setAccessibleName(tr("Your answer"));
+  choices->setAccessibleName(tr("Your choice"));
   prompt->setBuddy(line);
   auto *row = new QHBoxLayout;
   row->addWidget(line, 1);

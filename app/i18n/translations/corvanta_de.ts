@@ -642,6 +642,18 @@ Das Szenario läuft in Modelleinheiten.</translation>
         <comment>between the parts of the atom view&apos;s summary</comment>
         <translation>; </translation>
     </message>
+    <message>
+        <source>Disp Time: %1</source>
+        <translation>Zeichenzeit: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard…</source>
+        <translation>&amp;Tastatur…</translation>
+    </message>
+    <message>
+        <source>List every key the program answers to</source>
+        <translation>Alle Tasten auflisten, auf die das Programm reagiert</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>
@@ -671,6 +683,14 @@ Das Szenario läuft in Modelleinheiten.</translation>
     <message>
         <source>In %1</source>
         <translation>Angabe in %1</translation>
+    </message>
+    <message>
+        <source>Your answer</source>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>Your choice</source>
+        <translation>Auswahl</translation>
     </message>
 </context>
 <context>

@@ -642,6 +642,18 @@ El escenario funciona en unidades del modelo.</translation>
         <comment>between the parts of the atom view&apos;s summary</comment>
         <translation>; </translation>
     </message>
+    <message>
+        <source>Disp Time: %1</source>
+        <translation>Tiempo de dibujo: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard…</source>
+        <translation>Te&amp;clado…</translation>
+    </message>
+    <message>
+        <source>List every key the program answers to</source>
+        <translation>Mostrar todas las teclas a las que responde el programa</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>
@@ -671,6 +683,14 @@ El escenario funciona en unidades del modelo.</translation>
     <message>
         <source>In %1</source>
         <translation>En %1</translation>
+    </message>
+    <message>
+        <source>Your answer</source>
+        <translation>Tu respuesta</translation>
+    </message>
+    <message>
+        <source>Your choice</source>
+        <translation>Tu elección</translation>
     </message>
 </context>
 <context>

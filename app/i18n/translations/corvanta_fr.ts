@@ -642,6 +642,18 @@ Le scénario tourne en unités du modèle.</translation>
         <comment>between the parts of the atom view&apos;s summary</comment>
         <translation> ; </translation>
     </message>
+    <message>
+        <source>Disp Time: %1</source>
+        <translation>Temps d&apos;affichage : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard…</source>
+        <translation>&amp;Clavier…</translation>
+    </message>
+    <message>
+        <source>List every key the program answers to</source>
+        <translation>Lister toutes les touches auxquelles le programme répond</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>
@@ -671,6 +683,14 @@ Le scénario tourne en unités du modèle.</translation>
     <message>
         <source>In %1</source>
         <translation>En %1</translation>
+    </message>
+    <message>
+        <source>Your answer</source>
+        <translation>Votre réponse</translation>
+    </message>
+    <message>
+        <source>Your choice</source>
+        <translation>Votre choix</translation>
     </message>
 </context>
 <context>
@@ -1491,7 +1511,7 @@ Le scénario tourne en unités du modèle.</translation>
     </message>
     <message>
         <source>Phase from how far the atoms move over 1,000 steps and how many neighbours they keep</source>
-        <translation>État physique déterminé d&apos;après la distance parcourue par les atomes en 1 000 pas et le nombre de voisins qu&apos;ils gardent</translation>
+        <translation>État physique déterminé d&apos;après la distance parcourue par les atomes en 1&#xa0;000 pas et le nombre de voisins qu&apos;ils gardent</translation>
     </message>
 </context>
 <context>

@@ -642,6 +642,18 @@ O cenário corre em unidades do modelo.</translation>
         <comment>between the parts of the atom view&apos;s summary</comment>
         <translation>; </translation>
     </message>
+    <message>
+        <source>Disp Time: %1</source>
+        <translation>Tempo de desenho: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard…</source>
+        <translation>Te&amp;clado…</translation>
+    </message>
+    <message>
+        <source>List every key the program answers to</source>
+        <translation>Listar todas as teclas a que o programa responde</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>
@@ -671,6 +683,14 @@ O cenário corre em unidades do modelo.</translation>
     <message>
         <source>In %1</source>
         <translation>Em %1</translation>
+    </message>
+    <message>
+        <source>Your answer</source>
+        <translation>A sua resposta</translation>
+    </message>
+    <message>
+        <source>Your choice</source>
+        <translation>A sua escolha</translation>
     </message>
 </context>
 <context>

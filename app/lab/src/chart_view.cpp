@@ -16,6 +16,7 @@ ChartView::ChartView(QChart *chart, const QString &name, QWidget *parent)
   setRenderHint(QPainter::Antialiasing);
   setFocusPolicy(Qt::StrongFocus);
   setAccessibleName(name);
+  viewport()->setAccessibleName(name);
   // The axes' numbers in the reader's locale, without group separators as
   // the ordinary labels have none.
   QLocale locale;

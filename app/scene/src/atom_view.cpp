@@ -70,6 +70,6 @@ void frmOrvelModel::displayAtoms() {
   PicAtoms->refresh();
   frameStats.addDrawTime(scene::monotonicSeconds() - start);
   if (reportFrame)
-    StatusBar1->setPanelText(1, QStringLiteral("Disp Time: ") +
-                                    scene::formatNumber(frameStats.meanDrawTime(), 1, 3));
+    StatusBar1->setPanelText(
+        1, tr("Disp Time: %1").arg(scene::formatNumber(frameStats.meanDrawTime(), 1, 3)));
 }

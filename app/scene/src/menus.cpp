@@ -3,6 +3,8 @@
 #include "frm_orvel_model.h"
 
 #include "appearance/appearance.h"
+#include "i18n/language_menu.h"
+#include "keyboard_help.h"
 
 #include <QActionGroup>
 #include <QMenuBar>
@@ -112,6 +114,8 @@ void frmOrvelModel::createOptionsMenu() {
   mnuOptionsFollowAmbient->setCheckable(true);
   mnuOptionsFollowAmbient->setStatusTip(
       tr("Hold the atoms at the temperature of the season and the time of day"));
+  mnuOptions->addSeparator();
+  i18n::addLanguageMenu(mnuOptions);
 }
 
 void frmOrvelModel::createSimulationMenu() {
@@ -154,5 +158,8 @@ void frmOrvelModel::createViewMenu() {
 void frmOrvelModel::createHelpMenu() {
   mnuHelp = menuBar()->addMenu(tr("&Help"));
   mnuHelpTopics = mnuHelp->addAction(tr("&Topics"));
+  QAction *keyboard = mnuHelp->addAction(tr("&Keyboard\u2026"));
+  keyboard->setStatusTip(tr("List every key the program answers to"));
+  connect(keyboard, &QAction::triggered, this, [this] { scene::showKeyboardHelp(this); });
   mnuHelpAbout = mnuHelp->addAction(tr("&About"));
 }

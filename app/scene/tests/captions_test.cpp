@@ -9,6 +9,7 @@
 #include "appearance/appearance.h"
 #include "caption_fit.h"
 #include "hotspot.h"
+#include "i18n/languages.h"
 #include "number_format.h"
 #include "panel_status_bar.h"
 #include "picture_box.h"
@@ -21,6 +22,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
+
+#include <algorithm>
 
 using Captions = RunFolderTest;
 
@@ -95,6 +98,14 @@ QList<const QAction *> menuEntries(const QWidget *menu, const QMenu *files) {
   return entries;
 }
 
+// Options > Language names each language in its own words, never translated.
+bool namesALanguage(const QAction *entry) {
+  const QString code = entry->data().toString();
+  const QList<i18n::Language> languages = i18n::shippedLanguages();
+  return std::any_of(languages.begin(), languages.end(),
+                     [&code](const i18n::Language &language) { return language.code == code; });
+}
+
 // A text the user reads came through the translator; an empty one is none.
 void expectTranslated(const QString &text) {
   EXPECT_TRUE(text.isEmpty() || MarkingTranslator::isMarked(text)) << text.toStdString();
@@ -107,6 +118,8 @@ TEST_F(TranslatedWindow, MenusCaptionsAndTipsGoThroughTranslation) {
   const QList<const QAction *> entries = menuEntries(f.menuBar(), f.mnuFileRecent);
   EXPECT_GE(entries.size(), 40);
   for (const QAction *entry : entries) {
+    if (namesALanguage(entry))
+      continue;
     EXPECT_TRUE(isMarked(entry->text())) << entry->text().toStdString();
     expectTranslated(entry->toolTip());
     expectTranslated(entry->statusTip());

@@ -92,6 +92,7 @@ void InteractionsWindow::buildCharts() {
         chart->setHighContrast(true);
       const QString name = pairName(a, b, card);
       chart->setAccessibleName(tr("Pair energy and distances of %1").arg(name));
+      chart->viewport()->setAccessibleName(chart->accessibleName());
       const int tab = pairs->addTab(chart, tabText(name));
       pairs->setTabToolTip(tab, tr("%1 atoms").arg(joined(colourName(a), colourName(b))));
     }

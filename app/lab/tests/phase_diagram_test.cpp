@@ -26,9 +26,9 @@ using lab::PhaseDiagramTab;
 
 namespace {
 
-constexpr double kSkins = 2.0 * analysis::kWallSkin;
+constexpr double kDiagramSkins = 2.0 * analysis::kWallSkin;
 // Room inside the skins of 1,000 Å³ = 1e-27 m³.
-constexpr std::array<double, 6> kBox{0.0, 0.0, 0.0, kSkins + 10.0, kSkins + 10.0, kSkins + 10.0};
+constexpr std::array<double, 6> kDiagramBox{0.0, 0.0, 0.0, kDiagramSkins + 10.0, kDiagramSkins + 10.0, kDiagramSkins + 10.0};
 // One mass unit (k kilograms) in that room.
 const double kOneUnitDensity = analysis::kBoltzmann / 1e-27;
 
@@ -173,7 +173,7 @@ TEST(PhaseDiagramTab, TheStatePointMovesWithTheRunAndNothingElseIsRedrawn) {
   int stateMoved = 0;
   QObject::connect(diagram->densityPlot.state, &QXYSeries::pointsReplaced, [&] { ++stateMoved; });
 
-  tab.showRun({300.0, kBox, known::kOneAtmosphere}, kelvinKilopascal());
+  tab.showRun({300.0, kDiagramBox, known::kOneAtmosphere}, kelvinKilopascal());
   EXPECT_EQ(pointsOf(diagram->densityPlot.state).size(), 1);
   const QPointF first = pointsOf(diagram->densityPlot.state).at(0);
   EXPECT_NEAR(first.x(), 950.0 * kOneUnitDensity, 1e-9 * first.x());
@@ -185,12 +185,12 @@ TEST(PhaseDiagramTab, TheStatePointMovesWithTheRunAndNothingElseIsRedrawn) {
   EXPECT_TRUE(diagram->stateText->text().contains(QStringLiteral("101.3 kPa")));
   EXPECT_EQ(stateMoved, 1);
 
-  tab.showRun({300.0, kBox, known::kOneAtmosphere}, kelvinKilopascal());
+  tab.showRun({300.0, kDiagramBox, known::kOneAtmosphere}, kelvinKilopascal());
   EXPECT_EQ(stateMoved, 1) << "nothing changed, nothing drawn";
 
   // The lid halves the room: twice the density; hotter too.
-  std::array<double, 6> lowered = kBox;
-  lowered[4] = kSkins + 5.0;
+  std::array<double, 6> lowered = kDiagramBox;
+  lowered[4] = kDiagramSkins + 5.0;
   tab.showRun({320.0, lowered, 2.0 * known::kOneAtmosphere}, kelvinKilopascal());
   EXPECT_EQ(stateMoved, 2);
   const QPointF moved = pointsOf(diagram->densityPlot.state).at(0);
@@ -210,13 +210,13 @@ TEST(PhaseDiagramTab, TheStatePointWaitsForTheMeasuredTemperatureAndTheGauge) {
   PhaseDiagramTab tab(nullptr);
   tab.showScenario(known::card({known::water()}), {{waterMap(), {}}}, {950.0});
   PhaseDiagram *diagram = tab.diagrams.at(0);
-  tab.showRun({std::nullopt, kBox, std::nullopt}, kelvinKilopascal());
+  tab.showRun({std::nullopt, kDiagramBox, std::nullopt}, kelvinKilopascal());
   EXPECT_TRUE(pointsOf(diagram->densityPlot.state).isEmpty());
   EXPECT_TRUE(diagram->stateText->text().contains(QStringLiteral("not measured")));
-  tab.showRun({300.0, kBox, std::nullopt}, kelvinKilopascal());
+  tab.showRun({300.0, kDiagramBox, std::nullopt}, kelvinKilopascal());
   EXPECT_EQ(pointsOf(diagram->densityPlot.state).size(), 1);
   EXPECT_TRUE(pointsOf(diagram->pressurePlot.state).isEmpty()) << "no gauge reading yet";
-  tab.showRun({300.0, kBox, known::kOneAtmosphere}, known::withoutCard());
+  tab.showRun({300.0, kDiagramBox, known::kOneAtmosphere}, known::withoutCard());
   EXPECT_TRUE(pointsOf(diagram->densityPlot.state).isEmpty()) << "no real units, no density";
 }
 
@@ -234,7 +234,7 @@ TEST(PhaseDiagramTab, OneDiagramPerMaterialChosenByItsSubstance) {
   EXPECT_TRUE(tab.diagrams[0]->stateText->toolTip().contains(QStringLiteral("whole box")));
   EXPECT_NE(tab.diagrams[0]->pressurePlot.realCritical, nullptr);
   EXPECT_EQ(tab.diagrams[1]->pressurePlot.realCritical, nullptr) << "nitrogen's card has none";
-  tab.showRun({300.0, kBox, known::kOneAtmosphere}, kelvinKilopascal());
+  tab.showRun({300.0, kDiagramBox, known::kOneAtmosphere}, kelvinKilopascal());
   EXPECT_NEAR(pointsOf(tab.diagrams[0]->densityPlot.state).at(0).x() /
                   pointsOf(tab.diagrams[1]->densityPlot.state).at(0).x(),
               95.0, 1e-9)
@@ -249,7 +249,7 @@ TEST(PhaseDiagramTab, SaysWhyWithoutACardOrAMap) {
   EXPECT_TRUE(tab.message->isVisibleTo(&tab));
   EXPECT_FALSE(tab.materials->isVisibleTo(&tab));
   EXPECT_TRUE(tab.message->text().contains(QStringLiteral("no material card")));
-  tab.showRun({300.0, kBox, known::kOneAtmosphere}, known::withoutCard());
+  tab.showRun({300.0, kDiagramBox, known::kOneAtmosphere}, known::withoutCard());
 
   tab.showScenario(known::card({known::water(), known::nitrogen()}),
                    {{waterMap(), {}}, {std::nullopt, QStringLiteral("No map for nitrogen.")}},
@@ -260,6 +260,6 @@ TEST(PhaseDiagramTab, SaysWhyWithoutACardOrAMap) {
   auto *said = qobject_cast<QLabel *>(tab.materials->widget(1));
   ASSERT_NE(said, nullptr) << "a message, not an empty chart";
   EXPECT_EQ(said->text(), QStringLiteral("No map for nitrogen."));
-  tab.showRun({300.0, kBox, known::kOneAtmosphere}, kelvinKilopascal());
+  tab.showRun({300.0, kDiagramBox, known::kOneAtmosphere}, kelvinKilopascal());
   EXPECT_EQ(pointsOf(tab.diagrams[0]->densityPlot.state).size(), 1);
 }

@@ -8,14 +8,13 @@
 #include "experiment_window.h"
 #include "message_box.h"
 #include "run_folder.h"
+#include "window_places.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
-#include <QScreen>
 
-#include <algorithm>
 
 namespace {
 
@@ -31,24 +30,14 @@ QStringList shippedExperimentFolders() {
   return folders;
 }
 
-// Below the main window, where the Lab beside it leaves room, and on the
-// screen even when the main window stands low.
-void placeBelow(QWidget *window, const QWidget *main) {
-  QPoint place = main->frameGeometry().bottomLeft() + QPoint(0, 8);
-  if (const QScreen *screen = main->screen()) {
-    const QRect room = screen->availableGeometry();
-    place.setY(std::max(room.top(), std::min(place.y(), room.bottom() - window->height())));
-  }
-  window->move(place);
-}
-
 } // namespace
 
 void frmOrvelModel::mnuViewExperiments_Click() {
   if (experiments == nullptr) {
     experimentStage = std::make_unique<scene::ExperimentStage>(*this);
     experiments = new guide::ExperimentWindow(*experimentStage, shippedExperimentFolders(), this);
-    placeBelow(experiments, this);
+    // Below the main window, where the Lab beside it leaves room.
+    scene::placeBelow(experiments, this);
     connect(experiments, &guide::ExperimentWindow::openRequested, this,
             &frmOrvelModel::mnuFileOpenExperiment_Click);
   }

@@ -6,20 +6,11 @@
 #include "large_view_window.h"
 #include "picture_box.h"
 #include "picture_export.h"
+#include "window_places.h"
 
 #include <QAction>
 
 namespace {
-
-// A window opened for the first time stands beside the main window (the
-// large view) or below it (the Interactions window).
-void placeBeside(QWidget *window, const QWidget *main) {
-  window->move(main->frameGeometry().topRight() + QPoint(8, 0));
-}
-
-void placeBelow(QWidget *window, const QWidget *main) {
-  window->move(main->frameGeometry().bottomLeft() + QPoint(0, 8));
-}
 
 void bringUp(QWidget *window) {
   window->show();
@@ -32,7 +23,7 @@ void bringUp(QWidget *window) {
 void frmOrvelModel::mnuViewLargeView_Click() {
   if (largeView == nullptr) {
     largeView = new views::LargeViewWindow(controller, this);
-    placeBeside(largeView, this);
+    scene::placeBeside(largeView, this);
   }
   bringUp(largeView);
 }
@@ -40,7 +31,7 @@ void frmOrvelModel::mnuViewLargeView_Click() {
 void frmOrvelModel::mnuViewInteractions_Click() {
   if (interactions == nullptr) {
     interactions = new views::InteractionsWindow(controller, this);
-    placeBelow(interactions, this);
+    scene::placeBelow(interactions, this);
   }
   bringUp(interactions);
 }

@@ -10,9 +10,11 @@
 #include "caption_fit.h"
 #include "hotspot.h"
 #include "i18n/languages.h"
+#include "i18n/translations.h"
 #include "number_format.h"
 #include "panel_status_bar.h"
 #include "picture_box.h"
+#include "settings/settings.h"
 #include "shape_widget.h"
 #include "unit_text.h"
 
@@ -43,21 +45,47 @@ void expectEveryCaptionFits(const frmOrvelModel &f, const char *when) {
   EXPECT_GE(checked, 9) << when; // four captions and five panels at least
 }
 
-} // namespace
-
-TEST_F(Captions, EveryCaptionFitsItsBox) {
-  frmOrvelModel &f = openWindow();
-  expectEveryCaptionFits(f, "at start");
-  EXPECT_EQ(f.Label4->text(), "Morning");
+// Every caption fits at start, in winter and with a large scenario running,
+// whose status panels hold their widest figures.
+void expectCaptionsFitAllDay(frmOrvelModel &f, const std::string &language) {
+  expectEveryCaptionFits(f, (language + " at start").c_str());
   EXPECT_EQ(f.Label4->geometry(), QRect(320, 448, 41, 17)) << "the designed box stays";
   f.VScrollSeason->setValue(2);
-  expectEveryCaptionFits(f, "in winter");
+  expectEveryCaptionFits(f, (language + " in winter").c_str());
   f.VScrollSeason->setValue(1);
   f.mnuOptionSolidLiquid->trigger();
   for (int tick = 0; tick < 11; ++tick)
     f.Timer1_Timer();
-  f.StatusBar1->setPanelText(3, QStringLiteral("# Atoms : 10922"));
-  expectEveryCaptionFits(f, "running");
+  f.StatusBar1->setPanelText(3, frmOrvelModel::tr("# Atoms : %1").arg(10922));
+  expectEveryCaptionFits(f, (language + " running").c_str());
+}
+
+} // namespace
+
+TEST_F(Captions, EveryCaptionFitsItsBox) {
+  frmOrvelModel &f = openWindow();
+  EXPECT_EQ(f.Label4->text(), "Morning");
+  expectCaptionsFitAllDay(f, "English");
+}
+
+// Each shipped translation shows every caption whole, by the rule of the
+// English ones; run again at twice the scale with the other captions' tests.
+TEST_F(Captions, EveryCaptionFitsInEveryShippedLanguage) {
+  const QLocale before;
+  QCoreApplication &app = *QCoreApplication::instance();
+  settings::setLanguage(QString()); // the language of the locale given below
+  for (const i18n::Language &language : i18n::shippedLanguages()) {
+    if (language.code == i18n::englishCode())
+      continue;
+    ASSERT_EQ(i18n::installTranslations(app, QLocale(language.code), i18n::builtInFolders()),
+              language.code);
+    frmOrvelModel &f = openWindow();
+    EXPECT_NE(f.Label4->text(), "Morning") << "the translation is in force";
+    expectCaptionsFitAllDay(f, language.code.toStdString());
+    window.reset();
+  }
+  i18n::installTranslations(app, QLocale::c(), i18n::builtInFolders());
+  QLocale::setDefault(before);
 }
 
 TEST_F(Captions, ALongerTextShrinksTheFontAndAShorterOneGivesItBack) {

@@ -116,11 +116,20 @@ private:
   frmOrvelModel &window_;
 };
 
+// The program's other windows (the Lab, the large view, the Interactions
+// and Experiments windows) are plain widgets shown as windows: a screen
+// reader announces them, by their titles, as windows only when they say so.
+bool isPlainWindow(const QWidget *widget) {
+  return widget->windowType() == Qt::Window && !widget->inherits("QMainWindow");
+}
+
 // The window's own widgets are asked for once it has made its controls.
 QAccessibleInterface *sceneInterface(const QString &, QObject *object) {
   if (auto *place = qobject_cast<Hotspot *>(object))
     return new HotspotAccessible(place);
   auto *widget = qobject_cast<QWidget *>(object);
+  if (widget != nullptr && isPlainWindow(widget))
+    return new QAccessibleWidget(widget, QAccessible::Window);
   auto *window = widget != nullptr ? qobject_cast<frmOrvelModel *>(widget->window()) : nullptr;
   if (window == nullptr)
     return nullptr;

@@ -13,6 +13,7 @@
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QDialog>
 #include <QScrollBar>
 
 namespace {
@@ -131,6 +132,22 @@ TEST_F(SceneAccessibility, PressingTheAtomViewOpensTheLargeView) {
   actions->doAction(QAccessibleActionInterface::pressAction());
   ASSERT_NE(f.largeViewWindow(), nullptr);
   EXPECT_TRUE(f.largeViewWindow()->isVisible());
+}
+
+// The windows opened beside the main one are read as windows by their
+// titles; the main window and the dialogs keep their own kinds.
+TEST_F(SceneAccessibility, TheOtherWindowsAreReadAsWindowsByTheirTitles) {
+  frmOrvelModel &f = openWindow();
+  f.mnuViewLargeView->trigger();
+  ASSERT_NE(f.largeViewWindow(), nullptr);
+  QAccessibleInterface *largeView = interfaceOf(f.largeViewWindow());
+  EXPECT_EQ(largeView->role(), QAccessible::Window);
+  EXPECT_EQ(largeView->text(QAccessible::Name), f.largeViewWindow()->windowTitle());
+  EXPECT_NE(interfaceOf(&f)->role(), QAccessible::Client);
+  QDialog dialog(&f);
+  EXPECT_EQ(interfaceOf(&dialog)->role(), QAccessible::Dialog);
+  QWidget inside(f.largeViewWindow());
+  EXPECT_NE(interfaceOf(&inside)->role(), QAccessible::Window);
 }
 
 TEST_F(SceneAccessibility, TheThermometerReadsTheAmbientTemperature) {

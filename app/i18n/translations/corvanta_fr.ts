@@ -1757,6 +1757,897 @@ Le scénario tourne en unités du modèle.</translation>
     </message>
 </context>
 <context>
+    <name>lesson</name>
+    <message>
+        <source>Toward absolute zero</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cool water down toward 0 K and watch what happens to the motion of its particles.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Water at room temperature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Here is water at room temperature, 296 K. Its particles slide past each other.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Let the water run for a few seconds, then measure again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Very cold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The thermostat now cools the water to 100 K (−173 °C). Watch the temperature graph in the Lab fall.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wait until the temperature graph has levelled out at 100 K, then measure again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>They slide past each other faster</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>They hardly move from their places</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>They fly apart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How do the particles move now?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Look at the share of moving particles you measured.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Almost absolute zero</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Now the thermostat goes down to 1 K, almost as cold as anything can be.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wait until the temperature graph has levelled out near 0 K, then measure again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The particles almost stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The particles keep moving as fast as before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The particles turn into a gas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What happens to the particles as the temperature comes close to 0 K?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature measures how fast the particles move.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Below zero?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try to move the Lab&apos;s thermostat below 0 K.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes, the thermostat goes below 0 K</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No, 0 K is the lowest there is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can anything be colder than 0 K?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At 0 K the particles would not move at all: can they move less than that?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The boiling range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Heat water in a closed box and follow how much of it turns to vapour.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Here is water at room temperature (296 K, 23 °C) in a closed box. Gravity holds the liquid at the bottom.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Even now a few molecules have escaped from the liquid: they fly about above it as vapour.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Let the water settle for a few seconds at 296 K, then measure again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At 100 °C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Real water boils at 373 K (100 °C) under the air&apos;s pressure. The thermostat now holds the water there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wait until the temperature in the Lab has settled at 373 K for a few seconds, then measure.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give the water a few seconds at 373 K before you measure: evaporation takes time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Most of it is still liquid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Half of it is vapour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All of it is vapour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How much of the water has turned to vapour at 373 K?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare the share of vapour you measured with 50 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hotter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The thermostat now holds the water at 450 K.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give the water a few seconds at 450 K before you measure.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hotter still</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>And now at 650 K.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give the water a few seconds at 650 K before you measure.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Between 296 K and 373 K</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Between 450 K and 650 K</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Above 650 K</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Between which of the temperatures did the water go from mostly liquid to mostly vapour?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Look at the four shares you measured: where does the share of vapour pass 50 %?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A range, not a point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In a closed box the water does not boil all at once: the hotter it is, the more of it is vapour, until none is left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why does real water in a pan boil at one temperature, while the water in the box turned to vapour over a range?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pressure and volume (Boyle&apos;s law)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Squeeze air with the lid of the box and see how its pressure changes with its volume.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Air in a box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Here is air (nitrogen) at room temperature in a closed box. Its molecules fly about and bounce off the walls. Every bounce pushes the wall: together the pushes are the pressure of the gas.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The walls are soft: each pushes a molecule back only within a thin skin. The volume of the gas is the room inside the skins, where the molecules fly freely.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What is the pressure of the gas? Read it in the Lab (Wall pressure, in kPa).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Lab&apos;s readouts show the wall pressure; choose kPa as the pressure unit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The program measures the room inside the walls.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Half the volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lid (the top of the box) now moves down until the gas has half the room it had. It moves slowly, so that the molecules are pushed ahead of it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wait until the lid has stopped and the pressure graph has levelled out, then measure.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wait until the lid has stopped and the pressure graph runs level, then measure again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It about doubled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It about halved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It stayed the same</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When the volume halved, what happened to the pressure?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare the pressure you measured now with the one in step 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The volume now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wait until the lid has stopped, then measure again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A third of the volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lid moves down further, until the gas has a third of the room it had at first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About three times the first pressure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About a third of the first pressure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The same as the first pressure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What is the pressure now, compared with the first one?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Divide the pressure you measured now by the one in step 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boyle&apos;s law</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Robert Boyle found in 1662 that, at a fixed temperature, the pressure of a gas times its volume stays the same: halve the volume and the pressure doubles.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Explain with the molecules why a gas in half the volume presses twice as hard on its walls.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Evaporation and evaporative cooling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Watch molecules escape from water, and see the water cool when nothing warms it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Water in a small box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Here is hot water, at 400 K (127 °C), in a closed box. The lid is down, so the water has little room above it. A few molecules escape from the liquid and fly about as vapour; as many fall back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wait until the lid has stopped and the water has settled, then measure again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No more heat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Now the thermostat is switched off: nothing heats or cools the water any more, its energy stays as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lid goes back up, so the vapour gets more room. Watch the water.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wait until the lid is back at the top and a few more seconds have passed, then measure.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More molecules escape and stay in the vapour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The molecules stop escaping</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All the water turns to vapour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What happens when the vapour gets more room?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare the share of vapour now with the one in step 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Look at the temperature graph in the Lab: the water started at 400 K.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wait until the lid is back at the top and the temperature graph has levelled out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The fastest molecules escape and take their energy with them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Heat flows out through the walls</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lid cools the water</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing cooled the water from outside, yet it got colder. Why?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only a molecule moving fast enough can pull free of its neighbours.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sweat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your skin cools when sweat evaporates from it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Explain why sweating cools you down, using what you saw.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The heating curve and latent heat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plot the heating curve of quartz and measure the energy it takes to melt it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The heating curve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The thermostat heats quartz steadily from 1,500 K to 2,500 K. The Lab plots the heating curve: the measured temperature against the total energy per particle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wait until the ramp has reached 2,500 K, then look at the curve.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The ramp must run to the end. Press Set up again to heat the quartz again from 1,500 K.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The temperature hardly rises while the energy grows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The temperature rises fastest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The energy stays the same</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What happens on the flat part of the curve?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Along the flat part, read the temperature at its two ends, and the energy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latent heat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the plateau, the energy the thermostat gives goes into breaking the crystal apart, not into making the particles faster. This hidden energy is the latent heat of melting.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plateau must lie on the curve: let the ramp run to 2,500 K.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How much energy did the quartz take up along the plateau, per mole? Read the energy at both ends of the flat part.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the total energy where the curve starts to run flat and where it climbs again, and subtract.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why it matters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ice in a drink stays at 0 °C until it has all melted, however warm the room: the heat goes into melting it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use the heating curve to explain why a drink with ice stays cold until the ice is gone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The melting point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Heat quartz slowly, find the temperature where it melts, and compare it with the real one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Solid quartz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sand is quartz. Here is a small crystal of it at room temperature: its atoms shake about fixed places.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quartz melts far hotter than anything in a kitchen. You will heat it with the Lab&apos;s thermostat until it melts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Let the crystal run for a few seconds at room temperature, then measure again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Heat it slowly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The thermostat now heats the quartz steadily from 1,500 K to 2,500 K. The Lab draws the heating curve: the temperature of the atoms against the energy they were given.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>While the crystal warms, the curve climbs steadily. Where it melts, the energy goes into breaking the crystal apart instead of making the atoms faster: the curve runs flat for a while. That flat stretch is the melting plateau.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wait until the ramp has reached 2,500 K (the thermostat in the Lab shows it), then press Measure.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The ramp must run to the end without a pause. Press Set up again to heat the quartz again from 1,500 K.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the temperature of the flat stretch off the heating curve. At what temperature does the quartz melt?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find where the curve runs nearly level: read its temperature off the axis on the left (in kelvin).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Liquid quartz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The crystal has melted: its atoms now slide past each other.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Real quartz melts at 1,986 K (1,713 °C). The model&apos;s atoms attract each other with a strength chosen so that the model melts near the real melting point.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Did the ramp reach 2,500 K? If not, press Set up again on the step before.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Within 5 % of it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About twice as hot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About half as hot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How does the melting point you measured compare with the real one, 1,986 K?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Divide your measured melting point by 1,986 K.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The phase diagram</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cool and squeeze air and follow its state on the phase diagram of nitrogen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Air at room temperature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Lab&apos;s phase diagram shows, for every temperature and pressure, whether nitrogen is a solid, a liquid or a gas. The dot marks the air in the box now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Let the air run for a few seconds, then measure again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the gas region</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the liquid region</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the solid region</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where does the dot lie on the phase diagram?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the name of the region around the dot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cold and squeezed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The thermostat now cools the air to 77 K (−196 °C), and the lid squeezes it into 60 % of the box. Watch the dot move on the diagram, and watch the molecules in the box.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wait until the lid has stopped and drops have formed, then measure.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wait a little longer: the molecules need time to find each other and form a liquid.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Near the line between liquid and gas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deep in the gas region</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where is the dot now?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Liquid and gas side by side: on which line of the diagram can both be at once?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colder still</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The thermostat now cools the nitrogen to 40 K, below its melting point (63 K).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wait until the temperature has settled at 40 K, then measure again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It froze: the molecules stay in their places</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It boiled away</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What happened to the liquid nitrogen?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare the share of moving molecules with what a liquid has.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the diagram</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use the phase diagram to explain how you can turn a gas into a liquid without cooling it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The three states</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visit a solid, a liquid and a gas, and describe how their particles move.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A solid: quartz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sand is made of quartz. Here are a few hundred of its atoms at room temperature (23 °C), in a box seen in perspective.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Watch the atoms for a while. Do they stay where they are, or do they wander about?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>They shake about fixed places</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>They slide past each other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>They fly about freely</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How do the atoms of the solid move?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Look at one atom in the large view for a few seconds: does it ever leave its neighbours?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The share of moving atoms is taken over the last 1,000 steps: let the simulation run, then press Measure again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A liquid: water</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Now water at the same temperature. Its particles attract each other just as the quartz atoms do, but less strongly.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Watch how the particles move now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How do the particles of the liquid move?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The particles stay close together, but do they keep the same neighbours?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Let the water run for a few seconds before you measure.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A gas: nitrogen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Air is mostly nitrogen. Here it is at room temperature, in a box that is tiny but still mostly empty space.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How do the molecules of the gas move?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Does a molecule of the gas have neighbours that it stays with?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Let the gas run for a few seconds before you measure.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have seen all three states of matter, each at the same temperature.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In one sentence: how far apart are the particles in a solid, a liquid and a gas?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The energy of two atoms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the depth and the bond length off the energy of two water particles, and find the bond length again among the particles of the liquid.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The energy curve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Interactions window shows the energy of two water particles against their distance. Far apart they do not feel each other; closer, they attract, and the energy falls into a well; closer still, they push each other away.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How deep is the well? Read it off the energy axis (in kJ/mol), as a positive number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find the lowest point of the curve and read its energy on the left axis; leave out the minus sign.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bond length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The distance at the bottom of the well is where two particles would rest: the bond length.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At what distance is the bottom of the well? Read it off the distance axis (in ångström).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find the lowest point of the curve and read its distance on the bottom axis.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Neighbours in the liquid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The same window shows how often pairs of particles in the liquid lie at each distance right now: the peaks are the shells of neighbours around a particle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Let the liquid run for a moment, then measure again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close to the bottom of the well</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Much farther than the bottom of the well</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Much closer than the bottom of the well</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where is the highest peak of the distances, compared with the bottom of the well?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare the distance of the highest peak with the bond length you read in step 2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>material</name>
     <message>
         <source>nitrogen</source>

@@ -1,4 +1,5 @@
 #include "answer_input.h"
+#include "lesson_language.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -6,6 +7,8 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace guide {
 
@@ -52,7 +55,7 @@ AnswerInput::AnswerInput(QWidget *parent) : QWidget(parent) {
 void AnswerInput::ask(const experiments::Question &question,
                       const std::optional<experiments::Value> &given) {
   question_ = question;
-  const QString asked = QString::fromStdString(question.text);
+  const QString asked = lessonText(question.text);
   // The prompt names its box's access key; an ampersand of the question
   // shows as itself.
   prompt->setText(QString(asked).replace(QLatin1Char('&'), QStringLiteral("&&")));
@@ -71,11 +74,11 @@ void AnswerInput::ask(const experiments::Question &question,
   choices->clear();
   choices->addItem(tr("(choose one)"));
   for (const std::string &choice : question.choices)
-    choices->addItem(QString::fromStdString(choice));
+    choices->addItem(lessonText(choice), QString::fromStdString(choice));
   if (!given)
     return;
   if (choosing)
-    choices->setCurrentText(QString::fromStdString(given->text));
+    choices->setCurrentIndex(std::max(0, choices->findData(QString::fromStdString(given->text))));
   else if (given->number)
     line->setText(QLocale().toString(*given->number, 'g', 12));
   else
@@ -87,7 +90,7 @@ std::optional<experiments::Value> AnswerInput::answer() const {
   case AnswerKind::Choice:
     if (choices->currentIndex() <= 0)
       return std::nullopt;
-    return experiments::Value{std::nullopt, {}, choices->currentText().toStdString()};
+    return experiments::Value{std::nullopt, {}, choices->currentData().toString().toStdString()};
   case AnswerKind::Number:
     if (const auto number = typedNumber(line->text()))
       return experiments::Value{*number, question_.unit, {}};

@@ -1,6 +1,7 @@
 #include "experiment_library.h"
 
 #include "experiments/experiment_reader.h"
+#include "lesson_language.h"
 #include "scenario/material_card.h"
 
 #include <QCoreApplication>
@@ -90,8 +91,8 @@ QList<ExperimentEntry> listExperiments(const QStringList &shippedFolders) {
     try {
       const experiments::Experiment experiment =
           experiments::readExperimentFile(path.toStdString());
-      entries.append({QString::fromStdString(experiment.title), path, shipped, experiment.minutes,
-                      QString::fromStdString(experiment.summary)});
+      entries.append({lessonText(experiment.title), path, shipped, experiment.minutes,
+                      lessonText(experiment.summary)});
     } catch (const experiments::ExperimentError &) {
       // Left out of the list; opening it by name says why.
     }

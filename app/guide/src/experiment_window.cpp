@@ -2,6 +2,7 @@
 
 #include "answer_input.h"
 #include "experiments/checks.h"
+#include "lesson_language.h"
 #include "measurement.h"
 #include "verdict_text.h"
 #include "worksheet_export.h"
@@ -26,7 +27,8 @@ namespace guide {
 
 namespace {
 
-QString asHtml(const std::string &text) { return QString::fromStdString(text).toHtmlEscaped(); }
+// A lesson's text, in the student's language, as markup.
+QString asHtml(const std::string &text) { return lessonText(text).toHtmlEscaped(); }
 
 // Shows the text in a readout label and lets a screen reader hear it: the
 // label's description holds the text (a reader reads it after the label's
@@ -321,7 +323,7 @@ void ExperimentWindow::askWorksheet() {
     session_.setStudent(name.trimmed());
   }
   const QString suggested = QStringLiteral("%1 - %2.pdf")
-                                .arg(QString::fromStdString(session_.experiment().title),
+                                .arg(lessonText(session_.experiment().title),
                                      QString::fromStdString(session_.record().student))
                                 .replace(QLatin1Char('/'), QLatin1Char('-'));
   const QString path =

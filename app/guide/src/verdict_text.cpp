@@ -1,5 +1,7 @@
 #include "verdict_text.h"
 
+#include "lesson_language.h"
+
 #include <QCoreApplication>
 
 namespace guide {
@@ -35,7 +37,7 @@ QString comparison(const experiments::Check &check, const experiments::Verdict &
   case Relation::Is:
     return (met ? QCoreApplication::translate("guide::Verdict", "it is %1")
                 : QCoreApplication::translate("guide::Verdict", "it is not %1"))
-        .arg(QString::fromStdString(check.text));
+        .arg(lessonText(check.text));
   }
   return {};
 }
@@ -62,7 +64,7 @@ QString verdictText(const experiments::Check &check, const experiments::Verdict 
     const QString hint =
         check.hint.empty() ? QCoreApplication::translate(
                                  "guide::Verdict", "Read the step again and look at what it shows.")
-                           : QString::fromStdString(check.hint);
+                           : lessonText(check.hint);
     return QCoreApplication::translate("guide::Verdict", "Not yet: %1. %2")
         .arg(comparison(check, verdict, false), hint);
   }

@@ -1,6 +1,7 @@
 #include "worksheet.h"
 
 #include "experiments/checks.h"
+#include "lesson_language.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -62,7 +63,8 @@ QString escaped(const QString &text) {
   return text.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>"));
 }
 
-QString escaped(const std::string &text) { return escaped(QString::fromStdString(text)); }
+// A lesson's text, in the student's language.
+QString escaped(const std::string &text) { return escaped(lessonText(text)); }
 
 QString paragraph(const QString &cssClass, const QString &html) {
   return QStringLiteral("<p class=\"%1\">%2</p>\n").arg(cssClass, html);
@@ -160,7 +162,7 @@ QString stepHtml(const WorksheetContent &content, std::size_t index, const Chart
 
 QString documentHtml(const WorksheetContent &content, const QString &extraStyle,
                      const ChartMarkup &chart) {
-  QString title = QString::fromStdString(content.experiment.title);
+  QString title = lessonText(content.experiment.title);
   if (!content.record.student.empty())
     title += QStringLiteral(" \u2014 ") + QString::fromStdString(content.record.student);
   QString html = QStringLiteral("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n"
@@ -201,7 +203,7 @@ QSizeF layoutPageSize(const QPageLayout &layout) {
 
 void printDocument(const WorksheetContent &content, QPdfWriter &writer) {
   writer.setPageLayout(a4Layout());
-  writer.setTitle(QString::fromStdString(content.experiment.title));
+  writer.setTitle(lessonText(content.experiment.title));
   writer.setCreator(QCoreApplication::applicationName());
   QTextDocument document;
   document.setDocumentMargin(0);
@@ -215,7 +217,10 @@ void printDocument(const WorksheetContent &content, QPdfWriter &writer) {
 QString valueText(const std::optional<experiments::Value> &value) {
   if (!value || (value->number && !std::isfinite(*value->number)))
     return kMissing;
-  const QString text = QString::fromStdString(experiments::formatValue(*value));
+  // A chosen answer is recorded as the lesson writes it, and shown in the
+  // student's language.
+  const std::string written = experiments::formatValue(*value);
+  const QString text = value->number ? QString::fromStdString(written) : lessonText(written);
   return text.isEmpty() ? kMissing : text;
 }
 

@@ -161,3 +161,25 @@ TEST(StartTemperatureUnit, FahrenheitOnlyWhereItIsTheCustom) {
     EXPECT_EQ(startUnit(name), TemperatureUnit::Celsius) << name;
   EXPECT_EQ(settings::startTemperatureUnit(QLocale::c()), TemperatureUnit::Fahrenheit);
 }
+
+// The language and the look: the choices read back, the stored text is what
+// earlier runs wrote, and a hand-edited value the program does not know
+// reads as the default.
+TEST_F(Settings, TheLanguageAndTheLookAreRememberedAndUnknownTextIsIgnored) {
+  EXPECT_TRUE(settings::language().isEmpty()) << "the system's language";
+  EXPECT_FALSE(settings::highContrast());
+  EXPECT_FALSE(settings::blueToYellowSpeeds());
+  settings::setLanguage(QStringLiteral("pt"));
+  settings::setHighContrast(true);
+  settings::setBlueToYellowSpeeds(true);
+  EXPECT_EQ(settings::language(), QStringLiteral("pt"));
+  EXPECT_TRUE(settings::highContrast());
+  EXPECT_TRUE(settings::blueToYellowSpeeds());
+  EXPECT_EQ(userSettings().value(keyText(Key::SpeedColours)).toString(),
+            QStringLiteral("blue-yellow"));
+
+  storeText(Key::HighContrast, QStringLiteral("maybe"));
+  storeText(Key::SpeedColours, QStringLiteral("rainbow"));
+  EXPECT_FALSE(settings::highContrast());
+  EXPECT_FALSE(settings::blueToYellowSpeeds());
+}

@@ -1760,891 +1760,891 @@ Das Szenario läuft in Modelleinheiten.</translation>
     <name>lesson</name>
     <message>
         <source>Toward absolute zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Dem absoluten Nullpunkt entgegen</translation>
     </message>
     <message>
         <source>Cool water down toward 0 K and watch what happens to the motion of its particles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasser in Richtung 0 K abkühlen und beobachten, was mit der Bewegung seiner Teilchen geschieht.</translation>
     </message>
     <message>
         <source>Water at room temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasser bei Raumtemperatur</translation>
     </message>
     <message>
         <source>Here is water at room temperature, 296 K. Its particles slide past each other.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier ist Wasser bei Raumtemperatur, 296 K. Seine Teilchen gleiten aneinander vorbei.</translation>
     </message>
     <message>
         <source>Let the water run for a few seconds, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Simulation des Wassers einige Sekunden laufen lassen, dann erneut messen.</translation>
     </message>
     <message>
         <source>Very cold</source>
-        <translation type="unfinished"></translation>
+        <translation>Sehr kalt</translation>
     </message>
     <message>
         <source>The thermostat now cools the water to 100 K (−173 °C). Watch the temperature graph in the Lab fall.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Thermostat kühlt das Wasser jetzt auf 100 K (−173 °C) ab. Im Labor verfolgen, wie die Kurve im Temperaturdiagramm sinkt.</translation>
     </message>
     <message>
         <source>Wait until the temperature graph has levelled out at 100 K, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Warten, bis sich die Kurve im Temperaturdiagramm bei 100 K eingependelt hat, dann erneut messen.</translation>
     </message>
     <message>
         <source>They slide past each other faster</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie gleiten schneller aneinander vorbei</translation>
     </message>
     <message>
         <source>They hardly move from their places</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie bewegen sich kaum von ihren Plätzen</translation>
     </message>
     <message>
         <source>They fly apart</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie fliegen auseinander</translation>
     </message>
     <message>
         <source>How do the particles move now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie bewegen sich die Teilchen jetzt?</translation>
     </message>
     <message>
         <source>Look at the share of moving particles you measured.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den gemessenen Anteil der umherwandernden Teilchen ansehen.</translation>
     </message>
     <message>
         <source>Almost absolute zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Fast am absoluten Nullpunkt</translation>
     </message>
     <message>
         <source>Now the thermostat goes down to 1 K, almost as cold as anything can be.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt geht der Thermostat auf 1 K herunter – fast so kalt, wie es überhaupt nur geht.</translation>
     </message>
     <message>
         <source>Wait until the temperature graph has levelled out near 0 K, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Warten, bis sich die Kurve im Temperaturdiagramm nahe 0 K eingependelt hat, dann erneut messen.</translation>
     </message>
     <message>
         <source>The particles almost stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Teilchen kommen fast zum Stillstand</translation>
     </message>
     <message>
         <source>The particles keep moving as fast as before</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Teilchen bewegen sich so schnell wie vorher</translation>
     </message>
     <message>
         <source>The particles turn into a gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Teilchen werden zu einem Gas</translation>
     </message>
     <message>
         <source>What happens to the particles as the temperature comes close to 0 K?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was geschieht mit den Teilchen, wenn sich die Temperatur 0 K nähert?</translation>
     </message>
     <message>
         <source>Temperature measures how fast the particles move.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Temperatur ist ein Maß dafür, wie schnell sich die Teilchen bewegen.</translation>
     </message>
     <message>
         <source>Below zero?</source>
-        <translation type="unfinished"></translation>
+        <translation>Unter null?</translation>
     </message>
     <message>
         <source>Try to move the Lab&apos;s thermostat below 0 K.</source>
-        <translation type="unfinished"></translation>
+        <translation>Versuchen, den Thermostat im Labor unter 0 K zu stellen.</translation>
     </message>
     <message>
         <source>Yes, the thermostat goes below 0 K</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja, der Thermostat geht unter 0 K</translation>
     </message>
     <message>
         <source>No, 0 K is the lowest there is</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein, 0 K ist die tiefste mögliche Temperatur</translation>
     </message>
     <message>
         <source>Can anything be colder than 0 K?</source>
-        <translation type="unfinished"></translation>
+        <translation>Kann etwas kälter sein als 0 K?</translation>
     </message>
     <message>
         <source>At 0 K the particles would not move at all: can they move less than that?</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei 0 K würden sich die Teilchen überhaupt nicht mehr bewegen: Können sie sich noch weniger bewegen?</translation>
     </message>
     <message>
         <source>The boiling range</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Siedebereich</translation>
     </message>
     <message>
         <source>Heat water in a closed box and follow how much of it turns to vapour.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasser in einem geschlossenen Behälter erhitzen und verfolgen, wie viel davon zu Dampf wird.</translation>
     </message>
     <message>
         <source>Here is water at room temperature (296 K, 23 °C) in a closed box. Gravity holds the liquid at the bottom.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier ist Wasser bei Raumtemperatur (296 K, 23 °C) in einem geschlossenen Behälter. Die Schwerkraft hält die Flüssigkeit am Boden.</translation>
     </message>
     <message>
         <source>Even now a few molecules have escaped from the liquid: they fly about above it as vapour.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schon jetzt sind einige Moleküle aus der Flüssigkeit entwichen: Sie fliegen als Dampf darüber umher.</translation>
     </message>
     <message>
         <source>Let the water settle for a few seconds at 296 K, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Simulation einige Sekunden bei 296 K laufen lassen, bis sich das Wasser eingependelt hat, dann erneut messen.</translation>
     </message>
     <message>
         <source>At 100 °C</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei 100 °C</translation>
     </message>
     <message>
         <source>Real water boils at 373 K (100 °C) under the air&apos;s pressure. The thermostat now holds the water there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Echtes Wasser siedet bei normalem Luftdruck bei 373 K (100 °C). Der Thermostat hält das Wasser jetzt auf dieser Temperatur.</translation>
     </message>
     <message>
         <source>Wait until the temperature in the Lab has settled at 373 K for a few seconds, then measure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Warten, bis die Temperatur im Labor seit einigen Sekunden stabil bei 373 K liegt, dann messen.</translation>
     </message>
     <message>
         <source>Give the water a few seconds at 373 K before you measure: evaporation takes time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dem Wasser vor dem Messen einige Sekunden bei 373 K Zeit lassen: Verdampfen braucht Zeit.</translation>
     </message>
     <message>
         <source>Most of it is still liquid</source>
-        <translation type="unfinished"></translation>
+        <translation>Das meiste ist noch flüssig</translation>
     </message>
     <message>
         <source>Half of it is vapour</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hälfte ist Dampf</translation>
     </message>
     <message>
         <source>All of it is vapour</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles ist Dampf</translation>
     </message>
     <message>
         <source>How much of the water has turned to vapour at 373 K?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie viel des Wassers ist bei 373 K zu Dampf geworden?</translation>
     </message>
     <message>
         <source>Compare the share of vapour you measured with 50 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den gemessenen Dampfanteil mit 50 % vergleichen.</translation>
     </message>
     <message>
         <source>Hotter</source>
-        <translation type="unfinished"></translation>
+        <translation>Heißer</translation>
     </message>
     <message>
         <source>The thermostat now holds the water at 450 K.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Thermostat hält das Wasser jetzt auf 450 K.</translation>
     </message>
     <message>
         <source>Give the water a few seconds at 450 K before you measure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dem Wasser vor dem Messen einige Sekunden bei 450 K Zeit lassen.</translation>
     </message>
     <message>
         <source>Hotter still</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch heißer</translation>
     </message>
     <message>
         <source>And now at 650 K.</source>
-        <translation type="unfinished"></translation>
+        <translation>Und jetzt bei 650 K.</translation>
     </message>
     <message>
         <source>Give the water a few seconds at 650 K before you measure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dem Wasser vor dem Messen einige Sekunden bei 650 K Zeit lassen.</translation>
     </message>
     <message>
         <source>Between 296 K and 373 K</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwischen 296 K und 373 K</translation>
     </message>
     <message>
         <source>Between 450 K and 650 K</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwischen 450 K und 650 K</translation>
     </message>
     <message>
         <source>Above 650 K</source>
-        <translation type="unfinished"></translation>
+        <translation>Über 650 K</translation>
     </message>
     <message>
         <source>Between which of the temperatures did the water go from mostly liquid to mostly vapour?</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwischen welchen Temperaturen ist aus überwiegend flüssigem Wasser überwiegend Dampf geworden?</translation>
     </message>
     <message>
         <source>Look at the four shares you measured: where does the share of vapour pass 50 %?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die vier gemessenen Anteile ansehen: Wo überschreitet der Dampfanteil 50 %?</translation>
     </message>
     <message>
         <source>A range, not a point</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Bereich, kein Punkt</translation>
     </message>
     <message>
         <source>In a closed box the water does not boil all at once: the hotter it is, the more of it is vapour, until none is left.</source>
-        <translation type="unfinished"></translation>
+        <translation>In einem geschlossenen Behälter siedet das Wasser nicht auf einmal: Je heißer es ist, desto mehr davon ist Dampf, bis keine Flüssigkeit mehr übrig ist.</translation>
     </message>
     <message>
         <source>Why does real water in a pan boil at one temperature, while the water in the box turned to vapour over a range?</source>
-        <translation type="unfinished"></translation>
+        <translation>Warum siedet echtes Wasser in einem Topf bei einer bestimmten Temperatur, während das Wasser im Behälter über einen Temperaturbereich hinweg zu Dampf wurde?</translation>
     </message>
     <message>
         <source>Pressure and volume (Boyle&apos;s law)</source>
-        <translation type="unfinished"></translation>
+        <translation>Druck und Volumen (Gesetz von Boyle-Mariotte)</translation>
     </message>
     <message>
         <source>Squeeze air with the lid of the box and see how its pressure changes with its volume.</source>
-        <translation type="unfinished"></translation>
+        <translation>Luft mit dem Deckel des Behälters zusammendrücken und beobachten, wie sich ihr Druck mit ihrem Volumen ändert.</translation>
     </message>
     <message>
         <source>Air in a box</source>
-        <translation type="unfinished"></translation>
+        <translation>Luft in einem Behälter</translation>
     </message>
     <message>
         <source>Here is air (nitrogen) at room temperature in a closed box. Its molecules fly about and bounce off the walls. Every bounce pushes the wall: together the pushes are the pressure of the gas.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier ist Luft (Stickstoff) bei Raumtemperatur in einem geschlossenen Behälter. Ihre Moleküle fliegen umher und prallen von den Wänden ab. Jeder Aufprall drückt gegen die Wand: Zusammen ergeben diese Stöße den Druck des Gases.</translation>
     </message>
     <message>
         <source>The walls are soft: each pushes a molecule back only within a thin skin. The volume of the gas is the room inside the skins, where the molecules fly freely.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wände sind weich: Jede stößt ein Molekül nur innerhalb einer dünnen Randschicht zurück. Das Volumen des Gases ist der Raum innerhalb dieser Randschichten, in dem die Moleküle frei fliegen.</translation>
     </message>
     <message>
         <source>What is the pressure of the gas? Read it in the Lab (Wall pressure, in kPa).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie groß ist der Druck des Gases? Im Labor ablesen („Wanddruck“, in kPa).</translation>
     </message>
     <message>
         <source>The Lab&apos;s readouts show the wall pressure; choose kPa as the pressure unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Messwerte im Labor zeigen den Wanddruck; als Druckeinheit kPa wählen.</translation>
     </message>
     <message>
         <source>Its volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Sein Volumen</translation>
     </message>
     <message>
         <source>The program measures the room inside the walls.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm misst den Raum innerhalb der Wände.</translation>
     </message>
     <message>
         <source>Half the volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Das halbe Volumen</translation>
     </message>
     <message>
         <source>The lid (the top of the box) now moves down until the gas has half the room it had. It moves slowly, so that the molecules are pushed ahead of it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Deckel (die Oberseite des Behälters) bewegt sich jetzt nach unten, bis das Gas nur noch halb so viel Raum hat wie vorher. Er bewegt sich langsam, sodass er die Moleküle vor sich herschiebt.</translation>
     </message>
     <message>
         <source>Wait until the lid has stopped and the pressure graph has levelled out, then measure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Warten, bis der Deckel stillsteht und sich die Kurve im Wanddruckdiagramm eingependelt hat, dann messen.</translation>
     </message>
     <message>
         <source>Wait until the lid has stopped and the pressure graph runs level, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Warten, bis der Deckel stillsteht und die Kurve im Wanddruckdiagramm waagerecht verläuft, dann erneut messen.</translation>
     </message>
     <message>
         <source>It about doubled</source>
-        <translation type="unfinished"></translation>
+        <translation>Er hat sich etwa verdoppelt</translation>
     </message>
     <message>
         <source>It about halved</source>
-        <translation type="unfinished"></translation>
+        <translation>Er hat sich etwa halbiert</translation>
     </message>
     <message>
         <source>It stayed the same</source>
-        <translation type="unfinished"></translation>
+        <translation>Er ist gleich geblieben</translation>
     </message>
     <message>
         <source>When the volume halved, what happened to the pressure?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was ist mit dem Druck geschehen, als sich das Volumen halbiert hat?</translation>
     </message>
     <message>
         <source>Compare the pressure you measured now with the one in step 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den jetzt gemessenen Druck mit dem aus Schritt 1 vergleichen.</translation>
     </message>
     <message>
         <source>The volume now</source>
-        <translation type="unfinished"></translation>
+        <translation>Das jetzige Volumen</translation>
     </message>
     <message>
         <source>Wait until the lid has stopped, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Warten, bis der Deckel stillsteht, dann erneut messen.</translation>
     </message>
     <message>
         <source>A third of the volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Drittel des Volumens</translation>
     </message>
     <message>
         <source>The lid moves down further, until the gas has a third of the room it had at first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Deckel bewegt sich weiter nach unten, bis das Gas nur noch ein Drittel des anfänglichen Raums hat.</translation>
     </message>
     <message>
         <source>About three times the first pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Etwa das Dreifache des ersten Drucks</translation>
     </message>
     <message>
         <source>About a third of the first pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Etwa ein Drittel des ersten Drucks</translation>
     </message>
     <message>
         <source>The same as the first pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Genauso groß wie der erste Druck</translation>
     </message>
     <message>
         <source>What is the pressure now, compared with the first one?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie groß ist der Druck jetzt im Vergleich zum ersten?</translation>
     </message>
     <message>
         <source>Divide the pressure you measured now by the one in step 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den jetzt gemessenen Druck durch den aus Schritt 1 teilen.</translation>
     </message>
     <message>
         <source>Boyle&apos;s law</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gesetz von Boyle-Mariotte</translation>
     </message>
     <message>
         <source>Robert Boyle found in 1662 that, at a fixed temperature, the pressure of a gas times its volume stays the same: halve the volume and the pressure doubles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Robert Boyle fand 1662 heraus, dass bei gleichbleibender Temperatur das Produkt aus Druck und Volumen eines Gases gleich bleibt: Halbiert man das Volumen, verdoppelt sich der Druck.</translation>
     </message>
     <message>
         <source>Explain with the molecules why a gas in half the volume presses twice as hard on its walls.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mithilfe der Moleküle erklären, warum ein Gas im halben Volumen doppelt so stark auf seine Wände drückt.</translation>
     </message>
     <message>
         <source>Evaporation and evaporative cooling</source>
-        <translation type="unfinished"></translation>
+        <translation>Verdunstung und Verdunstungskälte</translation>
     </message>
     <message>
         <source>Watch molecules escape from water, and see the water cool when nothing warms it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beobachten, wie Moleküle aus dem Wasser entweichen, und sehen, wie das Wasser abkühlt, wenn nichts es wärmt.</translation>
     </message>
     <message>
         <source>Water in a small box</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasser in einem kleinen Behälter</translation>
     </message>
     <message>
         <source>Here is hot water, at 400 K (127 °C), in a closed box. The lid is down, so the water has little room above it. A few molecules escape from the liquid and fly about as vapour; as many fall back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier ist heißes Wasser mit 400 K (127 °C) in einem geschlossenen Behälter. Der Deckel ist unten, daher hat das Wasser über sich wenig Raum. Einige Moleküle entweichen aus der Flüssigkeit und fliegen als Dampf umher; ebenso viele fallen zurück.</translation>
     </message>
     <message>
         <source>Wait until the lid has stopped and the water has settled, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Warten, bis der Deckel stillsteht und sich das Wasser eingependelt hat, dann erneut messen.</translation>
     </message>
     <message>
         <source>No more heat</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Wärmezufuhr mehr</translation>
     </message>
     <message>
         <source>Now the thermostat is switched off: nothing heats or cools the water any more, its energy stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt ist der Thermostat ausgeschaltet: Nichts heizt oder kühlt das Wasser mehr, seine Energie bleibt, wie sie ist.</translation>
     </message>
     <message>
         <source>The lid goes back up, so the vapour gets more room. Watch the water.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Deckel fährt wieder nach oben, sodass der Dampf mehr Raum bekommt. Das Wasser beobachten.</translation>
     </message>
     <message>
         <source>Wait until the lid is back at the top and a few more seconds have passed, then measure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Warten, bis der Deckel wieder oben ist und noch einige Sekunden vergangen sind, dann messen.</translation>
     </message>
     <message>
         <source>More molecules escape and stay in the vapour</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr Moleküle entweichen und bleiben im Dampf</translation>
     </message>
     <message>
         <source>The molecules stop escaping</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Moleküle entweichen nicht mehr</translation>
     </message>
     <message>
         <source>All the water turns to vapour</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ganze Wasser wird zu Dampf</translation>
     </message>
     <message>
         <source>What happens when the vapour gets more room?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was geschieht, wenn der Dampf mehr Raum bekommt?</translation>
     </message>
     <message>
         <source>Compare the share of vapour now with the one in step 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den jetzigen Dampfanteil mit dem aus Schritt 1 vergleichen.</translation>
     </message>
     <message>
         <source>Colder</source>
-        <translation type="unfinished"></translation>
+        <translation>Kälter</translation>
     </message>
     <message>
         <source>Look at the temperature graph in the Lab: the water started at 400 K.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Labor das Temperaturdiagramm ansehen: Das Wasser hatte anfangs 400 K.</translation>
     </message>
     <message>
         <source>Wait until the lid is back at the top and the temperature graph has levelled out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Warten, bis der Deckel wieder oben ist und sich die Kurve im Temperaturdiagramm eingependelt hat.</translation>
     </message>
     <message>
         <source>The fastest molecules escape and take their energy with them</source>
-        <translation type="unfinished"></translation>
+        <translation>Die schnellsten Moleküle entweichen und nehmen ihre Energie mit</translation>
     </message>
     <message>
         <source>Heat flows out through the walls</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärme fließt durch die Wände ab</translation>
     </message>
     <message>
         <source>The lid cools the water</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Deckel kühlt das Wasser</translation>
     </message>
     <message>
         <source>Nothing cooled the water from outside, yet it got colder. Why?</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts hat das Wasser von außen gekühlt, und doch ist es kälter geworden. Warum?</translation>
     </message>
     <message>
         <source>Only a molecule moving fast enough can pull free of its neighbours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur ein Molekül, das sich schnell genug bewegt, kann sich von seinen Nachbarn losreißen.</translation>
     </message>
     <message>
         <source>Sweat</source>
-        <translation type="unfinished"></translation>
+        <translation>Schweiß</translation>
     </message>
     <message>
         <source>Your skin cools when sweat evaporates from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Haut kühlt ab, wenn Schweiß auf ihr verdunstet.</translation>
     </message>
     <message>
         <source>Explain why sweating cools you down, using what you saw.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mithilfe der Beobachtungen erklären, warum Schwitzen den Körper abkühlt.</translation>
     </message>
     <message>
         <source>The heating curve and latent heat</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Heizkurve und die latente Wärme</translation>
     </message>
     <message>
         <source>Plot the heating curve of quartz and measure the energy it takes to melt it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Heizkurve von Quarz aufzeichnen und die Energie messen, die zum Schmelzen nötig ist.</translation>
     </message>
     <message>
         <source>The heating curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Heizkurve</translation>
     </message>
     <message>
         <source>The thermostat heats quartz steadily from 1,500 K to 2,500 K. The Lab plots the heating curve: the measured temperature against the total energy per particle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Thermostat heizt Quarz gleichmäßig von 1.500 K auf 2.500 K. Das Labor zeichnet die Heizkurve: die gemessene Temperatur gegen die Gesamtenergie pro Teilchen.</translation>
     </message>
     <message>
         <source>Wait until the ramp has reached 2,500 K, then look at the curve.</source>
-        <translation type="unfinished"></translation>
+        <translation>Warten, bis die Rampe 2.500 K erreicht hat, dann die Kurve ansehen.</translation>
     </message>
     <message>
         <source>The ramp must run to the end. Press Set up again to heat the quartz again from 1,500 K.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Rampe muss bis zum Ende laufen. „Neu einrichten“ drücken, um den Quarz erneut ab 1.500 K zu erhitzen.</translation>
     </message>
     <message>
         <source>The temperature hardly rises while the energy grows</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Temperatur steigt kaum, während die Energie zunimmt</translation>
     </message>
     <message>
         <source>The temperature rises fastest</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Temperatur steigt am schnellsten</translation>
     </message>
     <message>
         <source>The energy stays the same</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Energie bleibt gleich</translation>
     </message>
     <message>
         <source>What happens on the flat part of the curve?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was geschieht auf dem flachen Teil der Kurve?</translation>
     </message>
     <message>
         <source>Along the flat part, read the temperature at its two ends, and the energy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf dem flachen Teil die Temperatur an seinen beiden Enden ablesen, ebenso die Energie.</translation>
     </message>
     <message>
         <source>Latent heat</source>
-        <translation type="unfinished"></translation>
+        <translation>Latente Wärme</translation>
     </message>
     <message>
         <source>On the plateau, the energy the thermostat gives goes into breaking the crystal apart, not into making the particles faster. This hidden energy is the latent heat of melting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf dem Plateau dient die Energie, die der Thermostat zuführt, dazu, den Kristall aufzubrechen, nicht dazu, die Teilchen schneller zu machen. Diese verborgene Energie ist die latente Wärme des Schmelzens, die Schmelzwärme.</translation>
     </message>
     <message>
         <source>The plateau must lie on the curve: let the ramp run to 2,500 K.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Plateau muss auf der Kurve liegen: die Rampe bis 2.500 K laufen lassen.</translation>
     </message>
     <message>
         <source>How much energy did the quartz take up along the plateau, per mole? Read the energy at both ends of the flat part.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie viel Energie pro Mol hat der Quarz während des Plateaus aufgenommen? Die Energie an beiden Enden des flachen Teils ablesen.</translation>
     </message>
     <message>
         <source>Read the total energy where the curve starts to run flat and where it climbs again, and subtract.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Gesamtenergie dort ablesen, wo die Kurve flach zu werden beginnt und wo sie wieder ansteigt, und die Werte voneinander abziehen.</translation>
     </message>
     <message>
         <source>Why it matters</source>
-        <translation type="unfinished"></translation>
+        <translation>Warum das wichtig ist</translation>
     </message>
     <message>
         <source>Ice in a drink stays at 0 °C until it has all melted, however warm the room: the heat goes into melting it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eis in einem Getränk bleibt bei 0 °C, bis es ganz geschmolzen ist, egal wie warm der Raum ist: Die Wärme wird zum Schmelzen verbraucht.</translation>
     </message>
     <message>
         <source>Use the heating curve to explain why a drink with ice stays cold until the ice is gone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mithilfe der Heizkurve erklären, warum ein Getränk mit Eis kalt bleibt, bis das Eis ganz geschmolzen ist.</translation>
     </message>
     <message>
         <source>The melting point</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Schmelzpunkt</translation>
     </message>
     <message>
         <source>Heat quartz slowly, find the temperature where it melts, and compare it with the real one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quarz langsam erhitzen, die Temperatur finden, bei der er schmilzt, und sie mit dem echten Schmelzpunkt vergleichen.</translation>
     </message>
     <message>
         <source>Solid quartz</source>
-        <translation type="unfinished"></translation>
+        <translation>Fester Quarz</translation>
     </message>
     <message>
         <source>Sand is quartz. Here is a small crystal of it at room temperature: its atoms shake about fixed places.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sand ist Quarz. Hier ist ein kleiner Kristall davon bei Raumtemperatur: Seine Atome schwingen um feste Plätze.</translation>
     </message>
     <message>
         <source>Quartz melts far hotter than anything in a kitchen. You will heat it with the Lab&apos;s thermostat until it melts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quarz schmilzt erst bei weit höheren Temperaturen, als sie in einer Küche vorkommen. Er wird mit dem Thermostat des Labors erhitzt, bis er schmilzt.</translation>
     </message>
     <message>
         <source>Let the crystal run for a few seconds at room temperature, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Simulation des Kristalls einige Sekunden bei Raumtemperatur laufen lassen, dann erneut messen.</translation>
     </message>
     <message>
         <source>Heat it slowly</source>
-        <translation type="unfinished"></translation>
+        <translation>Langsam erhitzen</translation>
     </message>
     <message>
         <source>The thermostat now heats the quartz steadily from 1,500 K to 2,500 K. The Lab draws the heating curve: the temperature of the atoms against the energy they were given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Thermostat heizt den Quarz jetzt gleichmäßig von 1.500 K auf 2.500 K. Das Labor zeichnet die Heizkurve: die Temperatur der Atome gegen die ihnen zugeführte Energie.</translation>
     </message>
     <message>
         <source>While the crystal warms, the curve climbs steadily. Where it melts, the energy goes into breaking the crystal apart instead of making the atoms faster: the curve runs flat for a while. That flat stretch is the melting plateau.</source>
-        <translation type="unfinished"></translation>
+        <translation>Während sich der Kristall erwärmt, steigt die Kurve gleichmäßig an. Wo er schmilzt, dient die Energie dazu, den Kristall aufzubrechen, statt die Atome schneller zu machen: Die Kurve verläuft eine Weile flach. Dieser flache Abschnitt ist das Schmelzplateau.</translation>
     </message>
     <message>
         <source>Wait until the ramp has reached 2,500 K (the thermostat in the Lab shows it), then press Measure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Warten, bis die Rampe 2.500 K erreicht hat (der Thermostat im Labor zeigt es an), dann „Messen“ drücken.</translation>
     </message>
     <message>
         <source>The ramp must run to the end without a pause. Press Set up again to heat the quartz again from 1,500 K.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Rampe muss ohne Pause bis zum Ende laufen. „Neu einrichten“ drücken, um den Quarz erneut ab 1.500 K zu erhitzen.</translation>
     </message>
     <message>
         <source>Read the temperature of the flat stretch off the heating curve. At what temperature does the quartz melt?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Temperatur des flachen Abschnitts an der Heizkurve ablesen. Bei welcher Temperatur schmilzt der Quarz?</translation>
     </message>
     <message>
         <source>Find where the curve runs nearly level: read its temperature off the axis on the left (in kelvin).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Stelle suchen, an der die Kurve fast waagerecht verläuft, und ihre Temperatur an der linken Achse ablesen (in Kelvin).</translation>
     </message>
     <message>
         <source>Liquid quartz</source>
-        <translation type="unfinished"></translation>
+        <translation>Flüssiger Quarz</translation>
     </message>
     <message>
         <source>The crystal has melted: its atoms now slide past each other.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kristall ist geschmolzen: Seine Atome gleiten jetzt aneinander vorbei.</translation>
     </message>
     <message>
         <source>Real quartz melts at 1,986 K (1,713 °C). The model&apos;s atoms attract each other with a strength chosen so that the model melts near the real melting point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Echter Quarz schmilzt bei 1.986 K (1.713 °C). Die Atome des Modells ziehen sich mit einer Stärke an, die so gewählt ist, dass das Modell nahe dem echten Schmelzpunkt schmilzt.</translation>
     </message>
     <message>
         <source>Did the ramp reach 2,500 K? If not, press Set up again on the step before.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hat die Rampe 2.500 K erreicht? Falls nicht, im vorigen Schritt „Neu einrichten“ drücken.</translation>
     </message>
     <message>
         <source>Within 5 % of it</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis auf 5 % gleich</translation>
     </message>
     <message>
         <source>About twice as hot</source>
-        <translation type="unfinished"></translation>
+        <translation>Etwa doppelt so heiß</translation>
     </message>
     <message>
         <source>About half as hot</source>
-        <translation type="unfinished"></translation>
+        <translation>Etwa halb so heiß</translation>
     </message>
     <message>
         <source>How does the melting point you measured compare with the real one, 1,986 K?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie verhält sich der gemessene Schmelzpunkt zum echten Wert von 1.986 K?</translation>
     </message>
     <message>
         <source>Divide your measured melting point by 1,986 K.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den gemessenen Schmelzpunkt durch 1.986 K teilen.</translation>
     </message>
     <message>
         <source>The phase diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Phasendiagramm</translation>
     </message>
     <message>
         <source>Cool and squeeze air and follow its state on the phase diagram of nitrogen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Luft abkühlen und zusammendrücken und ihren Zustand im Phasendiagramm von Stickstoff verfolgen.</translation>
     </message>
     <message>
         <source>Air at room temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Luft bei Raumtemperatur</translation>
     </message>
     <message>
         <source>The Lab&apos;s phase diagram shows, for every temperature and pressure, whether nitrogen is a solid, a liquid or a gas. The dot marks the air in the box now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Phasendiagramm im Labor zeigt für jede Temperatur und jeden Druck, ob Stickstoff fest, flüssig oder gasförmig ist. Der Punkt markiert die Luft, die gerade im Behälter ist.</translation>
     </message>
     <message>
         <source>Let the air run for a few seconds, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Simulation der Luft einige Sekunden laufen lassen, dann erneut messen.</translation>
     </message>
     <message>
         <source>In the gas region</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Gasbereich</translation>
     </message>
     <message>
         <source>In the liquid region</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Flüssigkeitsbereich</translation>
     </message>
     <message>
         <source>In the solid region</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Festkörperbereich</translation>
     </message>
     <message>
         <source>Where does the dot lie on the phase diagram?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wo liegt der Punkt im Phasendiagramm?</translation>
     </message>
     <message>
         <source>Read the name of the region around the dot.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Namen des Bereichs um den Punkt ablesen.</translation>
     </message>
     <message>
         <source>Cold and squeezed</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalt und zusammengedrückt</translation>
     </message>
     <message>
         <source>The thermostat now cools the air to 77 K (−196 °C), and the lid squeezes it into 60 % of the box. Watch the dot move on the diagram, and watch the molecules in the box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Thermostat kühlt die Luft jetzt auf 77 K (−196 °C) ab, und der Deckel drückt sie auf 60 % des Behälters zusammen. Verfolgen, wie der Punkt im Diagramm wandert, und die Moleküle im Behälter beobachten.</translation>
     </message>
     <message>
         <source>Wait until the lid has stopped and drops have formed, then measure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Warten, bis der Deckel stillsteht und sich Tropfen gebildet haben, dann messen.</translation>
     </message>
     <message>
         <source>Wait a little longer: the molecules need time to find each other and form a liquid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch etwas länger warten: Die Moleküle brauchen Zeit, um zueinanderzufinden und eine Flüssigkeit zu bilden.</translation>
     </message>
     <message>
         <source>Near the line between liquid and gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Nahe der Linie zwischen Flüssigkeit und Gas</translation>
     </message>
     <message>
         <source>Deep in the gas region</source>
-        <translation type="unfinished"></translation>
+        <translation>Tief im Gasbereich</translation>
     </message>
     <message>
         <source>Where is the dot now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wo liegt der Punkt jetzt?</translation>
     </message>
     <message>
         <source>Liquid and gas side by side: on which line of the diagram can both be at once?</source>
-        <translation type="unfinished"></translation>
+        <translation>Flüssigkeit und Gas nebeneinander: Auf welcher Linie des Diagramms kann beides gleichzeitig vorliegen?</translation>
     </message>
     <message>
         <source>Colder still</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch kälter</translation>
     </message>
     <message>
         <source>The thermostat now cools the nitrogen to 40 K, below its melting point (63 K).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Thermostat kühlt den Stickstoff jetzt auf 40 K ab, unter seinen Schmelzpunkt (63 K).</translation>
     </message>
     <message>
         <source>Wait until the temperature has settled at 40 K, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Warten, bis sich die Temperatur bei 40 K eingependelt hat, dann erneut messen.</translation>
     </message>
     <message>
         <source>It froze: the molecules stay in their places</source>
-        <translation type="unfinished"></translation>
+        <translation>Er ist erstarrt: Die Moleküle bleiben an ihren Plätzen</translation>
     </message>
     <message>
         <source>It boiled away</source>
-        <translation type="unfinished"></translation>
+        <translation>Er ist verdampft</translation>
     </message>
     <message>
         <source>Nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts hat sich verändert</translation>
     </message>
     <message>
         <source>What happened to the liquid nitrogen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was ist mit dem flüssigen Stickstoff geschehen?</translation>
     </message>
     <message>
         <source>Compare the share of moving molecules with what a liquid has.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Anteil der umherwandernden Moleküle mit dem einer Flüssigkeit vergleichen.</translation>
     </message>
     <message>
         <source>Reading the diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Diagramm lesen</translation>
     </message>
     <message>
         <source>Use the phase diagram to explain how you can turn a gas into a liquid without cooling it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mithilfe des Phasendiagramms erklären, wie man ein Gas verflüssigen kann, ohne es abzukühlen.</translation>
     </message>
     <message>
         <source>The three states</source>
-        <translation type="unfinished"></translation>
+        <translation>Die drei Aggregatzustände</translation>
     </message>
     <message>
         <source>Visit a solid, a liquid and a gas, and describe how their particles move.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Festkörper, eine Flüssigkeit und ein Gas ansehen und beschreiben, wie sich ihre Teilchen bewegen.</translation>
     </message>
     <message>
         <source>A solid: quartz</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Festkörper: Quarz</translation>
     </message>
     <message>
         <source>Sand is made of quartz. Here are a few hundred of its atoms at room temperature (23 °C), in a box seen in perspective.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sand besteht aus Quarz. Hier sind einige hundert seiner Atome bei Raumtemperatur (23 °C) in einem perspektivisch dargestellten Behälter.</translation>
     </message>
     <message>
         <source>Watch the atoms for a while. Do they stay where they are, or do they wander about?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Atome eine Weile beobachten. Bleiben sie, wo sie sind, oder wandern sie umher?</translation>
     </message>
     <message>
         <source>They shake about fixed places</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie schwingen um feste Plätze</translation>
     </message>
     <message>
         <source>They slide past each other</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie gleiten aneinander vorbei</translation>
     </message>
     <message>
         <source>They fly about freely</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie fliegen frei umher</translation>
     </message>
     <message>
         <source>How do the atoms of the solid move?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie bewegen sich die Atome des Festkörpers?</translation>
     </message>
     <message>
         <source>Look at one atom in the large view for a few seconds: does it ever leave its neighbours?</source>
-        <translation type="unfinished"></translation>
+        <translation>In der großen Ansicht ein Atom einige Sekunden lang beobachten: Verlässt es jemals seine Nachbarn?</translation>
     </message>
     <message>
         <source>The share of moving atoms is taken over the last 1,000 steps: let the simulation run, then press Measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Anteil der umherwandernden Atome wird über die letzten 1.000 Schritte bestimmt: die Simulation laufen lassen, dann erneut „Messen“ drücken.</translation>
     </message>
     <message>
         <source>A liquid: water</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Flüssigkeit: Wasser</translation>
     </message>
     <message>
         <source>Now water at the same temperature. Its particles attract each other just as the quartz atoms do, but less strongly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt Wasser bei derselben Temperatur. Seine Teilchen ziehen sich gegenseitig an wie die Quarzatome, aber weniger stark.</translation>
     </message>
     <message>
         <source>Watch how the particles move now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beobachten, wie sich die Teilchen jetzt bewegen.</translation>
     </message>
     <message>
         <source>How do the particles of the liquid move?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie bewegen sich die Teilchen der Flüssigkeit?</translation>
     </message>
     <message>
         <source>The particles stay close together, but do they keep the same neighbours?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Teilchen bleiben dicht beieinander, aber behalten sie dieselben Nachbarn?</translation>
     </message>
     <message>
         <source>Let the water run for a few seconds before you measure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Simulation des Wassers vor dem Messen einige Sekunden laufen lassen.</translation>
     </message>
     <message>
         <source>A gas: nitrogen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Gas: Stickstoff</translation>
     </message>
     <message>
         <source>Air is mostly nitrogen. Here it is at room temperature, in a box that is tiny but still mostly empty space.</source>
-        <translation type="unfinished"></translation>
+        <translation>Luft besteht größtenteils aus Stickstoff. Hier ist er bei Raumtemperatur, in einem winzigen Behälter, der trotzdem größtenteils leerer Raum ist.</translation>
     </message>
     <message>
         <source>How do the molecules of the gas move?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie bewegen sich die Moleküle des Gases?</translation>
     </message>
     <message>
         <source>Does a molecule of the gas have neighbours that it stays with?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hat ein Gasmolekül Nachbarn, bei denen es bleibt?</translation>
     </message>
     <message>
         <source>Let the gas run for a few seconds before you measure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Simulation des Gases vor dem Messen einige Sekunden laufen lassen.</translation>
     </message>
     <message>
         <source>Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleich</translation>
     </message>
     <message>
         <source>You have seen all three states of matter, each at the same temperature.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das waren alle drei Aggregatzustände, jeweils bei derselben Temperatur.</translation>
     </message>
     <message>
         <source>In one sentence: how far apart are the particles in a solid, a liquid and a gas?</source>
-        <translation type="unfinished"></translation>
+        <translation>In einem Satz: Wie weit sind die Teilchen in einem Festkörper, einer Flüssigkeit und einem Gas voneinander entfernt?</translation>
     </message>
     <message>
         <source>The energy of two atoms</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Energie zweier Atome</translation>
     </message>
     <message>
         <source>Read the depth and the bond length off the energy of two water particles, and find the bond length again among the particles of the liquid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiefe und Bindungslänge an der Energiekurve zweier Wasserteilchen ablesen und die Bindungslänge unter den Teilchen der Flüssigkeit wiederfinden.</translation>
     </message>
     <message>
         <source>The energy curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Energiekurve</translation>
     </message>
     <message>
         <source>The Interactions window shows the energy of two water particles against their distance. Far apart they do not feel each other; closer, they attract, and the energy falls into a well; closer still, they push each other away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fenster „Wechselwirkungen“ zeigt die Energie zweier Wasserteilchen in Abhängigkeit von ihrem Abstand. Weit voneinander entfernt spüren sie einander nicht; näher beieinander ziehen sie sich an, und die Energie sinkt in eine Mulde; noch näher stoßen sie sich ab.</translation>
     </message>
     <message>
         <source>How deep is the well? Read it off the energy axis (in kJ/mol), as a positive number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie tief ist die Mulde? An der Energieachse ablesen (in kJ/mol), als positive Zahl.</translation>
     </message>
     <message>
         <source>Find the lowest point of the curve and read its energy on the left axis; leave out the minus sign.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den tiefsten Punkt der Kurve suchen und seine Energie an der linken Achse ablesen; das Minuszeichen weglassen.</translation>
     </message>
     <message>
         <source>The bond length</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bindungslänge</translation>
     </message>
     <message>
         <source>The distance at the bottom of the well is where two particles would rest: the bond length.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Abstand am Boden der Mulde ist der Abstand, bei dem zwei Teilchen in Ruhe wären: die Bindungslänge.</translation>
     </message>
     <message>
         <source>At what distance is the bottom of the well? Read it off the distance axis (in ångström).</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei welchem Abstand liegt der Boden der Mulde? An der Abstandsachse ablesen (in Ångström).</translation>
     </message>
     <message>
         <source>Find the lowest point of the curve and read its distance on the bottom axis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den tiefsten Punkt der Kurve suchen und seinen Abstand an der unteren Achse ablesen.</translation>
     </message>
     <message>
         <source>Neighbours in the liquid</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachbarn in der Flüssigkeit</translation>
     </message>
     <message>
         <source>The same window shows how often pairs of particles in the liquid lie at each distance right now: the peaks are the shells of neighbours around a particle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dasselbe Fenster zeigt, wie häufig Teilchenpaare in der Flüssigkeit gerade jeden Abstand einnehmen: Die Spitzen sind die Schalen von Nachbarn rund um ein Teilchen.</translation>
     </message>
     <message>
         <source>Let the liquid run for a moment, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Simulation der Flüssigkeit einen Moment laufen lassen, dann erneut messen.</translation>
     </message>
     <message>
         <source>Close to the bottom of the well</source>
-        <translation type="unfinished"></translation>
+        <translation>Etwa beim Abstand des Muldenbodens</translation>
     </message>
     <message>
         <source>Much farther than the bottom of the well</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei viel größerem Abstand als der Muldenboden</translation>
     </message>
     <message>
         <source>Much closer than the bottom of the well</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei viel kleinerem Abstand als der Muldenboden</translation>
     </message>
     <message>
         <source>Where is the highest peak of the distances, compared with the bottom of the well?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wo liegt die höchste Spitze der Abstandsverteilung im Vergleich zum Boden der Mulde?</translation>
     </message>
     <message>
         <source>Compare the distance of the highest peak with the bond length you read in step 2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Abstand der höchsten Spitze mit der in Schritt 2 abgelesenen Bindungslänge vergleichen.</translation>
     </message>
 </context>
 <context>

@@ -1760,891 +1760,891 @@ O cenário corre em unidades do modelo.</translation>
     <name>lesson</name>
     <message>
         <source>Toward absolute zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Rumo ao zero absoluto</translation>
     </message>
     <message>
         <source>Cool water down toward 0 K and watch what happens to the motion of its particles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrefeça a água até perto de 0 K e observe o que acontece ao movimento das suas partículas.</translation>
     </message>
     <message>
         <source>Water at room temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Água à temperatura ambiente</translation>
     </message>
     <message>
         <source>Here is water at room temperature, 296 K. Its particles slide past each other.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eis água à temperatura ambiente, 296 K. As suas partículas deslizam umas sobre as outras.</translation>
     </message>
     <message>
         <source>Let the water run for a few seconds, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deixe a simulação da água correr alguns segundos e volte a medir.</translation>
     </message>
     <message>
         <source>Very cold</source>
-        <translation type="unfinished"></translation>
+        <translation>Muito frio</translation>
     </message>
     <message>
         <source>The thermostat now cools the water to 100 K (−173 °C). Watch the temperature graph in the Lab fall.</source>
-        <translation type="unfinished"></translation>
+        <translation>O termóstato arrefece agora a água até 100 K (−173 °C). Observe a descida do gráfico da temperatura no Laboratório.</translation>
     </message>
     <message>
         <source>Wait until the temperature graph has levelled out at 100 K, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Espere até o gráfico da temperatura estabilizar nos 100 K e volte a medir.</translation>
     </message>
     <message>
         <source>They slide past each other faster</source>
-        <translation type="unfinished"></translation>
+        <translation>Deslizam entre si mais depressa</translation>
     </message>
     <message>
         <source>They hardly move from their places</source>
-        <translation type="unfinished"></translation>
+        <translation>Quase não saem dos seus lugares</translation>
     </message>
     <message>
         <source>They fly apart</source>
-        <translation type="unfinished"></translation>
+        <translation>Afastam-se em todas as direções</translation>
     </message>
     <message>
         <source>How do the particles move now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Como se movem agora as partículas?</translation>
     </message>
     <message>
         <source>Look at the share of moving particles you measured.</source>
-        <translation type="unfinished"></translation>
+        <translation>Observe o valor que mediu para a fração de partículas que se deslocam.</translation>
     </message>
     <message>
         <source>Almost absolute zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Quase no zero absoluto</translation>
     </message>
     <message>
         <source>Now the thermostat goes down to 1 K, almost as cold as anything can be.</source>
-        <translation type="unfinished"></translation>
+        <translation>Agora o termóstato desce até 1 K, quase a temperatura mais baixa possível.</translation>
     </message>
     <message>
         <source>Wait until the temperature graph has levelled out near 0 K, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Espere até o gráfico da temperatura estabilizar perto de 0 K e volte a medir.</translation>
     </message>
     <message>
         <source>The particles almost stop</source>
-        <translation type="unfinished"></translation>
+        <translation>As partículas quase param</translation>
     </message>
     <message>
         <source>The particles keep moving as fast as before</source>
-        <translation type="unfinished"></translation>
+        <translation>As partículas continuam a mover-se tão depressa como antes</translation>
     </message>
     <message>
         <source>The particles turn into a gas</source>
-        <translation type="unfinished"></translation>
+        <translation>As partículas passam ao estado gasoso</translation>
     </message>
     <message>
         <source>What happens to the particles as the temperature comes close to 0 K?</source>
-        <translation type="unfinished"></translation>
+        <translation>O que acontece às partículas quando a temperatura se aproxima de 0 K?</translation>
     </message>
     <message>
         <source>Temperature measures how fast the particles move.</source>
-        <translation type="unfinished"></translation>
+        <translation>A temperatura mede a rapidez com que as partículas se movem.</translation>
     </message>
     <message>
         <source>Below zero?</source>
-        <translation type="unfinished"></translation>
+        <translation>Abaixo de zero?</translation>
     </message>
     <message>
         <source>Try to move the Lab&apos;s thermostat below 0 K.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tente regular o termóstato do Laboratório para menos de 0 K.</translation>
     </message>
     <message>
         <source>Yes, the thermostat goes below 0 K</source>
-        <translation type="unfinished"></translation>
+        <translation>Sim, o termóstato desce abaixo de 0 K</translation>
     </message>
     <message>
         <source>No, 0 K is the lowest there is</source>
-        <translation type="unfinished"></translation>
+        <translation>Não, 0 K é a temperatura mais baixa que existe</translation>
     </message>
     <message>
         <source>Can anything be colder than 0 K?</source>
-        <translation type="unfinished"></translation>
+        <translation>Pode alguma coisa estar a uma temperatura inferior a 0 K?</translation>
     </message>
     <message>
         <source>At 0 K the particles would not move at all: can they move less than that?</source>
-        <translation type="unfinished"></translation>
+        <translation>A 0 K as partículas não se moveriam de todo: poderão mover-se ainda menos?</translation>
     </message>
     <message>
         <source>The boiling range</source>
-        <translation type="unfinished"></translation>
+        <translation>O intervalo de ebulição</translation>
     </message>
     <message>
         <source>Heat water in a closed box and follow how much of it turns to vapour.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aqueça água numa caixa fechada e acompanhe que parte dela passa a vapor.</translation>
     </message>
     <message>
         <source>Here is water at room temperature (296 K, 23 °C) in a closed box. Gravity holds the liquid at the bottom.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eis água à temperatura ambiente (296 K, 23 °C) numa caixa fechada. A gravidade mantém o líquido no fundo.</translation>
     </message>
     <message>
         <source>Even now a few molecules have escaped from the liquid: they fly about above it as vapour.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesmo agora, algumas moléculas já escaparam do líquido: movem-se livremente por cima dele, como vapor.</translation>
     </message>
     <message>
         <source>Let the water settle for a few seconds at 296 K, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deixe a água estabilizar durante alguns segundos a 296 K e volte a medir.</translation>
     </message>
     <message>
         <source>At 100 °C</source>
-        <translation type="unfinished"></translation>
+        <translation>A 100 °C</translation>
     </message>
     <message>
         <source>Real water boils at 373 K (100 °C) under the air&apos;s pressure. The thermostat now holds the water there.</source>
-        <translation type="unfinished"></translation>
+        <translation>A água real ferve a 373 K (100 °C) à pressão atmosférica. O termóstato mantém agora a água a essa temperatura.</translation>
     </message>
     <message>
         <source>Wait until the temperature in the Lab has settled at 373 K for a few seconds, then measure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Espere até a temperatura no Laboratório se manter estável nos 373 K durante alguns segundos e depois meça.</translation>
     </message>
     <message>
         <source>Give the water a few seconds at 373 K before you measure: evaporation takes time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deixe a água alguns segundos a 373 K antes de medir: a evaporação leva tempo.</translation>
     </message>
     <message>
         <source>Most of it is still liquid</source>
-        <translation type="unfinished"></translation>
+        <translation>A maior parte ainda é líquida</translation>
     </message>
     <message>
         <source>Half of it is vapour</source>
-        <translation type="unfinished"></translation>
+        <translation>Metade já é vapor</translation>
     </message>
     <message>
         <source>All of it is vapour</source>
-        <translation type="unfinished"></translation>
+        <translation>Toda ela já é vapor</translation>
     </message>
     <message>
         <source>How much of the water has turned to vapour at 373 K?</source>
-        <translation type="unfinished"></translation>
+        <translation>Que parte da água passou a vapor a 373 K?</translation>
     </message>
     <message>
         <source>Compare the share of vapour you measured with 50 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compare a fração de vapor que mediu com 50 %.</translation>
     </message>
     <message>
         <source>Hotter</source>
-        <translation type="unfinished"></translation>
+        <translation>Mais quente</translation>
     </message>
     <message>
         <source>The thermostat now holds the water at 450 K.</source>
-        <translation type="unfinished"></translation>
+        <translation>O termóstato mantém agora a água a 450 K.</translation>
     </message>
     <message>
         <source>Give the water a few seconds at 450 K before you measure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deixe a água alguns segundos a 450 K antes de medir.</translation>
     </message>
     <message>
         <source>Hotter still</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda mais quente</translation>
     </message>
     <message>
         <source>And now at 650 K.</source>
-        <translation type="unfinished"></translation>
+        <translation>E agora a 650 K.</translation>
     </message>
     <message>
         <source>Give the water a few seconds at 650 K before you measure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deixe a água alguns segundos a 650 K antes de medir.</translation>
     </message>
     <message>
         <source>Between 296 K and 373 K</source>
-        <translation type="unfinished"></translation>
+        <translation>Entre 296 K e 373 K</translation>
     </message>
     <message>
         <source>Between 450 K and 650 K</source>
-        <translation type="unfinished"></translation>
+        <translation>Entre 450 K e 650 K</translation>
     </message>
     <message>
         <source>Above 650 K</source>
-        <translation type="unfinished"></translation>
+        <translation>Acima de 650 K</translation>
     </message>
     <message>
         <source>Between which of the temperatures did the water go from mostly liquid to mostly vapour?</source>
-        <translation type="unfinished"></translation>
+        <translation>Entre que temperaturas passou a água de ser maioritariamente líquida a ser maioritariamente vapor?</translation>
     </message>
     <message>
         <source>Look at the four shares you measured: where does the share of vapour pass 50 %?</source>
-        <translation type="unfinished"></translation>
+        <translation>Observe as quatro frações que mediu: onde é que a fração de vapor ultrapassa 50 %?</translation>
     </message>
     <message>
         <source>A range, not a point</source>
-        <translation type="unfinished"></translation>
+        <translation>Um intervalo, não um ponto</translation>
     </message>
     <message>
         <source>In a closed box the water does not boil all at once: the hotter it is, the more of it is vapour, until none is left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Numa caixa fechada, a água não ferve toda de uma vez: quanto mais quente está, maior é a parte que é vapor, até não restar nenhum líquido.</translation>
     </message>
     <message>
         <source>Why does real water in a pan boil at one temperature, while the water in the box turned to vapour over a range?</source>
-        <translation type="unfinished"></translation>
+        <translation>Porque é que a água real numa panela ferve a uma só temperatura, enquanto a água da caixa passou a vapor ao longo de um intervalo de temperaturas?</translation>
     </message>
     <message>
         <source>Pressure and volume (Boyle&apos;s law)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pressão e volume (lei de Boyle)</translation>
     </message>
     <message>
         <source>Squeeze air with the lid of the box and see how its pressure changes with its volume.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprima ar com a tampa da caixa e veja como a sua pressão varia com o volume.</translation>
     </message>
     <message>
         <source>Air in a box</source>
-        <translation type="unfinished"></translation>
+        <translation>Ar numa caixa</translation>
     </message>
     <message>
         <source>Here is air (nitrogen) at room temperature in a closed box. Its molecules fly about and bounce off the walls. Every bounce pushes the wall: together the pushes are the pressure of the gas.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eis ar (azoto) à temperatura ambiente numa caixa fechada. As suas moléculas movem-se livremente e ressaltam nas paredes. Cada colisão empurra a parede: em conjunto, estes empurrões constituem a pressão do gás.</translation>
     </message>
     <message>
         <source>The walls are soft: each pushes a molecule back only within a thin skin. The volume of the gas is the room inside the skins, where the molecules fly freely.</source>
-        <translation type="unfinished"></translation>
+        <translation>As paredes são macias: cada uma só repele uma molécula dentro de uma camada fina. O volume do gás é o espaço no interior dessas camadas, onde as moléculas se movem livremente.</translation>
     </message>
     <message>
         <source>What is the pressure of the gas? Read it in the Lab (Wall pressure, in kPa).</source>
-        <translation type="unfinished"></translation>
+        <translation>Qual é a pressão do gás? Leia-a no Laboratório («Pressão nas paredes», em kPa).</translation>
     </message>
     <message>
         <source>The Lab&apos;s readouts show the wall pressure; choose kPa as the pressure unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>As leituras do Laboratório mostram a pressão nas paredes; escolha kPa como unidade de pressão.</translation>
     </message>
     <message>
         <source>Its volume</source>
-        <translation type="unfinished"></translation>
+        <translation>O seu volume</translation>
     </message>
     <message>
         <source>The program measures the room inside the walls.</source>
-        <translation type="unfinished"></translation>
+        <translation>O programa mede o espaço disponível dentro das paredes.</translation>
     </message>
     <message>
         <source>Half the volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Metade do volume</translation>
     </message>
     <message>
         <source>The lid (the top of the box) now moves down until the gas has half the room it had. It moves slowly, so that the molecules are pushed ahead of it.</source>
-        <translation type="unfinished"></translation>
+        <translation>A tampa (o topo da caixa) desce agora até o gás ficar com metade do espaço que tinha. Desce lentamente, para que as moléculas sejam empurradas à sua frente.</translation>
     </message>
     <message>
         <source>Wait until the lid has stopped and the pressure graph has levelled out, then measure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Espere até a tampa parar e o gráfico da pressão estabilizar e depois meça.</translation>
     </message>
     <message>
         <source>Wait until the lid has stopped and the pressure graph runs level, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Espere até a tampa parar e o gráfico da pressão ficar estável e volte a medir.</translation>
     </message>
     <message>
         <source>It about doubled</source>
-        <translation type="unfinished"></translation>
+        <translation>Aproximadamente duplicou</translation>
     </message>
     <message>
         <source>It about halved</source>
-        <translation type="unfinished"></translation>
+        <translation>Reduziu-se aproximadamente a metade</translation>
     </message>
     <message>
         <source>It stayed the same</source>
-        <translation type="unfinished"></translation>
+        <translation>Manteve-se igual</translation>
     </message>
     <message>
         <source>When the volume halved, what happened to the pressure?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quando o volume se reduziu a metade, o que aconteceu à pressão?</translation>
     </message>
     <message>
         <source>Compare the pressure you measured now with the one in step 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compare a pressão que mediu agora com a do passo 1.</translation>
     </message>
     <message>
         <source>The volume now</source>
-        <translation type="unfinished"></translation>
+        <translation>O volume agora</translation>
     </message>
     <message>
         <source>Wait until the lid has stopped, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Espere até a tampa parar e volte a medir.</translation>
     </message>
     <message>
         <source>A third of the volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Um terço do volume</translation>
     </message>
     <message>
         <source>The lid moves down further, until the gas has a third of the room it had at first.</source>
-        <translation type="unfinished"></translation>
+        <translation>A tampa desce ainda mais, até o gás ficar com um terço do espaço que tinha no início.</translation>
     </message>
     <message>
         <source>About three times the first pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca do triplo da pressão inicial</translation>
     </message>
     <message>
         <source>About a third of the first pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca de um terço da pressão inicial</translation>
     </message>
     <message>
         <source>The same as the first pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Igual à pressão inicial</translation>
     </message>
     <message>
         <source>What is the pressure now, compared with the first one?</source>
-        <translation type="unfinished"></translation>
+        <translation>Como é agora a pressão, em comparação com a inicial?</translation>
     </message>
     <message>
         <source>Divide the pressure you measured now by the one in step 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Divida a pressão que mediu agora pela do passo 1.</translation>
     </message>
     <message>
         <source>Boyle&apos;s law</source>
-        <translation type="unfinished"></translation>
+        <translation>Lei de Boyle</translation>
     </message>
     <message>
         <source>Robert Boyle found in 1662 that, at a fixed temperature, the pressure of a gas times its volume stays the same: halve the volume and the pressure doubles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Em 1662, Robert Boyle descobriu que, a temperatura constante, o produto da pressão de um gás pelo seu volume se mantém constante: se o volume se reduzir a metade, a pressão duplica.</translation>
     </message>
     <message>
         <source>Explain with the molecules why a gas in half the volume presses twice as hard on its walls.</source>
-        <translation type="unfinished"></translation>
+        <translation>Explique, com base nas moléculas, porque é que um gás em metade do volume exerce sobre as paredes o dobro da pressão.</translation>
     </message>
     <message>
         <source>Evaporation and evaporative cooling</source>
-        <translation type="unfinished"></translation>
+        <translation>Evaporação e arrefecimento por evaporação</translation>
     </message>
     <message>
         <source>Watch molecules escape from water, and see the water cool when nothing warms it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Observe moléculas a escapar da água e veja a água arrefecer quando nada a aquece.</translation>
     </message>
     <message>
         <source>Water in a small box</source>
-        <translation type="unfinished"></translation>
+        <translation>Água numa caixa pequena</translation>
     </message>
     <message>
         <source>Here is hot water, at 400 K (127 °C), in a closed box. The lid is down, so the water has little room above it. A few molecules escape from the liquid and fly about as vapour; as many fall back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eis água quente, a 400 K (127 °C), numa caixa fechada. A tampa está em baixo, por isso a água tem pouco espaço por cima. Algumas moléculas escapam do líquido e movem-se livremente como vapor; outras tantas regressam ao líquido.</translation>
     </message>
     <message>
         <source>Wait until the lid has stopped and the water has settled, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Espere até a tampa parar e a água estabilizar e volte a medir.</translation>
     </message>
     <message>
         <source>No more heat</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem mais calor</translation>
     </message>
     <message>
         <source>Now the thermostat is switched off: nothing heats or cools the water any more, its energy stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Agora o termóstato está desligado: já nada aquece nem arrefece a água, e a sua energia mantém-se constante.</translation>
     </message>
     <message>
         <source>The lid goes back up, so the vapour gets more room. Watch the water.</source>
-        <translation type="unfinished"></translation>
+        <translation>A tampa volta a subir, pelo que o vapor passa a ter mais espaço. Observe a água.</translation>
     </message>
     <message>
         <source>Wait until the lid is back at the top and a few more seconds have passed, then measure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Espere até a tampa voltar ao topo e passarem mais alguns segundos e depois meça.</translation>
     </message>
     <message>
         <source>More molecules escape and stay in the vapour</source>
-        <translation type="unfinished"></translation>
+        <translation>Escapam mais moléculas, que ficam no vapor</translation>
     </message>
     <message>
         <source>The molecules stop escaping</source>
-        <translation type="unfinished"></translation>
+        <translation>As moléculas deixam de escapar</translation>
     </message>
     <message>
         <source>All the water turns to vapour</source>
-        <translation type="unfinished"></translation>
+        <translation>Toda a água passa a vapor</translation>
     </message>
     <message>
         <source>What happens when the vapour gets more room?</source>
-        <translation type="unfinished"></translation>
+        <translation>O que acontece quando o vapor passa a ter mais espaço?</translation>
     </message>
     <message>
         <source>Compare the share of vapour now with the one in step 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compare a fração de vapor de agora com a do passo 1.</translation>
     </message>
     <message>
         <source>Colder</source>
-        <translation type="unfinished"></translation>
+        <translation>Mais fria</translation>
     </message>
     <message>
         <source>Look at the temperature graph in the Lab: the water started at 400 K.</source>
-        <translation type="unfinished"></translation>
+        <translation>Observe o gráfico da temperatura no Laboratório: a água começou a 400 K.</translation>
     </message>
     <message>
         <source>Wait until the lid is back at the top and the temperature graph has levelled out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Espere até a tampa voltar ao topo e o gráfico da temperatura estabilizar.</translation>
     </message>
     <message>
         <source>The fastest molecules escape and take their energy with them</source>
-        <translation type="unfinished"></translation>
+        <translation>As moléculas mais rápidas escapam e levam consigo a sua energia</translation>
     </message>
     <message>
         <source>Heat flows out through the walls</source>
-        <translation type="unfinished"></translation>
+        <translation>O calor sai através das paredes</translation>
     </message>
     <message>
         <source>The lid cools the water</source>
-        <translation type="unfinished"></translation>
+        <translation>A tampa arrefece a água</translation>
     </message>
     <message>
         <source>Nothing cooled the water from outside, yet it got colder. Why?</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada arrefeceu a água a partir do exterior e, no entanto, ela ficou mais fria. Porquê?</translation>
     </message>
     <message>
         <source>Only a molecule moving fast enough can pull free of its neighbours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Só uma molécula que se mova com rapidez suficiente consegue libertar-se das suas vizinhas.</translation>
     </message>
     <message>
         <source>Sweat</source>
-        <translation type="unfinished"></translation>
+        <translation>O suor</translation>
     </message>
     <message>
         <source>Your skin cools when sweat evaporates from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>A pele arrefece quando o suor se evapora dela.</translation>
     </message>
     <message>
         <source>Explain why sweating cools you down, using what you saw.</source>
-        <translation type="unfinished"></translation>
+        <translation>Explique, com base no que observou, porque é que a transpiração arrefece o corpo.</translation>
     </message>
     <message>
         <source>The heating curve and latent heat</source>
-        <translation type="unfinished"></translation>
+        <translation>A curva de aquecimento e o calor latente</translation>
     </message>
     <message>
         <source>Plot the heating curve of quartz and measure the energy it takes to melt it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trace a curva de aquecimento do quartzo e meça a energia necessária para o fundir.</translation>
     </message>
     <message>
         <source>The heating curve</source>
-        <translation type="unfinished"></translation>
+        <translation>A curva de aquecimento</translation>
     </message>
     <message>
         <source>The thermostat heats quartz steadily from 1,500 K to 2,500 K. The Lab plots the heating curve: the measured temperature against the total energy per particle.</source>
-        <translation type="unfinished"></translation>
+        <translation>O termóstato aquece o quartzo gradualmente de 1500 K a 2500 K. O Laboratório traça a curva de aquecimento: a temperatura medida em função da energia total por partícula.</translation>
     </message>
     <message>
         <source>Wait until the ramp has reached 2,500 K, then look at the curve.</source>
-        <translation type="unfinished"></translation>
+        <translation>Espere até a rampa chegar aos 2500 K e depois observe a curva.</translation>
     </message>
     <message>
         <source>The ramp must run to the end. Press Set up again to heat the quartz again from 1,500 K.</source>
-        <translation type="unfinished"></translation>
+        <translation>A rampa tem de correr até ao fim. Prima «Preparar de novo» para voltar a aquecer o quartzo a partir de 1500 K.</translation>
     </message>
     <message>
         <source>The temperature hardly rises while the energy grows</source>
-        <translation type="unfinished"></translation>
+        <translation>A temperatura quase não sobe enquanto a energia aumenta</translation>
     </message>
     <message>
         <source>The temperature rises fastest</source>
-        <translation type="unfinished"></translation>
+        <translation>A temperatura sobe mais depressa</translation>
     </message>
     <message>
         <source>The energy stays the same</source>
-        <translation type="unfinished"></translation>
+        <translation>A energia mantém-se igual</translation>
     </message>
     <message>
         <source>What happens on the flat part of the curve?</source>
-        <translation type="unfinished"></translation>
+        <translation>O que acontece na parte plana da curva?</translation>
     </message>
     <message>
         <source>Along the flat part, read the temperature at its two ends, and the energy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na parte plana, leia a temperatura nas duas extremidades, e também a energia.</translation>
     </message>
     <message>
         <source>Latent heat</source>
-        <translation type="unfinished"></translation>
+        <translation>Calor latente</translation>
     </message>
     <message>
         <source>On the plateau, the energy the thermostat gives goes into breaking the crystal apart, not into making the particles faster. This hidden energy is the latent heat of melting.</source>
-        <translation type="unfinished"></translation>
+        <translation>No patamar, a energia fornecida pelo termóstato serve para desfazer o cristal e não para tornar as partículas mais rápidas. Esta energia «escondida» é o calor latente de fusão.</translation>
     </message>
     <message>
         <source>The plateau must lie on the curve: let the ramp run to 2,500 K.</source>
-        <translation type="unfinished"></translation>
+        <translation>O patamar tem de aparecer na curva: deixe a rampa correr até aos 2500 K.</translation>
     </message>
     <message>
         <source>How much energy did the quartz take up along the plateau, per mole? Read the energy at both ends of the flat part.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quanta energia absorveu o quartzo ao longo do patamar, por mole? Leia a energia nas duas extremidades da parte plana.</translation>
     </message>
     <message>
         <source>Read the total energy where the curve starts to run flat and where it climbs again, and subtract.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leia a energia total no ponto em que a curva começa a ficar plana e no ponto em que volta a subir, e subtraia os dois valores.</translation>
     </message>
     <message>
         <source>Why it matters</source>
-        <translation type="unfinished"></translation>
+        <translation>Porque é que isto importa</translation>
     </message>
     <message>
         <source>Ice in a drink stays at 0 °C until it has all melted, however warm the room: the heat goes into melting it.</source>
-        <translation type="unfinished"></translation>
+        <translation>O gelo numa bebida mantém-se a 0 °C até fundir completamente, por mais quente que esteja a sala: o calor é usado para o fundir.</translation>
     </message>
     <message>
         <source>Use the heating curve to explain why a drink with ice stays cold until the ice is gone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Use a curva de aquecimento para explicar porque é que uma bebida com gelo se mantém fria até o gelo desaparecer.</translation>
     </message>
     <message>
         <source>The melting point</source>
-        <translation type="unfinished"></translation>
+        <translation>O ponto de fusão</translation>
     </message>
     <message>
         <source>Heat quartz slowly, find the temperature where it melts, and compare it with the real one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aqueça lentamente o quartzo, encontre a temperatura a que funde e compare-a com a real.</translation>
     </message>
     <message>
         <source>Solid quartz</source>
-        <translation type="unfinished"></translation>
+        <translation>Quartzo sólido</translation>
     </message>
     <message>
         <source>Sand is quartz. Here is a small crystal of it at room temperature: its atoms shake about fixed places.</source>
-        <translation type="unfinished"></translation>
+        <translation>A areia é quartzo. Eis um pequeno cristal de quartzo à temperatura ambiente: os seus átomos vibram em torno de posições fixas.</translation>
     </message>
     <message>
         <source>Quartz melts far hotter than anything in a kitchen. You will heat it with the Lab&apos;s thermostat until it melts.</source>
-        <translation type="unfinished"></translation>
+        <translation>O quartzo funde a uma temperatura muito mais alta do que qualquer temperatura atingida numa cozinha. Vai aquecê-lo com o termóstato do Laboratório até fundir.</translation>
     </message>
     <message>
         <source>Let the crystal run for a few seconds at room temperature, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deixe a simulação do cristal correr alguns segundos à temperatura ambiente e volte a medir.</translation>
     </message>
     <message>
         <source>Heat it slowly</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquecer lentamente</translation>
     </message>
     <message>
         <source>The thermostat now heats the quartz steadily from 1,500 K to 2,500 K. The Lab draws the heating curve: the temperature of the atoms against the energy they were given.</source>
-        <translation type="unfinished"></translation>
+        <translation>O termóstato aquece agora o quartzo gradualmente de 1500 K a 2500 K. O Laboratório traça a curva de aquecimento: a temperatura dos átomos em função da energia que lhes foi fornecida.</translation>
     </message>
     <message>
         <source>While the crystal warms, the curve climbs steadily. Where it melts, the energy goes into breaking the crystal apart instead of making the atoms faster: the curve runs flat for a while. That flat stretch is the melting plateau.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enquanto o cristal aquece, a curva sobe de forma regular. Quando o cristal funde, a energia serve para o desfazer em vez de tornar os átomos mais rápidos: a curva fica plana durante algum tempo. Esse troço plano é o patamar de fusão.</translation>
     </message>
     <message>
         <source>Wait until the ramp has reached 2,500 K (the thermostat in the Lab shows it), then press Measure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Espere até a rampa chegar aos 2500 K (o termóstato do Laboratório mostra-o) e depois prima «Medir».</translation>
     </message>
     <message>
         <source>The ramp must run to the end without a pause. Press Set up again to heat the quartz again from 1,500 K.</source>
-        <translation type="unfinished"></translation>
+        <translation>A rampa tem de correr até ao fim sem pausas. Prima «Preparar de novo» para voltar a aquecer o quartzo a partir de 1500 K.</translation>
     </message>
     <message>
         <source>Read the temperature of the flat stretch off the heating curve. At what temperature does the quartz melt?</source>
-        <translation type="unfinished"></translation>
+        <translation>Leia na curva de aquecimento a temperatura do troço plano. A que temperatura funde o quartzo?</translation>
     </message>
     <message>
         <source>Find where the curve runs nearly level: read its temperature off the axis on the left (in kelvin).</source>
-        <translation type="unfinished"></translation>
+        <translation>Procure o troço em que a curva fica quase horizontal: leia a sua temperatura no eixo da esquerda (em kelvin).</translation>
     </message>
     <message>
         <source>Liquid quartz</source>
-        <translation type="unfinished"></translation>
+        <translation>Quartzo líquido</translation>
     </message>
     <message>
         <source>The crystal has melted: its atoms now slide past each other.</source>
-        <translation type="unfinished"></translation>
+        <translation>O cristal fundiu: os seus átomos deslizam agora uns sobre os outros.</translation>
     </message>
     <message>
         <source>Real quartz melts at 1,986 K (1,713 °C). The model&apos;s atoms attract each other with a strength chosen so that the model melts near the real melting point.</source>
-        <translation type="unfinished"></translation>
+        <translation>O quartzo real funde a 1986 K (1713 °C). Os átomos do modelo atraem-se com uma intensidade escolhida para que o modelo funda perto do ponto de fusão real.</translation>
     </message>
     <message>
         <source>Did the ramp reach 2,500 K? If not, press Set up again on the step before.</source>
-        <translation type="unfinished"></translation>
+        <translation>A rampa chegou aos 2500 K? Se não chegou, prima «Preparar de novo» no passo anterior.</translation>
     </message>
     <message>
         <source>Within 5 % of it</source>
-        <translation type="unfinished"></translation>
+        <translation>Difere menos de 5 % do real</translation>
     </message>
     <message>
         <source>About twice as hot</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca do dobro do real</translation>
     </message>
     <message>
         <source>About half as hot</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca de metade do real</translation>
     </message>
     <message>
         <source>How does the melting point you measured compare with the real one, 1,986 K?</source>
-        <translation type="unfinished"></translation>
+        <translation>Como se compara o ponto de fusão que mediu com o real, 1986 K?</translation>
     </message>
     <message>
         <source>Divide your measured melting point by 1,986 K.</source>
-        <translation type="unfinished"></translation>
+        <translation>Divida o ponto de fusão que mediu por 1986 K.</translation>
     </message>
     <message>
         <source>The phase diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>O diagrama de fases</translation>
     </message>
     <message>
         <source>Cool and squeeze air and follow its state on the phase diagram of nitrogen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrefeça e comprima ar e acompanhe o seu estado no diagrama de fases do azoto.</translation>
     </message>
     <message>
         <source>Air at room temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Ar à temperatura ambiente</translation>
     </message>
     <message>
         <source>The Lab&apos;s phase diagram shows, for every temperature and pressure, whether nitrogen is a solid, a liquid or a gas. The dot marks the air in the box now.</source>
-        <translation type="unfinished"></translation>
+        <translation>O diagrama de fases do Laboratório mostra, para cada temperatura e pressão, se o azoto é sólido, líquido ou gasoso. O ponto assinala o estado em que o ar da caixa se encontra agora.</translation>
     </message>
     <message>
         <source>Let the air run for a few seconds, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deixe a simulação do ar correr alguns segundos e volte a medir.</translation>
     </message>
     <message>
         <source>In the gas region</source>
-        <translation type="unfinished"></translation>
+        <translation>Na região do gás</translation>
     </message>
     <message>
         <source>In the liquid region</source>
-        <translation type="unfinished"></translation>
+        <translation>Na região do líquido</translation>
     </message>
     <message>
         <source>In the solid region</source>
-        <translation type="unfinished"></translation>
+        <translation>Na região do sólido</translation>
     </message>
     <message>
         <source>Where does the dot lie on the phase diagram?</source>
-        <translation type="unfinished"></translation>
+        <translation>Onde se encontra o ponto no diagrama de fases?</translation>
     </message>
     <message>
         <source>Read the name of the region around the dot.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leia o nome da região em que o ponto se encontra.</translation>
     </message>
     <message>
         <source>Cold and squeezed</source>
-        <translation type="unfinished"></translation>
+        <translation>Frio e comprimido</translation>
     </message>
     <message>
         <source>The thermostat now cools the air to 77 K (−196 °C), and the lid squeezes it into 60 % of the box. Watch the dot move on the diagram, and watch the molecules in the box.</source>
-        <translation type="unfinished"></translation>
+        <translation>O termóstato arrefece agora o ar até 77 K (−196 °C) e a tampa comprime-o até ocupar 60 % da caixa. Observe o ponto a deslocar-se no diagrama e observe as moléculas na caixa.</translation>
     </message>
     <message>
         <source>Wait until the lid has stopped and drops have formed, then measure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Espere até a tampa parar e se formarem gotas e depois meça.</translation>
     </message>
     <message>
         <source>Wait a little longer: the molecules need time to find each other and form a liquid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Espere um pouco mais: as moléculas precisam de tempo para se juntarem e formarem um líquido.</translation>
     </message>
     <message>
         <source>Near the line between liquid and gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Perto da linha entre o líquido e o gás</translation>
     </message>
     <message>
         <source>Deep in the gas region</source>
-        <translation type="unfinished"></translation>
+        <translation>Bem dentro da região do gás</translation>
     </message>
     <message>
         <source>Where is the dot now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Onde está agora o ponto?</translation>
     </message>
     <message>
         <source>Liquid and gas side by side: on which line of the diagram can both be at once?</source>
-        <translation type="unfinished"></translation>
+        <translation>Líquido e gás lado a lado: em que linha do diagrama podem os dois coexistir?</translation>
     </message>
     <message>
         <source>Colder still</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda mais frio</translation>
     </message>
     <message>
         <source>The thermostat now cools the nitrogen to 40 K, below its melting point (63 K).</source>
-        <translation type="unfinished"></translation>
+        <translation>O termóstato arrefece agora o azoto até 40 K, abaixo do seu ponto de fusão (63 K).</translation>
     </message>
     <message>
         <source>Wait until the temperature has settled at 40 K, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Espere até a temperatura estabilizar nos 40 K e volte a medir.</translation>
     </message>
     <message>
         <source>It froze: the molecules stay in their places</source>
-        <translation type="unfinished"></translation>
+        <translation>Solidificou: as moléculas ficam nos seus lugares</translation>
     </message>
     <message>
         <source>It boiled away</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferveu até passar todo a gás</translation>
     </message>
     <message>
         <source>Nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada mudou</translation>
     </message>
     <message>
         <source>What happened to the liquid nitrogen?</source>
-        <translation type="unfinished"></translation>
+        <translation>O que aconteceu ao azoto líquido?</translation>
     </message>
     <message>
         <source>Compare the share of moving molecules with what a liquid has.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compare a fração de moléculas que se deslocam com a de um líquido.</translation>
     </message>
     <message>
         <source>Reading the diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Ler o diagrama</translation>
     </message>
     <message>
         <source>Use the phase diagram to explain how you can turn a gas into a liquid without cooling it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Use o diagrama de fases para explicar como se pode transformar um gás num líquido sem o arrefecer.</translation>
     </message>
     <message>
         <source>The three states</source>
-        <translation type="unfinished"></translation>
+        <translation>Os três estados físicos</translation>
     </message>
     <message>
         <source>Visit a solid, a liquid and a gas, and describe how their particles move.</source>
-        <translation type="unfinished"></translation>
+        <translation>Observe um sólido, um líquido e um gás e descreva como se movem as suas partículas.</translation>
     </message>
     <message>
         <source>A solid: quartz</source>
-        <translation type="unfinished"></translation>
+        <translation>Um sólido: o quartzo</translation>
     </message>
     <message>
         <source>Sand is made of quartz. Here are a few hundred of its atoms at room temperature (23 °C), in a box seen in perspective.</source>
-        <translation type="unfinished"></translation>
+        <translation>A areia é feita de quartzo. Eis algumas centenas dos seus átomos à temperatura ambiente (23 °C), numa caixa vista em perspetiva.</translation>
     </message>
     <message>
         <source>Watch the atoms for a while. Do they stay where they are, or do they wander about?</source>
-        <translation type="unfinished"></translation>
+        <translation>Observe os átomos durante algum tempo. Ficam onde estão ou deslocam-se de um lado para o outro?</translation>
     </message>
     <message>
         <source>They shake about fixed places</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibram em torno de posições fixas</translation>
     </message>
     <message>
         <source>They slide past each other</source>
-        <translation type="unfinished"></translation>
+        <translation>Deslizam entre si</translation>
     </message>
     <message>
         <source>They fly about freely</source>
-        <translation type="unfinished"></translation>
+        <translation>Movem-se livremente em todas as direções</translation>
     </message>
     <message>
         <source>How do the atoms of the solid move?</source>
-        <translation type="unfinished"></translation>
+        <translation>Como se movem os átomos do sólido?</translation>
     </message>
     <message>
         <source>Look at one atom in the large view for a few seconds: does it ever leave its neighbours?</source>
-        <translation type="unfinished"></translation>
+        <translation>Observe um átomo na vista grande durante alguns segundos: chega alguma vez a afastar-se dos seus vizinhos?</translation>
     </message>
     <message>
         <source>The share of moving atoms is taken over the last 1,000 steps: let the simulation run, then press Measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>A fração de átomos que se deslocam é determinada nos últimos 1000 passos: deixe a simulação correr e prima de novo «Medir».</translation>
     </message>
     <message>
         <source>A liquid: water</source>
-        <translation type="unfinished"></translation>
+        <translation>Um líquido: a água</translation>
     </message>
     <message>
         <source>Now water at the same temperature. Its particles attract each other just as the quartz atoms do, but less strongly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Agora, água à mesma temperatura. As suas partículas atraem-se tal como os átomos do quartzo, mas com menos intensidade.</translation>
     </message>
     <message>
         <source>Watch how the particles move now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Observe como se movem agora as partículas.</translation>
     </message>
     <message>
         <source>How do the particles of the liquid move?</source>
-        <translation type="unfinished"></translation>
+        <translation>Como se movem as partículas do líquido?</translation>
     </message>
     <message>
         <source>The particles stay close together, but do they keep the same neighbours?</source>
-        <translation type="unfinished"></translation>
+        <translation>As partículas mantêm-se próximas umas das outras, mas conservam sempre as mesmas vizinhas?</translation>
     </message>
     <message>
         <source>Let the water run for a few seconds before you measure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deixe a simulação da água correr alguns segundos antes de medir.</translation>
     </message>
     <message>
         <source>A gas: nitrogen</source>
-        <translation type="unfinished"></translation>
+        <translation>Um gás: o azoto</translation>
     </message>
     <message>
         <source>Air is mostly nitrogen. Here it is at room temperature, in a box that is tiny but still mostly empty space.</source>
-        <translation type="unfinished"></translation>
+        <translation>O ar é constituído sobretudo por azoto. Ei-lo à temperatura ambiente, numa caixa minúscula que, ainda assim, é quase toda espaço vazio.</translation>
     </message>
     <message>
         <source>How do the molecules of the gas move?</source>
-        <translation type="unfinished"></translation>
+        <translation>Como se movem as moléculas do gás?</translation>
     </message>
     <message>
         <source>Does a molecule of the gas have neighbours that it stays with?</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma molécula do gás tem vizinhas junto das quais permaneça?</translation>
     </message>
     <message>
         <source>Let the gas run for a few seconds before you measure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deixe a simulação do gás correr alguns segundos antes de medir.</translation>
     </message>
     <message>
         <source>Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar</translation>
     </message>
     <message>
         <source>You have seen all three states of matter, each at the same temperature.</source>
-        <translation type="unfinished"></translation>
+        <translation>Já viu os três estados físicos da matéria, todos à mesma temperatura.</translation>
     </message>
     <message>
         <source>In one sentence: how far apart are the particles in a solid, a liquid and a gas?</source>
-        <translation type="unfinished"></translation>
+        <translation>Numa frase: a que distância umas das outras estão as partículas num sólido, num líquido e num gás?</translation>
     </message>
     <message>
         <source>The energy of two atoms</source>
-        <translation type="unfinished"></translation>
+        <translation>A energia de dois átomos</translation>
     </message>
     <message>
         <source>Read the depth and the bond length off the energy of two water particles, and find the bond length again among the particles of the liquid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leia a profundidade do poço e o comprimento de ligação na curva de energia de duas partículas de água e volte a encontrar o comprimento de ligação entre as partículas do líquido.</translation>
     </message>
     <message>
         <source>The energy curve</source>
-        <translation type="unfinished"></translation>
+        <translation>A curva de energia</translation>
     </message>
     <message>
         <source>The Interactions window shows the energy of two water particles against their distance. Far apart they do not feel each other; closer, they attract, and the energy falls into a well; closer still, they push each other away.</source>
-        <translation type="unfinished"></translation>
+        <translation>A janela «Interações» mostra a energia de duas partículas de água em função da distância entre elas. Muito afastadas, não interagem; mais próximas, atraem-se e a energia desce para um poço; ainda mais próximas, repelem-se.</translation>
     </message>
     <message>
         <source>How deep is the well? Read it off the energy axis (in kJ/mol), as a positive number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Qual é a profundidade do poço? Leia-a no eixo da energia (em kJ/mol), como número positivo.</translation>
     </message>
     <message>
         <source>Find the lowest point of the curve and read its energy on the left axis; leave out the minus sign.</source>
-        <translation type="unfinished"></translation>
+        <translation>Encontre o ponto mais baixo da curva e leia a sua energia no eixo da esquerda; não escreva o sinal menos.</translation>
     </message>
     <message>
         <source>The bond length</source>
-        <translation type="unfinished"></translation>
+        <translation>O comprimento de ligação</translation>
     </message>
     <message>
         <source>The distance at the bottom of the well is where two particles would rest: the bond length.</source>
-        <translation type="unfinished"></translation>
+        <translation>A distância no fundo do poço é aquela a que duas partículas ficariam em repouso: o comprimento de ligação.</translation>
     </message>
     <message>
         <source>At what distance is the bottom of the well? Read it off the distance axis (in ångström).</source>
-        <translation type="unfinished"></translation>
+        <translation>A que distância fica o fundo do poço? Leia-a no eixo da distância (em ångström).</translation>
     </message>
     <message>
         <source>Find the lowest point of the curve and read its distance on the bottom axis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Encontre o ponto mais baixo da curva e leia a sua distância no eixo horizontal, em baixo.</translation>
     </message>
     <message>
         <source>Neighbours in the liquid</source>
-        <translation type="unfinished"></translation>
+        <translation>Vizinhas no líquido</translation>
     </message>
     <message>
         <source>The same window shows how often pairs of particles in the liquid lie at each distance right now: the peaks are the shells of neighbours around a particle.</source>
-        <translation type="unfinished"></translation>
+        <translation>A mesma janela mostra com que frequência os pares de partículas do líquido se encontram, neste momento, a cada distância: os picos são as camadas de partículas vizinhas em torno de uma partícula.</translation>
     </message>
     <message>
         <source>Let the liquid run for a moment, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deixe a simulação do líquido correr um momento e volte a medir.</translation>
     </message>
     <message>
         <source>Close to the bottom of the well</source>
-        <translation type="unfinished"></translation>
+        <translation>Perto do fundo do poço</translation>
     </message>
     <message>
         <source>Much farther than the bottom of the well</source>
-        <translation type="unfinished"></translation>
+        <translation>Muito mais longe do que o fundo do poço</translation>
     </message>
     <message>
         <source>Much closer than the bottom of the well</source>
-        <translation type="unfinished"></translation>
+        <translation>Muito mais perto do que o fundo do poço</translation>
     </message>
     <message>
         <source>Where is the highest peak of the distances, compared with the bottom of the well?</source>
-        <translation type="unfinished"></translation>
+        <translation>Onde fica o pico mais alto das distâncias, em comparação com o fundo do poço?</translation>
     </message>
     <message>
         <source>Compare the distance of the highest peak with the bond length you read in step 2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compare a distância do pico mais alto com o comprimento de ligação que leu no passo 2.</translation>
     </message>
 </context>
 <context>

@@ -1760,891 +1760,891 @@ El escenario funciona en unidades del modelo.</translation>
     <name>lesson</name>
     <message>
         <source>Toward absolute zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Hacia el cero absoluto</translation>
     </message>
     <message>
         <source>Cool water down toward 0 K and watch what happens to the motion of its particles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enfría agua hasta acercarla a 0 K y observa qué le ocurre al movimiento de sus partículas.</translation>
     </message>
     <message>
         <source>Water at room temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Agua a temperatura ambiente</translation>
     </message>
     <message>
         <source>Here is water at room temperature, 296 K. Its particles slide past each other.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí tienes agua a temperatura ambiente, 296 K. Sus partículas se deslizan unas sobre otras.</translation>
     </message>
     <message>
         <source>Let the water run for a few seconds, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deja que la simulación del agua avance unos segundos y vuelve a medir.</translation>
     </message>
     <message>
         <source>Very cold</source>
-        <translation type="unfinished"></translation>
+        <translation>Mucho frío</translation>
     </message>
     <message>
         <source>The thermostat now cools the water to 100 K (−173 °C). Watch the temperature graph in the Lab fall.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora el termostato enfría el agua hasta 100 K (−173 °C). Observa cómo baja la gráfica de temperatura en el laboratorio.</translation>
     </message>
     <message>
         <source>Wait until the temperature graph has levelled out at 100 K, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera a que la gráfica de temperatura se estabilice en 100 K y vuelve a medir.</translation>
     </message>
     <message>
         <source>They slide past each other faster</source>
-        <translation type="unfinished"></translation>
+        <translation>Se deslizan entre sí más deprisa</translation>
     </message>
     <message>
         <source>They hardly move from their places</source>
-        <translation type="unfinished"></translation>
+        <translation>Apenas se mueven de su sitio</translation>
     </message>
     <message>
         <source>They fly apart</source>
-        <translation type="unfinished"></translation>
+        <translation>Se separan y salen volando</translation>
     </message>
     <message>
         <source>How do the particles move now?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cómo se mueven ahora las partículas?</translation>
     </message>
     <message>
         <source>Look at the share of moving particles you measured.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fíjate en el valor que has medido de la proporción de partículas que se desplazan.</translation>
     </message>
     <message>
         <source>Almost absolute zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Casi en el cero absoluto</translation>
     </message>
     <message>
         <source>Now the thermostat goes down to 1 K, almost as cold as anything can be.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora el termostato baja hasta 1 K, casi la temperatura más baja que puede existir.</translation>
     </message>
     <message>
         <source>Wait until the temperature graph has levelled out near 0 K, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera a que la gráfica de temperatura se estabilice cerca de 0 K y vuelve a medir.</translation>
     </message>
     <message>
         <source>The particles almost stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Las partículas casi se detienen</translation>
     </message>
     <message>
         <source>The particles keep moving as fast as before</source>
-        <translation type="unfinished"></translation>
+        <translation>Las partículas se siguen moviendo tan deprisa como antes</translation>
     </message>
     <message>
         <source>The particles turn into a gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Las partículas se convierten en gas</translation>
     </message>
     <message>
         <source>What happens to the particles as the temperature comes close to 0 K?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Qué les ocurre a las partículas cuando la temperatura se acerca a 0 K?</translation>
     </message>
     <message>
         <source>Temperature measures how fast the particles move.</source>
-        <translation type="unfinished"></translation>
+        <translation>La temperatura es una medida de lo deprisa que se mueven las partículas.</translation>
     </message>
     <message>
         <source>Below zero?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Por debajo de cero?</translation>
     </message>
     <message>
         <source>Try to move the Lab&apos;s thermostat below 0 K.</source>
-        <translation type="unfinished"></translation>
+        <translation>Intenta poner el termostato del laboratorio por debajo de 0 K.</translation>
     </message>
     <message>
         <source>Yes, the thermostat goes below 0 K</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí, el termostato baja de 0 K</translation>
     </message>
     <message>
         <source>No, 0 K is the lowest there is</source>
-        <translation type="unfinished"></translation>
+        <translation>No, 0 K es la temperatura más baja que existe</translation>
     </message>
     <message>
         <source>Can anything be colder than 0 K?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Puede algo estar más frío que 0 K?</translation>
     </message>
     <message>
         <source>At 0 K the particles would not move at all: can they move less than that?</source>
-        <translation type="unfinished"></translation>
+        <translation>A 0 K las partículas no se moverían nada: ¿pueden moverse menos que eso?</translation>
     </message>
     <message>
         <source>The boiling range</source>
-        <translation type="unfinished"></translation>
+        <translation>El intervalo de ebullición</translation>
     </message>
     <message>
         <source>Heat water in a closed box and follow how much of it turns to vapour.</source>
-        <translation type="unfinished"></translation>
+        <translation>Calienta agua en una caja cerrada y sigue qué parte de ella se convierte en vapor.</translation>
     </message>
     <message>
         <source>Here is water at room temperature (296 K, 23 °C) in a closed box. Gravity holds the liquid at the bottom.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí tienes agua a temperatura ambiente (296 K, 23 °C) en una caja cerrada. La gravedad mantiene el líquido en el fondo.</translation>
     </message>
     <message>
         <source>Even now a few molecules have escaped from the liquid: they fly about above it as vapour.</source>
-        <translation type="unfinished"></translation>
+        <translation>Incluso ahora algunas moléculas han escapado del líquido: se mueven en todas direcciones por encima de él en forma de vapor.</translation>
     </message>
     <message>
         <source>Let the water settle for a few seconds at 296 K, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deja que el agua se estabilice unos segundos a 296 K y vuelve a medir.</translation>
     </message>
     <message>
         <source>At 100 °C</source>
-        <translation type="unfinished"></translation>
+        <translation>A 100 °C</translation>
     </message>
     <message>
         <source>Real water boils at 373 K (100 °C) under the air&apos;s pressure. The thermostat now holds the water there.</source>
-        <translation type="unfinished"></translation>
+        <translation>El agua real hierve a 373 K (100 °C) a la presión del aire. Ahora el termostato mantiene el agua a esa temperatura.</translation>
     </message>
     <message>
         <source>Wait until the temperature in the Lab has settled at 373 K for a few seconds, then measure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera a que la temperatura en el laboratorio lleve unos segundos estable en 373 K y después mide.</translation>
     </message>
     <message>
         <source>Give the water a few seconds at 373 K before you measure: evaporation takes time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deja el agua unos segundos a 373 K antes de medir: la evaporación lleva tiempo.</translation>
     </message>
     <message>
         <source>Most of it is still liquid</source>
-        <translation type="unfinished"></translation>
+        <translation>La mayor parte sigue siendo líquida</translation>
     </message>
     <message>
         <source>Half of it is vapour</source>
-        <translation type="unfinished"></translation>
+        <translation>La mitad es vapor</translation>
     </message>
     <message>
         <source>All of it is vapour</source>
-        <translation type="unfinished"></translation>
+        <translation>Toda es vapor</translation>
     </message>
     <message>
         <source>How much of the water has turned to vapour at 373 K?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Qué parte del agua se ha convertido en vapor a 373 K?</translation>
     </message>
     <message>
         <source>Compare the share of vapour you measured with 50 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compara la proporción de vapor que has medido con el 50 %.</translation>
     </message>
     <message>
         <source>Hotter</source>
-        <translation type="unfinished"></translation>
+        <translation>Más calor</translation>
     </message>
     <message>
         <source>The thermostat now holds the water at 450 K.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora el termostato mantiene el agua a 450 K.</translation>
     </message>
     <message>
         <source>Give the water a few seconds at 450 K before you measure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deja el agua unos segundos a 450 K antes de medir.</translation>
     </message>
     <message>
         <source>Hotter still</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún más calor</translation>
     </message>
     <message>
         <source>And now at 650 K.</source>
-        <translation type="unfinished"></translation>
+        <translation>Y ahora a 650 K.</translation>
     </message>
     <message>
         <source>Give the water a few seconds at 650 K before you measure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deja el agua unos segundos a 650 K antes de medir.</translation>
     </message>
     <message>
         <source>Between 296 K and 373 K</source>
-        <translation type="unfinished"></translation>
+        <translation>Entre 296 K y 373 K</translation>
     </message>
     <message>
         <source>Between 450 K and 650 K</source>
-        <translation type="unfinished"></translation>
+        <translation>Entre 450 K y 650 K</translation>
     </message>
     <message>
         <source>Above 650 K</source>
-        <translation type="unfinished"></translation>
+        <translation>Por encima de 650 K</translation>
     </message>
     <message>
         <source>Between which of the temperatures did the water go from mostly liquid to mostly vapour?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Entre qué temperaturas pasó el agua de ser mayoritariamente líquida a ser mayoritariamente vapor?</translation>
     </message>
     <message>
         <source>Look at the four shares you measured: where does the share of vapour pass 50 %?</source>
-        <translation type="unfinished"></translation>
+        <translation>Fíjate en las cuatro proporciones que has medido: ¿dónde supera la proporción de vapor el 50 %?</translation>
     </message>
     <message>
         <source>A range, not a point</source>
-        <translation type="unfinished"></translation>
+        <translation>Un intervalo, no un punto</translation>
     </message>
     <message>
         <source>In a closed box the water does not boil all at once: the hotter it is, the more of it is vapour, until none is left.</source>
-        <translation type="unfinished"></translation>
+        <translation>En una caja cerrada el agua no hierve toda de golpe: cuanto más caliente está, mayor es la parte que es vapor, hasta que no queda nada de líquido.</translation>
     </message>
     <message>
         <source>Why does real water in a pan boil at one temperature, while the water in the box turned to vapour over a range?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Por qué el agua real de una cazuela hierve a una sola temperatura, mientras que el agua de la caja se ha convertido en vapor a lo largo de un intervalo de temperaturas?</translation>
     </message>
     <message>
         <source>Pressure and volume (Boyle&apos;s law)</source>
-        <translation type="unfinished"></translation>
+        <translation>Presión y volumen (ley de Boyle)</translation>
     </message>
     <message>
         <source>Squeeze air with the lid of the box and see how its pressure changes with its volume.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprime aire con la tapa de la caja y observa cómo cambia su presión con su volumen.</translation>
     </message>
     <message>
         <source>Air in a box</source>
-        <translation type="unfinished"></translation>
+        <translation>Aire en una caja</translation>
     </message>
     <message>
         <source>Here is air (nitrogen) at room temperature in a closed box. Its molecules fly about and bounce off the walls. Every bounce pushes the wall: together the pushes are the pressure of the gas.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí tienes aire (nitrógeno) a temperatura ambiente en una caja cerrada. Sus moléculas se mueven en todas direcciones y rebotan en las paredes. Cada rebote empuja la pared: todos los empujes juntos son la presión del gas.</translation>
     </message>
     <message>
         <source>The walls are soft: each pushes a molecule back only within a thin skin. The volume of the gas is the room inside the skins, where the molecules fly freely.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las paredes son blandas: cada una solo hace retroceder a una molécula dentro de una fina capa. El volumen del gas es el espacio que queda dentro de esas capas, donde las moléculas se mueven libremente.</translation>
     </message>
     <message>
         <source>What is the pressure of the gas? Read it in the Lab (Wall pressure, in kPa).</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cuál es la presión del gas? Léela en el laboratorio (Presión en las paredes, en kPa).</translation>
     </message>
     <message>
         <source>The Lab&apos;s readouts show the wall pressure; choose kPa as the pressure unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las lecturas del laboratorio muestran la presión en las paredes; elige kPa como unidad de presión.</translation>
     </message>
     <message>
         <source>Its volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Su volumen</translation>
     </message>
     <message>
         <source>The program measures the room inside the walls.</source>
-        <translation type="unfinished"></translation>
+        <translation>El programa mide el espacio que hay dentro de las paredes.</translation>
     </message>
     <message>
         <source>Half the volume</source>
-        <translation type="unfinished"></translation>
+        <translation>La mitad del volumen</translation>
     </message>
     <message>
         <source>The lid (the top of the box) now moves down until the gas has half the room it had. It moves slowly, so that the molecules are pushed ahead of it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora la tapa (la parte superior de la caja) baja hasta que el gas tiene la mitad del espacio que tenía. Se mueve despacio, para ir empujando las moléculas por delante de ella.</translation>
     </message>
     <message>
         <source>Wait until the lid has stopped and the pressure graph has levelled out, then measure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera a que la tapa se haya detenido y la gráfica de presión se haya estabilizado, y después mide.</translation>
     </message>
     <message>
         <source>Wait until the lid has stopped and the pressure graph runs level, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera a que la tapa se haya detenido y la gráfica de presión se mantenga horizontal, y vuelve a medir.</translation>
     </message>
     <message>
         <source>It about doubled</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha hecho aproximadamente el doble</translation>
     </message>
     <message>
         <source>It about halved</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha quedado aproximadamente en la mitad</translation>
     </message>
     <message>
         <source>It stayed the same</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha mantenido igual</translation>
     </message>
     <message>
         <source>When the volume halved, what happened to the pressure?</source>
-        <translation type="unfinished"></translation>
+        <translation>Al reducirse el volumen a la mitad, ¿qué le ha pasado a la presión?</translation>
     </message>
     <message>
         <source>Compare the pressure you measured now with the one in step 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compara la presión que acabas de medir con la del paso 1.</translation>
     </message>
     <message>
         <source>The volume now</source>
-        <translation type="unfinished"></translation>
+        <translation>El volumen ahora</translation>
     </message>
     <message>
         <source>Wait until the lid has stopped, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera a que la tapa se haya detenido y vuelve a medir.</translation>
     </message>
     <message>
         <source>A third of the volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tercio del volumen</translation>
     </message>
     <message>
         <source>The lid moves down further, until the gas has a third of the room it had at first.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tapa baja aún más, hasta que el gas tiene un tercio del espacio que tenía al principio.</translation>
     </message>
     <message>
         <source>About three times the first pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Aproximadamente el triple de la primera presión</translation>
     </message>
     <message>
         <source>About a third of the first pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Aproximadamente un tercio de la primera presión</translation>
     </message>
     <message>
         <source>The same as the first pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Igual que la primera presión</translation>
     </message>
     <message>
         <source>What is the pressure now, compared with the first one?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cómo es ahora la presión comparada con la primera?</translation>
     </message>
     <message>
         <source>Divide the pressure you measured now by the one in step 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Divide la presión que acabas de medir entre la del paso 1.</translation>
     </message>
     <message>
         <source>Boyle&apos;s law</source>
-        <translation type="unfinished"></translation>
+        <translation>La ley de Boyle</translation>
     </message>
     <message>
         <source>Robert Boyle found in 1662 that, at a fixed temperature, the pressure of a gas times its volume stays the same: halve the volume and the pressure doubles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Robert Boyle descubrió en 1662 que, a temperatura constante, el producto de la presión de un gas por su volumen se mantiene igual: si el volumen se reduce a la mitad, la presión se duplica.</translation>
     </message>
     <message>
         <source>Explain with the molecules why a gas in half the volume presses twice as hard on its walls.</source>
-        <translation type="unfinished"></translation>
+        <translation>Explica, pensando en las moléculas, por qué un gas en la mitad de volumen ejerce el doble de presión sobre sus paredes.</translation>
     </message>
     <message>
         <source>Evaporation and evaporative cooling</source>
-        <translation type="unfinished"></translation>
+        <translation>Evaporación y enfriamiento por evaporación</translation>
     </message>
     <message>
         <source>Watch molecules escape from water, and see the water cool when nothing warms it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Observa cómo escapan moléculas del agua y cómo el agua se enfría cuando nada la calienta.</translation>
     </message>
     <message>
         <source>Water in a small box</source>
-        <translation type="unfinished"></translation>
+        <translation>Agua en una caja pequeña</translation>
     </message>
     <message>
         <source>Here is hot water, at 400 K (127 °C), in a closed box. The lid is down, so the water has little room above it. A few molecules escape from the liquid and fly about as vapour; as many fall back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí tienes agua caliente, a 400 K (127 °C), en una caja cerrada. La tapa está bajada, así que el agua tiene poco espacio por encima. Algunas moléculas escapan del líquido y se mueven en todas direcciones en forma de vapor; otras tantas vuelven a caer en él.</translation>
     </message>
     <message>
         <source>Wait until the lid has stopped and the water has settled, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera a que la tapa se haya detenido y el agua se haya estabilizado, y vuelve a medir.</translation>
     </message>
     <message>
         <source>No more heat</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin más calor</translation>
     </message>
     <message>
         <source>Now the thermostat is switched off: nothing heats or cools the water any more, its energy stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora el termostato está apagado: ya nada calienta ni enfría el agua, y su energía se mantiene tal como está.</translation>
     </message>
     <message>
         <source>The lid goes back up, so the vapour gets more room. Watch the water.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tapa vuelve a subir, así que el vapor tiene más espacio. Observa el agua.</translation>
     </message>
     <message>
         <source>Wait until the lid is back at the top and a few more seconds have passed, then measure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera a que la tapa haya vuelto arriba del todo y pasen unos segundos más, y después mide.</translation>
     </message>
     <message>
         <source>More molecules escape and stay in the vapour</source>
-        <translation type="unfinished"></translation>
+        <translation>Escapan más moléculas y se quedan en el vapor</translation>
     </message>
     <message>
         <source>The molecules stop escaping</source>
-        <translation type="unfinished"></translation>
+        <translation>Las moléculas dejan de escapar</translation>
     </message>
     <message>
         <source>All the water turns to vapour</source>
-        <translation type="unfinished"></translation>
+        <translation>Toda el agua se convierte en vapor</translation>
     </message>
     <message>
         <source>What happens when the vapour gets more room?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Qué ocurre cuando el vapor tiene más espacio?</translation>
     </message>
     <message>
         <source>Compare the share of vapour now with the one in step 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compara la proporción de vapor de ahora con la del paso 1.</translation>
     </message>
     <message>
         <source>Colder</source>
-        <translation type="unfinished"></translation>
+        <translation>Más frío</translation>
     </message>
     <message>
         <source>Look at the temperature graph in the Lab: the water started at 400 K.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mira la gráfica de temperatura en el laboratorio: el agua empezó a 400 K.</translation>
     </message>
     <message>
         <source>Wait until the lid is back at the top and the temperature graph has levelled out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera a que la tapa haya vuelto arriba del todo y la gráfica de temperatura se haya estabilizado.</translation>
     </message>
     <message>
         <source>The fastest molecules escape and take their energy with them</source>
-        <translation type="unfinished"></translation>
+        <translation>Las moléculas más rápidas escapan y se llevan su energía</translation>
     </message>
     <message>
         <source>Heat flows out through the walls</source>
-        <translation type="unfinished"></translation>
+        <translation>El calor sale a través de las paredes</translation>
     </message>
     <message>
         <source>The lid cools the water</source>
-        <translation type="unfinished"></translation>
+        <translation>La tapa enfría el agua</translation>
     </message>
     <message>
         <source>Nothing cooled the water from outside, yet it got colder. Why?</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada ha enfriado el agua desde fuera y, sin embargo, se ha enfriado. ¿Por qué?</translation>
     </message>
     <message>
         <source>Only a molecule moving fast enough can pull free of its neighbours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo una molécula que se mueva lo bastante deprisa puede soltarse de sus vecinas.</translation>
     </message>
     <message>
         <source>Sweat</source>
-        <translation type="unfinished"></translation>
+        <translation>El sudor</translation>
     </message>
     <message>
         <source>Your skin cools when sweat evaporates from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu piel se enfría cuando el sudor se evapora de ella.</translation>
     </message>
     <message>
         <source>Explain why sweating cools you down, using what you saw.</source>
-        <translation type="unfinished"></translation>
+        <translation>Explica, con lo que has visto, por qué sudar te refresca.</translation>
     </message>
     <message>
         <source>The heating curve and latent heat</source>
-        <translation type="unfinished"></translation>
+        <translation>La curva de calentamiento y el calor latente</translation>
     </message>
     <message>
         <source>Plot the heating curve of quartz and measure the energy it takes to melt it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Traza la curva de calentamiento del cuarzo y mide la energía que hace falta para fundirlo.</translation>
     </message>
     <message>
         <source>The heating curve</source>
-        <translation type="unfinished"></translation>
+        <translation>La curva de calentamiento</translation>
     </message>
     <message>
         <source>The thermostat heats quartz steadily from 1,500 K to 2,500 K. The Lab plots the heating curve: the measured temperature against the total energy per particle.</source>
-        <translation type="unfinished"></translation>
+        <translation>El termostato calienta el cuarzo de forma constante desde 1500 K hasta 2500 K. El laboratorio traza la curva de calentamiento: la temperatura medida frente a la energía total por partícula.</translation>
     </message>
     <message>
         <source>Wait until the ramp has reached 2,500 K, then look at the curve.</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera a que la rampa haya llegado a 2500 K y después observa la curva.</translation>
     </message>
     <message>
         <source>The ramp must run to the end. Press Set up again to heat the quartz again from 1,500 K.</source>
-        <translation type="unfinished"></translation>
+        <translation>La rampa tiene que llegar hasta el final. Pulsa Preparar de nuevo para volver a calentar el cuarzo desde 1500 K.</translation>
     </message>
     <message>
         <source>The temperature hardly rises while the energy grows</source>
-        <translation type="unfinished"></translation>
+        <translation>La temperatura apenas sube mientras la energía aumenta</translation>
     </message>
     <message>
         <source>The temperature rises fastest</source>
-        <translation type="unfinished"></translation>
+        <translation>La temperatura sube más deprisa que en el resto de la curva</translation>
     </message>
     <message>
         <source>The energy stays the same</source>
-        <translation type="unfinished"></translation>
+        <translation>La energía se mantiene igual</translation>
     </message>
     <message>
         <source>What happens on the flat part of the curve?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Qué ocurre en el tramo horizontal de la curva?</translation>
     </message>
     <message>
         <source>Along the flat part, read the temperature at its two ends, and the energy.</source>
-        <translation type="unfinished"></translation>
+        <translation>En el tramo horizontal, lee la temperatura en sus dos extremos, y también la energía.</translation>
     </message>
     <message>
         <source>Latent heat</source>
-        <translation type="unfinished"></translation>
+        <translation>Calor latente</translation>
     </message>
     <message>
         <source>On the plateau, the energy the thermostat gives goes into breaking the crystal apart, not into making the particles faster. This hidden energy is the latent heat of melting.</source>
-        <translation type="unfinished"></translation>
+        <translation>En el tramo horizontal, la energía que aporta el termostato se emplea en romper el cristal, no en hacer que las partículas vayan más deprisa. Esta energía oculta es el calor latente de fusión.</translation>
     </message>
     <message>
         <source>The plateau must lie on the curve: let the ramp run to 2,500 K.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tramo horizontal tiene que aparecer en la curva: deja que la rampa llegue hasta 2500 K.</translation>
     </message>
     <message>
         <source>How much energy did the quartz take up along the plateau, per mole? Read the energy at both ends of the flat part.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cuánta energía por mol ha absorbido el cuarzo a lo largo del tramo horizontal? Lee la energía en los dos extremos de ese tramo.</translation>
     </message>
     <message>
         <source>Read the total energy where the curve starts to run flat and where it climbs again, and subtract.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lee la energía total donde la curva empieza a ser horizontal y donde vuelve a subir, y resta los dos valores.</translation>
     </message>
     <message>
         <source>Why it matters</source>
-        <translation type="unfinished"></translation>
+        <translation>Por qué es importante</translation>
     </message>
     <message>
         <source>Ice in a drink stays at 0 °C until it has all melted, however warm the room: the heat goes into melting it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El hielo de una bebida se mantiene a 0 °C hasta que se ha fundido por completo, por mucho calor que haga en la habitación: el calor se emplea en fundirlo.</translation>
     </message>
     <message>
         <source>Use the heating curve to explain why a drink with ice stays cold until the ice is gone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa la curva de calentamiento para explicar por qué una bebida con hielo se mantiene fría hasta que el hielo desaparece.</translation>
     </message>
     <message>
         <source>The melting point</source>
-        <translation type="unfinished"></translation>
+        <translation>El punto de fusión</translation>
     </message>
     <message>
         <source>Heat quartz slowly, find the temperature where it melts, and compare it with the real one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Calienta cuarzo despacio, halla la temperatura a la que se funde y compárala con la real.</translation>
     </message>
     <message>
         <source>Solid quartz</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuarzo sólido</translation>
     </message>
     <message>
         <source>Sand is quartz. Here is a small crystal of it at room temperature: its atoms shake about fixed places.</source>
-        <translation type="unfinished"></translation>
+        <translation>La arena es cuarzo. Aquí tienes un pequeño cristal de cuarzo a temperatura ambiente: sus átomos vibran en torno a posiciones fijas.</translation>
     </message>
     <message>
         <source>Quartz melts far hotter than anything in a kitchen. You will heat it with the Lab&apos;s thermostat until it melts.</source>
-        <translation type="unfinished"></translation>
+        <translation>El cuarzo se funde a una temperatura mucho más alta que cualquiera que se alcance en una cocina. Lo calentarás con el termostato del laboratorio hasta que se funda.</translation>
     </message>
     <message>
         <source>Let the crystal run for a few seconds at room temperature, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deja que la simulación del cristal avance unos segundos a temperatura ambiente y vuelve a medir.</translation>
     </message>
     <message>
         <source>Heat it slowly</source>
-        <translation type="unfinished"></translation>
+        <translation>Caliéntalo despacio</translation>
     </message>
     <message>
         <source>The thermostat now heats the quartz steadily from 1,500 K to 2,500 K. The Lab draws the heating curve: the temperature of the atoms against the energy they were given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora el termostato calienta el cuarzo de forma constante desde 1500 K hasta 2500 K. El laboratorio dibuja la curva de calentamiento: la temperatura de los átomos frente a la energía que han recibido.</translation>
     </message>
     <message>
         <source>While the crystal warms, the curve climbs steadily. Where it melts, the energy goes into breaking the crystal apart instead of making the atoms faster: the curve runs flat for a while. That flat stretch is the melting plateau.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mientras el cristal se calienta, la curva sube de forma constante. Donde se funde, la energía se emplea en romper el cristal en lugar de hacer que los átomos vayan más deprisa: la curva se vuelve horizontal durante un tiempo. Ese tramo horizontal es la meseta de fusión.</translation>
     </message>
     <message>
         <source>Wait until the ramp has reached 2,500 K (the thermostat in the Lab shows it), then press Measure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera a que la rampa haya llegado a 2500 K (lo indica el termostato del laboratorio) y después pulsa Medir.</translation>
     </message>
     <message>
         <source>The ramp must run to the end without a pause. Press Set up again to heat the quartz again from 1,500 K.</source>
-        <translation type="unfinished"></translation>
+        <translation>La rampa tiene que llegar hasta el final sin pausas. Pulsa Preparar de nuevo para volver a calentar el cuarzo desde 1500 K.</translation>
     </message>
     <message>
         <source>Read the temperature of the flat stretch off the heating curve. At what temperature does the quartz melt?</source>
-        <translation type="unfinished"></translation>
+        <translation>Lee en la curva de calentamiento la temperatura del tramo horizontal. ¿A qué temperatura se funde el cuarzo?</translation>
     </message>
     <message>
         <source>Find where the curve runs nearly level: read its temperature off the axis on the left (in kelvin).</source>
-        <translation type="unfinished"></translation>
+        <translation>Busca dónde la curva es casi horizontal y lee su temperatura en el eje de la izquierda (en kelvin).</translation>
     </message>
     <message>
         <source>Liquid quartz</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuarzo líquido</translation>
     </message>
     <message>
         <source>The crystal has melted: its atoms now slide past each other.</source>
-        <translation type="unfinished"></translation>
+        <translation>El cristal se ha fundido: ahora sus átomos se deslizan unos sobre otros.</translation>
     </message>
     <message>
         <source>Real quartz melts at 1,986 K (1,713 °C). The model&apos;s atoms attract each other with a strength chosen so that the model melts near the real melting point.</source>
-        <translation type="unfinished"></translation>
+        <translation>El cuarzo real se funde a 1986 K (1713 °C). Los átomos del modelo se atraen con una fuerza elegida para que el modelo se funda cerca del punto de fusión real.</translation>
     </message>
     <message>
         <source>Did the ramp reach 2,500 K? If not, press Set up again on the step before.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Ha llegado la rampa a 2500 K? Si no, pulsa Preparar de nuevo en el paso anterior.</translation>
     </message>
     <message>
         <source>Within 5 % of it</source>
-        <translation type="unfinished"></translation>
+        <translation>Difiere menos de un 5 %</translation>
     </message>
     <message>
         <source>About twice as hot</source>
-        <translation type="unfinished"></translation>
+        <translation>Es aproximadamente el doble</translation>
     </message>
     <message>
         <source>About half as hot</source>
-        <translation type="unfinished"></translation>
+        <translation>Es aproximadamente la mitad</translation>
     </message>
     <message>
         <source>How does the melting point you measured compare with the real one, 1,986 K?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cómo es el punto de fusión que has medido comparado con el real, 1986 K?</translation>
     </message>
     <message>
         <source>Divide your measured melting point by 1,986 K.</source>
-        <translation type="unfinished"></translation>
+        <translation>Divide el punto de fusión que has medido entre 1986 K.</translation>
     </message>
     <message>
         <source>The phase diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>El diagrama de fases</translation>
     </message>
     <message>
         <source>Cool and squeeze air and follow its state on the phase diagram of nitrogen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enfría y comprime aire, y sigue su estado en el diagrama de fases del nitrógeno.</translation>
     </message>
     <message>
         <source>Air at room temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Aire a temperatura ambiente</translation>
     </message>
     <message>
         <source>The Lab&apos;s phase diagram shows, for every temperature and pressure, whether nitrogen is a solid, a liquid or a gas. The dot marks the air in the box now.</source>
-        <translation type="unfinished"></translation>
+        <translation>El diagrama de fases del laboratorio muestra, para cada temperatura y presión, si el nitrógeno es sólido, líquido o gas. El punto marca el estado actual del aire de la caja.</translation>
     </message>
     <message>
         <source>Let the air run for a few seconds, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deja que la simulación del aire avance unos segundos y vuelve a medir.</translation>
     </message>
     <message>
         <source>In the gas region</source>
-        <translation type="unfinished"></translation>
+        <translation>En la región del gas</translation>
     </message>
     <message>
         <source>In the liquid region</source>
-        <translation type="unfinished"></translation>
+        <translation>En la región del líquido</translation>
     </message>
     <message>
         <source>In the solid region</source>
-        <translation type="unfinished"></translation>
+        <translation>En la región del sólido</translation>
     </message>
     <message>
         <source>Where does the dot lie on the phase diagram?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Dónde está el punto en el diagrama de fases?</translation>
     </message>
     <message>
         <source>Read the name of the region around the dot.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lee el nombre de la región que rodea el punto.</translation>
     </message>
     <message>
         <source>Cold and squeezed</source>
-        <translation type="unfinished"></translation>
+        <translation>Frío y comprimido</translation>
     </message>
     <message>
         <source>The thermostat now cools the air to 77 K (−196 °C), and the lid squeezes it into 60 % of the box. Watch the dot move on the diagram, and watch the molecules in the box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora el termostato enfría el aire hasta 77 K (−196 °C) y la tapa lo comprime hasta el 60 % de la caja. Observa cómo se mueve el punto en el diagrama y fíjate en las moléculas de la caja.</translation>
     </message>
     <message>
         <source>Wait until the lid has stopped and drops have formed, then measure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera a que la tapa se haya detenido y se hayan formado gotas, y después mide.</translation>
     </message>
     <message>
         <source>Wait a little longer: the molecules need time to find each other and form a liquid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera un poco más: las moléculas necesitan tiempo para encontrarse y formar un líquido.</translation>
     </message>
     <message>
         <source>Near the line between liquid and gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca de la línea entre líquido y gas</translation>
     </message>
     <message>
         <source>Deep in the gas region</source>
-        <translation type="unfinished"></translation>
+        <translation>Muy dentro de la región del gas</translation>
     </message>
     <message>
         <source>Where is the dot now?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Dónde está ahora el punto?</translation>
     </message>
     <message>
         <source>Liquid and gas side by side: on which line of the diagram can both be at once?</source>
-        <translation type="unfinished"></translation>
+        <translation>Líquido y gas juntos: ¿en qué línea del diagrama pueden existir los dos a la vez?</translation>
     </message>
     <message>
         <source>Colder still</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún más frío</translation>
     </message>
     <message>
         <source>The thermostat now cools the nitrogen to 40 K, below its melting point (63 K).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora el termostato enfría el nitrógeno hasta 40 K, por debajo de su punto de fusión (63 K).</translation>
     </message>
     <message>
         <source>Wait until the temperature has settled at 40 K, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera a que la temperatura se estabilice en 40 K y vuelve a medir.</translation>
     </message>
     <message>
         <source>It froze: the molecules stay in their places</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha congelado: las moléculas se quedan en su sitio</translation>
     </message>
     <message>
         <source>It boiled away</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha evaporado por completo</translation>
     </message>
     <message>
         <source>Nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>No ha cambiado nada</translation>
     </message>
     <message>
         <source>What happened to the liquid nitrogen?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Qué le ha pasado al nitrógeno líquido?</translation>
     </message>
     <message>
         <source>Compare the share of moving molecules with what a liquid has.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compara la proporción de moléculas que se desplazan con la que tiene un líquido.</translation>
     </message>
     <message>
         <source>Reading the diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Interpretar el diagrama</translation>
     </message>
     <message>
         <source>Use the phase diagram to explain how you can turn a gas into a liquid without cooling it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa el diagrama de fases para explicar cómo se puede convertir un gas en líquido sin enfriarlo.</translation>
     </message>
     <message>
         <source>The three states</source>
-        <translation type="unfinished"></translation>
+        <translation>Los tres estados</translation>
     </message>
     <message>
         <source>Visit a solid, a liquid and a gas, and describe how their particles move.</source>
-        <translation type="unfinished"></translation>
+        <translation>Visita un sólido, un líquido y un gas, y describe cómo se mueven sus partículas.</translation>
     </message>
     <message>
         <source>A solid: quartz</source>
-        <translation type="unfinished"></translation>
+        <translation>Un sólido: el cuarzo</translation>
     </message>
     <message>
         <source>Sand is made of quartz. Here are a few hundred of its atoms at room temperature (23 °C), in a box seen in perspective.</source>
-        <translation type="unfinished"></translation>
+        <translation>La arena está formada por cuarzo. Aquí tienes unos cientos de sus átomos a temperatura ambiente (23 °C), en una caja vista en perspectiva.</translation>
     </message>
     <message>
         <source>Watch the atoms for a while. Do they stay where they are, or do they wander about?</source>
-        <translation type="unfinished"></translation>
+        <translation>Observa los átomos durante un rato. ¿Se quedan donde están o se desplazan de un lado a otro?</translation>
     </message>
     <message>
         <source>They shake about fixed places</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibran en torno a posiciones fijas</translation>
     </message>
     <message>
         <source>They slide past each other</source>
-        <translation type="unfinished"></translation>
+        <translation>Se deslizan entre sí</translation>
     </message>
     <message>
         <source>They fly about freely</source>
-        <translation type="unfinished"></translation>
+        <translation>Se mueven libremente en todas direcciones</translation>
     </message>
     <message>
         <source>How do the atoms of the solid move?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cómo se mueven los átomos del sólido?</translation>
     </message>
     <message>
         <source>Look at one atom in the large view for a few seconds: does it ever leave its neighbours?</source>
-        <translation type="unfinished"></translation>
+        <translation>Observa un átomo en la vista ampliada durante unos segundos: ¿llega a separarse alguna vez de sus vecinos?</translation>
     </message>
     <message>
         <source>The share of moving atoms is taken over the last 1,000 steps: let the simulation run, then press Measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La proporción de átomos que se desplazan se calcula con los últimos 1000 pasos: deja que la simulación avance y vuelve a pulsar Medir.</translation>
     </message>
     <message>
         <source>A liquid: water</source>
-        <translation type="unfinished"></translation>
+        <translation>Un líquido: el agua</translation>
     </message>
     <message>
         <source>Now water at the same temperature. Its particles attract each other just as the quartz atoms do, but less strongly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora, agua a la misma temperatura. Sus partículas se atraen igual que los átomos del cuarzo, pero con menos fuerza.</translation>
     </message>
     <message>
         <source>Watch how the particles move now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Observa cómo se mueven ahora las partículas.</translation>
     </message>
     <message>
         <source>How do the particles of the liquid move?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cómo se mueven las partículas del líquido?</translation>
     </message>
     <message>
         <source>The particles stay close together, but do they keep the same neighbours?</source>
-        <translation type="unfinished"></translation>
+        <translation>Las partículas siguen muy juntas, pero ¿conservan siempre las mismas vecinas?</translation>
     </message>
     <message>
         <source>Let the water run for a few seconds before you measure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deja que la simulación del agua avance unos segundos antes de medir.</translation>
     </message>
     <message>
         <source>A gas: nitrogen</source>
-        <translation type="unfinished"></translation>
+        <translation>Un gas: el nitrógeno</translation>
     </message>
     <message>
         <source>Air is mostly nitrogen. Here it is at room temperature, in a box that is tiny but still mostly empty space.</source>
-        <translation type="unfinished"></translation>
+        <translation>El aire es sobre todo nitrógeno. Aquí lo tienes a temperatura ambiente, en una caja diminuta que, aun así, es casi toda espacio vacío.</translation>
     </message>
     <message>
         <source>How do the molecules of the gas move?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cómo se mueven las moléculas del gas?</translation>
     </message>
     <message>
         <source>Does a molecule of the gas have neighbours that it stays with?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Tiene una molécula del gas vecinas junto a las que permanezca?</translation>
     </message>
     <message>
         <source>Let the gas run for a few seconds before you measure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deja que la simulación del gas avance unos segundos antes de medir.</translation>
     </message>
     <message>
         <source>Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>Compara</translation>
     </message>
     <message>
         <source>You have seen all three states of matter, each at the same temperature.</source>
-        <translation type="unfinished"></translation>
+        <translation>Has visto los tres estados de la materia, todos a la misma temperatura.</translation>
     </message>
     <message>
         <source>In one sentence: how far apart are the particles in a solid, a liquid and a gas?</source>
-        <translation type="unfinished"></translation>
+        <translation>En una frase: ¿qué separación hay entre las partículas de un sólido, de un líquido y de un gas?</translation>
     </message>
     <message>
         <source>The energy of two atoms</source>
-        <translation type="unfinished"></translation>
+        <translation>La energía de dos átomos</translation>
     </message>
     <message>
         <source>Read the depth and the bond length off the energy of two water particles, and find the bond length again among the particles of the liquid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lee la profundidad del pozo y la longitud de enlace en la curva de energía de dos partículas de agua, y vuelve a encontrar la longitud de enlace entre las partículas del líquido.</translation>
     </message>
     <message>
         <source>The energy curve</source>
-        <translation type="unfinished"></translation>
+        <translation>La curva de energía</translation>
     </message>
     <message>
         <source>The Interactions window shows the energy of two water particles against their distance. Far apart they do not feel each other; closer, they attract, and the energy falls into a well; closer still, they push each other away.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ventana Interacciones muestra la energía de dos partículas de agua frente a la distancia entre ellas. Muy separadas, no se notan la una a la otra; más cerca, se atraen y la energía cae en un pozo; más cerca todavía, se repelen.</translation>
     </message>
     <message>
         <source>How deep is the well? Read it off the energy axis (in kJ/mol), as a positive number.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Qué profundidad tiene el pozo? Léela en el eje de energía (en kJ/mol), como número positivo.</translation>
     </message>
     <message>
         <source>Find the lowest point of the curve and read its energy on the left axis; leave out the minus sign.</source>
-        <translation type="unfinished"></translation>
+        <translation>Busca el punto más bajo de la curva y lee su energía en el eje de la izquierda; no pongas el signo menos.</translation>
     </message>
     <message>
         <source>The bond length</source>
-        <translation type="unfinished"></translation>
+        <translation>La longitud de enlace</translation>
     </message>
     <message>
         <source>The distance at the bottom of the well is where two particles would rest: the bond length.</source>
-        <translation type="unfinished"></translation>
+        <translation>La distancia en el fondo del pozo es aquella a la que dos partículas quedarían en reposo: la longitud de enlace.</translation>
     </message>
     <message>
         <source>At what distance is the bottom of the well? Read it off the distance axis (in ångström).</source>
-        <translation type="unfinished"></translation>
+        <translation>¿A qué distancia está el fondo del pozo? Léela en el eje de distancias (en ángstroms).</translation>
     </message>
     <message>
         <source>Find the lowest point of the curve and read its distance on the bottom axis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Busca el punto más bajo de la curva y lee su distancia en el eje inferior.</translation>
     </message>
     <message>
         <source>Neighbours in the liquid</source>
-        <translation type="unfinished"></translation>
+        <translation>Partículas vecinas en el líquido</translation>
     </message>
     <message>
         <source>The same window shows how often pairs of particles in the liquid lie at each distance right now: the peaks are the shells of neighbours around a particle.</source>
-        <translation type="unfinished"></translation>
+        <translation>La misma ventana muestra con qué frecuencia se encuentran ahora mismo los pares de partículas del líquido a cada distancia: los picos son las capas de vecinas que rodean a una partícula.</translation>
     </message>
     <message>
         <source>Let the liquid run for a moment, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deja que la simulación del líquido avance un momento y vuelve a medir.</translation>
     </message>
     <message>
         <source>Close to the bottom of the well</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca del fondo del pozo</translation>
     </message>
     <message>
         <source>Much farther than the bottom of the well</source>
-        <translation type="unfinished"></translation>
+        <translation>Mucho más lejos que el fondo del pozo</translation>
     </message>
     <message>
         <source>Much closer than the bottom of the well</source>
-        <translation type="unfinished"></translation>
+        <translation>Mucho más cerca que el fondo del pozo</translation>
     </message>
     <message>
         <source>Where is the highest peak of the distances, compared with the bottom of the well?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Dónde está el pico más alto de las distancias, comparado con el fondo del pozo?</translation>
     </message>
     <message>
         <source>Compare the distance of the highest peak with the bond length you read in step 2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compara la distancia del pico más alto con la longitud de enlace que has leído en el paso 2.</translation>
     </message>
 </context>
 <context>

@@ -1760,891 +1760,891 @@ Le scénario tourne en unités du modèle.</translation>
     <name>lesson</name>
     <message>
         <source>Toward absolute zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers le zéro absolu</translation>
     </message>
     <message>
         <source>Cool water down toward 0 K and watch what happens to the motion of its particles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Refroidissez de l&apos;eau jusqu&apos;à près de 0 K et observez ce que devient le mouvement de ses particules.</translation>
     </message>
     <message>
         <source>Water at room temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;eau à température ambiante</translation>
     </message>
     <message>
         <source>Here is water at room temperature, 296 K. Its particles slide past each other.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voici de l&apos;eau à température ambiante, 296 K. Ses particules glissent les unes sur les autres.</translation>
     </message>
     <message>
         <source>Let the water run for a few seconds, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laissez l&apos;eau évoluer quelques secondes, puis mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Very cold</source>
-        <translation type="unfinished"></translation>
+        <translation>Très froid</translation>
     </message>
     <message>
         <source>The thermostat now cools the water to 100 K (−173 °C). Watch the temperature graph in the Lab fall.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le thermostat refroidit maintenant l&apos;eau jusqu&apos;à 100 K (−173 °C). Regardez descendre le graphique de la température dans le laboratoire.</translation>
     </message>
     <message>
         <source>Wait until the temperature graph has levelled out at 100 K, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attendez que le graphique de la température se stabilise à 100 K, puis mesurez à nouveau.</translation>
     </message>
     <message>
         <source>They slide past each other faster</source>
-        <translation type="unfinished"></translation>
+        <translation>Elles glissent plus vite les unes sur les autres</translation>
     </message>
     <message>
         <source>They hardly move from their places</source>
-        <translation type="unfinished"></translation>
+        <translation>Elles ne quittent presque plus leur place</translation>
     </message>
     <message>
         <source>They fly apart</source>
-        <translation type="unfinished"></translation>
+        <translation>Elles se dispersent</translation>
     </message>
     <message>
         <source>How do the particles move now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment les particules bougent-elles maintenant ?</translation>
     </message>
     <message>
         <source>Look at the share of moving particles you measured.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regardez la proportion mesurée de particules qui se déplacent.</translation>
     </message>
     <message>
         <source>Almost absolute zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Presque au zéro absolu</translation>
     </message>
     <message>
         <source>Now the thermostat goes down to 1 K, almost as cold as anything can be.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le thermostat descend maintenant à 1 K : on ne peut presque pas faire plus froid.</translation>
     </message>
     <message>
         <source>Wait until the temperature graph has levelled out near 0 K, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attendez que le graphique de la température se stabilise près de 0 K, puis mesurez à nouveau.</translation>
     </message>
     <message>
         <source>The particles almost stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Les particules s&apos;arrêtent presque</translation>
     </message>
     <message>
         <source>The particles keep moving as fast as before</source>
-        <translation type="unfinished"></translation>
+        <translation>Les particules bougent toujours aussi vite</translation>
     </message>
     <message>
         <source>The particles turn into a gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Les particules forment un gaz</translation>
     </message>
     <message>
         <source>What happens to the particles as the temperature comes close to 0 K?</source>
-        <translation type="unfinished"></translation>
+        <translation>Que deviennent les particules quand la température s&apos;approche de 0 K ?</translation>
     </message>
     <message>
         <source>Temperature measures how fast the particles move.</source>
-        <translation type="unfinished"></translation>
+        <translation>La température mesure la vitesse d&apos;agitation des particules.</translation>
     </message>
     <message>
         <source>Below zero?</source>
-        <translation type="unfinished"></translation>
+        <translation>En dessous de zéro ?</translation>
     </message>
     <message>
         <source>Try to move the Lab&apos;s thermostat below 0 K.</source>
-        <translation type="unfinished"></translation>
+        <translation>Essayez de régler le thermostat du laboratoire en dessous de 0 K.</translation>
     </message>
     <message>
         <source>Yes, the thermostat goes below 0 K</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui, le thermostat descend en dessous de 0 K</translation>
     </message>
     <message>
         <source>No, 0 K is the lowest there is</source>
-        <translation type="unfinished"></translation>
+        <translation>Non, 0 K est la température la plus basse qui soit</translation>
     </message>
     <message>
         <source>Can anything be colder than 0 K?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelque chose peut-il être plus froid que 0 K ?</translation>
     </message>
     <message>
         <source>At 0 K the particles would not move at all: can they move less than that?</source>
-        <translation type="unfinished"></translation>
+        <translation>À 0 K, les particules ne bougeraient plus du tout : peuvent-elles bouger moins que cela ?</translation>
     </message>
     <message>
         <source>The boiling range</source>
-        <translation type="unfinished"></translation>
+        <translation>La plage d&apos;ébullition</translation>
     </message>
     <message>
         <source>Heat water in a closed box and follow how much of it turns to vapour.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chauffez de l&apos;eau dans une boîte fermée et suivez la part qui se transforme en vapeur.</translation>
     </message>
     <message>
         <source>Here is water at room temperature (296 K, 23 °C) in a closed box. Gravity holds the liquid at the bottom.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voici de l&apos;eau à température ambiante (296 K, 23 °C) dans une boîte fermée. La pesanteur maintient le liquide au fond.</translation>
     </message>
     <message>
         <source>Even now a few molecules have escaped from the liquid: they fly about above it as vapour.</source>
-        <translation type="unfinished"></translation>
+        <translation>Déjà, quelques molécules se sont échappées du liquide : elles se déplacent au-dessus de lui sous forme de vapeur.</translation>
     </message>
     <message>
         <source>Let the water settle for a few seconds at 296 K, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laissez l&apos;eau se stabiliser quelques secondes à 296 K, puis mesurez à nouveau.</translation>
     </message>
     <message>
         <source>At 100 °C</source>
-        <translation type="unfinished"></translation>
+        <translation>À 100 °C</translation>
     </message>
     <message>
         <source>Real water boils at 373 K (100 °C) under the air&apos;s pressure. The thermostat now holds the water there.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;eau réelle bout à 373 K (100 °C) à la pression atmosphérique. Le thermostat maintient à présent l&apos;eau à cette température.</translation>
     </message>
     <message>
         <source>Wait until the temperature in the Lab has settled at 373 K for a few seconds, then measure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attendez que la température affichée dans le laboratoire soit stable à 373 K depuis quelques secondes, puis mesurez.</translation>
     </message>
     <message>
         <source>Give the water a few seconds at 373 K before you measure: evaporation takes time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laissez l&apos;eau quelques secondes à 373 K avant de mesurer : l&apos;évaporation prend du temps.</translation>
     </message>
     <message>
         <source>Most of it is still liquid</source>
-        <translation type="unfinished"></translation>
+        <translation>La plus grande partie est encore liquide</translation>
     </message>
     <message>
         <source>Half of it is vapour</source>
-        <translation type="unfinished"></translation>
+        <translation>La moitié est sous forme de vapeur</translation>
     </message>
     <message>
         <source>All of it is vapour</source>
-        <translation type="unfinished"></translation>
+        <translation>Toute l&apos;eau est sous forme de vapeur</translation>
     </message>
     <message>
         <source>How much of the water has turned to vapour at 373 K?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle part de l&apos;eau s&apos;est transformée en vapeur à 373 K ?</translation>
     </message>
     <message>
         <source>Compare the share of vapour you measured with 50 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparez à 50 % la proportion de vapeur que vous avez mesurée.</translation>
     </message>
     <message>
         <source>Hotter</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus chaud</translation>
     </message>
     <message>
         <source>The thermostat now holds the water at 450 K.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le thermostat maintient à présent l&apos;eau à 450 K.</translation>
     </message>
     <message>
         <source>Give the water a few seconds at 450 K before you measure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laissez l&apos;eau quelques secondes à 450 K avant de mesurer.</translation>
     </message>
     <message>
         <source>Hotter still</source>
-        <translation type="unfinished"></translation>
+        <translation>Encore plus chaud</translation>
     </message>
     <message>
         <source>And now at 650 K.</source>
-        <translation type="unfinished"></translation>
+        <translation>Et maintenant à 650 K.</translation>
     </message>
     <message>
         <source>Give the water a few seconds at 650 K before you measure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laissez l&apos;eau quelques secondes à 650 K avant de mesurer.</translation>
     </message>
     <message>
         <source>Between 296 K and 373 K</source>
-        <translation type="unfinished"></translation>
+        <translation>Entre 296 K et 373 K</translation>
     </message>
     <message>
         <source>Between 450 K and 650 K</source>
-        <translation type="unfinished"></translation>
+        <translation>Entre 450 K et 650 K</translation>
     </message>
     <message>
         <source>Above 650 K</source>
-        <translation type="unfinished"></translation>
+        <translation>Au-dessus de 650 K</translation>
     </message>
     <message>
         <source>Between which of the temperatures did the water go from mostly liquid to mostly vapour?</source>
-        <translation type="unfinished"></translation>
+        <translation>Entre quelles températures la plus grande partie de l&apos;eau est-elle passée de l&apos;état liquide à l&apos;état de vapeur ?</translation>
     </message>
     <message>
         <source>Look at the four shares you measured: where does the share of vapour pass 50 %?</source>
-        <translation type="unfinished"></translation>
+        <translation>Regardez les quatre proportions que vous avez mesurées : où la proportion de vapeur dépasse-t-elle 50 % ?</translation>
     </message>
     <message>
         <source>A range, not a point</source>
-        <translation type="unfinished"></translation>
+        <translation>Une plage, pas un point</translation>
     </message>
     <message>
         <source>In a closed box the water does not boil all at once: the hotter it is, the more of it is vapour, until none is left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans une boîte fermée, l&apos;eau ne bout pas d&apos;un seul coup : plus elle est chaude, plus la part de vapeur est grande, jusqu&apos;à ce qu&apos;il ne reste plus de liquide.</translation>
     </message>
     <message>
         <source>Why does real water in a pan boil at one temperature, while the water in the box turned to vapour over a range?</source>
-        <translation type="unfinished"></translation>
+        <translation>Pourquoi l&apos;eau réelle, dans une casserole, bout-elle à une seule température, alors que l&apos;eau de la boîte s&apos;est transformée en vapeur sur toute une plage de températures ?</translation>
     </message>
     <message>
         <source>Pressure and volume (Boyle&apos;s law)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pression et volume (loi de Boyle-Mariotte)</translation>
     </message>
     <message>
         <source>Squeeze air with the lid of the box and see how its pressure changes with its volume.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprimez de l&apos;air avec le couvercle de la boîte et observez comment sa pression varie avec son volume.</translation>
     </message>
     <message>
         <source>Air in a box</source>
-        <translation type="unfinished"></translation>
+        <translation>De l&apos;air dans une boîte</translation>
     </message>
     <message>
         <source>Here is air (nitrogen) at room temperature in a closed box. Its molecules fly about and bounce off the walls. Every bounce pushes the wall: together the pushes are the pressure of the gas.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voici de l&apos;air (du diazote) à température ambiante dans une boîte fermée. Ses molécules se déplacent en tous sens et rebondissent sur les parois. Chaque rebond pousse la paroi : l&apos;ensemble de ces poussées constitue la pression du gaz.</translation>
     </message>
     <message>
         <source>The walls are soft: each pushes a molecule back only within a thin skin. The volume of the gas is the room inside the skins, where the molecules fly freely.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les parois sont souples : chacune ne repousse une molécule que dans une fine couche à sa surface. Le volume du gaz est l&apos;espace situé à l&apos;intérieur de ces couches, où les molécules se déplacent librement.</translation>
     </message>
     <message>
         <source>What is the pressure of the gas? Read it in the Lab (Wall pressure, in kPa).</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle est la pression du gaz ? Lisez-la dans le laboratoire (« Pression sur les parois », en kPa).</translation>
     </message>
     <message>
         <source>The Lab&apos;s readouts show the wall pressure; choose kPa as the pressure unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le panneau « Mesures » du laboratoire affiche la pression sur les parois ; choisissez kPa comme unité de pression.</translation>
     </message>
     <message>
         <source>Its volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Son volume</translation>
     </message>
     <message>
         <source>The program measures the room inside the walls.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme mesure l&apos;espace disponible entre les parois.</translation>
     </message>
     <message>
         <source>Half the volume</source>
-        <translation type="unfinished"></translation>
+        <translation>La moitié du volume</translation>
     </message>
     <message>
         <source>The lid (the top of the box) now moves down until the gas has half the room it had. It moves slowly, so that the molecules are pushed ahead of it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le couvercle (le haut de la boîte) descend maintenant jusqu&apos;à ce que le gaz ne dispose plus que de la moitié de l&apos;espace qu&apos;il avait. Il se déplace lentement, de sorte que les molécules sont poussées devant lui.</translation>
     </message>
     <message>
         <source>Wait until the lid has stopped and the pressure graph has levelled out, then measure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attendez que le couvercle se soit arrêté et que le graphique de la pression se soit stabilisé, puis mesurez.</translation>
     </message>
     <message>
         <source>Wait until the lid has stopped and the pressure graph runs level, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attendez que le couvercle se soit arrêté et que le graphique de la pression soit stable, puis mesurez à nouveau.</translation>
     </message>
     <message>
         <source>It about doubled</source>
-        <translation type="unfinished"></translation>
+        <translation>Elle a environ doublé</translation>
     </message>
     <message>
         <source>It about halved</source>
-        <translation type="unfinished"></translation>
+        <translation>Elle a environ diminué de moitié</translation>
     </message>
     <message>
         <source>It stayed the same</source>
-        <translation type="unfinished"></translation>
+        <translation>Elle est restée la même</translation>
     </message>
     <message>
         <source>When the volume halved, what happened to the pressure?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quand le volume a été divisé par deux, qu&apos;est devenue la pression ?</translation>
     </message>
     <message>
         <source>Compare the pressure you measured now with the one in step 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparez la pression que vous venez de mesurer à celle de l&apos;étape 1.</translation>
     </message>
     <message>
         <source>The volume now</source>
-        <translation type="unfinished"></translation>
+        <translation>Le volume à présent</translation>
     </message>
     <message>
         <source>Wait until the lid has stopped, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attendez que le couvercle se soit arrêté, puis mesurez à nouveau.</translation>
     </message>
     <message>
         <source>A third of the volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tiers du volume</translation>
     </message>
     <message>
         <source>The lid moves down further, until the gas has a third of the room it had at first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le couvercle descend encore, jusqu&apos;à ce que le gaz ne dispose plus que du tiers de l&apos;espace qu&apos;il avait au départ.</translation>
     </message>
     <message>
         <source>About three times the first pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Environ le triple de la pression initiale</translation>
     </message>
     <message>
         <source>About a third of the first pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Environ le tiers de la pression initiale</translation>
     </message>
     <message>
         <source>The same as the first pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>La même que la pression initiale</translation>
     </message>
     <message>
         <source>What is the pressure now, compared with the first one?</source>
-        <translation type="unfinished"></translation>
+        <translation>Que vaut la pression maintenant, par rapport à la pression initiale ?</translation>
     </message>
     <message>
         <source>Divide the pressure you measured now by the one in step 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisez la pression que vous venez de mesurer par celle de l&apos;étape 1.</translation>
     </message>
     <message>
         <source>Boyle&apos;s law</source>
-        <translation type="unfinished"></translation>
+        <translation>La loi de Boyle-Mariotte</translation>
     </message>
     <message>
         <source>Robert Boyle found in 1662 that, at a fixed temperature, the pressure of a gas times its volume stays the same: halve the volume and the pressure doubles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Robert Boyle a découvert en 1662 (et Edme Mariotte, de son côté, en 1676) qu&apos;à température constante, le produit de la pression d&apos;un gaz par son volume reste le même : si l&apos;on divise le volume par deux, la pression double.</translation>
     </message>
     <message>
         <source>Explain with the molecules why a gas in half the volume presses twice as hard on its walls.</source>
-        <translation type="unfinished"></translation>
+        <translation>Expliquez, à l&apos;aide des molécules, pourquoi un gaz enfermé dans un volume deux fois plus petit appuie deux fois plus fort sur ses parois.</translation>
     </message>
     <message>
         <source>Evaporation and evaporative cooling</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;évaporation et le refroidissement par évaporation</translation>
     </message>
     <message>
         <source>Watch molecules escape from water, and see the water cool when nothing warms it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Observez des molécules s&apos;échapper de l&apos;eau, et voyez l&apos;eau se refroidir quand rien ne la chauffe.</translation>
     </message>
     <message>
         <source>Water in a small box</source>
-        <translation type="unfinished"></translation>
+        <translation>De l&apos;eau dans une petite boîte</translation>
     </message>
     <message>
         <source>Here is hot water, at 400 K (127 °C), in a closed box. The lid is down, so the water has little room above it. A few molecules escape from the liquid and fly about as vapour; as many fall back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voici de l&apos;eau chaude, à 400 K (127 °C), dans une boîte fermée. Le couvercle est baissé : l&apos;eau a donc peu d&apos;espace au-dessus d&apos;elle. Quelques molécules s&apos;échappent du liquide et se déplacent sous forme de vapeur ; il en retombe autant.</translation>
     </message>
     <message>
         <source>Wait until the lid has stopped and the water has settled, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attendez que le couvercle se soit arrêté et que l&apos;eau se soit stabilisée, puis mesurez à nouveau.</translation>
     </message>
     <message>
         <source>No more heat</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus d&apos;échange de chaleur</translation>
     </message>
     <message>
         <source>Now the thermostat is switched off: nothing heats or cools the water any more, its energy stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le thermostat est maintenant coupé : plus rien ne chauffe ni ne refroidit l&apos;eau, son énergie reste constante.</translation>
     </message>
     <message>
         <source>The lid goes back up, so the vapour gets more room. Watch the water.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le couvercle remonte : la vapeur dispose donc de plus d&apos;espace. Observez l&apos;eau.</translation>
     </message>
     <message>
         <source>Wait until the lid is back at the top and a few more seconds have passed, then measure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attendez que le couvercle soit revenu en haut, puis encore quelques secondes, avant de mesurer.</translation>
     </message>
     <message>
         <source>More molecules escape and stay in the vapour</source>
-        <translation type="unfinished"></translation>
+        <translation>Davantage de molécules s&apos;échappent et restent dans la vapeur</translation>
     </message>
     <message>
         <source>The molecules stop escaping</source>
-        <translation type="unfinished"></translation>
+        <translation>Les molécules cessent de s&apos;échapper</translation>
     </message>
     <message>
         <source>All the water turns to vapour</source>
-        <translation type="unfinished"></translation>
+        <translation>Toute l&apos;eau se transforme en vapeur</translation>
     </message>
     <message>
         <source>What happens when the vapour gets more room?</source>
-        <translation type="unfinished"></translation>
+        <translation>Que se passe-t-il quand la vapeur dispose de plus d&apos;espace ?</translation>
     </message>
     <message>
         <source>Compare the share of vapour now with the one in step 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparez la proportion de vapeur actuelle à celle de l&apos;étape 1.</translation>
     </message>
     <message>
         <source>Colder</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus froid</translation>
     </message>
     <message>
         <source>Look at the temperature graph in the Lab: the water started at 400 K.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regardez le graphique de la température dans le laboratoire : au départ, l&apos;eau était à 400 K.</translation>
     </message>
     <message>
         <source>Wait until the lid is back at the top and the temperature graph has levelled out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attendez que le couvercle soit revenu en haut et que le graphique de la température se soit stabilisé.</translation>
     </message>
     <message>
         <source>The fastest molecules escape and take their energy with them</source>
-        <translation type="unfinished"></translation>
+        <translation>Les molécules les plus rapides s&apos;échappent en emportant leur énergie</translation>
     </message>
     <message>
         <source>Heat flows out through the walls</source>
-        <translation type="unfinished"></translation>
+        <translation>De la chaleur s&apos;échappe à travers les parois</translation>
     </message>
     <message>
         <source>The lid cools the water</source>
-        <translation type="unfinished"></translation>
+        <translation>Le couvercle refroidit l&apos;eau</translation>
     </message>
     <message>
         <source>Nothing cooled the water from outside, yet it got colder. Why?</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a refroidi l&apos;eau depuis l&apos;extérieur, et pourtant sa température a baissé. Pourquoi ?</translation>
     </message>
     <message>
         <source>Only a molecule moving fast enough can pull free of its neighbours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seule une molécule assez rapide peut s&apos;arracher à ses voisines.</translation>
     </message>
     <message>
         <source>Sweat</source>
-        <translation type="unfinished"></translation>
+        <translation>La transpiration</translation>
     </message>
     <message>
         <source>Your skin cools when sweat evaporates from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre peau se refroidit quand la sueur s&apos;évapore à sa surface.</translation>
     </message>
     <message>
         <source>Explain why sweating cools you down, using what you saw.</source>
-        <translation type="unfinished"></translation>
+        <translation>À partir de ce que vous avez observé, expliquez pourquoi transpirer vous rafraîchit.</translation>
     </message>
     <message>
         <source>The heating curve and latent heat</source>
-        <translation type="unfinished"></translation>
+        <translation>La courbe de chauffe et la chaleur latente</translation>
     </message>
     <message>
         <source>Plot the heating curve of quartz and measure the energy it takes to melt it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tracez la courbe de chauffe du quartz et mesurez l&apos;énergie nécessaire pour le faire fondre.</translation>
     </message>
     <message>
         <source>The heating curve</source>
-        <translation type="unfinished"></translation>
+        <translation>La courbe de chauffe</translation>
     </message>
     <message>
         <source>The thermostat heats quartz steadily from 1,500 K to 2,500 K. The Lab plots the heating curve: the measured temperature against the total energy per particle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le thermostat chauffe le quartz régulièrement de 1&#xa0;500 K à 2&#xa0;500 K. Le laboratoire trace la courbe de chauffe : la température mesurée en fonction de l&apos;énergie totale par particule.</translation>
     </message>
     <message>
         <source>Wait until the ramp has reached 2,500 K, then look at the curve.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attendez que la rampe ait atteint 2&#xa0;500 K, puis observez la courbe.</translation>
     </message>
     <message>
         <source>The ramp must run to the end. Press Set up again to heat the quartz again from 1,500 K.</source>
-        <translation type="unfinished"></translation>
+        <translation>La rampe doit aller jusqu&apos;au bout. Appuyez sur « Refaire la mise en place » pour chauffer de nouveau le quartz à partir de 1&#xa0;500 K.</translation>
     </message>
     <message>
         <source>The temperature hardly rises while the energy grows</source>
-        <translation type="unfinished"></translation>
+        <translation>La température monte à peine alors que l&apos;énergie augmente</translation>
     </message>
     <message>
         <source>The temperature rises fastest</source>
-        <translation type="unfinished"></translation>
+        <translation>La température monte plus vite que partout ailleurs</translation>
     </message>
     <message>
         <source>The energy stays the same</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;énergie reste la même</translation>
     </message>
     <message>
         <source>What happens on the flat part of the curve?</source>
-        <translation type="unfinished"></translation>
+        <translation>Que se passe-t-il sur la partie plate de la courbe ?</translation>
     </message>
     <message>
         <source>Along the flat part, read the temperature at its two ends, and the energy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur la partie plate, lisez la température et l&apos;énergie à ses deux extrémités.</translation>
     </message>
     <message>
         <source>Latent heat</source>
-        <translation type="unfinished"></translation>
+        <translation>La chaleur latente</translation>
     </message>
     <message>
         <source>On the plateau, the energy the thermostat gives goes into breaking the crystal apart, not into making the particles faster. This hidden energy is the latent heat of melting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur le palier, l&apos;énergie fournie par le thermostat sert à briser la structure du cristal, et non à rendre les particules plus rapides. Cette énergie « cachée » est la chaleur latente de fusion.</translation>
     </message>
     <message>
         <source>The plateau must lie on the curve: let the ramp run to 2,500 K.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le palier doit figurer sur la courbe : laissez la rampe aller jusqu&apos;à 2&#xa0;500 K.</translation>
     </message>
     <message>
         <source>How much energy did the quartz take up along the plateau, per mole? Read the energy at both ends of the flat part.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle énergie le quartz a-t-il absorbée pendant le palier, par mole ? Lisez l&apos;énergie aux deux extrémités de la partie plate.</translation>
     </message>
     <message>
         <source>Read the total energy where the curve starts to run flat and where it climbs again, and subtract.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisez l&apos;énergie totale là où la courbe devient plate et là où elle remonte, puis faites la différence.</translation>
     </message>
     <message>
         <source>Why it matters</source>
-        <translation type="unfinished"></translation>
+        <translation>Pourquoi c&apos;est important</translation>
     </message>
     <message>
         <source>Ice in a drink stays at 0 °C until it has all melted, however warm the room: the heat goes into melting it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans une boisson, la glace reste à 0 °C jusqu&apos;à ce qu&apos;elle ait entièrement fondu, même dans une pièce très chaude : la chaleur reçue sert à la faire fondre.</translation>
     </message>
     <message>
         <source>Use the heating curve to explain why a drink with ice stays cold until the ice is gone.</source>
-        <translation type="unfinished"></translation>
+        <translation>À l&apos;aide de la courbe de chauffe, expliquez pourquoi une boisson avec des glaçons reste froide tant que la glace n&apos;a pas entièrement fondu.</translation>
     </message>
     <message>
         <source>The melting point</source>
-        <translation type="unfinished"></translation>
+        <translation>Le point de fusion</translation>
     </message>
     <message>
         <source>Heat quartz slowly, find the temperature where it melts, and compare it with the real one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chauffez lentement du quartz, trouvez la température à laquelle il fond et comparez-la à la valeur réelle.</translation>
     </message>
     <message>
         <source>Solid quartz</source>
-        <translation type="unfinished"></translation>
+        <translation>Le quartz solide</translation>
     </message>
     <message>
         <source>Sand is quartz. Here is a small crystal of it at room temperature: its atoms shake about fixed places.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le sable, c&apos;est du quartz. Voici un petit cristal de quartz à température ambiante : ses atomes vibrent autour de positions fixes.</translation>
     </message>
     <message>
         <source>Quartz melts far hotter than anything in a kitchen. You will heat it with the Lab&apos;s thermostat until it melts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le quartz fond à une température bien plus élevée que tout ce qu&apos;on trouve dans une cuisine. Vous allez le chauffer avec le thermostat du laboratoire jusqu&apos;à ce qu&apos;il fonde.</translation>
     </message>
     <message>
         <source>Let the crystal run for a few seconds at room temperature, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laissez le cristal évoluer quelques secondes à température ambiante, puis mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Heat it slowly</source>
-        <translation type="unfinished"></translation>
+        <translation>Chauffez-le lentement</translation>
     </message>
     <message>
         <source>The thermostat now heats the quartz steadily from 1,500 K to 2,500 K. The Lab draws the heating curve: the temperature of the atoms against the energy they were given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le thermostat chauffe maintenant le quartz régulièrement de 1&#xa0;500 K à 2&#xa0;500 K. Le laboratoire trace la courbe de chauffe : la température des atomes en fonction de l&apos;énergie qu&apos;ils ont reçue.</translation>
     </message>
     <message>
         <source>While the crystal warms, the curve climbs steadily. Where it melts, the energy goes into breaking the crystal apart instead of making the atoms faster: the curve runs flat for a while. That flat stretch is the melting plateau.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tant que le cristal se réchauffe, la courbe monte régulièrement. Là où il fond, l&apos;énergie sert à briser la structure du cristal au lieu de rendre les atomes plus rapides : la courbe reste plate pendant un moment. Cette partie plate est le palier de fusion.</translation>
     </message>
     <message>
         <source>Wait until the ramp has reached 2,500 K (the thermostat in the Lab shows it), then press Measure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attendez que la rampe ait atteint 2&#xa0;500 K (le thermostat du laboratoire l&apos;indique), puis appuyez sur « Mesurer ».</translation>
     </message>
     <message>
         <source>The ramp must run to the end without a pause. Press Set up again to heat the quartz again from 1,500 K.</source>
-        <translation type="unfinished"></translation>
+        <translation>La rampe doit aller jusqu&apos;au bout sans interruption. Appuyez sur « Refaire la mise en place » pour chauffer de nouveau le quartz à partir de 1&#xa0;500 K.</translation>
     </message>
     <message>
         <source>Read the temperature of the flat stretch off the heating curve. At what temperature does the quartz melt?</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisez sur la courbe de chauffe la température de la partie plate. À quelle température le quartz fond-il ?</translation>
     </message>
     <message>
         <source>Find where the curve runs nearly level: read its temperature off the axis on the left (in kelvin).</source>
-        <translation type="unfinished"></translation>
+        <translation>Repérez l&apos;endroit où la courbe est presque horizontale : lisez sa température sur l&apos;axe de gauche (en kelvins).</translation>
     </message>
     <message>
         <source>Liquid quartz</source>
-        <translation type="unfinished"></translation>
+        <translation>Le quartz liquide</translation>
     </message>
     <message>
         <source>The crystal has melted: its atoms now slide past each other.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le cristal a fondu : ses atomes glissent maintenant les uns sur les autres.</translation>
     </message>
     <message>
         <source>Real quartz melts at 1,986 K (1,713 °C). The model&apos;s atoms attract each other with a strength chosen so that the model melts near the real melting point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le quartz réel fond à 1&#xa0;986 K (1&#xa0;713 °C). Les atomes du modèle s&apos;attirent avec une intensité choisie pour que le modèle fonde près du point de fusion réel.</translation>
     </message>
     <message>
         <source>Did the ramp reach 2,500 K? If not, press Set up again on the step before.</source>
-        <translation type="unfinished"></translation>
+        <translation>La rampe a-t-elle atteint 2&#xa0;500 K ? Sinon, revenez à l&apos;étape précédente et appuyez sur « Refaire la mise en place ».</translation>
     </message>
     <message>
         <source>Within 5 % of it</source>
-        <translation type="unfinished"></translation>
+        <translation>Le même, à 5 % près</translation>
     </message>
     <message>
         <source>About twice as hot</source>
-        <translation type="unfinished"></translation>
+        <translation>Environ le double</translation>
     </message>
     <message>
         <source>About half as hot</source>
-        <translation type="unfinished"></translation>
+        <translation>Environ la moitié</translation>
     </message>
     <message>
         <source>How does the melting point you measured compare with the real one, 1,986 K?</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment le point de fusion que vous avez mesuré se situe-t-il par rapport au point de fusion réel, 1&#xa0;986 K ?</translation>
     </message>
     <message>
         <source>Divide your measured melting point by 1,986 K.</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisez par 1&#xa0;986 K le point de fusion que vous avez mesuré.</translation>
     </message>
     <message>
         <source>The phase diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Le diagramme de phases</translation>
     </message>
     <message>
         <source>Cool and squeeze air and follow its state on the phase diagram of nitrogen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Refroidissez et comprimez de l&apos;air, et suivez son état sur le diagramme de phases du diazote.</translation>
     </message>
     <message>
         <source>Air at room temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;air à température ambiante</translation>
     </message>
     <message>
         <source>The Lab&apos;s phase diagram shows, for every temperature and pressure, whether nitrogen is a solid, a liquid or a gas. The dot marks the air in the box now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le diagramme de phases du laboratoire indique, pour chaque température et chaque pression, si le diazote est solide, liquide ou gazeux. Le point marque l&apos;état actuel de l&apos;air dans la boîte.</translation>
     </message>
     <message>
         <source>Let the air run for a few seconds, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laissez l&apos;air évoluer quelques secondes, puis mesurez à nouveau.</translation>
     </message>
     <message>
         <source>In the gas region</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans le domaine gazeux</translation>
     </message>
     <message>
         <source>In the liquid region</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans le domaine liquide</translation>
     </message>
     <message>
         <source>In the solid region</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans le domaine solide</translation>
     </message>
     <message>
         <source>Where does the dot lie on the phase diagram?</source>
-        <translation type="unfinished"></translation>
+        <translation>Où se trouve le point sur le diagramme de phases ?</translation>
     </message>
     <message>
         <source>Read the name of the region around the dot.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisez le nom du domaine autour du point.</translation>
     </message>
     <message>
         <source>Cold and squeezed</source>
-        <translation type="unfinished"></translation>
+        <translation>Froid et comprimé</translation>
     </message>
     <message>
         <source>The thermostat now cools the air to 77 K (−196 °C), and the lid squeezes it into 60 % of the box. Watch the dot move on the diagram, and watch the molecules in the box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le thermostat refroidit maintenant l&apos;air jusqu&apos;à 77 K (−196 °C), et le couvercle le comprime dans 60 % de la boîte. Regardez le point se déplacer sur le diagramme, et observez les molécules dans la boîte.</translation>
     </message>
     <message>
         <source>Wait until the lid has stopped and drops have formed, then measure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attendez que le couvercle se soit arrêté et que des gouttes se soient formées, puis mesurez.</translation>
     </message>
     <message>
         <source>Wait a little longer: the molecules need time to find each other and form a liquid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attendez encore un peu : les molécules ont besoin de temps pour se rassembler et former un liquide.</translation>
     </message>
     <message>
         <source>Near the line between liquid and gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Près de la courbe entre liquide et gaz</translation>
     </message>
     <message>
         <source>Deep in the gas region</source>
-        <translation type="unfinished"></translation>
+        <translation>En plein domaine gazeux</translation>
     </message>
     <message>
         <source>Where is the dot now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Où se trouve le point maintenant ?</translation>
     </message>
     <message>
         <source>Liquid and gas side by side: on which line of the diagram can both be at once?</source>
-        <translation type="unfinished"></translation>
+        <translation>Du liquide et du gaz côte à côte : sur quelle courbe du diagramme les deux peuvent-ils coexister ?</translation>
     </message>
     <message>
         <source>Colder still</source>
-        <translation type="unfinished"></translation>
+        <translation>Encore plus froid</translation>
     </message>
     <message>
         <source>The thermostat now cools the nitrogen to 40 K, below its melting point (63 K).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le thermostat refroidit maintenant le diazote jusqu&apos;à 40 K, en dessous de son point de fusion (63 K).</translation>
     </message>
     <message>
         <source>Wait until the temperature has settled at 40 K, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attendez que la température se soit stabilisée à 40 K, puis mesurez à nouveau.</translation>
     </message>
     <message>
         <source>It froze: the molecules stay in their places</source>
-        <translation type="unfinished"></translation>
+        <translation>Il s&apos;est solidifié : les molécules restent à leur place</translation>
     </message>
     <message>
         <source>It boiled away</source>
-        <translation type="unfinished"></translation>
+        <translation>Il s&apos;est entièrement vaporisé</translation>
     </message>
     <message>
         <source>Nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a changé</translation>
     </message>
     <message>
         <source>What happened to the liquid nitrogen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Qu&apos;est devenu le diazote liquide ?</translation>
     </message>
     <message>
         <source>Compare the share of moving molecules with what a liquid has.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparez la proportion de molécules qui se déplacent à celle d&apos;un liquide.</translation>
     </message>
     <message>
         <source>Reading the diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire le diagramme</translation>
     </message>
     <message>
         <source>Use the phase diagram to explain how you can turn a gas into a liquid without cooling it.</source>
-        <translation type="unfinished"></translation>
+        <translation>À l&apos;aide du diagramme de phases, expliquez comment on peut transformer un gaz en liquide sans le refroidir.</translation>
     </message>
     <message>
         <source>The three states</source>
-        <translation type="unfinished"></translation>
+        <translation>Les trois états</translation>
     </message>
     <message>
         <source>Visit a solid, a liquid and a gas, and describe how their particles move.</source>
-        <translation type="unfinished"></translation>
+        <translation>Découvrez un solide, un liquide et un gaz, et décrivez comment leurs particules bougent.</translation>
     </message>
     <message>
         <source>A solid: quartz</source>
-        <translation type="unfinished"></translation>
+        <translation>Un solide : le quartz</translation>
     </message>
     <message>
         <source>Sand is made of quartz. Here are a few hundred of its atoms at room temperature (23 °C), in a box seen in perspective.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le sable est constitué de quartz. Voici quelques centaines de ses atomes à température ambiante (23 °C), dans une boîte vue en perspective.</translation>
     </message>
     <message>
         <source>Watch the atoms for a while. Do they stay where they are, or do they wander about?</source>
-        <translation type="unfinished"></translation>
+        <translation>Observez les atomes un moment. Restent-ils à leur place, ou se promènent-ils un peu partout ?</translation>
     </message>
     <message>
         <source>They shake about fixed places</source>
-        <translation type="unfinished"></translation>
+        <translation>En vibrant autour de positions fixes</translation>
     </message>
     <message>
         <source>They slide past each other</source>
-        <translation type="unfinished"></translation>
+        <translation>En glissant tout en restant en contact</translation>
     </message>
     <message>
         <source>They fly about freely</source>
-        <translation type="unfinished"></translation>
+        <translation>En se déplaçant librement en tous sens</translation>
     </message>
     <message>
         <source>How do the atoms of the solid move?</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment les atomes du solide bougent-ils ?</translation>
     </message>
     <message>
         <source>Look at one atom in the large view for a few seconds: does it ever leave its neighbours?</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivez un atome dans la grande vue pendant quelques secondes : quitte-t-il parfois ses voisins ?</translation>
     </message>
     <message>
         <source>The share of moving atoms is taken over the last 1,000 steps: let the simulation run, then press Measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La proportion d&apos;atomes qui se déplacent est calculée sur les 1&#xa0;000 derniers pas : laissez la simulation tourner, puis appuyez à nouveau sur « Mesurer ».</translation>
     </message>
     <message>
         <source>A liquid: water</source>
-        <translation type="unfinished"></translation>
+        <translation>Un liquide : l&apos;eau</translation>
     </message>
     <message>
         <source>Now water at the same temperature. Its particles attract each other just as the quartz atoms do, but less strongly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voici maintenant de l&apos;eau à la même température. Ses particules s&apos;attirent comme les atomes du quartz, mais moins fortement.</translation>
     </message>
     <message>
         <source>Watch how the particles move now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Observez maintenant comment les particules bougent.</translation>
     </message>
     <message>
         <source>How do the particles of the liquid move?</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment les particules du liquide bougent-elles ?</translation>
     </message>
     <message>
         <source>The particles stay close together, but do they keep the same neighbours?</source>
-        <translation type="unfinished"></translation>
+        <translation>Les particules restent proches les unes des autres, mais gardent-elles toujours les mêmes voisines ?</translation>
     </message>
     <message>
         <source>Let the water run for a few seconds before you measure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laissez l&apos;eau évoluer quelques secondes avant de mesurer.</translation>
     </message>
     <message>
         <source>A gas: nitrogen</source>
-        <translation type="unfinished"></translation>
+        <translation>Un gaz : le diazote</translation>
     </message>
     <message>
         <source>Air is mostly nitrogen. Here it is at room temperature, in a box that is tiny but still mostly empty space.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;air est composé principalement de diazote. Le voici à température ambiante, dans une boîte minuscule, mais pourtant presque entièrement vide.</translation>
     </message>
     <message>
         <source>How do the molecules of the gas move?</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment les molécules du gaz bougent-elles ?</translation>
     </message>
     <message>
         <source>Does a molecule of the gas have neighbours that it stays with?</source>
-        <translation type="unfinished"></translation>
+        <translation>Une molécule du gaz a-t-elle des voisines dont elle reste proche ?</translation>
     </message>
     <message>
         <source>Let the gas run for a few seconds before you measure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laissez le gaz évoluer quelques secondes avant de mesurer.</translation>
     </message>
     <message>
         <source>Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparaison</translation>
     </message>
     <message>
         <source>You have seen all three states of matter, each at the same temperature.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez vu les trois états de la matière, tous à la même température.</translation>
     </message>
     <message>
         <source>In one sentence: how far apart are the particles in a solid, a liquid and a gas?</source>
-        <translation type="unfinished"></translation>
+        <translation>En une phrase : les particules sont-elles proches ou éloignées les unes des autres dans un solide, dans un liquide et dans un gaz ?</translation>
     </message>
     <message>
         <source>The energy of two atoms</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;énergie de deux atomes</translation>
     </message>
     <message>
         <source>Read the depth and the bond length off the energy of two water particles, and find the bond length again among the particles of the liquid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisez la profondeur du puits et la longueur de liaison sur la courbe d&apos;énergie de deux particules d&apos;eau, puis retrouvez cette longueur de liaison parmi les particules du liquide.</translation>
     </message>
     <message>
         <source>The energy curve</source>
-        <translation type="unfinished"></translation>
+        <translation>La courbe d&apos;énergie</translation>
     </message>
     <message>
         <source>The Interactions window shows the energy of two water particles against their distance. Far apart they do not feel each other; closer, they attract, and the energy falls into a well; closer still, they push each other away.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fenêtre « Interactions » montre l&apos;énergie de deux particules d&apos;eau en fonction de leur distance. Très éloignées, elles ne se ressentent pas ; plus proches, elles s&apos;attirent et l&apos;énergie descend dans un puits ; plus proches encore, elles se repoussent.</translation>
     </message>
     <message>
         <source>How deep is the well? Read it off the energy axis (in kJ/mol), as a positive number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle est la profondeur du puits ? Lisez-la sur l&apos;axe des énergies (en kJ/mol), sous forme de nombre positif.</translation>
     </message>
     <message>
         <source>Find the lowest point of the curve and read its energy on the left axis; leave out the minus sign.</source>
-        <translation type="unfinished"></translation>
+        <translation>Repérez le point le plus bas de la courbe et lisez son énergie sur l&apos;axe de gauche ; omettez le signe moins.</translation>
     </message>
     <message>
         <source>The bond length</source>
-        <translation type="unfinished"></translation>
+        <translation>La longueur de liaison</translation>
     </message>
     <message>
         <source>The distance at the bottom of the well is where two particles would rest: the bond length.</source>
-        <translation type="unfinished"></translation>
+        <translation>La distance au fond du puits est celle à laquelle deux particules resteraient au repos : c&apos;est la longueur de liaison.</translation>
     </message>
     <message>
         <source>At what distance is the bottom of the well? Read it off the distance axis (in ångström).</source>
-        <translation type="unfinished"></translation>
+        <translation>À quelle distance se trouve le fond du puits ? Lisez-la sur l&apos;axe des distances (en ångströms).</translation>
     </message>
     <message>
         <source>Find the lowest point of the curve and read its distance on the bottom axis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Repérez le point le plus bas de la courbe et lisez sa distance sur l&apos;axe du bas.</translation>
     </message>
     <message>
         <source>Neighbours in the liquid</source>
-        <translation type="unfinished"></translation>
+        <translation>Le voisinage dans le liquide</translation>
     </message>
     <message>
         <source>The same window shows how often pairs of particles in the liquid lie at each distance right now: the peaks are the shells of neighbours around a particle.</source>
-        <translation type="unfinished"></translation>
+        <translation>La même fenêtre montre à quelle fréquence des paires de particules du liquide se trouvent, en ce moment, à chaque distance : les pics correspondent aux couches de voisines autour d&apos;une particule.</translation>
     </message>
     <message>
         <source>Let the liquid run for a moment, then measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laissez le liquide évoluer un moment, puis mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Close to the bottom of the well</source>
-        <translation type="unfinished"></translation>
+        <translation>Près du fond du puits</translation>
     </message>
     <message>
         <source>Much farther than the bottom of the well</source>
-        <translation type="unfinished"></translation>
+        <translation>Bien plus loin que le fond du puits</translation>
     </message>
     <message>
         <source>Much closer than the bottom of the well</source>
-        <translation type="unfinished"></translation>
+        <translation>Bien plus près que le fond du puits</translation>
     </message>
     <message>
         <source>Where is the highest peak of the distances, compared with the bottom of the well?</source>
-        <translation type="unfinished"></translation>
+        <translation>Où se situe le pic le plus haut des distances, par rapport au fond du puits ?</translation>
     </message>
     <message>
         <source>Compare the distance of the highest peak with the bond length you read in step 2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparez la distance du pic le plus haut à la longueur de liaison que vous avez lue à l&apos;étape 2.</translation>
     </message>
 </context>
 <context>

@@ -45,7 +45,7 @@ void expectSameAsAllPairs(const AtomFrame &frame) {
 
 // Two types with different radii (the second pair reaches less far, the
 // cross pair farther), atoms scattered densely in the box and some beyond it.
-AtomFrame randomFrame(std::size_t atoms, double spill, unsigned seed) {
+AtomFrame spilledFrame(std::size_t atoms, double spill, unsigned seed) {
   std::mt19937 random(seed);
   AtomFrame frame;
   frame.typeCount = 2;
@@ -66,13 +66,13 @@ AtomFrame randomFrame(std::size_t atoms, double spill, unsigned seed) {
 } // namespace
 
 TEST(NeighbourCells, FindTheSameNeighboursAsComparingAllPairs) {
-  expectSameAsAllPairs(randomFrame(3000, 0.0, 1));
+  expectSameAsAllPairs(spilledFrame(3000, 0.0, 1));
   expectSameAsAllPairs(crystal(minimumDistance(kLiquidPair)));
 }
 
 TEST(NeighbourCells, AtomsOutsideTheBoxStillFindTheirNeighbours) {
-  expectSameAsAllPairs(randomFrame(1500, 0.3, 2));
-  AtomFrame line = randomFrame(0, 0.0, 3);
+  expectSameAsAllPairs(spilledFrame(1500, 0.3, 2));
+  AtomFrame line = spilledFrame(0, 0.0, 3);
   for (const double x : {-40000.0, -39000.0, -38500.0, 60000.0, 61000.0, 14000.0})
     line.coords.insert(line.coords.end(), {x, -20000.0, 50000.0});
   line.types.assign(6, 0);
@@ -80,17 +80,17 @@ TEST(NeighbourCells, AtomsOutsideTheBoxStillFindTheirNeighbours) {
 }
 
 TEST(NeighbourCells, ABoxWithoutExtentOrARadiusOfNothingStillWorks) {
-  AtomFrame flat = randomFrame(400, 0.0, 4);
+  AtomFrame flat = spilledFrame(400, 0.0, 4);
   flat.box = {0, 0, 0, 0, 0, 0};
   expectSameAsAllPairs(flat);
-  AtomFrame tiny = randomFrame(400, 0.0, 5);
+  AtomFrame tiny = spilledFrame(400, 0.0, 5);
   tiny.pairParams = {1, 1, 0.001, 0.002, 1, 1, 0.001, 0.002, 1, 1, 0.001, 0.002};
   expectSameAsAllPairs(tiny); // the grid keeps a bounded number of cells
   EXPECT_TRUE(findNeighbours(tiny).atoms.empty());
 }
 
 TEST(NeighbourCells, AnAtomWithoutAPlaceHasNoNeighbours) {
-  AtomFrame frame = randomFrame(300, 0.0, 6);
+  AtomFrame frame = spilledFrame(300, 0.0, 6);
   frame.coords[0] = std::numeric_limits<double>::quiet_NaN();
   frame.coords[4] = std::numeric_limits<double>::infinity();
   const NeighbourLists lists = findNeighbours(frame);
@@ -100,7 +100,7 @@ TEST(NeighbourCells, AnAtomWithoutAPlaceHasNoNeighbours) {
 }
 
 TEST(NeighbourCells, RefuseAFrameWithATypeBeyondThePairTable) {
-  AtomFrame frame = randomFrame(10, 0.0, 7);
+  AtomFrame frame = spilledFrame(10, 0.0, 7);
   frame.types[3] = 2;
   EXPECT_THROW(findNeighbours(frame), std::invalid_argument);
   frame.types[3] = -1;

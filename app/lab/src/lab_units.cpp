@@ -1,5 +1,7 @@
 #include "lab_units.h"
 
+#include "unit_text.h"
+
 #include <QCoreApplication>
 #include <QLocale>
 
@@ -13,16 +15,12 @@ namespace {
 
 constexpr int kPressureDigits = 4;
 
-QString text(std::string_view utf8) {
-  return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
-}
-
 // A unit's symbol as written ("kPa", "ps"); the words a scenario without a
 // card has instead are the reader's own.
 QString symbolText(std::string_view symbol) {
   if (symbol == "model units")
     return QCoreApplication::translate("lab::units", "model units");
-  return text(symbol);
+  return utf8Text(symbol);
 }
 
 } // namespace

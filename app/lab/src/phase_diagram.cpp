@@ -50,8 +50,8 @@ constexpr qreal kStateSize = 22.0;
 constexpr qreal kRealSize = 15.0;
 const QColor kStateFill(240, 228, 66);
 const QColor kReal(40, 40, 40);
-constexpr int kPressureDigits = 4;
-constexpr int kDensityDigits = 4;
+constexpr int kStatePressureDigits = 4;
+constexpr int kStateDensityDigits = 4;
 
 // A mark within this factor of a decade's end takes in the next decade, so
 // that no mark sits on the end of the logarithmic axis.
@@ -348,12 +348,12 @@ QString PhaseDiagram::stateWords() const {
   if (!state_)
     return tr("Your state point: not measured yet");
   const QString pressure =
-      state_->kilopascals ? significantText(shownPressure(*state_->kilopascals), kPressureDigits) +
+      state_->kilopascals ? significantText(shownPressure(*state_->kilopascals), kStatePressureDigits) +
                                 QLatin1Char(' ') + pressureSymbol()
                           : tr("pressure not measured yet");
   return tr("Your state point: %1 %2, %3 %4, %5")
       .arg(readoutNumber(shownTemperature(state_->kelvin), 1), unitSymbolText(units_.temperature),
-           significantText(state_->density, kDensityDigits), kDensityUnit, pressure);
+           significantText(state_->density, kStateDensityDigits), kDensityUnit, pressure);
 }
 
 // The axes hold the map, the real points and the state point; the real

@@ -15,7 +15,7 @@ namespace {
 
 constexpr int kIconSide = 24; // pixels
 constexpr qreal kLargestMark = 18.0;
-constexpr int kColumns = 4;
+constexpr int kLegendColumns = 4;
 constexpr qreal kStarWaist = 0.45; // inner radius of a star's points, of its outer
 
 // A regular polygon about the centre, its first corner straight up; with a
@@ -88,8 +88,8 @@ void PhaseLegend::addEntry(const QString &name, const QScatterSeries *mark, cons
   icon->setPixmap(legendIcon(mark, line));
   auto *text = new QLabel(name, this);
   icon->setAccessibleName(name);
-  const int row = at / kColumns;
-  const int column = 2 * (at % kColumns);
+  const int row = at / kLegendColumns;
+  const int column = 2 * (at % kLegendColumns);
   grid_->addWidget(icon, row, column);
   grid_->addWidget(text, row, column + 1);
   grid_->setColumnStretch(column + 1, 1);

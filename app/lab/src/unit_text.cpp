@@ -2,14 +2,16 @@
 
 namespace lab {
 
-namespace {
-QString text(std::string_view utf8) {
+QString utf8Text(std::string_view utf8) {
   return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
 }
-} // namespace
 
-QString unitSymbolText(analysis::TemperatureUnit unit) { return text(analysis::unitSymbol(unit)); }
+QString unitSymbolText(analysis::TemperatureUnit unit) {
+  return utf8Text(analysis::unitSymbol(unit));
+}
 
-QString unitLetterText(analysis::TemperatureUnit unit) { return text(analysis::unitLetter(unit)); }
+QString unitLetterText(analysis::TemperatureUnit unit) {
+  return utf8Text(analysis::unitLetter(unit));
+}
 
 } // namespace lab

@@ -5,7 +5,12 @@
 
 #include <QString>
 
+#include <string_view>
+
 namespace lab {
+
+// UTF-8 text from the Qt-free code (a symbol, a unit's name) as a QString.
+QString utf8Text(std::string_view utf8);
 
 // "°F", "°C" or "K".
 QString unitSymbolText(analysis::TemperatureUnit unit);

@@ -16,7 +16,7 @@ constexpr double kKilogramsPerAtomicMassUnit = 1.66053906660e-27;
 
 // Twelve significant digits: a unit reads back as written, without the
 // last bits of a division showing.
-std::string number(double value) {
+std::string cardNumber(double value) {
   char text[40];
   std::snprintf(text, sizeof text, "%.12g", value);
   return text;
@@ -30,20 +30,20 @@ void addMaterial(std::string &out, std::size_t index, const CardMaterial &m) {
   out += "\nmaterial " + std::to_string(index) + "\n";
   addLine(out, "name", m.name);
   addLine(out, "symbol", m.symbol);
-  addLine(out, "melting point", number(m.meltingPoint) + " K");
+  addLine(out, "melting point", cardNumber(m.meltingPoint) + " K");
   addLine(out, "melting point source", m.meltingSource);
   if (m.boilingPoint) {
-    addLine(out, "boiling point", number(*m.boilingPoint) + " K");
+    addLine(out, "boiling point", cardNumber(*m.boilingPoint) + " K");
     addLine(out, "boiling point source", m.boilingSource);
   }
   if (m.modelMeltingPoint)
-    addLine(out, "model melting point", number(*m.modelMeltingPoint) + " K");
+    addLine(out, "model melting point", cardNumber(*m.modelMeltingPoint) + " K");
   for (const auto &[point, source, key] :
        {std::tuple{&m.triplePoint, &m.tripleSource, "triple point"},
         std::tuple{&m.criticalPoint, &m.criticalSource, "critical point"}}) {
     if (!point->has_value())
       continue;
-    addLine(out, key, number((*point)->kelvin) + " K, " + number((*point)->kilopascals) + " kPa");
+    addLine(out, key, cardNumber((*point)->kelvin) + " K, " + cardNumber((*point)->kilopascals) + " kPa");
     addLine(out, std::string(key) + " source", *source);
   }
 }
@@ -55,8 +55,8 @@ std::string cardText(const MaterialCard &card, std::string_view scenarioName) {
                     ": the real substance behind each material\n"
                     "# and the real size of the model's units. Lines are \"key = value\"; "
                     "\"#\" starts a comment.\n";
-  addLine(out, "length unit", number(card.metresPerLength / kMetresPerPicometre) + " pm");
-  addLine(out, "mass unit", number(card.kilogramsPerMass / kKilogramsPerAtomicMassUnit) + " u");
+  addLine(out, "length unit", cardNumber(card.metresPerLength / kMetresPerPicometre) + " pm");
+  addLine(out, "mass unit", cardNumber(card.kilogramsPerMass / kKilogramsPerAtomicMassUnit) + " u");
   for (std::size_t k = 0; k < card.materials.size(); ++k)
     addMaterial(out, k, card.materials[k]);
   return out;

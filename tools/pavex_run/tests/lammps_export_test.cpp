@@ -6,6 +6,7 @@
 #include "lammps_table.h"
 #include "pavex_run_command.h"
 #include "scenario/engine_binding.h"
+#include "text_search.h"
 
 #include <gtest/gtest.h>
 
@@ -18,10 +19,6 @@
 using namespace PavexRunTest;
 
 namespace {
-
-bool contains(const std::string &text, const std::string &part) {
-  return text.find(part) != std::string::npos;
-}
 
 std::string fileText(const std::string &path) {
   std::ifstream in(path);

@@ -4,6 +4,7 @@
 #include "lammps_data.h"
 #include "lammps_input.h"
 #include "lammps_table.h"
+#include "text_search.h"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,8 @@
 #include <vector>
 
 using namespace PavexRun;
+
+using PavexRunTest::contains;
 
 namespace {
 
@@ -26,10 +29,6 @@ std::vector<std::string> linesOf(const std::string &text) {
   for (std::string line; std::getline(in, line);)
     lines.push_back(line);
   return lines;
-}
-
-bool contains(const std::string &text, const std::string &part) {
-  return text.find(part) != std::string::npos;
 }
 
 // Three atoms: engine types 0, 1, 1 with masses 4, 1, 2, in a box from

@@ -1,5 +1,6 @@
 // Reading the student's answer: numbers as they type them in their own
 // locale or plainly, choices and sentences, and nothing for an empty box.
+#include "../../about/tests/default_locale.h"
 #include "answer_input.h"
 
 #include <QComboBox>
@@ -13,18 +14,6 @@ namespace {
 using experiments::AnswerKind;
 using experiments::Question;
 using experiments::Value;
-
-// Sets the default locale for one test and puts the earlier one back.
-class DefaultLocale {
-public:
-  explicit DefaultLocale(const QLocale &locale) { QLocale::setDefault(locale); }
-  ~DefaultLocale() { QLocale::setDefault(before_); }
-  DefaultLocale(const DefaultLocale &) = delete;
-  DefaultLocale &operator=(const DefaultLocale &) = delete;
-
-private:
-  QLocale before_;
-};
 
 const Question kNumber{AnswerKind::Number, "At what temperature does it melt?", "K", {}};
 const Question kChoice{AnswerKind::Choice, "Which state?", "", {"solid", "liquid", "gas"}};

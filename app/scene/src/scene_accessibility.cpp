@@ -18,11 +18,31 @@ QString ownOr(const QString &own, const QString &fallback) {
   return own.isEmpty() ? fallback : own;
 }
 
+// A widget a reader can press, besides the actions every widget has.
+class PressableAccessible : public QAccessibleWidget {
+public:
+  using QAccessibleWidget::QAccessibleWidget;
+
+  QStringList actionNames() const override {
+    return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+  }
+
+  void doAction(const QString &action) override {
+    if (action == pressAction())
+      press();
+    else
+      QAccessibleWidget::doAction(action);
+  }
+
+private:
+  virtual void press() = 0;
+};
+
 // A place in the landscape: a button named as set, else by its tooltip,
 // which also describes it; pressing it loads its simulation.
-class HotspotAccessible : public QAccessibleWidget {
+class HotspotAccessible : public PressableAccessible {
 public:
-  explicit HotspotAccessible(Hotspot *place) : QAccessibleWidget(place, QAccessible::Button) {}
+  explicit HotspotAccessible(Hotspot *place) : PressableAccessible(place, QAccessible::Button) {}
 
   QString text(QAccessible::Text t) const override {
     switch (t) {
@@ -35,25 +55,17 @@ public:
     }
   }
 
-  QStringList actionNames() const override {
-    return QStringList{pressAction()} + QAccessibleWidget::actionNames();
-  }
-
-  void doAction(const QString &action) override {
-    if (action == pressAction())
-      static_cast<Hotspot *>(widget())->press();
-    else
-      QAccessibleWidget::doAction(action);
-  }
+private:
+  void press() override { static_cast<Hotspot *>(widget())->press(); }
 };
 
 // The atom view: a picture whose description (and value) is the window's
 // summary of what it shows, before any description set on the widget.
 // Pressing it opens the large view, as Enter on it does.
-class AtomViewAccessible : public QAccessibleWidget {
+class AtomViewAccessible : public PressableAccessible {
 public:
   AtomViewAccessible(PictureBox *view, frmOrvelModel &window)
-      : QAccessibleWidget(view, QAccessible::Graphic), window_(window) {}
+      : PressableAccessible(view, QAccessible::Graphic), window_(window) {}
 
   QString text(QAccessible::Text t) const override {
     switch (t) {
@@ -69,18 +81,9 @@ public:
     }
   }
 
-  QStringList actionNames() const override {
-    return QStringList{pressAction()} + QAccessibleWidget::actionNames();
-  }
-
-  void doAction(const QString &action) override {
-    if (action == pressAction())
-      window_.mnuViewLargeView->trigger();
-    else
-      QAccessibleWidget::doAction(action);
-  }
-
 private:
+  void press() override { window_.mnuViewLargeView->trigger(); }
+
   QString describedSummary() const {
     const QString summary = window_.atomViewSummary();
     const QString own = widget()->accessibleDescription();

@@ -1,5 +1,6 @@
 // The words and numbers the views write: numbers in the user's locale but
 // without thousands separators, and the colour names the atoms go by.
+#include "../../about/tests/default_locale.h"
 #include "material_names.h"
 #include "shown_units.h"
 
@@ -9,18 +10,6 @@
 using namespace views;
 
 namespace {
-
-// Sets the default locale for one test and puts the earlier one back.
-class DefaultLocale {
-public:
-  explicit DefaultLocale(const QLocale &locale) { QLocale::setDefault(locale); }
-  ~DefaultLocale() { QLocale::setDefault(before_); }
-  DefaultLocale(const DefaultLocale &) = delete;
-  DefaultLocale &operator=(const DefaultLocale &) = delete;
-
-private:
-  QLocale before_;
-};
 
 const ShownUnit kAngstrom{1.0, 2, QStringLiteral("\u00c5")};
 const ShownUnit kSpeed{1.0, 0, QStringLiteral("m/s")};
